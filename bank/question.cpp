@@ -1,0 +1,251 @@
+#include "question.h"
+
+#include "languagefile.h"
+#include "numeric.h"
+#include "textcodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace bank {
+
+bool isCorrectOption(const QString &option)
+{
+    return option.endsWith(u' ');
+}
+
+bool isAttachmentName(const QString &line)
+{
+    const QString ext = line.right(4).toUpper();
+    return ext == u".TXT" || ext == u".JPG" || ext == u".GIF";
+}
+
+bool isPictureAttachment(const QString &name)
+{
+    return isAttachmentName(name) && name.right(4).toUpper() != u".TXT";
+}
+
+QString typeCodeLine(int type)
+{
+    return numberText(type) + u' ';
+}
+
+QString coordinateText(double value)
+{
+    return numberText(value).mid(value < 0 ? 0 : 1);
+}
+
+QStringList questionLines(const Question &q)
+{
+    QStringList lines{typeCodeLine(q.type), q.author};
+    switch (static_cast<QuestionType>(q.type)) {
+    case QuestionType::MultipleChoice:
+        lines << q.statement;
+        for (const QString &option : q.options) {
+            if (option.isEmpty())
+                break;
+            lines << option;
+        }
+        if (!q.attachment.isEmpty())
+            lines << q.attachment;
+        break;
+    case QuestionType::WrittenAnswer:
+        lines << q.statement << q.answer;
+        break;
+    case QuestionType::PictureAnswer:
+    case QuestionType::ReadingWord:
+        lines << q.fileName << q.statement << q.answer;
+        break;
+    case QuestionType::GraphicPoint:
+        lines << q.fileName << q.statement << coordinateText(q.x) << coordinateText(q.y);
+        break;
+    case QuestionType::TrueFalse:
+        lines << q.statement << QString::fromLatin1(q.isTrue ? "VERDADERO" : "FALSO");
+        break;
+    }
+    return lines;
+}
+
+ReadError parseQuestion(const QStringList &lines, Question &q)
+{
+    auto line = [&lines](int number) { return lines.value(number - 1); };
+    if (lines.isEmpty())
+        return ReadError::TooShort;
+    q.type = static_cast<int>(numericValue(lines[0]));
+    if (numericValue(lines[0]) != q.type || q.type < 1 || q.type > 6)
+        return ReadError::UnknownType;
+    if (lines.size() < 2)
+        return ReadError::TooShort;
+    q.author = line(2);
+
+    switch (static_cast<QuestionType>(q.type)) {
+    case QuestionType::MultipleChoice: {
+        if (lines.size() < 3)
+            return ReadError::TooShort;
+        q.statement = line(3);
+        QStringList rest = lines.mid(3);
+        if (rest.isEmpty())
+            return ReadError::NoOptions;
+        if (rest.size() > 8)
+            return ReadError::TooManyOptions;
+        if (isAttachmentName(rest.last()))
+            q.attachment = rest.takeLast();
+        q.options = rest;
+        return ReadError::None;
+    }
+    case QuestionType::WrittenAnswer:
+        q.statement = line(3);
+        q.answer = line(4);
+        return lines.size() < 4 ? ReadError::TooShort : ReadError::None;
+    case QuestionType::PictureAnswer:
+    case QuestionType::ReadingWord:
+        q.fileName = line(3);
+        q.statement = line(4);
+        q.answer = line(5);
+        return lines.size() < 5 ? ReadError::TooShort : ReadError::None;
+    case QuestionType::GraphicPoint:
+        q.fileName = line(3);
+        q.statement = line(4);
+        q.x = numericValue(line(5));
+        q.y = numericValue(line(6));
+        return lines.size() < 6 ? ReadError::TooShort : ReadError::None;
+    case QuestionType::TrueFalse:
+        q.statement = line(3);
+        q.isTrue = line(4) == u"VERDADERO";
+        return lines.size() < 4 ? ReadError::TooShort : ReadError::None;
+    }
+    return ReadError::UnknownType;
+}
+
+ReadError readQuestionFile(const QString &path, Question &question)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadError::Missing;
+    return parseQuestion(splitLines(decodeText(file.readAll())), question);
+}
+
+bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error)
+{
+    QByteArray out;
+    for (const QString &line : questionLines(question)) {
+        if (line.contains(u'\r') || line.contains(u'\n')) {
+            if (error)
+                *error = QStringLiteral("Un campo de la pregunta contiene un salto de línea. "
+                                        "No se ha guardado la pregunta.");
+            return false;
+        }
+        QByteArray encoded;
+        QChar bad;
+        if (!encodeWindows1252(line, encoded, &bad)) {
+            if (error)
+                *error = QStringLiteral("El carácter «%1» no se puede guardar en un archivo de "
+                                        "preguntas. No se ha guardado la pregunta.")
+                             .arg(bad);
+            return false;
+        }
+        out += encoded;
+        out += "\r\n";
+    }
+    bytes = out;
+    return true;
+}
+
+int nextQuestionNumber(const QString &folder)
+{
+    static const QRegularExpression numbered(QStringLiteral("^([1-9][0-9]{0,8})\\.txt$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QSet<int> taken;
+    const QStringList names =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    for (const QString &name : names) {
+        const auto match = numbered.match(name);
+        if (match.hasMatch())
+            taken.insert(match.captured(1).toInt());
+    }
+    int n = 1;
+    while (taken.contains(n))
+        ++n;
+    return n;
+}
+
+namespace {
+
+// Gives the finished temporary file its number without ever replacing a
+// file: link() fails when the name is taken, and then the next number is
+// tried. Returns 0 on success, else the errno of the failure.
+int claimName(const QString &temporary, const QString &target)
+{
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0)
+        return 0;
+    return errno;
+#else
+    if (QFileInfo::exists(target))
+        return EEXIST;
+    return QFile::rename(temporary, target) ? 0 : EIO;
+#endif
+}
+
+} // namespace
+
+SaveResult saveNewQuestion(const QString &folder, const Question &question)
+{
+    SaveResult result;
+    QByteArray bytes;
+    if (!encodeQuestion(question, bytes, &result.error))
+        return result;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        result.error = QStringLiteral("La carpeta «%1» no existe. No se ha guardado la pregunta.")
+                           .arg(QDir::toNativeSeparators(folder));
+        return result;
+    }
+
+    // Hidden, so that no program counts it as a question while it is written.
+    QTemporaryFile temporary(folder + QStringLiteral("/.pregunta-XXXXXX.tmp"));
+    if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush()) {
+        result.error = QStringLiteral("No se puede escribir en la carpeta «%1» (%2). "
+                                      "No se ha guardado la pregunta.")
+                           .arg(QDir::toNativeSeparators(folder), temporary.errorString());
+        return result;
+    }
+#ifdef Q_OS_UNIX
+    ::fsync(temporary.handle());
+#endif
+    temporary.close();
+
+    for (int attempt = 0; attempt < 100000; ++attempt) {
+        const int n = nextQuestionNumber(folder);
+        const QString target = folder + u'/' + QString::number(n) + QStringLiteral(".txt");
+        const int failure = claimName(temporary.fileName(), target);
+        if (failure == 0) {
+            result.ok = true;
+            result.number = n;
+            result.path = target;
+            return result;
+        }
+        if (failure != EEXIST) {
+            result.error = QStringLiteral("No se puede crear el archivo «%1» (%2). "
+                                          "No se ha guardado la pregunta.")
+                               .arg(QDir::toNativeSeparators(target),
+                                    QString::fromLocal8Bit(std::strerror(failure)));
+            return result;
+        }
+    }
+    result.error = QStringLiteral("No queda ningún número libre en la carpeta «%1».")
+                       .arg(QDir::toNativeSeparators(folder));
+    return result;
+}
+
+} // namespace bank

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace bank {
+
+enum class QuestionType {
+    MultipleChoice = 1,
+    WrittenAnswer = 2,
+    PictureAnswer = 3,
+    GraphicPoint = 4,
+    ReadingWord = 5,
+    TrueFalse = 6,
+};
+
+// One question as a question file holds it. Which fields a type uses:
+//   MultipleChoice  statement, options (the correct one ends in a space), attachment
+//   WrittenAnswer   statement, answer
+//   PictureAnswer   fileName (picture), statement, answer
+//   GraphicPoint    fileName (graphic), statement, x, y
+//   ReadingWord     fileName (reading text), statement, answer (the word)
+//   TrueFalse       statement, isTrue
+struct Question {
+    int type = 1;
+    QString author;
+    QString statement;
+    QStringList options;
+    QString attachment;
+    QString fileName;
+    QString answer;
+    double x = 0;
+    double y = 0;
+    bool isTrue = false;
+
+    bool operator==(const Question &) const = default;
+};
+
+// An option line ending in a space is a correct one.
+bool isCorrectOption(const QString &option);
+
+// True when the last four characters, ignoring case, are ".TXT", ".JPG" or
+// ".GIF": the last line of a multiple-choice file then names an attachment.
+bool isAttachmentName(const QString &line);
+bool isPictureAttachment(const QString &name);
+
+// The line 1 form of a type code: " 1 ".
+QString typeCodeLine(int type);
+
+// A point coordinate as the editor writes it: "132", or a fraction in
+// general form.
+QString coordinateText(double value);
+
+// The lines of a question file for the question's type, in order. Options
+// after the first empty one are not written.
+QStringList questionLines(const Question &question);
+
+enum class ReadError {
+    None,
+    Missing,        // the file could not be opened
+    UnknownType,    // line 1 is not 1 to 6
+    TooShort,       // the file ends before the type's last line
+    NoOptions,      // a multiple-choice file without option lines
+    TooManyOptions, // more than eight option lines
+};
+
+// Reads a question from its lines. Fields read before a failure are kept.
+ReadError parseQuestion(const QStringList &lines, Question &question);
+ReadError readQuestionFile(const QString &path, Question &question);
+
+// The whole file as it is written: each line Windows-1252, ending CR LF.
+// Fails on a field holding a line break or a character Windows-1252 lacks;
+// `error` then says which, in the editor's words.
+bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error = nullptr);
+
+struct SaveResult {
+    bool ok = false;
+    int number = 0;   // the N of N.txt
+    QString path;
+    QString error;    // why nothing was written
+};
+
+// The smallest N >= 1 for which no N.txt (any letter case) lies in `folder`.
+int nextQuestionNumber(const QString &folder);
+
+// Saves a new question as N.txt in `folder` with the smallest free N. The file
+// appears whole or not at all, and is never written over an existing one:
+// two editors saving into one folder at once get different numbers.
+SaveResult saveNewQuestion(const QString &folder, const Question &question);
+
+} // namespace bank

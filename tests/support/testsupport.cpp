@@ -1,0 +1,85 @@
+#include "testsupport.h"
+
+#include "bank/textcodec.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace testsupport {
+
+QString demoFolder()
+{
+    return QStringLiteral(DEMO_DIR);
+}
+
+bool copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    bool ok = true;
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
+        if (it.fileInfo().isDir())
+            ok = QDir().mkpath(target) && ok;
+        else
+            ok = QFile::copy(source, target) && ok;
+    }
+    return ok;
+}
+
+ProgramFolder::ProgramFolder(bool withDemo)
+{
+    if (withDemo)
+        copyTree(demoFolder(), dir.path());
+}
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        QByteArray encoded;
+        bank::encodeWindows1252(line, encoded);
+        bytes += encoded + "\r\n";
+    }
+    return bytes;
+}
+
+void ProgramFolder::writeBytes(const QString &relative, const QByteArray &bytes) const
+{
+    const QString path = file(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+void ProgramFolder::writeLines(const QString &relative, const QStringList &lines) const
+{
+    writeBytes(relative, crlf(lines));
+}
+
+void ProgramFolder::makeFolder(const QString &relative) const
+{
+    QDir().mkpath(file(relative));
+}
+
+void ProgramFolder::remove(const QString &relative) const
+{
+    const QFileInfo info(file(relative));
+    if (info.isDir())
+        QDir(info.absoluteFilePath()).removeRecursively();
+    else
+        QFile::remove(info.absoluteFilePath());
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace testsupport

@@ -1,0 +1,41 @@
+#pragma once
+
+// Shared by the tests: throw-away program folders and files written byte for
+// byte as the programs expect them.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace testsupport {
+
+// A temporary program folder. With `withDemo` it holds a copy of demo/.
+class ProgramFolder
+{
+public:
+    explicit ProgramFolder(bool withDemo = true);
+    QString path() const { return dir.path(); }
+    QString file(const QString &relative) const { return dir.path() + u'/' + relative; }
+
+    // Writes `lines` as Windows-1252, each ending CR LF, creating folders.
+    void writeLines(const QString &relative, const QStringList &lines) const;
+    void writeBytes(const QString &relative, const QByteArray &bytes) const;
+    void makeFolder(const QString &relative) const;
+    void remove(const QString &relative) const;
+
+private:
+    QTemporaryDir dir;
+};
+
+QByteArray readBytes(const QString &path);
+QByteArray crlf(const QStringList &lines); // Windows-1252, CR LF after each line
+
+// Copies a folder tree.
+bool copyTree(const QString &from, const QString &to);
+
+QString demoFolder();
+
+} // namespace testsupport

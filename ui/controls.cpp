@@ -1,0 +1,114 @@
+#include "controls.h"
+
+#include <QGuiApplication>
+#include <QMetaProperty>
+#include <QScreen>
+
+namespace ui {
+
+void setGeometryTwips(QWidget *widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(px(left), px(top), std::max(0, px(width)), std::max(0, px(height)));
+}
+
+int leftTwips(const QWidget *widget) { return twips(widget->x()); }
+int topTwips(const QWidget *widget) { return twips(widget->y()); }
+int widthTwips(const QWidget *widget) { return twips(widget->width()); }
+int heightTwips(const QWidget *widget) { return twips(widget->height()); }
+
+void setLeftTwips(QWidget *widget, double left) { widget->move(px(left), widget->y()); }
+void setTopTwips(QWidget *widget, double top) { widget->move(widget->x(), px(top)); }
+void setWidthTwips(QWidget *widget, double width) { widget->resize(std::max(0, px(width)), widget->height()); }
+void setHeightTwips(QWidget *widget, double height) { widget->resize(widget->width(), std::max(0, px(height))); }
+
+QColor bgr(quint32 value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void setBackColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Button, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QColor backColor(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Button);
+}
+
+void setForeColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::ButtonText, color);
+    palette.setColor(QPalette::Text, color);
+    widget->setPalette(palette);
+}
+
+QColor foreColor(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+void setBold(QWidget *widget, bool bold)
+{
+    QFont font = widget->font();
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+bool isBold(const QWidget *widget)
+{
+    return widget->font().bold();
+}
+
+QString memberName(const QString &family, int index)
+{
+    return family + u'(' + QString::number(index) + u')';
+}
+
+void nameControl(QWidget *widget, const QString &name, const QString &accessibleName)
+{
+    widget->setObjectName(name);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const int left = (twips(area.width()) - twips(window->width())) / 2;
+    const int top = (twips(area.height()) - twips(window->height())) / 2;
+    window->move(area.x() + px(left), area.y() + px(top));
+}
+
+void copyWidgetProperties(QObject *from, QObject *to)
+{
+    // What a copy of member 0 takes over: its look, not its identity or state.
+    static const char *const kCopied[] = {
+        "font", "palette", "autoFillBackground", "styleSheet", "enabled", "alignment",
+        "wordWrap", "frameShape", "frameShadow", "cursor", "focusPolicy", "sizePolicy",
+        "minimumSize", "maximumSize", "flat", "checkable", "autoDefault",
+        "selectionMode", "editable", "insertPolicy", "sizeAdjustPolicy", "toolTip",
+        "horizontalScrollBarPolicy", "verticalScrollBarPolicy",
+    };
+    const QMetaObject *meta = from->metaObject();
+    for (const char *name : kCopied) {
+        const int index = meta->indexOfProperty(name);
+        if (index < 0)
+            continue;
+        const QMetaProperty property = meta->property(index);
+        if (property.isWritable())
+            to->setProperty(name, from->property(name));
+    }
+}
+
+} // namespace ui

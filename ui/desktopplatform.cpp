@@ -1,0 +1,138 @@
+#include "desktopplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QStandardPaths>
+#include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace ui {
+
+DesktopPlatform::DesktopPlatform()
+    : generator(1)
+{
+}
+
+DesktopPlatform::~DesktopPlatform()
+{
+    delete sound;
+}
+
+MessageAnswer DesktopPlatform::message(QWidget *parent, const QString &text, const QString &title,
+                                       MessageButtons buttons)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    box.setText(text);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setIcon(QMessageBox::Question);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+QString DesktopPlatform::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString DesktopPlatform::systemFolder() const
+{
+#ifdef Q_OS_WIN
+    char buffer[MAX_PATH + 1] = {};
+    const UINT n = GetSystemDirectoryA(buffer, MAX_PATH);
+    return n > 0 && n <= MAX_PATH ? QString::fromLocal8Bit(buffer, n) : QString();
+#else
+    // No system folder here: the components go to a folder of our own.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty())
+        return {};
+    const QString folder = data + QStringLiteral("/brenloq/system");
+    return QDir().mkpath(folder) ? folder : QString();
+#endif
+}
+
+QString DesktopPlatform::registrationProgram() const
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("REGSVR32.EXE");
+#else
+    return QStandardPaths::findExecutable(QStringLiteral("regsvr32"));
+#endif
+}
+
+bool DesktopPlatform::startProgram(const QString &program, const QStringList &arguments,
+                                   bool minimized)
+{
+    Q_UNUSED(minimized);
+    if (program.isEmpty())
+        return false;
+    return QProcess::startDetached(program, arguments);
+}
+
+bool DesktopPlatform::openFolder(const QString &folder)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+bool DesktopPlatform::openDocument(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool DesktopPlatform::copyFile(const QString &source, const QString &target)
+{
+    return QFile::copy(source, target);
+}
+
+void DesktopPlatform::playSound(const QString &wavPath)
+{
+    if (!QFileInfo::exists(wavPath)) {
+        beep();
+        return;
+    }
+    if (!sound)
+        sound = new QSoundEffect;
+    sound->stop();
+    sound->setSource(QUrl::fromLocalFile(wavPath));
+    sound->play();
+}
+
+void DesktopPlatform::beep()
+{
+    QApplication::beep();
+}
+
+QDateTime DesktopPlatform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void DesktopPlatform::randomize()
+{
+    generator.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+double DesktopPlatform::random()
+{
+    return generator.generateDouble();
+}
+
+void DesktopPlatform::quit()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace ui

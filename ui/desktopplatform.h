@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QRandomGenerator>
+
+class QSoundEffect;
+
+namespace ui {
+
+class DesktopPlatform : public Platform
+{
+public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
+    MessageAnswer message(QWidget *parent, const QString &text, const QString &title,
+                          MessageButtons buttons) override;
+    QString programFolder() const override;
+    QString systemFolder() const override;
+    QString registrationProgram() const override;
+    bool startProgram(const QString &program, const QStringList &arguments, bool minimized) override;
+    bool openFolder(const QString &folder) override;
+    bool openDocument(const QString &path) override;
+    bool copyFile(const QString &source, const QString &target) override;
+    void playSound(const QString &wavPath) override;
+    void beep() override;
+    QDateTime now() const override;
+    void randomize() override;
+    double random() override;
+    void quit() override;
+
+private:
+    QSoundEffect *sound = nullptr;
+    QRandomGenerator generator;
+};
+
+} // namespace ui

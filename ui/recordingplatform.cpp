@@ -1,0 +1,81 @@
+#include "recordingplatform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace ui {
+
+MessageAnswer RecordingPlatform::message(QWidget *, const QString &text, const QString &title,
+                                         MessageButtons buttons)
+{
+    messages.append({text, title, buttons});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+bool RecordingPlatform::startProgram(const QString &program, const QStringList &arguments,
+                                     bool minimized)
+{
+    started.append({program, arguments, minimized});
+    return !program.isEmpty();
+}
+
+bool RecordingPlatform::openFolder(const QString &path)
+{
+    openedFolders.append(path);
+    return true;
+}
+
+bool RecordingPlatform::openDocument(const QString &path)
+{
+    openedDocuments.append(path);
+    return true;
+}
+
+bool RecordingPlatform::copyFile(const QString &source, const QString &target)
+{
+    copies.append(source + QStringLiteral(" -> ") + target);
+    if (refuseCopies)
+        return false;
+    return QFile::copy(source, target);
+}
+
+void RecordingPlatform::playSound(const QString &wavPath)
+{
+    sounds.append(QFileInfo::exists(wavPath) ? wavPath : QStringLiteral("(default sound)"));
+}
+
+void RecordingPlatform::beep()
+{
+    ++beeps;
+}
+
+void RecordingPlatform::randomize()
+{
+    ++randomizeCalls;
+}
+
+double RecordingPlatform::random()
+{
+    if (randomValues.isEmpty())
+        return 0.0;
+    const double value = randomValues[nextRandom % randomValues.size()];
+    ++nextRandom;
+    return value;
+}
+
+void RecordingPlatform::quit()
+{
+    ++quitCalls;
+}
+
+RecordingPlatform &installRecordingPlatform()
+{
+    auto recording = std::make_unique<RecordingPlatform>();
+    RecordingPlatform &ref = *recording;
+    setPlatform(std::move(recording));
+    return ref;
+}
+
+} // namespace ui

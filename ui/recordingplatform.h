@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace ui {
+
+// The test double: records every call, answers message boxes from a queue
+// (Ok or Yes when the queue is empty), gives random numbers from a fixed
+// sequence and the time from a settable clock.
+class RecordingPlatform : public Platform
+{
+public:
+    struct Message {
+        QString text;
+        QString title;
+        MessageButtons buttons;
+    };
+    struct Started {
+        QString program;
+        QStringList arguments;
+        bool minimized;
+    };
+
+    MessageAnswer message(QWidget *parent, const QString &text, const QString &title,
+                          MessageButtons buttons) override;
+    QString programFolder() const override { return folder; }
+    QString systemFolder() const override { return system; }
+    QString registrationProgram() const override { return registrar; }
+    bool startProgram(const QString &program, const QStringList &arguments, bool minimized) override;
+    bool openFolder(const QString &path) override;
+    bool openDocument(const QString &path) override;
+    bool copyFile(const QString &source, const QString &target) override;
+    void playSound(const QString &wavPath) override;
+    void beep() override;
+    QDateTime now() const override { return clock; }
+    void randomize() override;
+    double random() override;
+    void quit() override;
+
+    // What tests set.
+    QString folder;
+    QString system;
+    QString registrar;
+    QDateTime clock = QDateTime(QDate(2026, 3, 9), QTime(10, 5, 0));
+    QQueue<MessageAnswer> answers;
+    QList<double> randomValues; // used in turn, from the start again when used up
+    bool refuseCopies = false;
+
+    // What tests read.
+    QList<Message> messages;
+    QList<Started> started;
+    QStringList openedFolders;
+    QStringList openedDocuments;
+    QStringList copies; // "source -> target"
+    QStringList sounds;
+    int beeps = 0;
+    int randomizeCalls = 0;
+    int quitCalls = 0;
+
+private:
+    qsizetype nextRandom = 0;
+};
+
+// Installs a fresh RecordingPlatform and returns it (owned by ui::platform()).
+RecordingPlatform &installRecordingPlatform();
+
+} // namespace ui
