@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/clicklabel.h"
+#include "ui/controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace player {
+
+// The selection window: course, subjects with their option folders, questions
+// per subject and an optional time limit. The test window reads its controls
+// directly while it assembles the test, so they are public.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form2(QWidget *parent = nullptr);
+
+    void Label1_Click(int index);
+    void Check1_Click(int index);
+    void Combo1_Click(int index);
+    void Command3_Click(int index);
+    void Command4_Click();
+    void Command1_Click();
+
+    // The chosen course folder.
+    QString dir1Path() const { return dir1; }
+    int courseCount() const { return courses; }
+    QString selectionWarning() const { return warning; }
+
+    // Called by a valid start; the program sets it to open the test window.
+    std::function<void(Form2 *)> openTestWindow;
+
+    ui::ControlFamily<ui::ClickLabel> Label1;
+    ui::ControlFamily<QCheckBox> Check1;
+    ui::ControlFamily<QComboBox> Combo1;
+    ui::ControlFamily<QLabel> Label4;
+    std::array<QLabel *, 5> Label2{};
+    QLabel *Label3 = nullptr;
+    QPushButton *Command2 = nullptr;
+    std::array<QPushButton *, 2> Command3{};
+    QPushButton *Command4 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *Command1 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void ListCourses();
+    void ApplySelectionTexts();
+    void fitRows();
+
+    QScrollArea *courseArea = nullptr;
+    QWidget *courseList = nullptr;
+    QScrollArea *rowArea = nullptr;
+    QWidget *rowList = nullptr;
+    QString dir1;
+    int courses = 0;
+    QString warning;
+};
+
+} // namespace player

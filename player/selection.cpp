@@ -1,0 +1,39 @@
+#include "selection.h"
+
+#include "bank/folders.h"
+
+namespace player {
+
+int stepQuestionsPerSubject(int current, int index)
+{
+    if (index == 0)
+        return current < kMaxQuestions ? current + 1 : current;
+    return current > kMinQuestions ? current - 1 : current;
+}
+
+bool acceptsTimeLimitKey(QChar key)
+{
+    return (key >= u'0' && key <= u'9') || key == QChar(8);
+}
+
+QString questionFolder(const QString &coursePath, const QString &subject, const QString &option)
+{
+    const QString subjectPath = bank::findEntry(coursePath, subject);
+    return option.isEmpty() ? subjectPath : bank::findEntry(subjectPath, option);
+}
+
+QList<SubjectRow> subjectRows(const QString &coursePath)
+{
+    QList<SubjectRow> rows;
+    const QStringList subjects = bank::subfolders(coursePath);
+    for (const QString &subject : subjects) {
+        SubjectRow row;
+        row.name = subject;
+        row.options = bank::subfolders(coursePath + u'/' + subject);
+        row.fileCount = bank::fileCount(questionFolder(coursePath, subject, row.options.value(0)));
+        rows.append(row);
+    }
+    return rows;
+}
+
+} // namespace player

@@ -1,0 +1,35 @@
+#pragma once
+
+// What the selection window decides without looking at its widgets.
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+namespace player {
+
+inline constexpr int kMinQuestions = 2;
+inline constexpr int kMaxQuestions = 100;
+
+// The questions per subject after a press of counter button `index`
+// (0 raises, any other lowers), kept within 2..100.
+int stepQuestionsPerSubject(int current, int index);
+
+// Only digits and backspace may be typed into the time limit.
+bool acceptsTimeLimitKey(QChar key);
+
+// One subject row as the bank gives it for a course.
+struct SubjectRow {
+    QString name;
+    QStringList options; // option folders, in folder-list order
+    int fileCount = 0;   // files of the first option (or of the subject itself)
+};
+
+// The subject rows of the course folder `coursePath`.
+QList<SubjectRow> subjectRows(const QString &coursePath);
+
+// The folder a subject's questions come from: the option folder, or the
+// subject folder itself when the option is empty.
+QString questionFolder(const QString &coursePath, const QString &subject, const QString &option);
+
+} // namespace player

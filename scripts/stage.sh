@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Lays out a program folder in stage/: the three programs beside a copy of
+# demo/. Files already there (reports, questions a teacher added) are kept.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+mkdir -p stage
+cp -f build/bin/BRENLOQ build/bin/Editor "build/bin/INSTALAR BRENLOQ" stage/
+cp -rn demo/. stage/

@@ -1,0 +1,338 @@
+#include "player/form2.h"
+#include "player/playerstate.h"
+#include "player/selection.h"
+
+#include "support/testsupport.h"
+#include "ui/recordingplatform.h"
+
+#include <QTest>
+
+using player::Form2;
+using testsupport::ProgramFolder;
+
+namespace {
+
+// A bank with two courses: "beta" with option folders and a subject without
+// them, "Alfa" with a single subject; the names test the list order.
+void writeBank(const ProgramFolder &folder)
+{
+    auto questions = [&](const QString &path, int count) {
+        for (int i = 1; i <= count; ++i)
+            folder.writeLines(path + QStringLiteral("/%1.txt").arg(i), {QStringLiteral(" 6 "), QString(), QStringLiteral("?"), QStringLiteral("FALSO")});
+    };
+    questions(QStringLiteral("Preguntas/beta/Mates/Opció A"), 5);
+    questions(QStringLiteral("Preguntas/beta/Mates/opció B"), 9);
+    questions(QStringLiteral("Preguntas/beta/Ciències"), 12);
+    questions(QStringLiteral("Preguntas/beta/anglès/Nivell 1"), 3);
+    questions(QStringLiteral("Preguntas/Alfa/Història"), 4);
+    folder.makeFolder(QStringLiteral("Preguntas/Buit"));
+    folder.writeLines(QStringLiteral("idioma/seleccion.txt"),
+                      {QStringLiteral("Curs"), QStringLiteral("Matèries"), QStringLiteral("Tria"),
+                       QStringLiteral("Opció"), QStringLiteral("Instruccions"),
+                       QStringLiteral("Preguntes per matèria"), QStringLiteral("INICI DE LA PROVA"),
+                       QStringLiteral("Tria una matèria")});
+}
+
+void clickBox(QCheckBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+} // namespace
+
+class TstSelectionWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ProgramFolder> folder;
+    ui::RecordingPlatform *platform = nullptr;
+
+    std::unique_ptr<Form2> openWindow()
+    {
+        auto window = std::make_unique<Form2>();
+        window->show();
+        return window;
+    }
+    int rowOf(Form2 &w, const QString &subject)
+    {
+        for (int k = 0; k < player::state().subjectCount; ++k) {
+            if (w.Check1(k)->text() == subject)
+                return k;
+        }
+        return -1;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        player::resetState();
+        folder = std::make_unique<ProgramFolder>(false);
+        writeBank(*folder);
+        platform = &ui::installRecordingPlatform();
+        platform->folder = folder->path();
+        player::state().programFolder = folder->path();
+    }
+
+    void coursesInFolderListOrder()
+    {
+        auto w = openWindow();
+        QCOMPARE(w->courseCount(), 3);
+        QCOMPARE(w->Label1(0)->text(), QStringLiteral("Alfa"));
+        QCOMPARE(w->Label1(1)->text(), QStringLiteral("beta"));
+        QCOMPARE(w->Label1(2)->text(), QStringLiteral("Buit"));
+        QVERIFY(w->Label1(2)->isVisible());
+        // One spare label, hidden, under the last course.
+        QCOMPARE(w->Label1.count(), 4);
+        QVERIFY(!w->Label1(3)->isVisible());
+        QCOMPARE(w->Label1(1)->y(),
+                 ui::px(ui::topTwips(w->Label1(0)) + ui::heightTwips(w->Label1(0)) + 100));
+        QCOMPARE(w->Label1(1)->objectName(), QStringLiteral("Label1(1)"));
+        QCOMPARE(w->Text1->text(), QStringLiteral("20"));
+        QVERIFY(!w->Text1->isVisible());
+        QCOMPARE(player::state().questionsPerSubject, 15);
+    }
+
+    void headingsBeforeAndAfterACourse()
+    {
+        auto w = openWindow();
+        QVERIFY(w->Label2[2]->isVisible());
+        QVERIFY(w->Label2[4]->isVisible());
+        QVERIFY(!w->Label2[1]->isVisible());
+        QVERIFY(!w->Label2[3]->isVisible());
+        QVERIFY(!w->Check1(0)->isVisible());
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        QVERIFY(!w->Label2[2]->isVisible());
+        QVERIFY(!w->Label2[4]->isVisible());
+        QVERIFY(w->Label2[1]->isVisible());
+        QVERIFY(w->Label2[3]->isVisible());
+        QCOMPARE(ui::foreColor(w->Label1(1)), QColor(0, 0, 255));
+        QCOMPARE(ui::foreColor(w->Label1(0)), QColor(255, 0, 0));
+        QCOMPARE(player::state().courseIndex, 1);
+    }
+
+    void subjectRowsOfACourse()
+    {
+        auto w = openWindow();
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        QCOMPARE(player::state().subjectCount, 3);
+        QCOMPARE(w->Check1(0)->text(), QStringLiteral("anglès"));
+        QCOMPARE(w->Check1(1)->text(), QStringLiteral("Ciències"));
+        QCOMPARE(w->Check1(2)->text(), QStringLiteral("Mates"));
+        // Options in folder-list order, the first chosen.
+        const int mates = rowOf(*w, QStringLiteral("Mates"));
+        QCOMPARE(w->Combo1(mates)->count(), 2);
+        QCOMPARE(w->Combo1(mates)->currentText(), QStringLiteral("Opció A"));
+        QCOMPARE(w->Label4(mates)->text(), QStringLiteral("5"));
+        // A subject without option folders counts its own files.
+        const int ciencies = rowOf(*w, QStringLiteral("Ciències"));
+        QCOMPARE(w->Combo1(ciencies)->currentText(), QString());
+        QCOMPARE(w->Label4(ciencies)->text(), QStringLiteral("12"));
+        // The rows stack 25 twips apart, with one hidden spare row.
+        QCOMPARE(w->Check1(1)->y(), ui::px(ui::topTwips(w->Check1(0)) + ui::heightTwips(w->Check1(0)) + 25));
+        QCOMPARE(w->Combo1(1)->y(), w->Check1(1)->y());
+        QCOMPARE(w->Check1.count(), 4);
+        QVERIFY(!w->Check1(3)->isVisible());
+        QCOMPARE(w->Check1(2)->objectName(), QStringLiteral("Check1(2)"));
+        QCOMPARE(w->Combo1(2)->accessibleName(), QStringLiteral("Opció"));
+    }
+
+    void choosingAnotherOptionRecounts()
+    {
+        auto w = openWindow();
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        const int mates = rowOf(*w, QStringLiteral("Mates"));
+        w->Combo1(mates)->setCurrentIndex(1);
+        w->Combo1_Click(mates);
+        QCOMPARE(w->Label4(mates)->text(), QStringLiteral("9"));
+    }
+
+    void anotherCourseRebuildsTheRows()
+    {
+        auto w = openWindow();
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        clickBox(w->Check1(0));
+        QVERIFY(ui::isBold(w->Check1(0)));
+        QTest::mouseClick(w->Label1(0), Qt::LeftButton);
+        QCOMPARE(player::state().subjectCount, 1);
+        QCOMPARE(w->Check1.count(), 2);
+        QCOMPARE(w->Check1(0)->text(), QStringLiteral("Història"));
+        QVERIFY(!ui::isBold(w->Check1(0)));
+        QVERIFY(!w->Check1(0)->isChecked());
+        QCOMPARE(w->Combo1(0)->count(), 0);
+        QCOMPARE(w->Label4(0)->text(), QStringLiteral("4"));
+        QCOMPARE(ui::foreColor(w->Label1(1)), QColor(255, 0, 0));
+    }
+
+    void courseWithoutSubjectsHidesEveryRow()
+    {
+        auto w = openWindow();
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        QTest::mouseClick(w->Label1(2), Qt::LeftButton);
+        QCOMPARE(player::state().subjectCount, 0);
+        QVERIFY(!w->Check1(0)->isVisible());
+        QVERIFY(!w->Combo1(0)->isVisible());
+        QVERIFY(!w->Label4(0)->isVisible());
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QCOMPARE(platform->messages.size(), 1);
+    }
+
+    void subjectClickedTwiceIsDropped()
+    {
+        auto w = openWindow();
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        clickBox(w->Check1(1));
+        QVERIFY(ui::isBold(w->Check1(1)));
+        QCOMPARE(ui::foreColor(w->Check1(1)), ui::kBlue);
+        clickBox(w->Check1(1));
+        QVERIFY(!ui::isBold(w->Check1(1)));
+        QCOMPARE(ui::foreColor(w->Check1(1)), ui::kBlack);
+    }
+
+    void questionCounter_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one up") << 0 << 1 << "16";
+        QTest::newRow("stops at 100") << 0 << 120 << "100";
+        QTest::newRow("one down") << 1 << 1 << "14";
+        QTest::newRow("stops at 2") << 1 << 40 << "2";
+    }
+    void questionCounter()
+    {
+        QFETCH(int, button);
+        QFETCH(int, presses);
+        QFETCH(QString, shown);
+        auto w = openWindow();
+        QCOMPARE(w->Command2->text(), QStringLiteral("15"));
+        for (int i = 0; i < presses; ++i)
+            QTest::mouseClick(w->Command3[button], Qt::LeftButton);
+        QCOMPARE(w->Command2->text(), shown);
+        QCOMPARE(player::state().questionsPerSubject, shown.toInt());
+    }
+
+    void counterShowsItsCaptionUntilPressed()
+    {
+        player::state().questionsPerSubject = 40;
+        auto w = openWindow();
+        QCOMPARE(player::state().questionsPerSubject, 15);
+        QTest::mouseClick(w->Command2, Qt::LeftButton);
+        QCOMPARE(w->Command2->text(), QStringLiteral("15"));
+    }
+
+    void timeLimitSwitch()
+    {
+        auto w = openWindow();
+        QTest::mouseClick(w->Command4, Qt::LeftButton);
+        QVERIFY(w->Text1->isVisible());
+        QTest::mouseClick(w->Command4, Qt::LeftButton);
+        QVERIFY(!w->Text1->isVisible());
+    }
+
+    void timeLimitTakesDigitsOnly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("letter dropped") << "a" << "20";
+        QTest::newRow("minus dropped") << "-" << "20";
+        QTest::newRow("digits kept") << "5" << "205";
+        QTest::newRow("mixed") << "1x2" << "2012";
+    }
+    void timeLimitTakesDigitsOnly()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        auto w = openWindow();
+        w->Command4_Click();
+        w->Text1->setFocus();
+        w->Text1->end(false);
+        QTest::keyClicks(w->Text1, typed);
+        QCOMPARE(w->Text1->text(), expected);
+    }
+
+    void backspaceWorksInTimeLimit()
+    {
+        auto w = openWindow();
+        w->Command4_Click();
+        w->Text1->end(false);
+        QTest::keyClick(w->Text1, Qt::Key_Backspace);
+        QCOMPARE(w->Text1->text(), QStringLiteral("2"));
+    }
+
+    void startWithoutSubjectWarns()
+    {
+        auto w = openWindow();
+        int opened = 0;
+        w->openTestWindow = [&](Form2 *) { ++opened; };
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QCOMPARE(opened, 0);
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].text, QStringLiteral("Tria una matèria"));
+        QCOMPARE(platform->messages[0].title, QString());
+        QCOMPARE(player::state().selectedSubjectCount, 0);
+    }
+
+    void startWithSubjectsOpensTheTest()
+    {
+        auto w = openWindow();
+        int opened = 0;
+        w->openTestWindow = [&](Form2 *) { ++opened; };
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        clickBox(w->Check1(0));
+        clickBox(w->Check1(2));
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QCOMPARE(opened, 1);
+        QCOMPARE(player::state().selectedSubjectCount, 2);
+        QVERIFY(platform->messages.isEmpty());
+    }
+
+    void captionsFromTheLanguageFile()
+    {
+        auto w = openWindow();
+        QCOMPARE(w->Label2[0]->text(), QStringLiteral("Curs"));
+        QCOMPARE(w->Label2[2]->text(), QStringLiteral("Tria"));
+        QCOMPARE(w->Label3->text(), QStringLiteral("Preguntes per matèria"));
+        QCOMPARE(w->Command1->text(), QStringLiteral("INICI DE LA PROVA"));
+        QCOMPARE(w->Command1->accessibleName(), QStringLiteral("INICI DE LA PROVA"));
+        QCOMPARE(w->selectionWarning(), QStringLiteral("Tria una matèria"));
+    }
+
+    void missingLanguageFileLeavesEverythingBlank()
+    {
+        folder->remove(QStringLiteral("idioma/seleccion.txt"));
+        auto w = openWindow();
+        for (QLabel *label : w->Label2)
+            QCOMPARE(label->text(), QString());
+        QCOMPARE(w->Label3->text(), QString());
+        QCOMPARE(w->Command1->text(), QString());
+        w->Command1_Click();
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].text, QString());
+    }
+
+    void shortLanguageFileRepeatsTheLastLine()
+    {
+        folder->writeLines(QStringLiteral("idioma/seleccion.txt"), {QStringLiteral("Curs"), QStringLiteral("Assignatures")});
+        auto w = openWindow();
+        QCOMPARE(w->Label2[0]->text(), QStringLiteral("Curs"));
+        QCOMPARE(w->Label2[4]->text(), QStringLiteral("Assignatures"));
+        QCOMPARE(w->Command1->text(), QStringLiteral("Assignatures"));
+        // The warning is read into its own variable and stays empty.
+        QCOMPARE(w->selectionWarning(), QString());
+    }
+
+    void noBankShowsNoCourse()
+    {
+        folder->remove(QStringLiteral("Preguntas"));
+        auto w = openWindow();
+        QCOMPARE(w->courseCount(), 0);
+        QVERIFY(!w->Label1(0)->isVisible());
+        w->Command1_Click();
+        QCOMPARE(platform->messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(TstSelectionWindow)
+#include "tst_selectionwindow.moc"

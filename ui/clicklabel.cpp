@@ -1,0 +1,14 @@
+#include "clicklabel.h"
+
+#include <QMouseEvent>
+
+namespace ui {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace ui
