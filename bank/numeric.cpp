@@ -4,6 +4,15 @@
 
 namespace bank {
 
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+} // namespace
+
 double numericValue(const QString &text)
 {
     qsizetype i = 0;
@@ -11,31 +20,35 @@ double numericValue(const QString &text)
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
 
-    double sign = 1.0;
+    bool negative = false;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        if (text[i] == u'-')
-            sign = -1.0;
+        negative = text[i] == u'-';
         ++i;
     }
 
-    double value = 0.0;
-    bool digits = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        value = value * 10.0 + (text[i].unicode() - u'0');
-        digits = true;
-        ++i;
-    }
+    // The digits are gathered and converted in one go: adding up tenths one
+    // by one would make "0.3" differ from 0.3 in its last bit.
+    QString number;
+    while (i < n && isAsciiDigit(text[i]))
+        number += text[i++];
+    const bool wholeDigits = !number.isEmpty();
+    bool fractionDigits = false;
     if (i < n && text[i] == u'.') {
         ++i;
-        double scale = 0.1;
-        while (i < n && text[i].unicode() >= u'0' && text[i].unicode() <= u'9') {
-            value += (text[i].unicode() - u'0') * scale;
-            scale /= 10.0;
-            digits = true;
-            ++i;
+        QString fraction;
+        while (i < n && isAsciiDigit(text[i]))
+            fraction += text[i++];
+        if (!fraction.isEmpty()) {
+            number += u'.' + fraction;
+            fractionDigits = true;
         }
     }
-    return digits ? sign * value : 0.0;
+    if (!wholeDigits && !fractionDigits)
+        return 0.0;
+    if (!wholeDigits)
+        number.prepend(u'0');
+    const double value = number.toDouble();
+    return negative ? -value : value;
 }
 
 QString numberText(double value)

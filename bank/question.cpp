@@ -15,6 +15,7 @@
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -82,8 +83,10 @@ ReadError parseQuestion(const QStringList &lines, Question &q)
     auto line = [&lines](int number) { return lines.value(number - 1); };
     if (lines.isEmpty())
         return ReadError::TooShort;
-    q.type = static_cast<int>(numericValue(lines[0]));
-    if (numericValue(lines[0]) != q.type || q.type < 1 || q.type > 6)
+    // Range first: a line like "99999999999" must not be cast to int.
+    const double code = numericValue(lines[0]);
+    q.type = (code > -1e9 && code < 1e9) ? static_cast<int>(code) : 0;
+    if (code != q.type || q.type < 1 || q.type > 6)
         return ReadError::UnknownType;
     if (lines.size() < 2)
         return ReadError::TooShort;
@@ -102,7 +105,7 @@ ReadError parseQuestion(const QStringList &lines, Question &q)
         if (isAttachmentName(rest.last()))
             q.attachment = rest.takeLast();
         q.options = rest;
-        return ReadError::None;
+        return rest.isEmpty() ? ReadError::NoOptions : ReadError::None;
     }
     case QuestionType::WrittenAnswer:
         q.statement = line(3);
@@ -136,8 +139,36 @@ ReadError readQuestionFile(const QString &path, Question &question)
     return parseQuestion(splitLines(decodeText(file.readAll())), question);
 }
 
+namespace {
+
+// Questions whose file could not be read back as written.
+QString unreadableQuestion(const Question &q)
+{
+    if (q.type < 1 || q.type > 6)
+        return QStringLiteral("El tipo de pregunta %1 no existe. No se ha guardado la pregunta.")
+            .arg(q.type);
+    if (q.type != static_cast<int>(QuestionType::MultipleChoice))
+        return {};
+    const qsizetype written = questionLines(q).size() - 3 - (q.attachment.isEmpty() ? 0 : 1);
+    if (written > 8 || (written > 7 && !q.attachment.isEmpty()))
+        return QStringLiteral("Una pregunta tipo test tiene como máximo ocho opciones, o siete "
+                              "con un archivo de imagen o de texto. No se ha guardado la pregunta.");
+    // Anything else on the last line would be read back as one more option.
+    if (!q.attachment.isEmpty() && !isAttachmentName(q.attachment))
+        return QStringLiteral("El archivo «%1» no es txt, gif ni jpg. No se ha guardado la pregunta.")
+            .arg(q.attachment);
+    return {};
+}
+
+} // namespace
+
 bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error)
 {
+    if (const QString refusal = unreadableQuestion(question); !refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
     QByteArray out;
     for (const QString &line : questionLines(question)) {
         if (line.contains(u'\r') || line.contains(u'\n')) {
@@ -167,8 +198,9 @@ int nextQuestionNumber(const QString &folder)
     static const QRegularExpression numbered(QStringLiteral("^([1-9][0-9]{0,8})\\.txt$"),
                                              QRegularExpression::CaseInsensitiveOption);
     QSet<int> taken;
-    const QStringList names =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+    // Every kind of entry: a folder called 3.txt blocks the name as well.
+    const QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     for (const QString &name : names) {
         const auto match = numbered.match(name);
         if (match.hasMatch())
@@ -184,14 +216,39 @@ namespace {
 
 // Gives the finished temporary file its number without ever replacing a
 // file: link() fails when the name is taken, and then the next number is
-// tried. Returns 0 on success, else the errno of the failure.
-int claimName(const QString &temporary, const QString &target)
+// tried. File systems without hard links (FAT memory sticks) get the bytes
+// written straight into a file that open() creates only when it is new.
+// Returns 0 on success, else the errno of the failure.
+int claimName(const QString &temporary, const QString &target, const QByteArray &bytes)
 {
 #ifdef Q_OS_UNIX
-    if (::link(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0)
+    const QByteArray to = QFile::encodeName(target);
+    if (::link(QFile::encodeName(temporary).constData(), to.constData()) == 0)
         return 0;
-    return errno;
+    const int failure = errno;
+    if (failure != EPERM && failure != ENOTSUP && failure != EOPNOTSUPP && failure != ENOSYS)
+        return failure;
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno;
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int writeFailure = n < 0 ? errno : EIO;
+            ::close(fd);
+            ::unlink(to.constData());
+            return writeFailure;
+        }
+        done += n;
+    }
+    ::fsync(fd);
+    ::close(fd);
+    return 0;
 #else
+    Q_UNUSED(bytes);
     if (QFileInfo::exists(target))
         return EEXIST;
     return QFile::rename(temporary, target) ? 0 : EIO;
@@ -228,7 +285,7 @@ SaveResult saveNewQuestion(const QString &folder, const Question &question)
     for (int attempt = 0; attempt < 100000; ++attempt) {
         const int n = nextQuestionNumber(folder);
         const QString target = folder + u'/' + QString::number(n) + QStringLiteral(".txt");
-        const int failure = claimName(temporary.fileName(), target);
+        const int failure = claimName(temporary.fileName(), target, bytes);
         if (failure == 0) {
             result.ok = true;
             result.number = n;

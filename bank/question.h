@@ -69,8 +69,10 @@ ReadError parseQuestion(const QStringList &lines, Question &question);
 ReadError readQuestionFile(const QString &path, Question &question);
 
 // The whole file as it is written: each line Windows-1252, ending CR LF.
-// Fails on a field holding a line break or a character Windows-1252 lacks;
-// `error` then says which, in the editor's words.
+// Fails on a field holding a line break or a character Windows-1252 lacks,
+// and on a question whose file would read back otherwise (a type outside 1
+// to 6, more than eight options or eight with an attachment, an attachment
+// not named .txt/.jpg/.gif); `error` then says why, in the editor's words.
 bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error = nullptr);
 
 struct SaveResult {

@@ -76,10 +76,23 @@ QString DesktopPlatform::registrationProgram() const
 bool DesktopPlatform::startProgram(const QString &program, const QStringList &arguments,
                                    bool minimized)
 {
-    Q_UNUSED(minimized);
     if (program.isEmpty())
         return false;
-    return QProcess::startDetached(program, arguments);
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+#ifdef Q_OS_WIN
+    // The registration tool opens minimized, keeping the focus, as it always has.
+    if (minimized) {
+        process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *args) {
+            args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+            args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+        });
+    }
+#else
+    Q_UNUSED(minimized);
+#endif
+    return process.startDetached();
 }
 
 bool DesktopPlatform::openFolder(const QString &folder)

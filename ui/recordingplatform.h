@@ -62,6 +62,7 @@ public:
 
 private:
     qsizetype nextRandom = 0;
+    quint64 fallback = 42;
 };
 
 // Installs a fresh RecordingPlatform and returns it (owned by ui::platform()).

@@ -1,0 +1,188 @@
+#include "questioncheck.h"
+
+#include "bank/numeric.h"
+
+namespace editor {
+
+bool hasAttachment(const QString &caption)
+{
+    return bank::isAttachmentName(caption);
+}
+
+namespace {
+
+QStringList multipleChoiceFailures(const EditorFields &f)
+{
+    QStringList messages;
+    if (f.choiceStatement.isEmpty())
+        messages << QStringLiteral("Se ha de escribir la pregunta");
+    if (f.options[0].isEmpty())
+        messages << QStringLiteral("Se ha de escribir la primera opción");
+    if (f.options[1].isEmpty())
+        messages << QStringLiteral("Se ha de escribir la segunda opción");
+    if (hasAttachment(f.attachmentCaption) && !f.options[7].isEmpty())
+        messages << QStringLiteral("Si se selecciona un archivo de imagen o de texto, no debemos "
+                                   "escribir en la opcion 8");
+    if (f.markedOption < 1 || f.markedOption > kOptionCount)
+        messages << QStringLiteral("Has de seleccionar la opción correcta");
+    return messages;
+}
+
+// The first failing test of the other types, or an empty text.
+QString firstFailure(int type, const EditorFields &f)
+{
+    switch (static_cast<bank::QuestionType>(type)) {
+    case bank::QuestionType::WrittenAnswer:
+        if (f.writtenStatement.isEmpty() || f.writtenAnswer.isEmpty())
+            return QStringLiteral("Te falta redactar la pregunta i/o la respuesta");
+        break;
+    case bank::QuestionType::PictureAnswer:
+        if (f.pictureStatement.isEmpty() || f.pictureAnswer.isEmpty())
+            return QStringLiteral("Te falta redactar la pregunta i/o la respuesta");
+        if (f.pictureFile.isEmpty())
+            return QStringLiteral("Falta seleccionar una imagen");
+        break;
+    case bank::QuestionType::GraphicPoint:
+        if (f.graphicStatement.isEmpty())
+            return QStringLiteral("Falta redactar la pregunta");
+        if (!(bank::numericValue(f.xCaption) > 1 && bank::numericValue(f.yCaption) > 1))
+            return QStringLiteral("Se ha de seleccionar un gráfico y hacer clic en él");
+        break;
+    case bank::QuestionType::ReadingWord:
+        if (f.readingStatement.isEmpty())
+            return QStringLiteral("Falta redactar la pregunta");
+        if (f.readingFile.isEmpty())
+            return QStringLiteral("Se ha de seleccionar el archivo de texto");
+        if (f.wordCaption == kNoWordCaption)
+            return QStringLiteral("Se ha de hacer clic en la palabra del texto");
+        break;
+    case bank::QuestionType::TrueFalse:
+        if (f.trueFalseStatement.isEmpty())
+            return QStringLiteral("Se de escribir la pregunta");
+        if (f.trueFalseCaption.isEmpty())
+            return QStringLiteral("Falta hacer clic sobre verdadero o falso");
+        break;
+    case bank::QuestionType::MultipleChoice:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+CheckOutcome checkQuestion(int type, const EditorFields &fields)
+{
+    CheckOutcome outcome;
+    if (type < 1 || type > 6)
+        return outcome;
+    if (type == static_cast<int>(bank::QuestionType::MultipleChoice)) {
+        outcome.messages = multipleChoiceFailures(fields);
+        outcome.passed = outcome.messages.isEmpty();
+        outcome.normalise = outcome.passed;
+        outcome.openCheckWindow = outcome.passed;
+        return outcome;
+    }
+    const QString failure = firstFailure(type, fields);
+    outcome.passed = failure.isEmpty();
+    outcome.messages << (outcome.passed ? kAgreed : failure);
+    return outcome;
+}
+
+Options normaliseOptions(const Options &options, int markedOption)
+{
+    Options result = options;
+    for (int i = 0; i < kOptionCount; ++i) {
+        QString &text = result[i];
+        if (text == u" ")
+            continue;
+        const bool marked = i + 1 == markedOption;
+        qsizetype end = text.size();
+        while (end > 0 && text.at(end - 1) == u' ')
+            --end;
+        if (end == 0 && !text.isEmpty())
+            text = QStringLiteral(" ");
+        else
+            text = text.left(end) + (marked ? QStringLiteral(" ") : QString());
+    }
+    return result;
+}
+
+bank::Question questionFromFields(int type, const EditorFields &f)
+{
+    bank::Question q;
+    q.type = type;
+    q.author = f.author;
+    switch (static_cast<bank::QuestionType>(type)) {
+    case bank::QuestionType::MultipleChoice:
+        q.statement = f.choiceStatement;
+        for (const QString &option : f.options) {
+            if (option.isEmpty())
+                break;
+            q.options << option;
+        }
+        if (hasAttachment(f.attachmentCaption))
+            q.attachment = f.attachmentCaption;
+        break;
+    case bank::QuestionType::WrittenAnswer:
+        q.statement = f.writtenStatement;
+        q.answer = f.writtenAnswer;
+        break;
+    case bank::QuestionType::PictureAnswer:
+        q.fileName = f.pictureFile;
+        q.statement = f.pictureStatement;
+        q.answer = f.pictureAnswer;
+        break;
+    case bank::QuestionType::GraphicPoint:
+        q.fileName = f.graphicFile;
+        q.statement = f.graphicStatement;
+        q.x = bank::numericValue(f.xCaption);
+        q.y = bank::numericValue(f.yCaption);
+        break;
+    case bank::QuestionType::ReadingWord:
+        q.fileName = f.readingFile;
+        q.statement = f.readingStatement;
+        q.answer = f.wordCaption;
+        break;
+    case bank::QuestionType::TrueFalse:
+        q.statement = f.trueFalseStatement;
+        q.isTrue = f.trueFalseCaption == u"VERDADERO";
+        break;
+    }
+    return q;
+}
+
+SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
+                         const EditorFields &fields)
+{
+    SaveOutcome outcome;
+    if (!questionChecked) {
+        outcome.message = kCheckFirst;
+        return outcome;
+    }
+    outcome.clearChecked = true;
+    if (type < 1 || type > 6)
+        return outcome;
+    const bank::SaveResult result = bank::saveNewQuestion(folder, questionFromFields(type, fields));
+    if (!result.ok) {
+        outcome.clearChecked = false;
+        outcome.message = result.error;
+        return outcome;
+    }
+    outcome.written = true;
+    outcome.number = result.number;
+    outcome.resetAttachment = type == static_cast<int>(bank::QuestionType::MultipleChoice);
+    return outcome;
+}
+
+QString withoutLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar &c : text) {
+        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
+            || c == u'\v' || c == u'\f')
+            c = u' ';
+    }
+    return text;
+}
+
+} // namespace editor

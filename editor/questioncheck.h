@@ -1,0 +1,102 @@
+#pragma once
+
+// The question editor: Form1 holds one panel per question type; "Comprobar"
+// runs the type's checks on the panel fields (checkQuestion), and for a
+// multiple-choice question moves the trailing space onto the marked option
+// (normaliseOptions) and opens the preview Form2; "Guardar pregunta" turns
+// the fields into a bank::Question (questionFromFields) and hands it to the
+// bank writer (saveQuestion). Everything here works on plain values, so the
+// rules are tested without a window.
+
+#include "bank/question.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace editor {
+
+inline constexpr int kOptionCount = 8;
+using Options = std::array<QString, kOptionCount>;
+
+// The panel fields as the window holds them, named by what they mean.
+struct EditorFields {
+    QString author;                 // Text2
+
+    QString choiceStatement;        // Text1(0)
+    Options options;                // Text1(1) ... Text1(8)
+    int markedOption = 0;           // k of the blue Label1(k), 0 when none is
+    QString attachmentCaption;      // caption of Command7
+
+    QString writtenStatement;       // Text3
+    QString writtenAnswer;          // Text4
+
+    QString pictureFile;            // selected in File3
+    QString pictureStatement;       // Text5
+    QString pictureAnswer;          // Text6
+
+    QString graphicFile;            // selected in File2
+    QString graphicStatement;       // Text7
+    QString xCaption = QStringLiteral("0"); // Label8(1)
+    QString yCaption = QStringLiteral("0"); // Label9(1)
+
+    QString readingFile;            // selected in File4
+    QString readingStatement;       // Text9
+    QString wordCaption = QStringLiteral("Respuesta"); // Label11
+
+    QString trueFalseStatement;     // Text10
+    QString trueFalseCaption;       // Label10
+};
+
+inline const QString kAttachmentButtonCaption = QStringLiteral("Añadir txt, gif o jpg");
+inline const QString kNoWordCaption = QStringLiteral("Respuesta");
+inline const QString kAgreed = QStringLiteral("De acuerdo");
+inline const QString kCheckFirst = QStringLiteral("Se debe comprobar la pregunta");
+inline const QString kNoEnter = QStringLiteral("No se puede pulsar la tecla intro");
+
+// The caption of Command7 names an attachment when it ends in .txt, .jpg or
+// .gif (any case); the button's own caption does not.
+bool hasAttachment(const QString &caption);
+
+struct CheckOutcome {
+    QStringList messages; // shown one after another
+    bool passed = false;  // questionChecked becomes True
+    bool normalise = false;       // move the trailing space onto the marked option
+    bool openCheckWindow = false; // the multiple-choice preview
+};
+
+// "Comprobar" for a question of `type`. A multiple-choice question collects
+// every failing test's message; the other types stop at the first failure
+// and say "De acuerdo" when none fails. A type outside 1 to 6 neither
+// passes nor says anything.
+CheckOutcome checkQuestion(int type, const EditorFields &fields);
+
+// The options after a passed check: exactly the marked one (1 to 8, 0 for
+// none) ends in one space, the others end without. Removing every trailing
+// space, not just one, keeps an option typed with two from staying correct
+// and makes a second check change nothing. An option of spaces only becomes
+// (or stays) a single space, a placeholder that is never touched again.
+Options normaliseOptions(const Options &options, int markedOption);
+
+// The question "Guardar pregunta" writes for `type`, from the panel fields.
+bank::Question questionFromFields(int type, const EditorFields &fields);
+
+struct SaveOutcome {
+    bool written = false;
+    bool resetAttachment = false; // Command7 returns to its own caption
+    bool clearChecked = false;    // questionChecked becomes False
+    QString message;              // shown when not empty
+    int number = 0;               // N of the new N.txt
+};
+
+// "Guardar pregunta" into `folder`. Without a passed check it only asks for
+// one. A failed write keeps the check, so the author can mend the cause
+// (a missing folder, a character the file cannot hold) and save again.
+SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
+                         const EditorFields &fields);
+
+// Keeps a field on one line: every line break becomes a space.
+QString withoutLineBreaks(QString text);
+
+} // namespace editor

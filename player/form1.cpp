@@ -1,0 +1,149 @@
+#include "form1.h"
+
+#include "form2.h"
+#include "playerstate.h"
+#include "registercomponents.h"
+
+#include "bank/folders.h"
+#include "bank/languagefile.h"
+#include "ui/controls.h"
+#include "ui/platform.h"
+
+#include <QPixmap>
+
+#include <cstdlib>
+
+namespace player {
+
+namespace {
+
+constexpr int kWindowWidth = 5400;
+constexpr int kWindowHeight = 6000;
+constexpr int kMargin = 120;
+constexpr int kFrameHeight = 3495;
+constexpr int kInnerWidth = kWindowWidth - 2 * kMargin;
+
+const QString kCaption = QStringLiteral("BRENLOQ 3.0 - brenloq@escoles.cat");
+
+} // namespace
+
+StartTexts readStartTexts(const QString &programFolder)
+{
+    StartTexts texts;
+    bank::LineReader reader = bank::openLanguageFile(programFolder, QStringLiteral("inicio.txt"));
+    bank::LineBuffer line;
+    reader.readLine(line);
+    texts.command1 = line.text;
+    reader.readLine(line);
+    texts.label1 = line.text;
+    reader.readLine(line);
+    texts.command2 = line.text;
+    return texts;
+}
+
+int nextLogoOffset(int logoOffset, int frameHeightTwips)
+{
+    logoOffset -= 15;
+    if (!(2 * frameHeightTwips > std::abs(logoOffset)))
+        logoOffset = 0;
+    return logoOffset;
+}
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(kCaption);
+    buildControls();
+    Form_Load();
+}
+
+void Form1::buildControls()
+{
+    setFixedSize(ui::px(kWindowWidth), ui::px(kWindowHeight));
+    ui::setBackColor(this, QColor(255, 246, 216));
+
+    dest = new QFrame(this);
+    ui::nameControl(dest, QStringLiteral("dest"));
+    ui::setGeometryTwips(dest, kMargin, kMargin, kInnerWidth, kFrameHeight);
+    ui::setBackColor(dest, QColor(255, 246, 216));
+
+    Picture1 = new QLabel(dest);
+    ui::nameControl(Picture1, QStringLiteral("Picture1"), QStringLiteral("BRENLOQ"));
+    const QPixmap logo(QStringLiteral(":/player/logo.gif"));
+    Picture1->setPixmap(logo);
+    Picture1->setGeometry(0, 0, logo.isNull() ? dest->width() : logo.width(),
+                          logo.isNull() ? dest->height() : logo.height());
+
+    Label1 = new QLabel(QStringLiteral("Nombre"), this);
+    ui::nameControl(Label1, QStringLiteral("Label1"), Label1->text());
+    ui::setGeometryTwips(Label1, kMargin, 3780, 1320, 375);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui::setBold(Label1, true);
+
+    Text1 = new QLineEdit(this);
+    ui::nameControl(Text1, QStringLiteral("Text1"), Label1->text());
+    ui::setGeometryTwips(Text1, kMargin + 1440, 3780, kInnerWidth - 1440, 375);
+    Label1->setBuddy(Text1);
+
+    Command1 = new QPushButton(QStringLiteral("INICI "), this);
+    ui::nameControl(Command1, QStringLiteral("Command1"), Command1->text());
+    ui::setGeometryTwips(Command1, kMargin, 4380, kInnerWidth, 660);
+    ui::setBold(Command1, true);
+    Command1->setDefault(true);
+
+    Command2 = new QPushButton(QStringLiteral("Command2"), this);
+    ui::nameControl(Command2, QStringLiteral("Command2"), Command2->text());
+    ui::setGeometryTwips(Command2, kMargin, 5160, kInnerWidth, 660);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(20);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start();
+    Text1->setFocus();
+}
+
+void Form1::Form_Load()
+{
+    ui::centreOnScreen(this);
+
+    const StartTexts texts = readStartTexts(state().programFolder);
+    Command1->setText(texts.command1);
+    Label1->setText(texts.label1);
+    Command2->setText(texts.command2);
+    Command1->setAccessibleName(texts.command1);
+    Label1->setAccessibleName(texts.label1);
+    Text1->setAccessibleName(texts.label1);
+    Command2->setAccessibleName(texts.command2);
+
+    RegisterComponents(state().programFolder, ui::platform());
+}
+
+void Form1::Command1_Click()
+{
+    // Not a child of this window: the selection window stays loaded after the
+    // test window has closed this one.
+    if (!selection)
+        selection = new Form2;
+    selection->show();
+    selection->raise();
+    selection->activateWindow();
+}
+
+void Form1::Command2_Click()
+{
+    // The folder may not exist yet; the file manager says so itself.
+    ui::platform().openFolder(
+        bank::findEntry(state().programFolder, QString::fromLatin1(bank::kReportsFolder)));
+}
+
+void Form1::Timer1_Timer()
+{
+    offset = nextLogoOffset(offset, ui::heightTwips(dest));
+    Picture1->move(0, ui::px(offset));
+}
+
+} // namespace player

@@ -1,0 +1,340 @@
+// Answering: choosing, typing, pointing; judging and booking the verdict.
+
+#include "form3.h"
+
+#include "playerstate.h"
+
+#include "bank/folders.h"
+#include "bank/numeric.h"
+#include "bank/question.h"
+#include "bank/wordrule.h"
+#include "ui/platform.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace player {
+
+namespace {
+
+const QColor kMagenta = ui::bgr(0xFF00FF);
+const QString kCR = QStringLiteral("\r");
+
+void setOptionLook(QLabel *label, const QColor &colour, bool bold, int points)
+{
+    ui::setForeColor(label, colour);
+    QFont font = label->font();
+    font.setBold(bold);
+    font.setPointSize(points);
+    label->setFont(font);
+}
+
+} // namespace
+
+void Form3::Label3_Click(int index)
+{
+    for (int i = 0; i < 8; ++i)
+        setOptionLook(Label3(i), i == index ? ui::kBlue : ui::kBlack, i == index, i == index ? 12 : 10);
+    chosenOption = index;
+}
+
+void Form3::Command5_Click(int index)
+{
+    Label16->setText(Command5[index]->text());
+    ui::setForeColor(Label16, ui::backColor(Command5[index]));
+    trueFalseChoice = index == 0;
+    trueFalseChosen = true;
+}
+
+void Form3::appendTranscript(const QString &text)
+{
+    RichTextBox3->setText(RichTextBox3->text() + text);
+}
+
+void Form3::appendHead(const QLabel *statement)
+{
+    appendTranscript(kCR + kCR + kCR + QString::number(answeredCount) + QStringLiteral(".- ")
+                     + statement->text());
+}
+
+void Form3::appendVerdict(const QString &given, bool right)
+{
+    appendTranscript(kCR + kCR + QStringLiteral(" --- ") + given + QStringLiteral(" - ")
+                     + (right ? rightText() : wrongText()));
+}
+
+void Form3::setCounter(int index, int value)
+{
+    Command3[index]->setText(QString::number(value));
+}
+
+void Form3::ShowFeedback(bool right)
+{
+    const QString gifs = bank::findEntry(appFolder, QString::fromLatin1(bank::kFeedbackPicturesFolder));
+    Gif89a1->setFileName(bank::findEntry(gifs, right ? QStringLiteral("si.gif") : QStringLiteral("no.gif")));
+}
+
+void Form3::PlayFeedbackSound(const QString &name)
+{
+    const QString folder = ui::platform().programFolder();
+    const QString sounds = bank::findEntry(folder, QString::fromLatin1(bank::kSoundsFolder));
+    ui::platform().playSound(bank::findEntry(sounds, name + QStringLiteral(".wav")));
+}
+
+void Form3::RecordRightAnswer()
+{
+    const int k = currentTestIndex;
+    ui::setBackColor(Command2, ui::kBlue);
+    if (QListWidgetItem *entry = currentEntry())
+        entry->setText(rightText());
+    setCounter(2, ++state().subjectRight[k]);
+    ShowFeedback(true);
+    PlayFeedbackSound(QStringLiteral("si"));
+}
+
+void Form3::RecordWrongAnswer()
+{
+    const int k = currentTestIndex;
+    if (QListWidgetItem *entry = currentEntry())
+        entry->setText(wrongText());
+    ui::setBackColor(Command2, ui::kRed);
+    setCounter(0, ++state().subjectWrong[k]);
+    ShowFeedback(false);
+    PlayFeedbackSound(QStringLiteral("no"));
+}
+
+void Form3::UpdateTestMark()
+{
+    const int k = currentTestIndex;
+    const QString mark = markText(state().subjectRight[k], List1(k)->count(), maximumMark);
+    state().subjectMark[k] = mark;
+    Command1(k)->setText(state().subjectName[k] + QStringLiteral(" - ") + mark);
+}
+
+void Form3::checkEndOfTest()
+{
+    const int k = currentTestIndex;
+    if (static_cast<int>(bank::numericValue(Command3[1]->text())) != state().subjectRight[k] + state().subjectWrong[k])
+        return;
+    if (state().subjectFinished[k])
+        return;
+    state().subjectFinished[k] = true;
+    ++finishedTestCount;
+    if (finishedTestCount == testCount())
+        endSession();
+}
+
+void Form3::restoreFrame(int type)
+{
+    Frame1[type]->setGeometry(Frame1[0]->x(), Frame1[type]->y(), Frame1[0]->width(), Frame1[type]->height());
+}
+
+void Form3::Command2_Click()
+{
+    if (!Command2->isEnabled())
+        return;
+    const int k = currentTestIndex;
+    switch (questionType) {
+    case 1: {
+        // Nothing to judge until an option of this question was chosen.
+        if (chosenOption < 0 || chosenOption > 7)
+            return;
+        ++answeredCount;
+        appendHead(Label2);
+        const QString caption = Label3(chosenOption)->text();
+        const QString given = caption.mid(3);
+        if (bank::isCorrectOption(caption)) {
+            appendVerdict(given, true);
+            RecordRightAnswer();
+        } else {
+            ui::setBackColor(Command2, ui::kRed);
+            if (QListWidgetItem *entry = currentEntry())
+                entry->setText(wrongMultipleChoiceEntry(wrongText(), chosenOption));
+            ui::setForeColor(Label3(chosenOption), ui::kRed);
+            for (int i = 0; i < 8; ++i) {
+                if (bank::isCorrectOption(Label3(i)->text()))
+                    setOptionLook(Label3(i), ui::kBlue, true, 12);
+            }
+            setCounter(0, ++state().subjectWrong[k]);
+            ShowFeedback(false);
+            PlayFeedbackSound(QStringLiteral("no"));
+            appendVerdict(given, false);
+        }
+        break;
+    }
+    case 2:
+    case 3: {
+        ++answeredCount;
+        const int box = questionType == 2 ? 1 : 2;
+        restoreFrame(questionType);
+        setCounter(0, ++state().subjectWrong[k]);
+        ui::setBackColor(Command2, ui::kRed);
+        colourTypedAnswer(typedBox(box), ui::kRed);
+        typedBox(box)->setEnabled(false);
+        Command2->setEnabled(false);
+        if (QListWidgetItem *entry = currentEntry())
+            entry->setText(wrongText());
+        ShowFeedback(false);
+        appendHead(typedStatement(box));
+        appendVerdict(QStringLiteral("???"), false);
+        break;
+    }
+    case 4: {
+        ++answeredCount;
+        appendHead(Label9);
+        const QColor target = Picture2->pixel(qRound(targetX), qRound(targetY));
+        if (target == QColor(Qt::white) || !target.isValid()) {
+            Picture2->floodFill(qRound(targetX), qRound(targetY));
+            Picture2->setFillColor(ui::kRed);
+            Picture2->floodFill(qRound(markX), markY);
+            Picture2->setFillColor(ui::kBlue);
+            RecordWrongAnswer();
+            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + wrongText());
+        } else {
+            RecordRightAnswer();
+            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + rightText());
+        }
+        break;
+    }
+    case 5: {
+        ++answeredCount;
+        appendHead(Label10);
+        if (isRightWord(Label11->text(), expectedAnswer)) {
+            RecordRightAnswer();
+            appendVerdict(expectedAnswer, true);
+        } else {
+            RecordWrongAnswer();
+            appendVerdict(QStringLiteral("???"), false);
+        }
+        break;
+    }
+    case 6: {
+        // Nothing to judge until true or false was pressed for this question.
+        if (!trueFalseChosen)
+            return;
+        ++answeredCount;
+        appendHead(Label15);
+        if (trueFalseChoice == trueFalseAnswer) {
+            RecordRightAnswer();
+            ui::setForeColor(Label16, ui::kBlue);
+            appendVerdict(Label16->text(), true);
+        } else {
+            ui::setForeColor(Label16, ui::kRed);
+            RecordWrongAnswer();
+            appendVerdict(trueFalseChoice ? QStringLiteral("Vertader") : QStringLiteral("Fals"), false);
+        }
+        break;
+    }
+    default:
+        return;
+    }
+    UpdateTestMark();
+    checkEndOfTest();
+    if (questionType >= 0 && questionType <= 6)
+        Frame1[questionType]->setEnabled(false);
+    Command2->setEnabled(false);
+    typed.clearPending();
+}
+
+void Form3::RichTextBox_KeyDown(int &keyCode)
+{
+    if (keyCode == ui::kKeyBack || keyCode == ui::kKeyReturn || keyCode == ui::kKeyDelete)
+        keyCode = 0;
+}
+
+void Form3::richtextbox_KeyPress(int box, QChar &key)
+{
+    ui::RichTextBox *answer = typedBox(box);
+    const int t = typedFrame(box);
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? ui::twips(screen->availableGeometry().width()) : ui::twips(width());
+    ui::setLeftTwips(Frame1[t], 20);
+    ui::setWidthTwips(Frame1[t], screenWidth - 25);
+    Frame1[t]->raise();
+
+    const TypedAnswer::Step step = typed.type(key);
+    answer->setSelStart(step.offset);
+    answer->setSelLength(step.offset < answer->length() ? 1 : 0);
+    if (step.matched) {
+        answer->setSelBold(true);
+        answer->setSelColor(step.corrected ? kMagenta : ui::kBlue);
+        if (step.complete)
+            completeTypedAnswer(box);
+    } else {
+        ui::platform().beep();
+        answer->setSelColor(ui::kRed);
+    }
+}
+
+void Form3::completeTypedAnswer(int box)
+{
+    const int k = currentTestIndex;
+    const int t = typedFrame(box);
+    restoreFrame(t);
+    typedBox(box)->setEnabled(false);
+    ++answeredCount;
+    appendHead(typedStatement(box));
+    if (!typed.isRight()) {
+        setCounter(0, ++state().subjectWrong[k]);
+        ui::setBackColor(Command2, ui::kRed);
+        if (QListWidgetItem *entry = currentEntry())
+            entry->setText(wrongText());
+        ShowFeedback(false);
+        PlayFeedbackSound(QStringLiteral("no"));
+        appendVerdict(QStringLiteral("???"), false);
+    } else {
+        setCounter(2, ++state().subjectRight[k]);
+        ui::setBackColor(Command2, ui::kBlue);
+        if (QListWidgetItem *entry = currentEntry())
+            entry->setText(rightText());
+        ShowFeedback(true);
+        UpdateTestMark();
+        PlayFeedbackSound(QStringLiteral("si"));
+        appendVerdict(expectedAnswer, true);
+    }
+    checkEndOfTest();
+    Command2->setEnabled(false);
+}
+
+void Form3::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
+{
+    if (button == Qt::NoButton)
+        return;
+    Picture2->repaint();
+    Picture2->floodFill(qRound(position.x()), qRound(position.y()));
+    markX = position.x();
+    markY = qRound(position.y());
+}
+
+void Form3::HScroll1_Change()
+{
+    Picture2->move(Picture1->width() - HScroll1->value(), Picture2->y());
+}
+
+void Form3::VScroll1_Change()
+{
+    Picture2->move(Picture2->x(), Picture1->height() - VScroll1->value());
+}
+
+void Form3::Text2_Click()
+{
+    const QString text = Text2->toPlainText();
+    const bank::WordRange range = bank::wordRangeAt(text, Text2->textCursor().position());
+    QTextCursor cursor = Text2->textCursor();
+    cursor.setPosition(range.start);
+    cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
+    Text2->setTextCursor(cursor);
+    Label11->setText(text.mid(range.start, range.length));
+}
+
+bool Form3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text2->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        // Let the text box place its caret first, then take the word there.
+        QMetaObject::invokeMethod(this, &Form3::Text2_Click, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace player

@@ -1,0 +1,441 @@
+// Showing a question: the steps every type shares, then each type's frame.
+
+#include "form3.h"
+
+#include "form5.h"
+#include "playerstate.h"
+
+#include "bank/folders.h"
+#include "bank/numeric.h"
+#include "bank/question.h"
+#include "bank/textcodec.h"
+#include "ui/platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace player {
+
+namespace {
+
+// The player's own descriptions of what went wrong.
+QString missingFile(const QString &name)
+{
+    return QStringLiteral("No s'ha trobat el fitxer «%1».").arg(name);
+}
+const QString kFileEndsEarly = QStringLiteral("El fitxer de la pregunta s'acaba abans d'hora.");
+const QString kTooManyOptions = QStringLiteral("La pregunta té més de vuit opcions.");
+const QString kNoOptions = QStringLiteral("La pregunta no té cap opció.");
+const QString kUnknownType = QStringLiteral("El fitxer no és una pregunta: tipus desconegut.");
+
+bool readLine(bank::LineReader &file, QString &target, QString &failure)
+{
+    if (file.readLine(target))
+        return true;
+    failure = kFileEndsEarly;
+    return false;
+}
+
+QString questionFilePath(const QString &listed)
+{
+    // Written "N.txt" by the editor; found whatever its letter case on disk.
+    const QFileInfo info(listed);
+    return bank::findEntry(info.path(), info.fileName());
+}
+
+} // namespace
+
+QListWidgetItem *Form3::currentEntry() const
+{
+    QListWidget *list = List1(currentTestIndex);
+    return list ? list->item(currentQuestionRow) : nullptr;
+}
+
+void Form3::List1_Click(int index)
+{
+    if (index < 0 || index >= testCount())
+        return;
+    if (RichTextBox3->isVisible())
+        RichTextBox3->hide();
+    Label18->clear();
+    QListWidget *list = List1(index);
+    currentQuestionRow = list->currentRow();
+    if (currentQuestionRow < 0 || currentQuestionRow >= List2[index].size())
+        return;
+    // The pupil's choice belongs to the question it was made on.
+    chosenOption = -1;
+    trueFalseChosen = false;
+    Gif89a1->setFileName(QString());
+
+    const QString path = questionFilePath(List2[index][currentQuestionRow]);
+    bank::LineReader file(path);
+    QString failure;
+    if (!file.exists()) {
+        showErrorLine(missingFile(QFileInfo(path).fileName()));
+        return;
+    }
+    if (!showQuestion(file, list->item(currentQuestionRow)->text(), failure))
+        showErrorLine(failure);
+}
+
+bool Form3::showQuestion(bank::LineReader &file, const QString &entry, QString &failure)
+{
+    QString line;
+    if (!readLine(file, line, failure))
+        return false;
+    const double code = bank::numericValue(line);
+    if (code < 0 || code > 6 || code != static_cast<int>(code)) {
+        failure = kUnknownType;
+        return false;
+    }
+    questionType = static_cast<int>(code);
+    Label14->setText(typeHelpTexts[questionType]);
+    if (!readLine(file, line, failure))
+        return false;
+    Label4->setText(authorPrefix() + line);
+    for (int i = 0; i < 7; ++i)
+        Frame1[i]->setVisible(i == questionType);
+    Frame1[questionType]->setEnabled(true);
+
+    const EntryState state = entryState(entry, questionType, rightText());
+    switch (questionType) {
+    case 1:
+        return showMultipleChoice(file, entry, failure);
+    case 2:
+        return showWrittenAnswer(file, state, failure);
+    case 3:
+        return showPictureAnswer(file, state, failure);
+    case 4:
+        return showGraphicPoint(file, state, failure);
+    case 5:
+        return showReadingWord(file, state, failure);
+    case 6:
+        return showTrueFalse(file, state, failure);
+    default:
+        return true;
+    }
+}
+
+void Form3::showErrorLine(const QString &failure)
+{
+    Label18->setText(failure);
+    Command2->setEnabled(false);
+    if (questionType >= 0 && questionType <= 6)
+        Frame1[questionType]->setEnabled(false);
+}
+
+bool Form3::showMultipleChoice(bank::LineReader &file, const QString &entry, QString &failure)
+{
+    QString line;
+    if (!readLine(file, line, failure))
+        return false;
+    Label2->setText(line);
+
+    int n = 0;
+    while (!file.atEnd()) {
+        if (n >= 8) {
+            failure = kTooManyOptions;
+            return false;
+        }
+        file.readLine(line);
+        Label3(n)->setText(line);
+        Label3(n)->show();
+        ++n;
+    }
+    if (n == 0) {
+        failure = kNoOptions;
+        return false;
+    }
+    if (bank::isAttachmentName(Label3(n - 1)->text())) {
+        Label3(n - 1)->hide();
+        state().attachmentOptionIndex = n - 1;
+        state().attachmentIsPicture = bank::isPictureAttachment(Label3(n - 1)->text());
+        Command4->show();
+        Command4_Click();
+    } else {
+        Command4->hide();
+    }
+    for (int j = n; j < 8; ++j) {
+        Label3(j)->clear();
+        Label3(j)->hide();
+    }
+
+    std::array<int, 8> slot;
+    slot.fill(-1);
+    int m = 0;
+    for (int i = 0; i < 8; ++i) {
+        if (!Label3(optionOrder[i])->isHidden())
+            slot[m++] = optionOrder[i];
+    }
+    if (slot[0] >= 0) {
+        ui::ClickLabel *first = Label3(slot[0]);
+        ui::setTopTwips(first, 1440);
+        first->setText(QStringLiteral("1. ") + first->text());
+        for (int i = 1; i < 8 && slot[i] != -1; ++i) {
+            ui::ClickLabel *above = Label3(slot[i - 1]);
+            ui::ClickLabel *label = Label3(slot[i]);
+            ui::setTopTwips(label, ui::topTwips(above) + ui::heightTwips(above) + 100);
+            label->setText(QString::number(i + 1) + QStringLiteral(". ") + label->text());
+        }
+    }
+    for (int i = 0; i < 8; ++i) {
+        ui::setForeColor(Label3(i), ui::kBlack);
+        QFont font = Label3(i)->font();
+        font.setBold(false);
+        font.setPointSize(10);
+        Label3(i)->setFont(font);
+    }
+
+    if (bank::numericValue(entry) > 0) {
+        ui::setBackColor(Command2, ui::kGreen);
+        Command2->setEnabled(true);
+        return true;
+    }
+    auto highlight = [](QLabel *label, const QColor &colour) {
+        ui::setForeColor(label, colour);
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSize(12);
+        label->setFont(font);
+    };
+    if (entry.contains(u' ')) {
+        const int x = chosenOptionFromEntry(entry);
+        if (x >= 0 && x < 8)
+            highlight(Label3(x), ui::kRed);
+        ui::setBackColor(Command2, ui::kRed);
+    } else {
+        ui::setBackColor(Command2, ui::kBlue);
+    }
+    for (int i = 0; i < 8; ++i) {
+        if (bank::isCorrectOption(Label3(i)->text()))
+            highlight(Label3(i), ui::kBlue);
+    }
+    Frame1[questionType]->setEnabled(false);
+    Command2->setEnabled(false);
+    return true;
+}
+
+void Form3::colourTypedAnswer(ui::RichTextBox *box, const QColor &colour)
+{
+    box->setText(expectedAnswer);
+    box->setSelStart(0);
+    box->setSelLength(static_cast<int>(expectedAnswer.size()));
+    box->setSelColor(colour);
+}
+
+bool Form3::showWrittenAnswer(bank::LineReader &file, EntryState state, QString &failure)
+{
+    QString line;
+    if (state == EntryState::Open) {
+        ui::setBackColor(Command2, ui::kGreen);
+        Command2->setEnabled(true);
+        ui::setWidthTwips(Label5, ui::widthTwips(Frame1[2]) - 400);
+        RichTextBox1->setText(QString());
+        RichTextBox1->setEnabled(true);
+        typed.start(QString());
+        if (!readLine(file, line, failure))
+            return false;
+        Label5->setText(line);
+        if (!readLine(file, expectedAnswer, failure))
+            return false;
+        typed.start(expectedAnswer);
+        RichTextBox1->setFocus();
+        return true;
+    }
+    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    Command2->setEnabled(false);
+    RichTextBox1->setEnabled(false);
+    if (!readLine(file, line, failure))
+        return false;
+    Label5->setText(line);
+    if (!readLine(file, expectedAnswer, failure))
+        return false;
+    colourTypedAnswer(RichTextBox1, verdict);
+    ui::setBackColor(Command2, verdict);
+    return true;
+}
+
+bool Form3::showPicture(const QString &name, QString &failure)
+{
+    Image1->hide();
+    const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Picture, name);
+    QImageReader reader(path);
+    const QImage picture = path.isEmpty() ? QImage() : reader.read();
+    if (picture.isNull()) {
+        failure = path.isEmpty() ? missingFile(name)
+                                 : QStringLiteral("No es pot obrir la imatge «%1».").arg(name);
+        return false;
+    }
+    const int w = picture.width();
+    const int h = picture.height();
+    const int height = ui::topTwips(Label8) - (ui::topTwips(Label7) + ui::heightTwips(Label7)) - 100;
+    const int width = h > 0 ? static_cast<int>(static_cast<double>(w) * height / h) : 0;
+    ui::setGeometryTwips(Image1, (ui::widthTwips(Frame1[3]) - width) / 2,
+                         ui::topTwips(Label7) + ui::heightTwips(Label7), width, height);
+    Image1->setPixmap(QPixmap::fromImage(picture.scaled(Image1->size(), Qt::IgnoreAspectRatio,
+                                                        Qt::SmoothTransformation)));
+    Image1->show();
+    return true;
+}
+
+bool Form3::showPictureAnswer(bank::LineReader &file, EntryState state, QString &failure)
+{
+    QString line;
+    if (state == EntryState::Open) {
+        QFrame *frame = Frame1[3];
+        ui::setTopTwips(RichTextBox2, ui::heightTwips(frame) - ui::heightTwips(RichTextBox2) - 200);
+        ui::setLeftTwips(RichTextBox2, (ui::widthTwips(frame) - ui::widthTwips(RichTextBox2)) / 2);
+        ui::setLeftTwips(Label8, ui::leftTwips(RichTextBox2));
+        ui::setTopTwips(Label8, ui::topTwips(RichTextBox2) - ui::heightTwips(Label8) - 40);
+        typed.start(QString());
+        ui::setBackColor(Command2, ui::kGreen);
+        Command2->setEnabled(true);
+        RichTextBox2->setText(QString());
+        RichTextBox2->setEnabled(true);
+        RichTextBox2->setFocus();
+        if (!readLine(file, line, failure) || !showPicture(line, failure))
+            return false;
+        if (!readLine(file, line, failure))
+            return false;
+        Label7->setText(line);
+        if (!readLine(file, expectedAnswer, failure))
+            return false;
+        typed.start(expectedAnswer);
+        RichTextBox2->setFocus();
+        return true;
+    }
+    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    Command2->setEnabled(false);
+    if (!readLine(file, line, failure) || !showPicture(line, failure))
+        return false;
+    RichTextBox2->setEnabled(false);
+    if (!readLine(file, line, failure))
+        return false;
+    Label7->setText(line);
+    if (!readLine(file, expectedAnswer, failure))
+        return false;
+    colourTypedAnswer(RichTextBox2, verdict);
+    ui::setBackColor(Command2, verdict);
+    Frame1[3]->setEnabled(false);
+    return true;
+}
+
+namespace {
+
+// Scroll bars whose "minimum" may lie above their "maximum", as the graphic's
+// bars do when the graphic is smaller than its viewport.
+void setScrollRange(QScrollBar *bar, int minimum, int maximum)
+{
+    const QSignalBlocker blocker(bar);
+    bar->setPageStep(50);
+    bar->setRange(std::min(minimum, maximum), std::max(minimum, maximum));
+    bar->setInvertedAppearance(minimum > maximum);
+    bar->setInvertedControls(minimum > maximum);
+    bar->setValue(minimum);
+}
+
+} // namespace
+
+bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &failure)
+{
+    QString line;
+    if (!readLine(file, line, failure))
+        return false;
+    const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Picture, line);
+    if (path.isEmpty() || !Picture2->load(path)) {
+        failure = path.isEmpty() ? missingFile(line) : QStringLiteral("No es pot obrir la imatge «%1».").arg(line);
+        return false;
+    }
+    Picture2->repaint();
+    setScrollRange(HScroll1, Picture1->width(), Picture2->width());
+    setScrollRange(VScroll1, Picture1->height(), Picture2->height());
+    HScroll1_Change();
+    VScroll1_Change();
+    if (!readLine(file, line, failure))
+        return false;
+    Label9->setText(line);
+    if (!readLine(file, line, failure))
+        return false;
+    targetX = bank::numericValue(line);
+    if (!readLine(file, line, failure))
+        return false;
+    targetY = bank::numericValue(line);
+
+    if (state == EntryState::Open) {
+        ui::setBackColor(Command2, ui::kGreen);
+        Command2->setEnabled(true);
+        return true;
+    }
+    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    Command2->setEnabled(false);
+    Picture2->setFillColor(verdict);
+    ui::setBackColor(Command2, verdict);
+    Picture2->floodFill(qRound(targetX), qRound(targetY));
+    Picture2->setFillColor(ui::kBlue);
+    Frame1[4]->setEnabled(false);
+    return true;
+}
+
+bool Form3::showReadingWord(bank::LineReader &file, EntryState state, QString &failure)
+{
+    QString line;
+    Label11->clear();
+    if (!readLine(file, line, failure))
+        return false;
+    const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Text, line);
+    QFile text(path);
+    if (path.isEmpty() || !text.open(QIODevice::ReadOnly)) {
+        failure = missingFile(line);
+        return false;
+    }
+    QString content = bank::decodeText(text.readAll());
+    content.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    content.replace(u'\r', u'\n');
+    Text2->setPlainText(content);
+    if (!readLine(file, line, failure))
+        return false;
+    Label10->setText(line);
+    if (!readLine(file, expectedAnswer, failure))
+        return false;
+
+    if (state == EntryState::Open) {
+        ui::setBackColor(Command2, ui::kGreen);
+        Command2->setEnabled(true);
+        return true;
+    }
+    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    ui::setForeColor(Label11, verdict);
+    ui::setBackColor(Command2, verdict);
+    Command2->setEnabled(false);
+    Label11->setText(expectedAnswer);
+    Frame1[5]->setEnabled(false);
+    return true;
+}
+
+bool Form3::showTrueFalse(bank::LineReader &file, EntryState state, QString &failure)
+{
+    QString line;
+    Label16->clear();
+    if (!readLine(file, line, failure))
+        return false;
+    Label15->setText(line);
+    if (!readLine(file, line, failure))
+        return false;
+    trueFalseAnswer = line == u"VERDADERO";
+
+    if (state == EntryState::Open) {
+        ui::setBackColor(Command2, ui::kGreen);
+        Command2->setEnabled(true);
+        return true;
+    }
+    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    ui::setForeColor(Label16, verdict);
+    ui::setBackColor(Command2, verdict);
+    Command2->setEnabled(false);
+    Label16->setText(Command5[trueFalseAnswer ? 0 : 1]->text());
+    Frame1[6]->setEnabled(false);
+    return true;
+}
+
+} // namespace player

@@ -1,0 +1,174 @@
+// Moving between tests, the clock, the report and the end of the session.
+
+#include "form3.h"
+
+#include "form2.h"
+#include "form4.h"
+#include "form5.h"
+#include "playerstate.h"
+
+#include "bank/atomicfile.h"
+#include "bank/folders.h"
+#include "ui/platform.h"
+#include "ui/rtfwriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace player {
+
+Form4 *Form3::finalWindow() const
+{
+    return form4;
+}
+
+Form5 *Form3::attachmentViewer() const
+{
+    return form5;
+}
+
+void Form3::Command1_Click(int index)
+{
+    if (index < 0 || index >= testCount())
+        return;
+    QPushButton *previous = Command1(currentTestIndex);
+    ui::setBold(previous, false);
+    ui::setBackColor(previous, ui::bgr(0xC0FFFF));
+    ui::setBold(Command1(index), true);
+    ui::setBackColor(Command1(index), ui::bgr(0xC0FFC0));
+    for (int i = 0; i < testCount(); ++i)
+        List1(i)->setVisible(i == index);
+    Command3[0]->setText(QLatin1Char(' ') + QString::number(state().subjectWrong[index]));
+    Command3[2]->setText(QLatin1Char(' ') + QString::number(state().subjectRight[index]));
+    Command3[1]->setText(QLatin1Char(' ') + QString::number(List1(index)->count()));
+    currentTestIndex = index;
+    Command2->show();
+    Label4->setText(subjectPrompt());
+}
+
+void Form3::Command4_Click()
+{
+    if (!form5)
+        form5 = new Form5(this);
+    form5->show();
+    form5->raise();
+    form5->activateWindow();
+    form5->ShowAttachment();
+}
+
+void Form3::Command6_Click(int index)
+{
+    switch (index) {
+    case 0:
+        ShowFinalWindow();
+        break;
+    case 1:
+        if (questionType >= 0 && questionType <= 6)
+            Frame1[questionType]->hide();
+        Frame1[0]->show();
+        break;
+    case 6:
+        if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
+            == ui::MessageAnswer::Yes) {
+            Timer1->stop();
+            ui::platform().quit();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Form3::Command7_Click(int index)
+{
+    if (index == 0) {
+        if (RichTextBox3->isVisible()) {
+            RichTextBox3->hide();
+        } else {
+            RichTextBox3->show();
+            RichTextBox3->raise();
+        }
+        return;
+    }
+    if (Command7[1]->isEnabled())
+        ui::platform().openDocument(bank::findEntry(state().programFolder, QStringLiteral("ultimo.rtf")));
+}
+
+void Form3::Timer1_Timer()
+{
+    const int r = remainingSeconds;
+    Label17[1]->setText(countdownText(r));
+    if (r == 0) {
+        Timer1->stop();
+        WriteResultsReport();
+        ShowFinalWindow();
+        return;
+    }
+    remainingSeconds = r - 1;
+}
+
+void Form3::endSession()
+{
+    // A finished session keeps its one report: the clock has nothing left to end.
+    Timer1->stop();
+    WriteResultsReport();
+    ShowFinalWindow();
+}
+
+void Form3::ShowFinalWindow()
+{
+    if (!form4)
+        form4 = new Form4(this);
+    form4->show();
+    form4->raise();
+    form4->activateWindow();
+}
+
+void Form3::WriteResultsReport()
+{
+    QString transcript = RichTextBox3->text();
+    for (int k = 0; k < testCount(); ++k) {
+        TestResult result;
+        result.subject = state().subjectName[k];
+        result.mark = state().subjectMark[k];
+        result.right = state().subjectRight[k];
+        result.wrong = state().subjectWrong[k];
+        result.questions = List1(k)->count();
+        transcript += (k == 0 ? QStringLiteral("\r\r\r") : QStringLiteral("\r"))
+            + resultLine(result, rightLabel, wrongLabel, blankLabel).toUpper();
+    }
+    RichTextBox3->setText(transcript);
+
+    auto fail = [this] { ui::message(this, QStringLiteral("Error")); };
+    const QString folder = bank::findEntry(state().programFolder, QString::fromLatin1(bank::kReportsFolder));
+    if (!QFileInfo(folder).isDir()) {
+        fail();
+        return;
+    }
+    const QByteArray rtf = ui::toRtf(*RichTextBox3->document());
+
+    // Never over an earlier report: the same pupil twice in a minute gets " (2)".
+    reportFileName = player::reportFileName(pupilName, ui::platform().now());
+    const QString stem = reportFileName.left(reportFileName.size() - 4);
+    bool written = false;
+    for (int n = 1; n < 1000 && !written; ++n) {
+        const QString name = n == 1 ? reportFileName : stem + QStringLiteral(" (%1).rtf").arg(n);
+        bool taken = false;
+        written = bank::createExclusively(folder + u'/' + name, rtf, nullptr, &taken);
+        if (written)
+            reportFileName = name;
+        else if (!taken)
+            break;
+    }
+    if (!written) {
+        fail();
+        return;
+    }
+    if (!bank::replaceAtomically(bank::findEntry(state().programFolder, QStringLiteral("ultimo.rtf")), rtf)) {
+        fail();
+        return;
+    }
+    Command7[1]->setEnabled(true);
+}
+
+} // namespace player

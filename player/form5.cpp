@@ -1,0 +1,115 @@
+#include "form5.h"
+
+#include "form3.h"
+#include "playerstate.h"
+
+#include "bank/folders.h"
+#include "bank/textcodec.h"
+#include "ui/controls.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QImageReader>
+
+namespace player {
+
+namespace {
+constexpr int kTitleAllowance = 550; // title bar and borders
+constexpr int kBorderAllowance = 75;
+} // namespace
+
+Form5::Form5(Form3 *test)
+    : QWidget(test, Qt::Window)
+    , testWindow(test)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Brenloq 3.0 - brenloq@escoles.cat"));
+    // The text box never gets a negative size.
+    setMinimumSize(ui::px(kBorderAllowance) + 20, 40);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont textFont = Text1->font();
+    textFont.setPointSize(12);
+    Text1->setFont(textFont);
+    ui::nameControl(Text1, QStringLiteral("Text1"), QStringLiteral("Text adjunt"));
+    Image1 = new QLabel(this);
+    ui::nameControl(Image1, QStringLiteral("Image1"), QStringLiteral("Imatge adjunta"));
+    Image1->move(0, 0);
+    Image1->hide();
+    setWindowSizeTwips(6000, 4500);
+}
+
+int Form5::windowWidthTwips() const
+{
+    return ui::twips(width());
+}
+
+int Form5::windowHeightTwips() const
+{
+    return ui::twips(height()) + kTitleAllowance;
+}
+
+void Form5::setWindowSizeTwips(int width, int height)
+{
+    resize(std::max(minimumWidth(), ui::px(width)), std::max(minimumHeight(), ui::px(height - kTitleAllowance)));
+}
+
+void Form5::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Text1->setGeometry(0, 0, std::max(0, ui::px(windowWidthTwips() - kBorderAllowance)),
+                       std::max(0, ui::px(windowHeightTwips() - kTitleAllowance)));
+}
+
+bool Form5::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        ShowAttachment();
+    return QWidget::event(event);
+}
+
+void Form5::ShowAttachment()
+{
+    const int index = state().attachmentOptionIndex;
+    if (index < 0 || index >= testWindow->Label3.count()) {
+        testWindow->Label18->setText(QStringLiteral("No hi ha cap fitxer adjunt."));
+        return;
+    }
+    const QString name = testWindow->Label3(index)->text();
+    const QString folder = state().programFolder;
+    if (!state().attachmentIsPicture) {
+        const QString path = bank::resolveReferenced(folder, bank::ReferencedKind::Text, name);
+        QFile file(path);
+        if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+            testWindow->Label18->setText(QStringLiteral("No s'ha trobat el fitxer «%1».").arg(name));
+            return;
+        }
+        setWindowSizeTwips(6000, 4500);
+        Image1->hide();
+        Text1->show();
+        QString text = bank::decodeText(file.readAll());
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        Text1->setPlainText(text);
+    } else {
+        const QString path = bank::resolveReferenced(folder, bank::ReferencedKind::Picture, name);
+        QImageReader reader(path);
+        const QImage picture = path.isEmpty() ? QImage() : reader.read();
+        if (picture.isNull()) {
+            testWindow->Label18->setText(path.isEmpty()
+                                             ? QStringLiteral("No s'ha trobat el fitxer «%1».").arg(name)
+                                             : QStringLiteral("No es pot obrir la imatge «%1».").arg(name));
+            return;
+        }
+        Text1->hide();
+        Image1->setPixmap(QPixmap::fromImage(picture));
+        Image1->resize(picture.size());
+        Image1->show();
+        setWindowSizeTwips(ui::twips(picture.width()), ui::twips(picture.height()) + kTitleAllowance);
+    }
+    ui::centreOnScreen(this);
+}
+
+} // namespace player

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+namespace player {
+
+class Form3;
+
+// The attachment viewer: the text or picture that a multiple-choice question
+// names, reloaded every time the viewer becomes the active window.
+class Form5 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Form5(Form3 *testWindow);
+
+    void ShowAttachment();
+
+    // The window's size as its frame counts it, in twips: the client area
+    // plus the 550 twips of title bar and borders.
+    int windowWidthTwips() const;
+    int windowHeightTwips() const;
+
+    QPlainTextEdit *Text1 = nullptr;
+    QLabel *Image1 = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void setWindowSizeTwips(int width, int height);
+
+    Form3 *testWindow = nullptr;
+};
+
+} // namespace player

@@ -1,0 +1,206 @@
+#include "testlogic.h"
+
+#include "selection.h"
+
+#include "bank/numeric.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace player {
+
+QList<int> drawDistinct(int count, int available, const RandomSource &random)
+{
+    QList<int> drawn;
+    if (count > available)
+        count = available;
+    while (drawn.size() < count) {
+        const int x = static_cast<int>(random() * available) + 1;
+        if (x >= 1 && x <= available && !drawn.contains(x))
+            drawn.append(x);
+    }
+    return drawn;
+}
+
+std::array<int, 8> drawOptionOrder(const RandomSource &random)
+{
+    std::array<int, 8> order{};
+    const QList<int> drawn = drawDistinct(8, 8, random);
+    for (int p = 0; p < 8; ++p)
+        order[p] = drawn[p] - 1;
+    return order;
+}
+
+QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int questionsPerSubject,
+                                   const QString &coursePath, const RandomSource &random,
+                                   int maxTests)
+{
+    QList<AssembledTest> tests;
+    for (const SubjectChoice &subject : subjects) {
+        if (tests.size() >= maxTests)
+            break;
+        const int available = static_cast<int>(bank::numericValue(subject.available));
+        if (!subject.chosen || available < kMinimumQuestionFiles)
+            continue;
+        AssembledTest test;
+        test.subject = subject.name;
+        const int count = available >= questionsPerSubject ? questionsPerSubject : available;
+        const QString folder = questionFolder(coursePath, subject.name, subject.option);
+        const QList<int> numbers = drawDistinct(count, available, random);
+        for (int m = 0; m < numbers.size(); ++m) {
+            test.paths.append(folder + u'/' + QString::number(numbers[m]) + QStringLiteral(".txt"));
+            test.labels.append(QString::number(m + 1) + QStringLiteral(". ") + subject.name);
+        }
+        tests.append(test);
+    }
+    return tests;
+}
+
+EntryState entryState(const QString &entry, int questionType, const QString &rightText)
+{
+    if (bank::numericValue(entry) > 0)
+        return EntryState::Open;
+    if (questionType == 1)
+        return entry.contains(u' ') ? EntryState::Wrong : EntryState::Right;
+    return entry == rightText ? EntryState::Right : EntryState::Wrong;
+}
+
+int chosenOptionFromEntry(const QString &entry)
+{
+    const qsizetype space = entry.indexOf(u' ');
+    return space < 0 ? -1 : static_cast<int>(entry.size() - (space + 1));
+}
+
+QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption)
+{
+    return wrongText + QString(chosenOption + 1, u' ');
+}
+
+QString markText(int right, int questions, int maximumMark)
+{
+    if (questions <= 0)
+        return QStringLiteral(" 0,00");
+    const auto m = static_cast<qint64>(std::trunc(static_cast<double>(right) * maximumMark / questions * 100.0));
+    return u' ' + QString::number(m / 100) + u',' + QStringLiteral("%1").arg(m % 100, 2, 10, QChar(u'0'));
+}
+
+int maximumMarkFrom(const QString &line)
+{
+    const double value = std::nearbyint(bank::numericValue(line)); // ties to even
+    if (value <= 0 || value > 32767)
+        return 10;
+    return static_cast<int>(value);
+}
+
+bool isFailingMark(const QString &markText)
+{
+    return bank::numericValue(markText) < 5;
+}
+
+int timeLimitMinutes(bool boxVisible, const QString &boxText)
+{
+    if (!boxVisible)
+        return 0;
+    const double minutes = bank::numericValue(boxText);
+    if (minutes > 0 && minutes < 480)
+        return static_cast<int>(minutes);
+    return 0;
+}
+
+QString timeLimitCaption(int minutes)
+{
+    return QStringLiteral("%1 H : %2 m").arg(minutes / 60).arg(minutes % 60);
+}
+
+QString countdownText(int seconds)
+{
+    return QStringLiteral("%1 : %2 : %3").arg(seconds / 3600).arg((seconds % 3600) / 60).arg(seconds % 60);
+}
+
+bool isRightWord(const QString &chosen, const QString &expected)
+{
+    if (chosen.isEmpty())
+        return false;
+    const QString w = chosen.toUpper();
+    const QString a = expected.toUpper();
+    if (w.contains(a) && std::abs(a.size() - w.size()) < 2)
+        return true;
+    return a.contains(w);
+}
+
+void TypedAnswer::start(const QString &expectedAnswer)
+{
+    answer = expectedAnswer;
+    answerPosition = 1;
+    correctedLetterCount = 0;
+    letterCorrectionPending = false;
+}
+
+TypedAnswer::Step TypedAnswer::type(QChar typed)
+{
+    Step step;
+    step.offset = answerPosition - 1;
+    if (answerPosition > answer.size()) {
+        // An empty expected answer can never be typed, only given up.
+        letterCorrectionPending = true;
+        return step;
+    }
+    if (typed.toUpper() != answer[answerPosition - 1].toUpper()) {
+        letterCorrectionPending = true;
+        return step;
+    }
+    step.matched = true;
+    if (letterCorrectionPending) {
+        step.corrected = true;
+        ++correctedLetterCount;
+        letterCorrectionPending = false;
+    }
+    if (answerPosition == answer.size())
+        step.complete = true;
+    else
+        ++answerPosition;
+    return step;
+}
+
+QString resultLine(const TestResult &r, const QString &rightLabel, const QString &wrongLabel,
+                   const QString &blankLabel)
+{
+    return r.subject + QStringLiteral(" - ") + r.mark + QStringLiteral(" - ( ") + rightLabel
+        + QStringLiteral(" : ") + QString::number(r.right) + QStringLiteral("; ") + wrongLabel
+        + QStringLiteral(" : ") + QString::number(r.wrong) + QStringLiteral("; ") + blankLabel
+        + QStringLiteral(" : ") + QString::number(r.questions - r.right - r.wrong)
+        + QStringLiteral(" )");
+}
+
+QString reportFileName(const QString &pupilName, const QDateTime &when)
+{
+    QString name = pupilName;
+    for (QChar &c : name) {
+        if (c.unicode() < 32 || c == QChar(0x7F) || QStringLiteral("\\/:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    if (name.isEmpty())
+        name = QStringLiteral("Sin-nombre");
+    const QDate date = when.date();
+    const QTime time = when.time();
+    return name + QStringLiteral(" --%1M,%2H --%3-%4-%5.rtf")
+                      .arg(time.minute())
+                      .arg(time.hour())
+                      .arg(date.day())
+                      .arg(date.month())
+                      .arg(date.year());
+}
+
+QString freeReportPath(const QString &folder, const QString &fileName)
+{
+    QString path = folder + u'/' + fileName;
+    const QString stem = fileName.endsWith(QStringLiteral(".rtf"))
+        ? fileName.left(fileName.size() - 4)
+        : fileName;
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = folder + u'/' + stem + QStringLiteral(" (%1).rtf").arg(n);
+    return path;
+}
+
+} // namespace player

@@ -1,0 +1,128 @@
+#pragma once
+
+// The decisions of the test window that need no widget: drawing the
+// questions and the option order, reading list entries back, judging,
+// marks, clock texts, typed answers letter by letter, and the report's lines
+// and file names. The windows call these and only show the results.
+
+#include <QColor>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+namespace player {
+
+using RandomSource = std::function<double()>; // uniform in [0, 1)
+
+// `count` distinct numbers in 1..available, in draw order: a repeat is drawn
+// again.
+QList<int> drawDistinct(int count, int available, const RandomSource &random);
+
+// A permutation of 0..7, drawn the same way.
+std::array<int, 8> drawOptionOrder(const RandomSource &random);
+
+// One subject row of the selection window as the assembly sees it.
+struct SubjectChoice {
+    QString name;
+    bool chosen = false;
+    QString option;     // empty when the subject has no option folders
+    QString available;  // the row's file count caption
+};
+
+struct AssembledTest {
+    QString subject;
+    QStringList labels; // "1. Mates", "2. Mates", ...
+    QStringList paths;  // the question file of each label
+};
+
+inline constexpr int kMinimumQuestionFiles = 3;
+
+// The tests of a session: one per chosen subject with at least three files,
+// at most `maxTests`, each with its drawn questions.
+QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int questionsPerSubject,
+                                   const QString &coursePath, const RandomSource &random,
+                                   int maxTests);
+
+// How a question list entry reads back.
+enum class EntryState { Open, Right, Wrong };
+EntryState entryState(const QString &entry, int questionType, const QString &rightText);
+
+// The option a wrong multiple-choice entry records: its trailing spaces
+// count the chosen index + 1.
+int chosenOptionFromEntry(const QString &entry);
+QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption);
+
+// " 7,50": the mark of `right` answers out of `questions` on a scale of
+// `maximumMark`, truncated to hundredths, with a comma.
+QString markText(int right, int questions, int maximumMark);
+
+// The top of the mark scale from the first line of tope.txt: rounded to the
+// nearest integer (halves to even); 10 when not above 0 or out of range.
+int maximumMarkFrom(const QString &line);
+
+// A line of the final window is red below 5.
+bool isFailingMark(const QString &markText);
+
+// The clock: the minutes set in the selection window, or 0 for no clock.
+int timeLimitMinutes(bool boxVisible, const QString &boxText);
+QString timeLimitCaption(int minutes); // "1 H : 30 m"
+QString countdownText(int seconds);    // "1 : 2 : 5"
+
+// The reading-word verdict: `chosen` contains `expected` with lengths
+// differing by less than 2, or `expected` contains `chosen`; case ignored.
+bool isRightWord(const QString &chosen, const QString &expected);
+
+// A typed answer judged letter by letter.
+class TypedAnswer
+{
+public:
+    struct Step {
+        bool matched = false;   // the letter was right
+        bool corrected = false; // right, after a wrong key at this letter
+        int offset = 0;         // 0-based offset of the letter in the box
+        bool complete = false;  // the last letter has been typed
+    };
+
+    void start(const QString &expected);
+    Step type(QChar typed);
+
+    QString expected() const { return answer; }
+    int position() const { return answerPosition; }
+    int correctedLetters() const { return correctedLetterCount; }
+    bool correctionPending() const { return letterCorrectionPending; }
+    bool isRight() const { return correctedLetterCount <= 1; }
+    void clearPending() { letterCorrectionPending = false; }
+
+private:
+    QString answer;
+    int answerPosition = 1;
+    int correctedLetterCount = 0;
+    bool letterCorrectionPending = false;
+};
+
+// The summary of one test, as the report (upper-cased) and the final window
+// show it.
+struct TestResult {
+    QString subject;
+    QString mark;
+    int right = 0;
+    int wrong = 0;
+    int questions = 0;
+};
+QString resultLine(const TestResult &result, const QString &rightLabel, const QString &wrongLabel,
+                   const QString &blankLabel);
+
+// "Anna --5M,9H --6-12-2026.rtf", or "Sin-nombre --5M,9H --6-12-2026.rtf"
+// without a name. Characters no file system takes become "_", so a name can
+// neither lose the report nor send it to another folder.
+QString reportFileName(const QString &pupilName, const QDateTime &when);
+
+// `fileName` in `folder`, or "name (2).rtf", "name (3).rtf", ... when taken,
+// so a pupil finishing twice in a minute keeps both reports.
+QString freeReportPath(const QString &folder, const QString &fileName);
+
+} // namespace player

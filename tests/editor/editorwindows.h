@@ -1,0 +1,96 @@
+#pragma once
+
+// What the editor's window tests share: a program folder with a small bank,
+// a recording platform pointing at it, and typing into the window's fields
+// as the teacher does.
+
+#include "editor/form1.h"
+#include "support/testsupport.h"
+#include "ui/recordingplatform.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace editortest {
+
+struct Editor {
+    testsupport::ProgramFolder program{false};
+    ui::RecordingPlatform *platform = nullptr;
+    std::unique_ptr<editor::Form1> form;
+
+    QString bank() const { return program.file(QStringLiteral("Preguntas")); }
+    QString subject() const { return program.file(QStringLiteral("Preguntas/1r ESO/Mates")); }
+
+    // The folders are created before the window, as they lie beside the
+    // program when it starts.
+    void open(const QStringList &folders = {QStringLiteral("Preguntas/1r ESO/Mates"),
+                                            QStringLiteral("Graficos"),
+                                            QStringLiteral("textos")})
+    {
+        for (const QString &folder : folders)
+            program.makeFolder(folder);
+        platform = &ui::installRecordingPlatform();
+        platform->folder = program.path();
+        form = std::make_unique<editor::Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    QStringList messages() const
+    {
+        QStringList texts;
+        for (const auto &message : platform->messages)
+            texts << message.text;
+        return texts;
+    }
+};
+
+// Key by key, as typed; letters beyond ASCII (á, ñ, ¿) come as the text of
+// a key the test library has no code for.
+inline void typeInto(QWidget *box, const QString &text)
+{
+    box->setFocus();
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+inline void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// The multiple-choice panel filled by typing: statement and options, the
+// marked option clicked.
+inline void fillChoice(editor::Form1 &form, const QString &statement, const QStringList &options,
+                       int marked)
+{
+    typeInto(form.Text1(0), statement);
+    for (int i = 0; i < options.size(); ++i)
+        typeInto(form.Text1(i + 1), options[i]);
+    if (marked > 0)
+        click(form.Label1(marked));
+}
+
+inline QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+inline QStringList listed(const QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+} // namespace editortest

@@ -1,0 +1,578 @@
+#include "editorwindows.h"
+
+#include "bank/question.h"
+#include "editor/form1.h"
+#include "editor/form2.h"
+#include "editor/questioncheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+#include <thread>
+#include <vector>
+
+using editortest::click;
+using editortest::Editor;
+using editortest::fillChoice;
+using editortest::filesIn;
+using editortest::listed;
+using editortest::typeInto;
+
+namespace {
+
+const QString kStatementMissing = QStringLiteral("Se ha de escribir la pregunta");
+const QString kFirstMissing = QStringLiteral("Se ha de escribir la primera opción");
+const QString kEighthWithAttachment =
+    QStringLiteral("Si se selecciona un archivo de imagen o de texto, no debemos escribir en la opcion 8");
+const QString kNoPoint = QStringLiteral("Se ha de seleccionar un gráfico y hacer clic en él");
+const QString kNoWord = QStringLiteral("Se ha de hacer clic en la palabra del texto");
+
+void selectFile(editor::FileList *list, const QString &name)
+{
+    const auto found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(name));
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.first()).center());
+    QCOMPARE(list->fileName(), name);
+}
+
+// Fills the panel of `type` through its controls. `inputs` per type:
+//   1: statement, options 1 to 8, attachment caption   2: statement, answer
+//   3: picture, statement, answer   4: graphic, statement, X, Y
+//   5: text, statement, word        6: statement, VERDADERO or FALSO
+void fillType(editor::Form1 &form, int type, const QStringList &inputs, int marked)
+{
+    click(form.Command1(type - 1));
+    switch (type) {
+    case 1:
+        fillChoice(form, inputs[0], inputs.mid(1, 8), marked);
+        // The attachment picker fills this caption.
+        form.Command7->setText(inputs[9]);
+        break;
+    case 2:
+        typeInto(form.Text3, inputs[0]);
+        typeInto(form.Text4, inputs[1]);
+        break;
+    case 3:
+        selectFile(form.File3, inputs[0]);
+        typeInto(form.Text5, inputs[1]);
+        typeInto(form.Text6, inputs[2]);
+        break;
+    case 4:
+        selectFile(form.File2, inputs[0]);
+        typeInto(form.Text7, inputs[1]);
+        // A click on the graphic sets these captions.
+        form.Label8(1)->setText(inputs[2]);
+        form.Label9(1)->setText(inputs[3]);
+        break;
+    case 5:
+        selectFile(form.File4, inputs[0]);
+        typeInto(form.Text9, inputs[1]);
+        // A click on a word of the text sets this caption.
+        form.Label11->setText(inputs[2]);
+        break;
+    case 6:
+        typeInto(form.Text10, inputs[0]);
+        click(form.Command6(inputs[1] == u"VERDADERO" ? 0 : 1));
+        break;
+    }
+}
+
+void closeCheckWindow(editor::Form1 &form)
+{
+    if (editor::Form2 *window = form.checkWindow()) {
+        click(window->Command2);
+        QTRY_VERIFY(!form.checkWindow());
+    }
+}
+
+// Check then save, as the teacher does; the check window is closed between.
+void checkAndSave(editor::Form1 &form)
+{
+    click(form.Command2);
+    closeCheckWindow(form);
+    click(form.Command3);
+}
+
+QStringList options(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list << QString::fromUtf8(text);
+    while (list.size() < 8)
+        list << QString();
+    return list;
+}
+
+} // namespace
+
+class TstCheckSave : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void savedFileIsByteIdentical_data();
+    void savedFileIsByteIdentical();
+    void emptyStatementAndFirstOption();
+    void parisAndRomaStableOnSecondCheck();
+    void singleSpaceOptionLeftAlone();
+    void attachmentWithEightOptions();
+    void graphicPointLimits_data();
+    void graphicPointLimits();
+    void readingWordStillRespuesta();
+    void savingTwiceAfterOneCheck();
+    void attachmentUsedOnce();
+    void checkOfOneTypeSavesAnother();
+    void failedCheckKeepsEarlierCheck();
+    void saveWithoutCheck();
+    void savingKeepsTheFields();
+    void savesIntoFolderChosenInDir1();
+    void numberFillsTheGap();
+    void failedSaveKeepsCheck_data();
+    void failedSaveKeepsCheck();
+    void twoWindowsSaveIntoOneFolder();
+    void threadsSaveIntoOneFolder();
+};
+
+void TstCheckSave::savedFileIsByteIdentical_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<int>("marked");
+    QTest::addColumn<QStringList>("expected"); // the lines after the author
+
+    QTest::newRow("multiple choice, second option correct, picture attachment")
+        << 1
+        << (QStringList{"¿Cuál es la capital de Francia?"} + options({"Roma", "París", "Lyon"})
+            + QStringList{"torre.gif"})
+        << 2
+        << QStringList{"¿Cuál es la capital de Francia?", "Roma", "París ", "Lyon", "torre.gif"};
+    QTest::newRow("multiple choice, eight options, last correct, no attachment")
+        << 1
+        << (QStringList{"¿Qué número es par?"} + options({"1", "3", "5", "7", "9", "11", "13", "8"})
+            + QStringList{editor::kAttachmentButtonCaption})
+        << 8 << QStringList{"¿Qué número es par?", "1", "3", "5", "7", "9", "11", "13", "8 "};
+    QTest::newRow("multiple choice, option 3 empty: options 1 and 2 only")
+        << 1 << (QStringList{"¿Cuál?"} + options({"a", "b", "", "d"}) + QStringList{"Mapa.JPG"})
+        << 1 << QStringList{"¿Cuál?", "a ", "b", "Mapa.JPG"};
+    QTest::newRow("written answer") << 2 << QStringList{"¿Cuánto es 2 + 2?", "cuatro"} << 0
+                                    << QStringList{"¿Cuánto es 2 + 2?", "cuatro"};
+    QTest::newRow("picture answer") << 3 << QStringList{"torre.gif", "¿Qué torre es?", "Eiffel"} << 0
+                                    << QStringList{"torre.gif", "¿Qué torre es?", "Eiffel"};
+    QTest::newRow("graphic point") << 4 << QStringList{"mapa.gif", "Marca Lleida", "132", "40"} << 0
+                                   << QStringList{"mapa.gif", "Marca Lleida", "132", "40"};
+    QTest::newRow("reading word with its comma")
+        << 5 << QStringList{"lectura.txt", "¿Qué animal ladra?", "perro,"} << 0
+        << QStringList{"lectura.txt", "¿Qué animal ladra?", "perro,"};
+    QTest::newRow("true") << 6 << QStringList{"El sol es una estrella", "VERDADERO"} << 0
+                          << QStringList{"El sol es una estrella", "VERDADERO"};
+    QTest::newRow("false") << 6 << QStringList{"La luna es una estrella", "FALSO"} << 0
+                           << QStringList{"La luna es una estrella", "FALSO"};
+}
+
+void TstCheckSave::savedFileIsByteIdentical()
+{
+    QFETCH(int, type);
+    QFETCH(QStringList, inputs);
+    QFETCH(int, marked);
+    QFETCH(QStringList, expected);
+
+    Editor e;
+    e.program.writeLines(QStringLiteral("Graficos/mapa.gif"), {});
+    e.program.writeLines(QStringLiteral("Graficos/torre.gif"), {});
+    e.program.writeLines(QStringLiteral("textos/lectura.txt"), {QStringLiteral("El perro, grande.")});
+    e.open();
+    editor::Form1 &form = *e.form;
+    const QString author = QStringLiteral("Profesor de Geografía");
+    typeInto(form.Text2, author);
+    fillType(form, type, inputs, marked);
+
+    checkAndSave(form);
+
+    const QStringList expectedMessages =
+        type == 1 ? QStringList() : QStringList{editor::kAgreed};
+    QCOMPARE(e.messages(), expectedMessages);
+    QCOMPARE(filesIn(e.bank()), QStringList{"1.txt"});
+    const QStringList lines = QStringList{QStringLiteral(" %1 ").arg(type), author} + expected;
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/1.txt")), testsupport::crlf(lines));
+
+    bank::Question read;
+    QCOMPARE(bank::readQuestionFile(e.bank() + QStringLiteral("/1.txt"), read), bank::ReadError::None);
+    QCOMPARE(read.type, type);
+    QCOMPARE(read.author, author);
+    QCOMPARE(bank::questionLines(read), lines);
+    QCOMPARE(listed(form.File1), QStringList{"1.txt"});
+    QVERIFY(!form.questionChecked);
+}
+
+void TstCheckSave::emptyStatementAndFirstOption()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    typeInto(form.Text1(2), QStringLiteral("París"));
+    click(form.Label1(2));
+
+    click(form.Command2);
+
+    QCOMPARE(e.messages(), (QStringList{kStatementMissing, kFirstMissing}));
+    QVERIFY(!form.checkWindow());
+    QVERIFY(!form.questionChecked);
+    QCOMPARE(form.Text1(2)->text(), QStringLiteral("París"));
+}
+
+void TstCheckSave::parisAndRomaStableOnSecondCheck()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillChoice(form, QStringLiteral("¿Capital de Francia?"),
+               {QStringLiteral("Roma "), QStringLiteral("París")}, 2);
+
+    for (int round = 0; round < 2; ++round) {
+        click(form.Command2);
+        QVERIFY(e.messages().isEmpty());
+        QVERIFY(form.questionChecked);
+        QVERIFY(form.checkWindow());
+        QCOMPARE(form.Text1(1)->text(), QStringLiteral("Roma"));
+        QCOMPARE(form.Text1(2)->text(), QStringLiteral("París "));
+        closeCheckWindow(form);
+    }
+}
+
+void TstCheckSave::singleSpaceOptionLeftAlone()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillChoice(form, QStringLiteral("¿?"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral(" ")},
+               1);
+    click(form.Command2);
+    QCOMPARE(form.Text1(1)->text(), QStringLiteral("a "));
+    QCOMPARE(form.Text1(3)->text(), QStringLiteral(" "));
+}
+
+void TstCheckSave::attachmentWithEightOptions()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    QStringList eight;
+    for (int i = 1; i <= 8; ++i)
+        eight << QStringLiteral("opción %1").arg(i);
+    fillChoice(form, QStringLiteral("¿Qué ves?"), eight, 1);
+    form.Command7->setText(QStringLiteral("Mapa.JPG"));
+
+    click(form.Command2);
+
+    QCOMPARE(e.messages(), QStringList{kEighthWithAttachment});
+    QVERIFY(!form.checkWindow());
+    QVERIFY(!form.questionChecked);
+    QCOMPARE(form.Text1(1)->text(), QStringLiteral("opción 1"));
+}
+
+void TstCheckSave::graphicPointLimits_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("X = 1 refused") << "1" << "40" << kNoPoint;
+    QTest::newRow("Y = 1 refused") << "40" << "1" << kNoPoint;
+    QTest::newRow("X = 2 and Y = 2 accepted") << "2" << "2" << editor::kAgreed;
+}
+
+void TstCheckSave::graphicPointLimits()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    QFETCH(QString, message);
+
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    click(form.Command1(3));
+    typeInto(form.Text7, QStringLiteral("Marca Lleida"));
+    form.Label8(1)->setText(x);
+    form.Label9(1)->setText(y);
+
+    click(form.Command2);
+
+    QCOMPARE(e.messages(), QStringList{message});
+    QCOMPARE(form.questionChecked, message == editor::kAgreed);
+    QVERIFY(!form.checkWindow());
+}
+
+void TstCheckSave::readingWordStillRespuesta()
+{
+    Editor e;
+    e.program.writeLines(QStringLiteral("textos/lectura.txt"), {QStringLiteral("El perro")});
+    e.open();
+    editor::Form1 &form = *e.form;
+    click(form.Command1(4));
+    selectFile(form.File4, QStringLiteral("lectura.txt"));
+    typeInto(form.Text9, QStringLiteral("¿Qué animal?"));
+
+    click(form.Command2);
+
+    QCOMPARE(e.messages(), QStringList{kNoWord});
+    QVERIFY(!form.questionChecked);
+}
+
+void TstCheckSave::savingTwiceAfterOneCheck()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
+    click(form.Command2);
+    click(form.Command3);
+    click(form.Command3);
+
+    QCOMPARE(e.messages(), (QStringList{editor::kAgreed, editor::kCheckFirst}));
+    QCOMPARE(filesIn(e.bank()), (QStringList{"1.txt"}));
+    QCOMPARE(listed(form.File1), QStringList{"1.txt"});
+}
+
+void TstCheckSave::attachmentUsedOnce()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 1,
+             QStringList{"¿Qué ciudad es?"} + options({"Roma", "París"}) + QStringList{"torre.gif"}, 2);
+    checkAndSave(form);
+    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption);
+
+    checkAndSave(form);
+
+    const QStringList first{" 1 ", "", "¿Qué ciudad es?", "Roma", "París ", "torre.gif"};
+    const QStringList second{" 1 ", "", "¿Qué ciudad es?", "Roma", "París "};
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/1.txt")), testsupport::crlf(first));
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/2.txt")), testsupport::crlf(second));
+    QVERIFY(e.messages().isEmpty());
+}
+
+void TstCheckSave::checkOfOneTypeSavesAnother()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
+    click(form.Command2);
+    QVERIFY(form.questionChecked);
+
+    click(form.Command1(5));
+    typeInto(form.Text10, QStringLiteral("El sol sale por el oeste"));
+    click(form.Command3);
+
+    QCOMPARE(e.messages(), QStringList{editor::kAgreed});
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/1.txt")),
+             testsupport::crlf({" 6 ", "", "El sol sale por el oeste", "FALSO"}));
+    QVERIFY(!form.questionChecked);
+}
+
+void TstCheckSave::failedCheckKeepsEarlierCheck()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
+    click(form.Command2);
+    form.Text4->clear();
+    click(form.Command2);
+
+    QCOMPARE(e.messages(),
+             (QStringList{editor::kAgreed, QStringLiteral("Te falta redactar la pregunta i/o la respuesta")}));
+    QVERIFY(form.questionChecked);
+}
+
+void TstCheckSave::saveWithoutCheck()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
+    click(form.Command3);
+
+    QCOMPARE(e.messages(), QStringList{editor::kCheckFirst});
+    QVERIFY(filesIn(e.bank()).isEmpty());
+}
+
+void TstCheckSave::savingKeepsTheFields()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    typeInto(form.Text2, QStringLiteral("Marta"));
+    fillType(form, 1, QStringList{"¿Capital?"} + options({"Roma", "París"}) + QStringList{"x.gif"}, 1);
+    checkAndSave(form);
+
+    QCOMPARE(form.Text2->text(), QStringLiteral("Marta"));
+    QCOMPARE(form.Text1(0)->text(), QStringLiteral("¿Capital?"));
+    QCOMPARE(form.Text1(1)->text(), QStringLiteral("Roma "));
+    QCOMPARE(form.Text1(2)->text(), QStringLiteral("París"));
+    QCOMPARE(form.fields().markedOption, 1);
+}
+
+void TstCheckSave::savesIntoFolderChosenInDir1()
+{
+    Editor e;
+    e.program.writeLines(QStringLiteral("Preguntas/1r ESO/Mates/1.txt"), {QStringLiteral(" 2 ")});
+    e.open();
+    editor::Form1 &form = *e.form;
+    auto *tree = qobject_cast<editor::BankFolderModel *>(form.Dir1->model());
+    form.Dir1->setCurrentIndex(tree->indexOf(e.subject()));
+    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
+
+    click(form.Command2);
+    click(form.Command3);
+
+    QCOMPARE(filesIn(e.subject()), (QStringList{"1.txt", "2.txt"}));
+    QCOMPARE(listed(form.File1), (QStringList{"1.txt", "2.txt"}));
+    QVERIFY(filesIn(e.bank()).isEmpty());
+}
+
+void TstCheckSave::numberFillsTheGap()
+{
+    Editor e;
+    for (const char *name : {"1.txt", "2.txt", "4.txt"})
+        e.program.writeLines(QStringLiteral("Preguntas/") + QLatin1String(name), {QStringLiteral(" 2 ")});
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
+    click(form.Command2);
+    click(form.Command3);
+    click(form.Command2);
+    click(form.Command3);
+
+    QCOMPARE(listed(form.File1), (QStringList{"1.txt", "2.txt", "3.txt", "4.txt", "5.txt"}));
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/3.txt")),
+             testsupport::crlf({" 2 ", "", "¿2 + 2?", "4"}));
+}
+
+void TstCheckSave::failedSaveKeepsCheck_data()
+{
+    QTest::addColumn<bool>("removeFolder");
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("bank folder removed while editing") << true << "¿2 + 2?" << "Preguntas";
+    QTest::newRow("character Windows-1252 cannot hold") << false << "¿Cuánto vale Ω?" << "Ω";
+}
+
+void TstCheckSave::failedSaveKeepsCheck()
+{
+    QFETCH(bool, removeFolder);
+    QFETCH(QString, statement);
+    QFETCH(QString, named);
+
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 2, {statement, QStringLiteral("4")}, 0);
+    click(form.Command2);
+    if (removeFolder)
+        e.program.remove(QStringLiteral("Preguntas"));
+
+    click(form.Command3);
+
+    QCOMPARE(e.messages().size(), 2);
+    QVERIFY2(e.messages().at(1).contains(named), qPrintable(e.messages().at(1)));
+    QVERIFY2(e.messages().at(1).contains(QStringLiteral("No se ha guardado")), qPrintable(e.messages().at(1)));
+    QVERIFY2(form.questionChecked, "the author can mend the cause and save again");
+    QCOMPARE(form.File1->count(), 0);
+    QVERIFY(filesIn(e.bank()).isEmpty());
+
+    // The cause mended, the same check saves.
+    if (removeFolder)
+        e.program.makeFolder(QStringLiteral("Preguntas"));
+    else
+        form.Text3->setText(QStringLiteral("¿Cuánto vale omega?"));
+    click(form.Command3);
+    QCOMPARE(e.messages().size(), 2);
+    QCOMPARE(listed(form.File1), QStringList{"1.txt"});
+    QVERIFY(!form.questionChecked);
+}
+
+void TstCheckSave::twoWindowsSaveIntoOneFolder()
+{
+    Editor e;
+    e.open();
+    editor::Form1 &first = *e.form;
+    editor::Form1 second;
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    typeInto(first.Text2, QStringLiteral("Primera"));
+    typeInto(second.Text2, QStringLiteral("Segunda"));
+    fillType(first, 2, {QStringLiteral("¿Uno?"), QStringLiteral("1")}, 0);
+    fillType(second, 6, {QStringLiteral("¿Dos?"), QStringLiteral("VERDADERO")}, 0);
+
+    // Both windows checked before either saves: each list is stale when the
+    // other one saves.
+    for (int round = 0; round < 10; ++round) {
+        click(first.Command2);
+        click(second.Command2);
+        click(second.Command3);
+        click(first.Command3);
+    }
+
+    const QStringList files = filesIn(e.bank());
+    QCOMPARE(files.size(), 20);
+    int firsts = 0;
+    int seconds = 0;
+    for (int n = 1; n <= 20; ++n) {
+        const QByteArray bytes = testsupport::readBytes(e.bank() + QStringLiteral("/%1.txt").arg(n));
+        if (bytes == testsupport::crlf({" 2 ", "Primera", "¿Uno?", "1"}))
+            ++firsts;
+        else if (bytes == testsupport::crlf({" 6 ", "Segunda", "¿Dos?", "VERDADERO"}))
+            ++seconds;
+        else
+            QFAIL(qPrintable(QStringLiteral("%1.txt holds something else").arg(n)));
+    }
+    QCOMPARE(firsts, 10);
+    QCOMPARE(seconds, 10);
+    QCOMPARE(first.File1->count(), 20);
+}
+
+void TstCheckSave::threadsSaveIntoOneFolder()
+{
+    testsupport::ProgramFolder program(false);
+    program.makeFolder(QStringLiteral("Preguntas"));
+    const QString folder = program.file(QStringLiteral("Preguntas"));
+    constexpr int kThreads = 4;
+    constexpr int kEach = 25;
+
+    std::vector<std::thread> threads;
+    std::vector<int> failures(kThreads, 0);
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([t, &folder, &failures] {
+            for (int i = 0; i < kEach; ++i) {
+                editor::EditorFields fields;
+                fields.author = QStringLiteral("hilo %1").arg(t);
+                fields.writtenStatement = QStringLiteral("pregunta %1").arg(i);
+                fields.writtenAnswer = QStringLiteral("respuesta");
+                if (!editor::saveQuestion(folder, 2, true, fields).written)
+                    ++failures[t];
+            }
+        });
+    }
+    for (auto &thread : threads)
+        thread.join();
+
+    for (int t = 0; t < kThreads; ++t)
+        QCOMPARE(failures[t], 0);
+    const QStringList files = filesIn(folder);
+    QCOMPARE(files.size(), kThreads * kEach);
+    QSet<QString> seen;
+    for (int n = 1; n <= kThreads * kEach; ++n) {
+        bank::Question q;
+        QCOMPARE(bank::readQuestionFile(folder + QStringLiteral("/%1.txt").arg(n), q), bank::ReadError::None);
+        seen.insert(q.author + u'|' + q.statement);
+    }
+    QCOMPARE(seen.size(), kThreads * kEach);
+}
+
+QTEST_MAIN(TstCheckSave)
+#include "tst_checksave.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRgb>
+
+namespace ui {
+
+// Surface flood fill: every pixel 4-connected to `start` through pixels of
+// the start pixel's colour becomes `fill`. Colours are compared as whole
+// 32-bit pixels; for an image without alpha, `fill` is taken as opaque.
+// Images in other formats are converted to Format_RGB32 first. Returns the
+// number of pixels painted: 0 for a start outside the image or when the
+// region already has the fill colour.
+qint64 floodFill(QImage &image, QPoint start, QRgb fill);
+
+} // namespace ui

@@ -1,0 +1,85 @@
+#include "picturebox.h"
+
+#include "floodfill.h"
+
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+bool PictureBox::load(const QString &path)
+{
+    QImageReader reader(path);
+    QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    setPicture(image);
+    return true;
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    // Transparent parts take the white of an empty box, so that reading a
+    // pixel gives the colour that is shown.
+    if (picture.hasAlphaChannel()) {
+        QImage flat(picture.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, picture);
+        painter.end();
+        original = flat;
+    } else {
+        original = picture.convertToFormat(QImage::Format_RGB32);
+    }
+    resize(original.size());
+    repaint();
+}
+
+void PictureBox::repaint()
+{
+    painted = original;
+    update();
+}
+
+QColor PictureBox::pixel(int x, int y) const
+{
+    if (!painted.valid(x, y))
+        return QColor();
+    return QColor::fromRgb(painted.pixel(x, y));
+}
+
+qint64 PictureBox::floodFill(int x, int y)
+{
+    const qint64 count = ui::floodFill(painted, QPoint(x, y), fill.rgb());
+    if (count > 0)
+        update();
+    return count;
+}
+
+QSize PictureBox::sizeHint() const
+{
+    return original.isNull() ? QWidget::sizeHint() : original.size();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    if (painted.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, painted);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    if (mouseDown)
+        mouseDown(event->button(), event->modifiers(), event->position());
+    event->accept();
+}
+
+} // namespace ui

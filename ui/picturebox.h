@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+namespace ui {
+
+// A picture at its natural size with a surface to paint on. The loaded
+// picture stays as it was; fills go to the surface, which repaint() brings
+// back to the picture. Coordinates are pixels of the picture, whatever the
+// box's position inside its parent.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    // Loads a picture file; the box takes the picture's size. False, leaving
+    // the box as it was, when the file is missing or cannot be read.
+    bool load(const QString &path);
+    void setPicture(const QImage &picture);
+    QImage picture() const { return original; }
+    const QImage &surface() const { return painted; }
+
+    // Restores the surface from the picture, removing every fill.
+    // Deliberately hides QWidget::repaint(): that name is the one callers use.
+    void repaint();
+
+    // The colour of a surface pixel; invalid outside the picture.
+    QColor pixel(int x, int y) const;
+
+    void setFillColor(const QColor &color) { fill = color; }
+    QColor fillColor() const { return fill; }
+
+    // Paints, in the fill colour, the region of the pixel's colour that holds
+    // (x, y). Returns the number of pixels painted.
+    qint64 floodFill(int x, int y);
+
+    QSize sizeHint() const override;
+
+    // Any mouse button pressed on the picture, at a position in its pixels.
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)> mouseDown;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    QImage original;
+    QImage painted;
+    QColor fill = Qt::black;
+};
+
+} // namespace ui
