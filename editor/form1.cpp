@@ -325,6 +325,9 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     HScroll1 = new QScrollBar(Qt::Horizontal, frame);
     ui::nameControl(HScroll1, QStringLiteral("HScroll1"));
     place(HScroll1, 204, 602, 408, 16);
+    // Nothing to scroll until a graphic is chosen.
+    VScroll1->setRange(0, 0);
+    HScroll1->setRange(0, 0);
 
     Label8.reset(QStringLiteral("Label8"),
                  makeLabel(QStringLiteral("Label8"), QStringLiteral("X-"), frame));

@@ -19,6 +19,8 @@ Form2::Form2(const PreviewQuestion &question, QWidget *parent)
 
     auto *frame = new QGroupBox(this);
     ui::setGeometryTwips(frame, 120, 120, 8760, 7260);
+    // Locked after a verdict, the panel's texts must stay readable.
+    ui::setForeColor(frame, ui::kBlack);
     Frame1.reset(QStringLiteral("Frame1"), frame);
     for (int k = 1; k < kPanelCount; ++k)
         Frame1.load(k);

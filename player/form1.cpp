@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "session.h"
+
 #include "form2.h"
 #include "playerstate.h"
 #include "registercomponents.h"
@@ -126,8 +128,10 @@ void Form1::Command1_Click()
 {
     // Not a child of this window: the selection window stays loaded after the
     // test window has closed this one.
-    if (!selection)
+    if (!selection) {
         selection = new Form2;
+        selection->openTestWindow = [this](Form2 *form) { startTest(form, pupilNameText(), this); };
+    }
     selection->show();
     selection->raise();
     selection->activateWindow();
