@@ -6,7 +6,6 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -59,13 +58,6 @@ LineBox::LineBox(QWidget *parent)
     : QLineEdit(parent)
 {
     setValidator(new NoLineBreakValidator(this));
-}
-
-void ClickLabel::mousePressEvent(QMouseEvent *event)
-{
-    QLabel::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && isEnabled())
-        Q_EMIT clicked();
 }
 
 void FileList::setPath(const QString &path)

@@ -1,10 +1,9 @@
 #pragma once
 
 // Small controls of the editor's windows: fields that can never hold a line
-// break (each field is one line of a question file), a label that reports
-// clicks, and a file list bound to one folder.
+// break (each field is one line of a question file), and a file list bound
+// to one folder.
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -51,20 +50,6 @@ class LineBox : public QLineEdit
 
 public:
     explicit LineBox(QWidget *parent = nullptr);
-};
-
-class ClickLabel : public QLabel
-{
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-Q_SIGNALS:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
 };
 
 // The files of one folder, sorted, as a list to pick from. Hidden files

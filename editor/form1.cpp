@@ -214,12 +214,12 @@ void Form1::buildMultipleChoice(QGroupBox *frame)
     });
     ui::setBackColor(statement, kStatementGrey);
 
-    auto *label = new ClickLabel(frame);
+    auto *label = new ui::ClickLabel(frame);
     label->hide(); // the options are numbered from 1
     label->setCursor(Qt::PointingHandCursor);
     ui::setForeColor(label, ui::kRed);
-    Label1.reset(QStringLiteral("Label1"), label, [this](ClickLabel *member, int index) {
-        connect(member, &ClickLabel::clicked, this, [this, index] { Label1_Click(index); });
+    Label1.reset(QStringLiteral("Label1"), label, [this](ui::ClickLabel *member, int index) {
+        connect(member, &ui::ClickLabel::clicked, this, [this, index] { Label1_Click(index); });
     });
 
     auto *pick = makeButton(QStringLiteral("Command5"), QStringLiteral("..."), frame);
@@ -229,7 +229,7 @@ void Form1::buildMultipleChoice(QGroupBox *frame)
 
     for (int i = 1; i <= kOptionCount; ++i) {
         const int top = 142 + (i - 1) * 56;
-        ClickLabel *name = Label1.load(i);
+        ui::ClickLabel *name = Label1.load(i);
         name->setText(QStringLiteral("Opción %1").arg(i));
         name->setAccessibleName(name->text());
         place(name, 12, top + 14, 72, 20);
@@ -316,8 +316,9 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     ui::nameControl(Picture1, QStringLiteral("Picture1"));
     Picture1->setFrameShape(QFrame::Box);
     place(Picture1, 204, 122, 408, 480);
-    Picture2 = makeLabel(QStringLiteral("Picture2"), QString(), Picture1);
-    Picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture2 = new ui::PictureBox(Picture1);
+    ui::nameControl(Picture2, QStringLiteral("Picture2"));
+    Picture2->setFillColor(ui::kBlue);
     Picture2->move(0, 0);
     VScroll1 = new QScrollBar(Qt::Vertical, frame);
     ui::nameControl(VScroll1, QStringLiteral("VScroll1"));
@@ -425,11 +426,9 @@ void Form1::Form_Load()
         Frame1(k)->setGeometry(Frame1(0)->geometry());
     }
 
-    const auto boxes = {Text1(0), Text3, Text5, Text7, Text10};
-    for (StatementBox *box : boxes) {
-        if (box != Text1(0))
-            connect(box, &StatementBox::enterRefused, this, &Form1::refuseEnter);
-    }
+    // The Text1 family is connected as its members are made.
+    for (StatementBox *box : {Text3, Text5, Text7, Text10})
+        connect(box, &StatementBox::enterRefused, this, &Form1::refuseEnter);
 
     const QString program = ui::platform().programFolder();
     const QString bankFolder = bank::findEntry(program, QString::fromLatin1(bank::kQuestionsFolder));

@@ -4,7 +4,9 @@
 #include "form2.h"
 #include "questioncheck.h"
 
+#include "ui/clicklabel.h"
 #include "ui/controls.h"
+#include "ui/picturebox.h"
 
 #include <QGroupBox>
 #include <QPointer>
@@ -90,7 +92,7 @@ public:
     // Frame1(0): multiple choice.
     QLabel *Label2;
     ui::ControlFamily<StatementBox> Text1;
-    ui::ControlFamily<ClickLabel> Label1; // 1 to 8; Label1(0) is never shown
+    ui::ControlFamily<ui::ClickLabel> Label1; // 1 to 8; Label1(0) is never shown
     ui::ControlFamily<QPushButton> Command5;
     QPushButton *Command7;
     QPushButton *Command8;
@@ -112,7 +114,7 @@ public:
     // Frame1(3): a point on a graphic.
     FileList *File2;
     QFrame *Picture1;
-    QLabel *Picture2;
+    ui::PictureBox *Picture2;
     QScrollBar *VScroll1;
     QScrollBar *HScroll1;
     StatementBox *Text7;

@@ -36,7 +36,7 @@ Form2::Form2(const PreviewQuestion &question, QWidget *parent)
     Label1->setFont(statementFont);
     ui::setGeometryTwips(Label1, 180, 420, 8400, 900);
 
-    auto *option = new ClickLabel(frame);
+    auto *option = new ui::ClickLabel(frame);
     option->setWordWrap(true);
     option->setCursor(Qt::PointingHandCursor);
     QFont optionFont = option->font();
@@ -44,11 +44,11 @@ Form2::Form2(const PreviewQuestion &question, QWidget *parent)
     option->setFont(optionFont);
     ui::setForeColor(option, ui::kRed);
     ui::setGeometryTwips(option, 360, 1440, 8100, 480);
-    Label2.reset(QStringLiteral("Label2"), option, [this](ClickLabel *label, int index) {
-        connect(label, &ClickLabel::clicked, this, [this, index] { Label2_Click(index); });
+    Label2.reset(QStringLiteral("Label2"), option, [this](ui::ClickLabel *label, int index) {
+        connect(label, &ui::ClickLabel::clicked, this, [this, index] { Label2_Click(index); });
     });
     for (int i = 1; i < kOptionCount; ++i) {
-        ClickLabel *member = Label2.load(i);
+        ui::ClickLabel *member = Label2.load(i);
         ui::setTopTwips(member, 1440 + i * 540);
     }
 

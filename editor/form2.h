@@ -3,6 +3,7 @@
 #include "fieldwidgets.h"
 #include "preview.h"
 
+#include "ui/clicklabel.h"
 #include "ui/controls.h"
 
 #include <QGroupBox>
@@ -30,7 +31,7 @@ public:
 
     ui::ControlFamily<QGroupBox> Frame1;
     QLabel *Label1;
-    ui::ControlFamily<ClickLabel> Label2;
+    ui::ControlFamily<ui::ClickLabel> Label2;
     QPushButton *Command1;
     QLabel *Label3;
     QPushButton *Command2;

@@ -44,22 +44,29 @@ Form5::Form5(Form3 *test)
 
 int Form5::windowWidthTwips() const
 {
-    return ui::twips(width());
+    return widthTw;
 }
 
 int Form5::windowHeightTwips() const
 {
-    return ui::twips(height()) + kTitleAllowance;
+    return heightTw;
 }
 
 void Form5::setWindowSizeTwips(int width, int height)
 {
+    widthTw = width;
+    heightTw = height;
     resize(std::max(minimumWidth(), ui::px(width)), std::max(minimumHeight(), ui::px(height - kTitleAllowance)));
 }
 
 void Form5::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // Sizes in twips are kept as given unless the pupil resized the window.
+    if (ui::px(widthTw) != width())
+        widthTw = ui::twips(width());
+    if (ui::px(heightTw - kTitleAllowance) != height())
+        heightTw = ui::twips(height()) + kTitleAllowance;
     Text1->setGeometry(0, 0, std::max(0, ui::px(windowWidthTwips() - kBorderAllowance)),
                        std::max(0, ui::px(windowHeightTwips() - kTitleAllowance)));
 }

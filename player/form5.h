@@ -34,6 +34,8 @@ private:
     void setWindowSizeTwips(int width, int height);
 
     Form3 *testWindow = nullptr;
+    int widthTw = 6000;
+    int heightTw = 4500;
 };
 
 } // namespace player

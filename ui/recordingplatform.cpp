@@ -58,15 +58,12 @@ void RecordingPlatform::randomize()
 
 double RecordingPlatform::random()
 {
-    if (randomValues.isEmpty()) {
-        // No script: a fixed, well-spread sequence, never a constant that
-        // would make a draw of distinct numbers loop.
-        fallback = fallback * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<double>(fallback >> 11) / static_cast<double>(1ULL << 53);
-    }
-    const double value = randomValues[nextRandom % randomValues.size()];
-    ++nextRandom;
-    return value;
+    if (nextRandom < randomValues.size())
+        return randomValues[nextRandom++];
+    // Past the script: a fixed, well-spread sequence, never a repeating one
+    // that would make a draw of distinct numbers loop.
+    fallback = fallback * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<double>(fallback >> 11) / static_cast<double>(1ULL << 53);
 }
 
 void RecordingPlatform::quit()

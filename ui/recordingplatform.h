@@ -46,7 +46,7 @@ public:
     QString registrar;
     QDateTime clock = QDateTime(QDate(2026, 3, 9), QTime(10, 5, 0));
     QQueue<MessageAnswer> answers;
-    QList<double> randomValues; // used in turn, from the start again when used up
+    QList<double> randomValues; // used in turn, then a fixed pseudo-random sequence
     bool refuseCopies = false;
 
     // What tests read.

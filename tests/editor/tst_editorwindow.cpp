@@ -61,6 +61,8 @@ private Q_SLOTS:
     void enterRefused();
     void pastedLineBreakBecomesSpace_data();
     void pastedLineBreakBecomesSpace();
+    void setTextLosesLineBreaks_data();
+    void setTextLosesLineBreaks();
     void fileListsAtStart();
     void foldersFoundIgnoringCase();
     void missingBankLeavesListsEmpty();
@@ -174,6 +176,8 @@ void TstEditorWindow::startState()
     QCOMPARE(windowColor(&form), kTypeColors[0]);
     QCOMPARE(windowColor(form.Frame1(0)), kTypeColors[0]);
     QVERIFY(form.Text10->text().isEmpty());
+    QCOMPARE(form.Picture2->parentWidget(), form.Picture1);
+    QCOMPARE(form.Picture2->fillColor(), QColor(0, 0, 0xFF));
     for (int k = 0; k < 6; ++k)
         QCOMPARE(form.Frame1(k)->font().pointSize(), 12);
     QVERIFY(form.Label2->font().pointSize() < 12);
@@ -388,6 +392,35 @@ void TstEditorWindow::pastedLineBreakBecomesSpace()
     }
     QCOMPARE(text, expected);
     QVERIFY(e.platform->messages.isEmpty());
+}
+
+void TstEditorWindow::setTextLosesLineBreaks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("option box") << "Text1(4)";
+    QTest::newRow("statement box") << "Text7";
+    QTest::newRow("one-line box") << "Text6";
+}
+
+// The question loader and the option picker put texts in with setText.
+void TstEditorWindow::setTextLosesLineBreaks()
+{
+    QFETCH(QString, name);
+
+    Editor e;
+    e.open();
+    QWidget *box = e.form->findChild<QWidget *>(name);
+    QVERIFY2(box, qPrintable(name));
+    QString text;
+    if (auto *statement = qobject_cast<editor::StatementBox *>(box)) {
+        statement->setText(QStringLiteral("una\r\ndos\ntres "));
+        text = statement->text();
+    } else {
+        auto *line = qobject_cast<QLineEdit *>(box);
+        line->setText(QStringLiteral("una\r\ndos\ntres "));
+        text = line->text();
+    }
+    QCOMPARE(text, QStringLiteral("una dos tres "));
 }
 
 void TstEditorWindow::fileListsAtStart()

@@ -1,0 +1,508 @@
+#include "sessionfixture.h"
+
+#include "player/form5.h"
+
+#include <QTest>
+
+using testsupport::Session;
+
+namespace {
+
+QStringList multipleChoice(const QStringList &options, const QString &statement = QStringLiteral("Quina?"))
+{
+    return QStringList{QStringLiteral(" 1 "), QStringLiteral("Mestra"), statement} + options;
+}
+
+QStringList trueFalse()
+{
+    return {QStringLiteral(" 6 "), QStringLiteral("Mestra"), QStringLiteral("Cert?"), QStringLiteral("FALSO")};
+}
+
+// Three true/false questions so that a subject takes part.
+void fillSubject(Session &s, const QString &subject, int count = 3)
+{
+    for (int n = 1; n <= count; ++n)
+        s.question(subject, n, trueFalse());
+}
+
+int frameBottomMargin(const player::Form3 *w, int i)
+{
+    return ui::twips(w->height()) - ui::twips(w->Frame1[i]->geometry().bottom() + 1);
+}
+
+} // namespace
+
+class TstTestWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyFileOnceWhenTheSubjectHasFewer()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("Mates"), 5);
+        // Repeats in the sequence are drawn again.
+        player::Form3 *w = s.open({QStringLiteral("Mates")}, 15, {0.1, 0.1, 0.9, 0.5, 0.1, 0.3, 0.9, 0.7});
+        QVERIFY(w);
+        QCOMPARE(w->testCount(), 1);
+        QCOMPARE(w->List1(0)->count(), 5);
+        QStringList numbers;
+        for (const QString &path : w->List2[0])
+            numbers << QFileInfo(path).completeBaseName();
+        QCOMPARE(numbers, QStringList({"1", "5", "3", "2", "4"}));
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("1. Mates"));
+        QCOMPARE(w->List1(0)->item(4)->text(), QStringLiteral("5. Mates"));
+        QVERIFY(w->List2[0][0].endsWith(QStringLiteral("Proves/Mates/1.txt")));
+        QCOMPARE(player::state().subjectName[0], QStringLiteral("Mates"));
+        QCOMPARE(w->Command1(0)->text(), QStringLiteral("Mates"));
+        QCOMPARE(s.platform->randomizeCalls, 1);
+    }
+
+    void twoOfThreeAndLabelsRestartPerSubject()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("A"), 3);
+        fillSubject(s, QStringLiteral("B/Opció 1"), 4);
+        player::Form3 *w = s.open({QStringLiteral("A"), QStringLiteral("B")}, 2, {0.5, 0.9, 0.1, 0.3});
+        QCOMPARE(w->testCount(), 2);
+        QCOMPARE(w->List1(0)->count(), 2);
+        QCOMPARE(w->List1(1)->count(), 2);
+        QCOMPARE(w->List1(1)->item(0)->text(), QStringLiteral("1. B"));
+        QVERIFY(w->List2[1][0].endsWith(QStringLiteral("Proves/B/Opció 1/1.txt")));
+        QVERIFY(w->List2[1][1].endsWith(QStringLiteral("Proves/B/Opció 1/2.txt")));
+        // The second button sits 25 twips under the first.
+        QCOMPARE(w->Command1(1)->y(), ui::px(ui::topTwips(w->Command1(0)) + ui::heightTwips(w->Command1(0)) + 25));
+        QVERIFY(w->Command1(1)->isVisibleTo(w));
+        QVERIFY(!w->List1(1)->isVisibleTo(w));
+    }
+
+    void aGapInTheFolderDrawsTheMissingNumber()
+    {
+        Session s;
+        s.question(QStringLiteral("Forats"), 1, trueFalse());
+        s.question(QStringLiteral("Forats"), 2, trueFalse());
+        s.question(QStringLiteral("Forats"), 4, trueFalse());
+        player::Form3 *w = s.open({QStringLiteral("Forats")}, 15, testsupport::drawInOrder(3));
+        QCOMPARE(w->List2[0].size(), 3);
+        QVERIFY(w->List2[0][2].endsWith(QStringLiteral("/3.txt")));
+        for (const QString &path : w->List2[0])
+            QVERIFY(!path.endsWith(QStringLiteral("/4.txt")));
+        s.show(0, 2);
+        QVERIFY(w->Label18->text().contains(QStringLiteral("3.txt")));
+        QVERIFY(!w->Command2->isEnabled());
+        s.show(0, 0);
+        QCOMPARE(w->Label18->text(), QString());
+        QVERIFY(w->Command2->isEnabled());
+        QCOMPARE(w->Label15->text(), QStringLiteral("Cert?"));
+    }
+
+    void subjectsWithTwoFilesDoNotTakePart()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("Poques"), 2);
+        fillSubject(s, QStringLiteral("Prou"), 3);
+        player::Form3 *w = s.open({QStringLiteral("Poques"), QStringLiteral("Prou")}, 15, testsupport::drawInOrder(3));
+        QCOMPARE(w->testCount(), 1);
+        QCOMPARE(w->Command1(0)->text(), QStringLiteral("Prou"));
+        QCOMPARE(w->Command1.count(), 1);
+    }
+
+    void noQualifyingSubjectKeepsTheSelection()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("Poques"), 2);
+        QVERIFY(!s.open({QStringLiteral("Poques")}, 15, {}));
+        QCOMPARE(s.platform->messages.size(), 1);
+        QCOMPARE(s.platform->messages[0].text, s.selection->selectionWarning());
+        QVERIFY(s.selection->isEnabled());
+    }
+
+    void atMostSixteenTests()
+    {
+        Session s;
+        QStringList names;
+        for (int i = 0; i < 17; ++i) {
+            const QString name = QStringLiteral("M%1").arg(i, 2, 10, QChar(u'0'));
+            fillSubject(s, name);
+            names << name;
+        }
+        player::Form3 *w = s.open(names, 3, {});
+        QCOMPARE(w->testCount(), 16);
+        QCOMPARE(w->Command1(15)->text(), QStringLiteral("M15"));
+        // The session ends only when the tests that exist are finished.
+        QCOMPARE(w->Command1.count(), 16);
+    }
+
+    void layoutRelations()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        fillSubject(s, QStringLiteral("B"));
+        player::Form3 *w = s.open({QStringLiteral("A"), QStringLiteral("B")}, 3, {});
+        const QRect f0 = w->Frame1[0]->geometry();
+        for (int i = 0; i < 7; ++i) {
+            QCOMPARE(w->Frame1[i]->geometry(), f0);
+            QCOMPARE(w->Frame1[i]->isVisibleTo(w), i == 0);
+        }
+        QCOMPARE(f0.top(), w->Command6[0]->geometry().bottom() + 1);
+        QCOMPARE(f0.left(), w->Command6[0]->x());
+        QVERIFY(qAbs(ui::twips(w->width() - f0.right() - 1) - 100) <= 15);
+        QVERIFY(qAbs(frameBottomMargin(w, 0) - 1050) <= 15);
+        QCOMPARE(w->RichTextBox3->geometry(), f0);
+        QVERIFY(w->Command2->y() > f0.bottom());
+        QCOMPARE(w->Command2->x(), f0.x());
+
+        // Eight option labels, each 100 twips under the one before.
+        QCOMPARE(w->Label3.count(), 8);
+        for (int i = 1; i < 8; ++i)
+            QCOMPARE(w->Label3(i)->y(), ui::px(ui::topTwips(w->Label3(i - 1)) + ui::heightTwips(w->Label3(i - 1)) + 100));
+
+        // Counters under the last subject button, lists in one rectangle.
+        QCOMPARE(w->Command3[0]->y(), ui::px(ui::topTwips(w->Command1(1)) + ui::heightTwips(w->Command1(1)) + 75));
+        QCOMPARE(w->Command3[1]->y(), w->Command3[0]->y());
+        QCOMPARE(w->List1(1)->geometry(), w->List1(0)->geometry());
+        QCOMPARE(w->List1(0)->width(), w->Command1(0)->width());
+
+        // The graphic viewport: two thirds of its frame, centred, bars hugging it.
+        const QRect view = w->Picture1->geometry();
+        QVERIFY(qAbs(view.width() - f0.width() * 2 / 3) <= 1);
+        QVERIFY(qAbs(view.height() - f0.height() * 2 / 3) <= 1);
+        QVERIFY(qAbs(view.left() - (f0.width() - view.width()) / 2) <= 1);
+        QCOMPARE(w->VScroll1->x(), view.right() + 1);
+        QCOMPARE(w->HScroll1->width(), view.width());
+        QVERIFY(w->HScroll1->y() > view.bottom());
+
+        // True and false side by side in the middle.
+        QCOMPARE(w->Command5[1]->x(), w->Command5[0]->geometry().right() + 1);
+        QVERIFY(qAbs((w->Command5[0]->x() + w->Command5[1]->geometry().right() + 1) - f0.width()) <= 2);
+        // Reading text centred.
+        QVERIFY(qAbs(w->Text2->x() * 2 + w->Text2->width() - f0.width()) <= 2);
+    }
+
+    void startUpValues()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("A"), 4);
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, {}, QStringLiteral("Pau"));
+        QCOMPARE(w->pupilName, QStringLiteral("Pau"));
+        QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Pau"));
+        QVERIFY(!w->RichTextBox3->isVisibleTo(w));
+        QVERIFY(!s.selection->isEnabled());
+        QVERIFY(!w->Command6[0]->isEnabled());
+        QVERIFY(!w->Command7[1]->isEnabled());
+        QVERIFY(!w->Timer1->isActive());
+        QVERIFY(!w->Label17[0]->isVisibleTo(w));
+        QCOMPARE(w->Command3[0]->text(), QStringLiteral("0"));
+        QCOMPARE(w->Command3[1]->text(), QStringLiteral("3"));
+        QCOMPARE(w->Command3[2]->text(), QStringLiteral("0"));
+        QCOMPARE(w->Label14->text(), w->typeHelpTexts[0]);
+        QVERIFY(!w->typeHelpTexts[0].isEmpty());
+        QCOMPARE(w->rightText(), QStringLiteral("CORRECTA"));
+        QCOMPARE(w->wrongText(), QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->Command5[0]->text(), QStringLiteral("VERTADER"));
+        QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
+        QCOMPARE(w->rightLabel, QStringLiteral("Encerts"));
+        QCOMPARE(w->quitQuestion, QStringLiteral("Segur que vols sortir del programa?"));
+        QCOMPARE(w->maximumMark, 10);
+        QCOMPARE(w->Picture2->fillColor(), ui::kBlue);
+    }
+
+    void clockAtStartUp_data()
+    {
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("90 minutes") << "90" << true << "1 H : 30 m" << 5400;
+        QTest::newRow("45 minutes") << "45" << true << "0 H : 45 m" << 2700;
+        QTest::newRow("479 accepted") << "479" << true << "7 H : 59 m" << 28740;
+        QTest::newRow("480 refused") << "480" << false << "" << 0;
+        QTest::newRow("0 refused") << "0" << false << "" << 0;
+        QTest::newRow("empty box") << "" << false << "" << 0;
+    }
+    void clockAtStartUp()
+    {
+        QFETCH(QString, limit);
+        QFETCH(bool, running);
+        QFETCH(QString, caption);
+        QFETCH(int, seconds);
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        s.timeLimit = limit;
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
+        QCOMPARE(w->Timer1->isActive(), running);
+        QCOMPARE(w->Label17[0]->isVisibleTo(w), running);
+        QCOMPARE(w->Label17[0]->text(), caption);
+        QCOMPARE(w->remainingSeconds, seconds);
+    }
+
+    void markScale_data()
+    {
+        QTest::addColumn<QString>("tope");
+        QTest::addColumn<int>("mark");
+        QTest::newRow("20") << "20" << 20;
+        QTest::newRow("zero") << "0" << 10;
+        QTest::newRow("negative") << "-3" << 10;
+        QTest::newRow("text") << "deu" << 10;
+        QTest::newRow("7.9 rounds up") << "7.9" << 8;
+        QTest::newRow("6.5 halves to even") << "6.5" << 6;
+        QTest::newRow("missing file") << QString() << 10;
+    }
+    void markScale()
+    {
+        QFETCH(QString, tope);
+        QFETCH(int, mark);
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        if (tope.isNull())
+            s.folder.remove(QStringLiteral("tope.txt"));
+        else
+            s.folder.writeLines(QStringLiteral("tope.txt"), {tope});
+        QCOMPARE(s.open({QStringLiteral("A")}, 3, {})->maximumMark, mark);
+    }
+
+    void missingHelpFileLeavesHelpEmpty()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        s.folder.remove(QStringLiteral("idioma/ayuda.txt"));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
+        for (const QString &help : w->typeHelpTexts)
+            QCOMPARE(help, QString());
+        QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
+    }
+
+    void missingMainTextsRepeatTheLastHelpLine()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        s.folder.writeLines(QStringLiteral("idioma/ayuda.txt"), {QStringLiteral("h0"), QStringLiteral("h1"), QStringLiteral("h2")});
+        s.folder.remove(QStringLiteral("idioma/Principal.txt"));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
+        QCOMPARE(w->typeHelpTexts[6], QStringLiteral("h2"));
+        QCOMPARE(w->Command2->text(), QStringLiteral("h2"));
+        QCOMPARE(w->Label12->text(), QStringLiteral("h2"));
+        QCOMPARE(w->rightText(), QStringLiteral("h2"));
+        QCOMPARE(w->Command5[1]->text(), QStringLiteral("h2"));
+        QCOMPARE(w->languageTexts[6], QString());
+    }
+
+    void finalTextsMissingStillOpens()
+    {
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        s.folder.writeLines(QStringLiteral("idioma/Final.txt"), {QStringLiteral("Títol"), QStringLiteral("Bé")});
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
+        QCOMPARE(w->rightLabel, QStringLiteral("Bé"));
+        QCOMPARE(w->wrongLabel, QString());
+        QCOMPARE(w->quitQuestion, QString());
+    }
+
+    void optionOrderOfTheWindow()
+    {
+        Session s;
+        s.question(QStringLiteral("A"), 1, multipleChoice({QStringLiteral("zero"), QStringLiteral("u "), QStringLiteral("dos")}));
+        s.question(QStringLiteral("A"), 2, multipleChoice({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c ")}));
+        s.question(QStringLiteral("A"), 3, trueFalse());
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3,
+                                  testsupport::drawInOrder(3) + testsupport::optionOrderValues({5, 2, 5, 7, 0, 3, 6, 1, 4}));
+        QCOMPARE(w->optionOrder, (std::array<int, 8>{5, 2, 7, 0, 3, 6, 1, 4}));
+        for (int row : {0, 1}) {
+            s.show(0, row);
+            QCOMPARE(w->questionType, 1);
+            QVERIFY(w->Frame1[1]->isVisibleTo(w));
+            QVERIFY(w->Label3(2)->text().startsWith(QStringLiteral("1. ")));
+            QVERIFY(w->Label3(0)->text().startsWith(QStringLiteral("2. ")));
+            QVERIFY(w->Label3(1)->text().startsWith(QStringLiteral("3. ")));
+            QCOMPARE(ui::topTwips(w->Label3(2)), 1440);
+            QCOMPARE(w->Label3(0)->y(), ui::px(ui::topTwips(w->Label3(2)) + ui::heightTwips(w->Label3(2)) + 100));
+            QVERIFY(w->Label3(3)->isHidden());
+            QCOMPARE(w->Label3(3)->text(), QString());
+        }
+        QCOMPARE(w->Label3(2)->text(), QStringLiteral("1. c "));
+        QCOMPARE(w->Label2->text(), QStringLiteral("Quina?"));
+        QCOMPARE(w->Label4->text(), QStringLiteral("Autor: Mestra"));
+        QCOMPARE(w->Label14->text(), w->typeHelpTexts[1]);
+        QCOMPARE(ui::backColor(w->Command2), ui::kGreen);
+        QVERIFY(w->Command2->isEnabled());
+    }
+
+    void eightOptionsStack()
+    {
+        Session s;
+        QStringList options;
+        for (int i = 1; i <= 8; ++i)
+            options << QStringLiteral("opció %1").arg(i);
+        for (int n = 1; n <= 3; ++n)
+            s.question(QStringLiteral("A"), n, multipleChoice(options));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(!w->Label3(i)->isHidden());
+            QCOMPARE(w->Label3(i)->text(), QStringLiteral("%1. opció %1").arg(i + 1));
+        }
+        QVERIFY(w->Label3(7)->y() > w->Label3(6)->y());
+        QVERIFY(w->Command4->isHidden());
+    }
+
+    void attachments_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("attachment");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("lower-case jpg") << "balears.JPG" << true << true;
+        QTest::newRow("upper-case GIF") << "Angle.GIF" << true << true;
+        QTest::newRow("upper-case TXT") << "POEMA.TXT" << true << false;
+        QTest::newRow("txt with a space is an option") << "notes.txt " << false << false;
+        QTest::newRow("plain option") << "ver mapa" << false << false;
+    }
+    void attachments()
+    {
+        QFETCH(QString, last);
+        QFETCH(bool, attachment);
+        QFETCH(bool, picture);
+        Session s;
+        for (int n = 1; n <= 3; ++n)
+            s.question(QStringLiteral("A"), n, multipleChoice({QStringLiteral("u "), QStringLiteral("dos"), last}));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        QCOMPARE(w->Command4->isHidden(), !attachment);
+        QCOMPARE(w->Label3(2)->isHidden(), attachment);
+        QCOMPARE(w->attachmentViewer() != nullptr, attachment);
+        if (!attachment)
+            return;
+        QCOMPARE(player::state().attachmentOptionIndex, 2);
+        QCOMPARE(player::state().attachmentIsPicture, picture);
+        QCOMPARE(w->Label3(2)->text(), last);
+        QCOMPARE(w->Label18->text(), QString());
+        player::Form5 *viewer = w->attachmentViewer();
+        QCOMPARE(viewer->Image1->isVisibleTo(viewer), picture);
+        QCOMPARE(viewer->Text1->isVisibleTo(viewer), !picture);
+        if (!picture)
+            QVERIFY(!viewer->Text1->toPlainText().isEmpty());
+        // The button opens it again.
+        viewer->close();
+        QTest::qWait(1);
+        w->Command4_Click();
+        QVERIFY(w->attachmentViewer());
+    }
+
+    void viewerSizes()
+    {
+        Session s;
+        QImage picture(200, 133, QImage::Format_RGB32); // 3000 x 1995 twips
+        picture.fill(Qt::yellow);
+        QVERIFY(picture.save(s.folder.file(QStringLiteral("Graficos/quadre.jpg"))));
+        s.question(QStringLiteral("A"), 1, multipleChoice({QStringLiteral("u "), QStringLiteral("dos"), QStringLiteral("quadre.jpg")}));
+        s.question(QStringLiteral("A"), 2, multipleChoice({QStringLiteral("u "), QStringLiteral("dos"), QStringLiteral("poema.txt")}));
+        s.question(QStringLiteral("A"), 3, multipleChoice({QStringLiteral("u "), QStringLiteral("dos"), QStringLiteral("falta.txt")}));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        player::Form5 *viewer = w->attachmentViewer();
+        QCOMPARE(viewer->windowWidthTwips(), 3000);
+        QCOMPARE(viewer->windowHeightTwips(), 1995 + 550);
+        s.show(0, 1);
+        QCOMPARE(viewer->windowWidthTwips(), 6000);
+        QCOMPARE(viewer->windowHeightTwips(), 4500);
+        QCOMPARE(viewer->Text1->width(), ui::px(6000 - 75));
+        QCOMPARE(viewer->Text1->height(), ui::px(4500 - 550));
+        const QString shown = viewer->Text1->toPlainText();
+        s.show(0, 2);
+        QVERIFY(w->Label18->text().contains(QStringLiteral("falta.txt")));
+        QCOMPARE(viewer->Text1->toPlainText(), shown);
+        // Made too small by the pupil, the text box never gets a negative size.
+        viewer->resize(1, 1);
+        QVERIFY(viewer->Text1->width() >= 0 && viewer->Text1->height() >= 0);
+    }
+
+    void reopenedMultipleChoice_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("red");
+        QTest::addColumn<QColor>("button");
+        QTest::newRow("wrong, third option chosen") << "INCORRECTA   " << 2 << ui::kRed;
+        QTest::newRow("right") << "CORRECTA" << -1 << ui::kBlue;
+    }
+    void reopenedMultipleChoice()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, red);
+        QFETCH(QColor, button);
+        Session s;
+        for (int n = 1; n <= 3; ++n)
+            s.question(QStringLiteral("A"), n, multipleChoice({QStringLiteral("u "), QStringLiteral("dos"), QStringLiteral("tres"), QStringLiteral("quatre ")}));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        w->List1(0)->item(0)->setText(entry);
+        s.show(0, 0);
+        if (red >= 0)
+            QCOMPARE(ui::foreColor(w->Label3(red)), ui::kRed);
+        // Both options ending in a space show in blue.
+        QCOMPARE(ui::foreColor(w->Label3(0)), ui::kBlue);
+        QCOMPARE(ui::foreColor(w->Label3(3)), ui::kBlue);
+        QVERIFY(w->Label3(3)->font().bold());
+        QCOMPARE(w->Label3(3)->font().pointSize(), 12);
+        QCOMPARE(ui::foreColor(w->Label3(1)), ui::kBlack);
+        QCOMPARE(ui::backColor(w->Command2), button);
+        QVERIFY(!w->Command2->isEnabled());
+        QVERIFY(!w->Frame1[1]->isEnabled());
+    }
+
+    void badQuestionFiles_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<int>("type");
+        QTest::newRow("ninth option line") << multipleChoice({"1", "2", "3", "4", "5", "6", "7", "8", "9"}) << true << 1;
+        QTest::newRow("no options") << QStringList{" 1 ", "x", "Pregunta"} << true << 1;
+        QTest::newRow("written answer without its answer") << QStringList{" 2 ", "x", "Pregunta"} << true << 2;
+        QTest::newRow("type 9") << QStringList{" 9 ", "x", "Pregunta"} << true << 0;
+        QTest::newRow("negative type") << QStringList{"-1", "x"} << true << 0;
+        QTest::newRow("type 0") << QStringList{"sense número", "x"} << false << 0;
+        QTest::newRow("empty file") << QStringList{} << true << 0;
+    }
+    void badQuestionFiles()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, fails);
+        QFETCH(int, type);
+        Session s;
+        s.question(QStringLiteral("A"), 1, lines);
+        s.question(QStringLiteral("A"), 2, trueFalse());
+        s.question(QStringLiteral("A"), 3, trueFalse());
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 1);
+        QVERIFY(w->Command2->isEnabled());
+        s.show(0, 0);
+        QCOMPARE(!w->Label18->text().isEmpty(), fails);
+        if (fails)
+            QVERIFY(!w->Command2->isEnabled());
+        if (type == 2)
+            QCOMPARE(w->Label5->text(), QStringLiteral("Pregunta"));
+        if (!fails) {
+            // Type 0: the empty frame and the general help; the button as it was.
+            QCOMPARE(w->questionType, 0);
+            QVERIFY(w->Frame1[0]->isVisibleTo(w));
+            QCOMPARE(w->Label14->text(), w->typeHelpTexts[0]);
+            QVERIFY(w->Command2->isEnabled());
+        }
+        // The next good entry works as usual.
+        s.show(0, 2);
+        QCOMPARE(w->Label18->text(), QString());
+        QVERIFY(w->Command2->isEnabled());
+    }
+
+    void nameWithAFolderIsAMissingFile()
+    {
+        Session s;
+        s.question(QStringLiteral("A"), 1, {QStringLiteral(" 3 "), QStringLiteral("x"), QStringLiteral("../tope.txt"), QStringLiteral("Què?"), QStringLiteral("res")});
+        s.question(QStringLiteral("A"), 2, trueFalse());
+        s.question(QStringLiteral("A"), 3, trueFalse());
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        QVERIFY(w->Label18->text().contains(QStringLiteral("tope.txt")));
+        QVERIFY(w->Image1->isHidden());
+    }
+};
+
+QTEST_MAIN(TstTestWindow)
+#include "tst_testwindow.moc"
