@@ -1,0 +1,491 @@
+#include "sessionfixture.h"
+
+#include "player/form4.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTest>
+
+using testsupport::Session;
+
+namespace {
+
+const QColor kMagenta(255, 0, 255);
+
+QStringList question(int type, const QStringList &rest)
+{
+    return QStringList{QStringLiteral(" %1 ").arg(type), QStringLiteral("Mestra")} + rest;
+}
+
+QStringList trueFalse(const QString &answer = QStringLiteral("FALSO"))
+{
+    return question(6, {QStringLiteral("Les balenes són peixos."), answer});
+}
+
+// A white graphic split by a black line at x = 100..102 into a left and a
+// right region, with a black dot at (250, 20).
+void writeGraphic(Session &s, const QString &name, QSize size = QSize(300, 200))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.fillRect(100, 0, 3, size.height(), Qt::black);
+    p.fillRect(250, 20, 1, 1, Qt::black);
+    p.end();
+    QVERIFY(image.save(s.folder.file(QStringLiteral("Graficos/") + name)));
+}
+
+// Opens a test "A" whose first question is `first`; the others are
+// true/false questions.
+player::Form3 *openWith(Session &s, const QStringList &first, int questions = 3)
+{
+    s.question(QStringLiteral("A"), 1, first);
+    for (int n = 2; n <= questions; ++n) {
+        if (!QFileInfo::exists(s.folder.file(QStringLiteral("Preguntas/Proves/A/%1.txt").arg(n))))
+            s.question(QStringLiteral("A"), n, trueFalse());
+    }
+    player::Form3 *w = s.open({QStringLiteral("A")}, questions,
+                              testsupport::drawInOrder(questions) + testsupport::drawInOrder(8));
+    s.show(0, 0);
+    return w;
+}
+
+QString transcriptTail(const player::Form3 *w)
+{
+    const QString text = w->RichTextBox3->text();
+    return text.mid(text.indexOf(QStringLiteral("\r\r\r")));
+}
+
+} // namespace
+
+class TstAnswering : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void multipleChoiceWrong()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(1, {QStringLiteral("Quin és un mamífer?"), QStringLiteral("Tauró"), QStringLiteral("Dofí "), QStringLiteral("Serp")}));
+        w->Label3_Click(2);
+        QCOMPARE(ui::foreColor(w->Label3(2)), ui::kBlue);
+        QCOMPARE(w->Label3(2)->font().pointSize(), 12);
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA   "));
+        QCOMPARE(ui::foreColor(w->Label3(2)), ui::kRed);
+        QCOMPARE(ui::foreColor(w->Label3(1)), ui::kBlue);
+        QVERIFY(w->Label3(1)->font().bold());
+        QCOMPARE(ui::backColor(w->Command2), ui::kRed);
+        QVERIFY(!w->Command2->isEnabled());
+        QVERIFY(!w->Frame1[1]->isEnabled());
+        QCOMPARE(w->Command3[0]->text(), QStringLiteral("1"));
+        QCOMPARE(player::state().subjectWrong[0], 1);
+        QCOMPARE(w->Command1(0)->text(), QStringLiteral("A -  0,00"));
+        QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("gifs/no.gif")));
+        QCOMPARE(s.platform->sounds.size(), 1);
+        QVERIFY(s.platform->sounds[0].endsWith(QStringLiteral("sonidos/no.wav")));
+        QCOMPARE(transcriptTail(w), QStringLiteral("\r\r\r1.- Quin és un mamífer?\r\r --- Serp - INCORRECTA"));
+        // Shown again, it keeps its verdict.
+        s.show(0, 1);
+        s.show(0, 0);
+        QCOMPARE(ui::foreColor(w->Label3(2)), ui::kRed);
+        QVERIFY(!w->Command2->isEnabled());
+    }
+
+    void multipleChoiceRight()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(1, {QStringLiteral("Quin és un mamífer?"), QStringLiteral("Tauró"), QStringLiteral("Dofí ")}));
+        QTest::mouseClick(w->Label3(1), Qt::LeftButton);
+        QTest::mouseClick(w->Command2, Qt::LeftButton);
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
+        QCOMPARE(ui::backColor(w->Command2), ui::kBlue);
+        QCOMPARE(w->Command3[2]->text(), QStringLiteral("1"));
+        QCOMPARE(player::state().subjectMark[0], QStringLiteral(" 3,33"));
+        QCOMPARE(w->Command1(0)->text(), QStringLiteral("A -  3,33"));
+        QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("gifs/si.gif")));
+        QVERIFY(s.platform->sounds.value(0).endsWith(QStringLiteral("sonidos/si.wav")));
+        QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- Dofí  - CORRECTA")));
+    }
+
+    void confirmWithoutAChoiceJudgesNothing()
+    {
+        Session s;
+        s.question(QStringLiteral("A"), 2, question(1, {QStringLiteral("Primera"), QStringLiteral("a "), QStringLiteral("b")}));
+        player::Form3 *w = openWith(s, question(1, {QStringLiteral("Segona"), QStringLiteral("c"), QStringLiteral("d ")}));
+        // A choice made on another question does not carry over.
+        s.show(0, 1);
+        w->Label3_Click(0);
+        s.show(0, 0);
+        w->Command2_Click();
+        QCOMPARE(w->answeredCount, 0);
+        QVERIFY(w->Command2->isEnabled());
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("1. A"));
+        QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Anna"));
+    }
+
+    void noCorrectOptionIsAlwaysWrong()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(1, {QStringLiteral("?"), QStringLiteral("a"), QStringLiteral("b")}));
+        w->Label3_Click(0);
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA "));
+        QCOMPARE(ui::foreColor(w->Label3(1)), ui::kBlack);
+    }
+
+    void typedAnswer_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("no mistake") << "casa" << true << 0;
+        QTest::newRow("one corrected letter") << "caxsa" << true << 1;
+        QTest::newRow("several wrong keys at one letter") << "caxysa" << true << 2;
+        QTest::newRow("two corrected letters") << "cxaxsa" << false << 2;
+    }
+    void typedAnswer()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, right);
+        QFETCH(int, beeps);
+        Session s;
+        player::Form3 *w = openWith(s, question(2, {QStringLiteral("Com es diu on vius?"), QStringLiteral("Casa")}));
+        QCOMPARE(w->RichTextBox1->text(), QString());
+        QTest::keyClicks(w->RichTextBox1, keys);
+        QCOMPARE(w->RichTextBox1->text(), QStringLiteral("casa"));
+        QCOMPARE(s.platform->beeps, beeps);
+        QVERIFY(!w->RichTextBox1->isEnabled());
+        QVERIFY(!w->Command2->isEnabled());
+        QCOMPARE(w->List1(0)->item(0)->text(), right ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->RichTextBox1->boldAt(0), true);
+        QCOMPARE(w->RichTextBox1->colorAt(0), ui::kBlue);
+        if (keys == u"caxsa")
+            QCOMPARE(w->RichTextBox1->colorAt(2), kMagenta);
+        QVERIFY(transcriptTail(w).endsWith(right ? QStringLiteral(" --- Casa - CORRECTA")
+                                                 : QStringLiteral(" --- ??? - INCORRECTA")));
+        QCOMPARE(s.platform->sounds.size(), 1);
+        // The answer area is back in its place.
+        QCOMPARE(w->Frame1[2]->geometry(), w->Frame1[0]->geometry());
+    }
+
+    void wrongLetterShowsRedUntilReplaced()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(2, {QStringLiteral("?"), QStringLiteral("Casa")}));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("cax"));
+        QCOMPARE(w->RichTextBox1->text(), QStringLiteral("cax"));
+        QCOMPARE(w->RichTextBox1->colorAt(2), ui::kRed);
+        // The area stretches across the screen while the pupil types.
+        QCOMPARE(w->Frame1[2]->x(), ui::px(20));
+        QVERIFY(w->Frame1[2]->width() > w->Frame1[0]->width());
+        // Backspace, Enter and Delete do nothing.
+        QTest::keyClick(w->RichTextBox1, Qt::Key_Backspace);
+        QTest::keyClick(w->RichTextBox1, Qt::Key_Return);
+        QTest::keyClick(w->RichTextBox1, Qt::Key_Delete);
+        QCOMPARE(w->RichTextBox1->text(), QStringLiteral("cax"));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("S"));
+        QCOMPARE(w->RichTextBox1->text(), QStringLiteral("caS"));
+        QCOMPARE(w->RichTextBox1->colorAt(2), kMagenta);
+    }
+
+    void accentedLettersCompareUpperCased()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(2, {QStringLiteral("?"), QStringLiteral("volcà")}));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("VOLCÀ"));
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
+        QCOMPARE(s.platform->beeps, 0);
+    }
+
+    void givingUpATypedAnswer()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(2, {QStringLiteral("Capital?"), QStringLiteral("París")}));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("Pa"));
+        w->Command2_Click();
+        QCOMPARE(w->RichTextBox1->text(), QStringLiteral("París"));
+        QCOMPARE(w->RichTextBox1->colorAt(4), ui::kRed);
+        QVERIFY(!w->RichTextBox1->isEnabled());
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->Command3[0]->text(), QStringLiteral("1"));
+        QVERIFY(s.platform->sounds.isEmpty());
+        QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("no.gif")));
+        QCOMPARE(transcriptTail(w), QStringLiteral("\r\r\r1.- Capital?\r\r --- ??? - INCORRECTA"));
+        QCOMPARE(w->Frame1[2]->geometry(), w->Frame1[0]->geometry());
+        // Shown again: the expected answer, all red.
+        s.show(0, 1);
+        s.show(0, 0);
+        QCOMPARE(w->RichTextBox1->text(), QStringLiteral("París"));
+        QCOMPARE(w->RichTextBox1->colorAt(0), ui::kRed);
+        QCOMPARE(ui::backColor(w->Command2), ui::kRed);
+        QVERIFY(!w->Command2->isEnabled());
+    }
+
+    void pictureFillsTheBandKeepingItsShape()
+    {
+        Session s;
+        QImage tall(100, 4000, QImage::Format_RGB32);
+        tall.fill(Qt::darkGreen);
+        QVERIFY(tall.save(s.folder.file(QStringLiteral("Graficos/alt.png"))));
+        QImage small(40, 20, QImage::Format_RGB32);
+        small.fill(Qt::red);
+        QVERIFY(small.save(s.folder.file(QStringLiteral("Graficos/petit.png"))));
+        s.question(QStringLiteral("A"), 2, question(3, {QStringLiteral("petit.png"), QStringLiteral("Color?"), QStringLiteral("vermell")}));
+        player::Form3 *w = openWith(s, question(3, {QStringLiteral("alt.png"), QStringLiteral("Què és?"), QStringLiteral("arbre")}));
+        const int band = ui::topTwips(w->Label8) - (ui::topTwips(w->Label7) + ui::heightTwips(w->Label7)) - 100;
+        QCOMPARE(w->Image1->height(), ui::px(band));
+        QVERIFY(qAbs(w->Image1->width() - ui::px(band) / 40.0) <= 1);
+        QVERIFY(qAbs(w->Image1->x() * 2 + w->Image1->width() - w->Frame1[3]->width()) <= 2);
+        QCOMPARE(w->Image1->y(), w->Label7->geometry().bottom() + 1);
+        QCOMPARE(w->Label7->text(), QStringLiteral("Què és?"));
+        QVERIFY(w->Label8->geometry().bottom() < w->RichTextBox2->y());
+        s.show(0, 1);
+        QCOMPARE(w->Image1->height(), ui::px(band));
+        QVERIFY(qAbs(w->Image1->width() - 2 * ui::px(band)) <= 2);
+        QTest::keyClicks(w->RichTextBox2, QStringLiteral("vermell"));
+        QCOMPARE(w->List1(0)->item(1)->text(), QStringLiteral("CORRECTA"));
+        QCOMPARE(w->Frame1[3]->geometry(), w->Frame1[0]->geometry());
+    }
+
+    void missingPictureTakesTheErrorPath()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(3, {QStringLiteral("no-hi-és.jpg"), QStringLiteral("?"), QStringLiteral("x")}));
+        QVERIFY(w->Label18->text().contains(QStringLiteral("no-hi-és.jpg")));
+        QVERIFY(!w->Command2->isEnabled());
+    }
+
+    void graphicClickedInTheTarget()
+    {
+        Session s;
+        writeGraphic(s, QStringLiteral("dues.png"));
+        player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part esquerra"), QStringLiteral("50"), QStringLiteral("60")}));
+        QCOMPARE(w->targetX, 50.0);
+        w->Picture2_MouseDown(Qt::LeftButton, QPointF(200, 100));
+        QCOMPARE(w->Picture2->pixel(200, 100), ui::kBlue);
+        // A second click repaints first: only the latest region stays blue.
+        w->Picture2_MouseDown(Qt::RightButton, QPointF(10.4, 20.6));
+        QCOMPARE(w->Picture2->pixel(200, 100), QColor(Qt::white));
+        QCOMPARE(w->Picture2->pixel(50, 60), ui::kBlue);
+        QCOMPARE(w->markX, 10.4);
+        QCOMPARE(w->markY, 21);
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
+        QVERIFY(transcriptTail(w).endsWith(QStringLiteral("\r\r --- CORRECTA")));
+        QVERIFY(!transcriptTail(w).contains(QStringLiteral(" - CORRECTA")));
+    }
+
+    void graphicConfirmedWithoutAClick()
+    {
+        Session s;
+        writeGraphic(s, QStringLiteral("dues.png"));
+        player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part dreta"), QStringLiteral("200"), QStringLiteral("100")}));
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->Picture2->pixel(200, 100), ui::kBlue);
+        // The region of the last click, (0, 0) when there was none, in red.
+        QCOMPARE(w->Picture2->pixel(0, 0), ui::kRed);
+        QCOMPARE(w->Picture2->pixel(50, 50), ui::kRed);
+        QCOMPARE(w->Picture2->fillColor(), ui::kBlue);
+        // Shown again, the target region is red whatever was clicked.
+        s.show(0, 1);
+        s.show(0, 0);
+        QCOMPARE(w->Picture2->pixel(200, 100), ui::kRed);
+        QCOMPARE(w->Picture2->pixel(50, 50), QColor(Qt::white));
+    }
+
+    void graphicTargetOnABlackPixelIsAlwaysRight()
+    {
+        Session s;
+        writeGraphic(s, QStringLiteral("dues.png"));
+        player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("?"), QStringLiteral("250"), QStringLiteral("20")}));
+        w->Picture2_MouseDown(Qt::LeftButton, QPointF(10, 10));
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
+    }
+
+    void graphicScrolling_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("larger than the viewport") << QSize(2400, 1800);
+        QTest::newRow("smaller than the viewport") << QSize(120, 90);
+    }
+    void graphicScrolling()
+    {
+        QFETCH(QSize, size);
+        Session s;
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QVERIFY(image.save(s.folder.file(QStringLiteral("Graficos/gran.png"))));
+        player::Form3 *w = openWith(s, question(4, {QStringLiteral("gran.png"), QStringLiteral("?"), QStringLiteral("5"), QStringLiteral("5")}));
+        // It starts with its top-left corner in the viewport's.
+        QCOMPARE(w->Picture2->pos(), QPoint(0, 0));
+        QCOMPARE(w->Picture2->size(), size);
+        const int view = w->Picture1->width();
+        QCOMPARE(w->HScroll1->minimum(), std::min(view, size.width()));
+        QCOMPARE(w->HScroll1->maximum(), std::max(view, size.width()));
+        QCOMPARE(w->HScroll1->value(), view);
+        // The full range moves it by what it exceeds the viewport.
+        w->HScroll1->setValue(size.width());
+        QCOMPARE(w->Picture2->x(), view - size.width());
+        w->VScroll1->setValue(size.height());
+        QCOMPARE(w->Picture2->y(), w->Picture1->height() - size.height());
+    }
+
+    void clickMeasuredInTheGraphicWhateverTheScroll()
+    {
+        Session s;
+        writeGraphic(s, QStringLiteral("ampla.png"), QSize(1600, 300));
+        player::Form3 *w = openWith(s, question(4, {QStringLiteral("ampla.png"), QStringLiteral("?"), QStringLiteral("1500"), QStringLiteral("100")}));
+        w->show();
+        w->HScroll1->setValue(w->HScroll1->maximum());
+        QVERIFY(w->Picture2->x() < 0);
+        QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(1590, 150));
+        QCOMPARE(w->markX, 1590.0);
+        QCOMPARE(w->Picture2->pixel(1500, 100), ui::kBlue);
+    }
+
+    void readingWord()
+    {
+        Session s;
+        s.folder.writeLines(QStringLiteral("textos/gos.txt"), {QStringLiteral("el perro come"), QStringLiteral("la casa, gran")});
+        player::Form3 *w = openWith(s, question(5, {QStringLiteral("gos.txt"), QStringLiteral("Qui menja?"), QStringLiteral("perro")}));
+        QCOMPARE(w->Text2->toPlainText(), QStringLiteral("el perro come\nla casa, gran\n"));
+        QTextCursor cursor = w->Text2->textCursor();
+        cursor.setPosition(5);
+        w->Text2->setTextCursor(cursor);
+        w->Text2_Click();
+        QCOMPARE(w->Label11->text(), QStringLiteral("perro"));
+        QCOMPARE(w->Text2->textCursor().selectedText(), QStringLiteral("perro"));
+        // The last word of a line stops at the line break.
+        cursor.setPosition(13);
+        w->Text2->setTextCursor(cursor);
+        w->Text2_Click();
+        QCOMPARE(w->Label11->text(), QStringLiteral("come"));
+        cursor.setPosition(5);
+        w->Text2->setTextCursor(cursor);
+        w->Text2_Click();
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
+        QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- perro - CORRECTA")));
+    }
+
+    void readingWordJudged_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("same word") << "casa" << true;
+        QTest::newRow("with its comma") << "Casa," << true;
+        QTest::newRow("two more letters") << "casas." << false;
+        QTest::newRow("part of it") << "as" << true;
+        QTest::newRow("nothing chosen") << "" << false;
+    }
+    void readingWordJudged()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, right);
+        Session s;
+        s.folder.writeLines(QStringLiteral("textos/t.txt"), {QStringLiteral("la casa")});
+        player::Form3 *w = openWith(s, question(5, {QStringLiteral("t.txt"), QStringLiteral("?"), QStringLiteral("casa")}));
+        w->Label11->setText(chosen);
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), right ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
+        if (!right)
+            QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- ??? - INCORRECTA")));
+        // Shown again: the expected word in the verdict colour.
+        s.show(0, 1);
+        s.show(0, 0);
+        QCOMPARE(w->Label11->text(), QStringLiteral("casa"));
+        QCOMPARE(ui::foreColor(w->Label11), right ? ui::kBlue : ui::kRed);
+    }
+
+    void missingReadingText()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(5, {QStringLiteral("cap.txt"), QStringLiteral("?"), QStringLiteral("x")}));
+        QVERIFY(w->Label18->text().contains(QStringLiteral("cap.txt")));
+    }
+
+    void trueFalse_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("given");
+        QTest::newRow("true, pressed true") << "VERDADERO" << 0 << true << "VERTADER";
+        QTest::newRow("false, pressed false") << "FALSO" << 1 << true << "FALS";
+        QTest::newRow("false, pressed true") << "FALSO" << 0 << false << "Vertader";
+        QTest::newRow("lower case is false") << "verdadero" << 0 << false << "Vertader";
+        QTest::newRow("true, pressed false") << "VERDADERO" << 1 << false << "Fals";
+    }
+    void trueFalse()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, button);
+        QFETCH(bool, right);
+        QFETCH(QString, given);
+        Session s;
+        player::Form3 *w = openWith(s, ::trueFalse(line));
+        // Nothing to judge before a button was pressed.
+        w->Command2_Click();
+        QCOMPARE(w->answeredCount, 0);
+        QTest::mouseClick(w->Command5[button], Qt::LeftButton);
+        QCOMPARE(w->Label16->text(), w->Command5[button]->text());
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), right ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
+        QCOMPARE(ui::foreColor(w->Label16), right ? ui::kBlue : ui::kRed);
+        QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- ") + given + (right ? QStringLiteral(" - CORRECTA") : QStringLiteral(" - INCORRECTA"))));
+        s.show(0, 1);
+        s.show(0, 0);
+        QCOMPARE(w->Label16->text(), w->Command5[line == u"VERDADERO" ? 0 : 1]->text());
+    }
+
+    void feedbackFilesMissing()
+    {
+        Session s;
+        s.folder.remove(QStringLiteral("sonidos"));
+        s.folder.remove(QStringLiteral("gifs/no.gif"));
+        player::Form3 *w = openWith(s, ::trueFalse());
+        w->Command5_Click(0);
+        w->Command2_Click();
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
+        QCOMPARE(ui::backColor(w->Command2), ui::kRed);
+        QCOMPARE(s.platform->sounds, QStringList{QStringLiteral("(default sound)")});
+        QVERIFY(!w->Gif89a1->isShowing());
+    }
+
+    void showingAQuestionClearsTheFeedback()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, ::trueFalse());
+        w->Command5_Click(1);
+        w->Command2_Click();
+        QVERIFY(!w->Gif89a1->fileName().isEmpty());
+        s.show(0, 1);
+        QCOMPARE(w->Gif89a1->fileName(), QString());
+    }
+
+    void lastAnswerEndsTheSession()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, ::trueFalse(), 3);
+        for (int row = 0; row < 3; ++row) {
+            s.show(0, row);
+            w->Command5_Click(1);
+            w->Command2_Click();
+        }
+        QVERIFY(player::state().subjectFinished[0]);
+        QCOMPARE(w->finishedTestCount, 1);
+        QVERIFY(w->finalWindow());
+        const QStringList reports = QDir(s.folder.file(QStringLiteral("Controles-Usuarios"))).entryList({QStringLiteral("*.rtf")});
+        QCOMPARE(reports.size(), 1);
+        QVERIFY(QFileInfo::exists(s.folder.file(QStringLiteral("ultimo.rtf"))));
+        QVERIFY(w->RichTextBox3->text().endsWith(QStringLiteral("\r\r\rA -  10,00 - ( ENCERTS : 3; ERRORS : 0; EN BLANC : 0 )")));
+        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command6[0]->isEnabled());
+    }
+};
+
+QTEST_MAIN(TstAnswering)
+#include "tst_answering.moc"

@@ -1,0 +1,421 @@
+#include "sessionwindows.h"
+
+#include "player/testlogic.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStringDecoder>
+
+using player::Form3;
+using sessiontest::Session;
+using sessiontest::kCR;
+
+namespace {
+
+const QString kMates = QStringLiteral("Matemàtiques");
+const QString kCatalana = QStringLiteral("Llengua Catalana");
+const QString kCiencies = QStringLiteral("Ciències de la Natura");
+
+// The default clock of the recording platform: 10:05 on 9 March 2026.
+QString fileName(const QString &stem)
+{
+    return stem + QStringLiteral(" --5M,10H --9-3-2026.rtf");
+}
+
+void setResult(int k, const QString &mark, int right, int wrong)
+{
+    player::state().subjectMark[k] = mark;
+    player::state().subjectRight[k] = right;
+    player::state().subjectWrong[k] = wrong;
+}
+
+// Ends a session of Matemàtiques with two questions by giving both up.
+void finishByGivingUp(Form3 *w)
+{
+    QTest::mouseClick(w->Command1(0), Qt::LeftButton);
+    for (int row = 0; row < 2; ++row) {
+        sessiontest::clickRow(w, 0, row);
+        sessiontest::giveUp(w);
+    }
+}
+
+QStringList messageTexts(const Session &s)
+{
+    QStringList texts;
+    for (const auto &m : s.platform->messages)
+        texts << m.text;
+    return texts;
+}
+
+const QByteArray kOldLatest = "{\\rtf1 the report before}";
+
+} // namespace
+
+class TstReport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void oneTest()
+    {
+        Session s;
+        s.program->writeLines(QStringLiteral("idioma/Final.txt"),
+                              {QStringLiteral("RESULTATS"), QStringLiteral("Correctes"), QStringLiteral("Errors"),
+                               QStringLiteral("Sense resposta"), QStringLiteral("Sortir?")});
+        s.choose({kMates}, 5);
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        setResult(0, QStringLiteral(" 7,50"), 3, 1);
+        QVERIFY(!w->Command7[1]->isEnabled());
+        w->WriteResultsReport();
+
+        // Two spaces after the first dash: the mark text begins with one.
+        const QString expected = QStringLiteral("Anna") + kCR + kCR + kCR
+            + QStringLiteral("MATEMÀTIQUES -  7,50 - ( CORRECTES : 3; ERRORS : 1; SENSE RESPOSTA : 1 )");
+        QCOMPARE(w->RichTextBox3->text(), expected);
+        QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
+        QCOMPARE(w->reportFileName, fileName(QStringLiteral("Anna")));
+        const QByteArray report = testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna")));
+        QCOMPARE(sessiontest::rtfParagraphs(report), expected.split(kCR));
+        QCOMPARE(testsupport::readBytes(s.latest()), report);
+        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(s.platform->messages.isEmpty());
+        // Writing the report does not show the final window; its caller does.
+        QVERIFY(!w->finalWindow());
+    }
+
+    void threeTests()
+    {
+        Session s;
+        s.choose({kCiencies, kCatalana, kMates}, 4);
+        Form3 *w = s.start(QStringLiteral("Jordi"));
+        QVERIFY(w);
+        QCOMPARE(w->testCount(), 3);
+        setResult(0, QStringLiteral(" 2,50"), 1, 3);
+        setResult(1, QStringLiteral(" 10,00"), 4, 0);
+        setResult(2, QStringLiteral(" 5,00"), 2, 0);
+        w->WriteResultsReport();
+        const QString expected = QStringLiteral("Jordi") + kCR + kCR + kCR
+            + QStringLiteral("CIÈNCIES DE LA NATURA -  2,50 - ( ENCERTS : 1; ERRORS : 3; EN BLANC : 0 )") + kCR
+            + QStringLiteral("LLENGUA CATALANA -  10,00 - ( ENCERTS : 4; ERRORS : 0; EN BLANC : 0 )") + kCR
+            + QStringLiteral("MATEMÀTIQUES -  5,00 - ( ENCERTS : 2; ERRORS : 0; EN BLANC : 2 )");
+        QCOMPARE(w->RichTextBox3->text(), expected);
+        QCOMPARE(sessiontest::rtfParagraphs(testsupport::readBytes(s.latest())), expected.split(kCR));
+    }
+
+    void unansweredTestsCountAsBlank()
+    {
+        Session s;
+        s.choose({kCatalana, kMates}, 3);
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        w->WriteResultsReport();
+        QVERIFY(w->RichTextBox3->text().endsWith(
+            kCR + kCR + kCR + QStringLiteral("LLENGUA CATALANA -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 3 )")
+            + kCR + QStringLiteral("MATEMÀTIQUES -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 3 )")));
+    }
+
+    void emptyName()
+    {
+        Session s;
+        s.choose({kMates}, 2);
+        Form3 *w = s.start(QString());
+        QVERIFY(w);
+        setResult(0, QStringLiteral(" 5,00"), 1, 1);
+        w->WriteResultsReport();
+        QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Sin-nombre"))});
+        QCOMPARE(w->RichTextBox3->text(),
+                 kCR + kCR + kCR + QStringLiteral("MATEMÀTIQUES -  5,00 - ( ENCERTS : 1; ERRORS : 1; EN BLANC : 0 )"));
+        QVERIFY(w->Command7[1]->isEnabled());
+    }
+
+    // The report keeps the name as typed; only the file name is mended.
+    void nameWithSlashAndColon()
+    {
+        Session s;
+        s.choose({kMates}, 2);
+        const QString pupil = QStringLiteral("Anna/B: 2n");
+        Form3 *w = s.start(pupil);
+        QVERIFY(w);
+        w->WriteResultsReport();
+        QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna_B_ 2n"))});
+        QCOMPARE(QDir(s.reports()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+        const QStringList lines = sessiontest::rtfParagraphs(testsupport::readBytes(s.latest()));
+        QCOMPARE(lines.first(), pupil);
+        QVERIFY(w->RichTextBox3->text().startsWith(pupil + kCR));
+        QVERIFY(s.platform->messages.isEmpty());
+    }
+
+    void reportFileName_data()
+    {
+        QTest::addColumn<QString>("pupil");
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<QString>("name");
+        const QDateTime morning(QDate(2026, 12, 6), QTime(9, 5, 59));
+        QTest::newRow("minutes before hours, no leading zeros")
+            << "Anna" << morning << "Anna --5M,9H --6-12-2026.rtf";
+        QTest::newRow("two-digit fields") << "Anna" << QDateTime(QDate(2027, 1, 31), QTime(23, 59)) << "Anna --59M,23H --31-1-2027.rtf";
+        QTest::newRow("midnight is zero") << "Anna" << QDateTime(QDate(2026, 1, 1), QTime(0, 0)) << "Anna --0M,0H --1-1-2026.rtf";
+        QTest::newRow("empty name") << "" << morning << "Sin-nombre --5M,9H --6-12-2026.rtf";
+        QTest::newRow("accents and spaces kept") << "Núria Puig" << morning << "Núria Puig --5M,9H --6-12-2026.rtf";
+        QTest::newRow("backslash") << "a\\b" << morning << "a_b --5M,9H --6-12-2026.rtf";
+        QTest::newRow("slash") << "a/b" << morning << "a_b --5M,9H --6-12-2026.rtf";
+        QTest::newRow("colon") << "a:b" << morning << "a_b --5M,9H --6-12-2026.rtf";
+        QTest::newRow("star") << "a*b" << morning << "a_b --5M,9H --6-12-2026.rtf";
+        QTest::newRow("question mark") << "a?b" << morning << "a_b --5M,9H --6-12-2026.rtf";
+        QTest::newRow("double quote") << "a\"b" << morning << "a_b --5M,9H --6-12-2026.rtf";
+        QTest::newRow("less and greater") << "<a>" << morning << "_a_ --5M,9H --6-12-2026.rtf";
+        QTest::newRow("bar") << "a|b" << morning << "a_b --5M,9H --6-12-2026.rtf";
+        QTest::newRow("tab and line feed") << "a\tb\n" << morning << "a_b_ --5M,9H --6-12-2026.rtf";
+        QTest::newRow("a name of dots stays in the folder") << ".." << morning << ".. --5M,9H --6-12-2026.rtf";
+    }
+    void reportFileName()
+    {
+        QFETCH(QString, pupil);
+        QFETCH(QDateTime, when);
+        QFETCH(QString, name);
+        QCOMPARE(player::reportFileName(pupil, when), name);
+    }
+
+    // Two runs of the program for the same pupil within one minute.
+    void sameNameTwiceInOneMinute()
+    {
+        Session s;
+        s.choose({kMates}, 2);
+        Form3 *first = s.start(QStringLiteral("Anna"));
+        QVERIFY(first);
+        setResult(0, QStringLiteral(" 0,00"), 0, 2);
+        first->WriteResultsReport();
+        const QByteArray firstReport = testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna")));
+        QVERIFY(!firstReport.isEmpty());
+        delete first;
+
+        const QString path = s.program->path();
+        player::resetState();
+        player::state().programFolder = path;
+        s.choose({kMates}, 2);
+        Form3 *second = s.start(QStringLiteral("Anna"));
+        QVERIFY(second);
+        setResult(0, QStringLiteral(" 10,00"), 2, 0);
+        second->WriteResultsReport();
+
+        const QString again = QStringLiteral("Anna --5M,10H --9-3-2026 (2).rtf");
+        QStringList both{fileName(QStringLiteral("Anna")), again};
+        both.sort();
+        QCOMPARE(s.reportFiles(), both);
+        QCOMPARE(second->reportFileName, again);
+        QCOMPARE(testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna"))), firstReport);
+        const QByteArray secondReport = testsupport::readBytes(s.reports() + u'/' + again);
+        QVERIFY(sessiontest::rtfParagraphs(secondReport).last().contains(QStringLiteral(" 10,00")));
+        QCOMPARE(testsupport::readBytes(s.latest()), secondReport);
+        QVERIFY(s.platform->messages.isEmpty());
+    }
+
+    void replacesTheLatestReport()
+    {
+        Session s;
+        s.program->writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
+        s.choose({kMates}, 2);
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        w->WriteResultsReport();
+        const QByteArray latest = testsupport::readBytes(s.latest());
+        QVERIFY(latest != kOldLatest);
+        QCOMPARE(latest, testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna"))));
+        // Nothing left behind from writing under a temporary name.
+        QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
+        QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
+        programFiles.sort();
+        QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
+    }
+
+    // ---- failures: "Error", the final window all the same
+
+    void reportFolderUnusable_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("report folder missing") << "missing";
+        QTest::newRow("a file where the report folder should be") << "file";
+    }
+    void reportFolderUnusable()
+    {
+        QFETCH(QString, damage);
+        Session s;
+        s.program->writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
+        s.program->remove(QStringLiteral("Controles-Usuarios"));
+        if (damage == QLatin1String("file"))
+            s.program->writeBytes(QStringLiteral("Controles-Usuarios"), "not a folder");
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        finishByGivingUp(w);
+
+        QCOMPARE(messageTexts(s), QStringList{QStringLiteral("Error")});
+        QCOMPARE(s.platform->messages[0].title, QString());
+        QVERIFY(s.platform->messages[0].buttons == ui::MessageButtons::Ok);
+        QVERIFY(w->finalWindow());
+        QVERIFY(w->finalWindow()->isVisible());
+        QCOMPARE(testsupport::readBytes(s.latest()), kOldLatest);
+        QVERIFY(!w->Command7[1]->isEnabled());
+        // The summary was added before the failure and stays.
+        QVERIFY(w->RichTextBox3->text().contains(QStringLiteral("MATEMÀTIQUES -  0,00")));
+        // The player never makes the folder itself.
+        const QFileInfo folder(s.reports());
+        if (damage == QLatin1String("file")) {
+            QVERIFY(folder.isFile());
+            QCOMPARE(testsupport::readBytes(s.reports()), QByteArray("not a folder"));
+        } else {
+            QVERIFY(!folder.exists());
+        }
+        QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
+        programFiles.removeAll(QStringLiteral("Controles-Usuarios"));
+        programFiles.sort();
+        QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
+    }
+
+    // The pupil's report is kept; the latest one is left as it was.
+    void latestReportCannotBeReplaced()
+    {
+        Session s;
+        s.program->makeFolder(QStringLiteral("ultimo.rtf"));
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        finishByGivingUp(w);
+        QCOMPARE(messageTexts(s), QStringList{QStringLiteral("Error")});
+        QVERIFY(w->finalWindow() && w->finalWindow()->isVisible());
+        QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
+        QVERIFY(QFileInfo(s.latest()).isDir());
+        QVERIFY(QDir(s.latest()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+        QVERIFY(!w->Command7[1]->isEnabled());
+        QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(programFiles, QStringList{QStringLiteral("tope.txt")});
+    }
+
+    void readOnlyReportFolder()
+    {
+        Session s;
+        s.program->writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
+        QFile::setPermissions(s.reports(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+        auto restore = qScopeGuard([&] {
+            QFile::setPermissions(s.reports(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        {
+            QFile probe(s.reports() + QStringLiteral("/probe"));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.close();
+                probe.remove();
+                QSKIP("A read-only folder still takes files here (running with administrator rights).");
+            }
+        }
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        finishByGivingUp(w);
+        QCOMPARE(messageTexts(s), QStringList{QStringLiteral("Error")});
+        QVERIFY(w->finalWindow() && w->finalWindow()->isVisible());
+        QCOMPARE(testsupport::readBytes(s.latest()), kOldLatest);
+        QVERIFY(s.reportFiles().isEmpty());
+    }
+
+    // ---- the report buttons
+
+    void transcriptButton()
+    {
+        Session s;
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        QVERIFY(w->RichTextBox3->isHidden());
+        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QVERIFY(w->RichTextBox3->isVisible());
+        QCOMPARE(w->RichTextBox3->geometry(), w->Frame1[0]->geometry());
+        // In front of the answer areas it covers.
+        QWidget *top = w->childAt(w->RichTextBox3->geometry().center());
+        QVERIFY(top == w->RichTextBox3 || w->RichTextBox3->isAncestorOf(top));
+        QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Anna"));
+        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QVERIFY(w->RichTextBox3->isHidden());
+
+        // Shown over a question on show.
+        QTest::mouseClick(w->Command1(0), Qt::LeftButton);
+        sessiontest::clickRow(w, 0, 0);
+        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        top = w->childAt(w->RichTextBox3->geometry().center());
+        QVERIFY(top == w->RichTextBox3 || w->RichTextBox3->isAncestorOf(top));
+        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QVERIFY(w->RichTextBox3->isHidden());
+    }
+
+    void reportButtonOpensTheLatestReport()
+    {
+        Session s;
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        // Disabled until a report exists.
+        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
+        w->Command7_Click(1);
+        QVERIFY(s.platform->openedDocuments.isEmpty());
+        QVERIFY(s.platform->started.isEmpty());
+
+        finishByGivingUp(w);
+        QVERIFY(w->Command7[1]->isEnabled());
+        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
+        QCOMPARE(s.platform->openedDocuments, QStringList{s.latest()});
+        QVERIFY(QFileInfo::exists(s.platform->openedDocuments.first()));
+    }
+
+    // ---- a second reader
+
+    void anotherReaderSeesTheTranscript()
+    {
+        const QString unrtf = QStandardPaths::findExecutable(QStringLiteral("unrtf"));
+        if (unrtf.isEmpty())
+            QSKIP("unrtf is not installed.");
+        Session s;
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Núria"));
+        QVERIFY(w);
+        finishByGivingUp(w);
+        const QStringList expected = w->RichTextBox3->text().split(kCR);
+        QVERIFY(expected.size() > 8);
+
+        for (const QString &file : {s.latest(), s.reports() + u'/' + w->reportFileName}) {
+            QProcess reader;
+            reader.start(unrtf, {QStringLiteral("--text"), file});
+            QVERIFY(reader.waitForFinished(30000));
+            QCOMPARE(reader.exitCode(), 0);
+            // Its text comes in the document's single-byte code page unless
+            // it is valid UTF-8; a header ends with a row of dashes.
+            const QByteArray output = reader.readAllStandardOutput();
+            QStringDecoder utf8(QStringDecoder::Utf8);
+            QString text = utf8(output);
+            if (utf8.hasError())
+                text = bank::decodeWindows1252(output);
+            QStringList lines = text.split(u'\n');
+            const qsizetype header = lines.indexOf(QStringLiteral("-----------------"));
+            QVERIFY(header >= 0);
+            lines.remove(0, header + 1);
+            while (!lines.isEmpty() && lines.last().isEmpty())
+                lines.removeLast();
+            // unrtf prints a run of spaces as one.
+            static const QRegularExpression spaces(QStringLiteral("  +"));
+            QStringList collapsed = expected;
+            collapsed.replaceInStrings(spaces, QStringLiteral(" "));
+            QCOMPARE(lines, collapsed);
+        }
+    }
+};
+
+QTEST_MAIN(TstReport)
+#include "tst_report.moc"
