@@ -4,8 +4,12 @@
 
 #include "bank/folders.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -60,9 +64,30 @@ LineBox::LineBox(QWidget *parent)
     setValidator(new NoLineBreakValidator(this));
 }
 
+ClickList::ClickList(QWidget *parent)
+    : QListWidget(parent)
+{
+    connect(this, &QListWidget::itemClicked, this, &ClickList::entryClicked);
+}
+
+void ClickList::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    const QListWidgetItem *item = currentItem();
+    if (currentRow() != before && item && item->isSelected())
+        Q_EMIT entryClicked();
+}
+
 void FileList::setPath(const QString &path)
 {
     folder = path;
+    refresh();
+}
+
+void FileList::setPattern(const QString &wildcard)
+{
+    pattern = wildcard;
     refresh();
 }
 
@@ -70,7 +95,13 @@ void FileList::refresh()
 {
     const QString selected = fileName();
     clear();
-    addItems(bank::fileNames(folder));
+    QStringList names = bank::fileNames(folder);
+    if (!pattern.isEmpty()) {
+        const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
+                                       QRegularExpression::CaseInsensitiveOption);
+        names = names.filter(match);
+    }
+    addItems(names);
     if (!selected.isEmpty()) {
         const auto found = findItems(selected, Qt::MatchExactly);
         if (!found.isEmpty())
@@ -82,6 +113,58 @@ QString FileList::fileName() const
 {
     const QListWidgetItem *item = currentItem();
     return item && item->isSelected() ? item->text() : QString();
+}
+
+bool FileList::selectName(const QString &name)
+{
+    auto found = findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found.isEmpty())
+        found = findItems(name, Qt::MatchFixedString);
+    if (name.isEmpty() || found.isEmpty()) {
+        clearChoice();
+        return false;
+    }
+    setCurrentItem(found.first());
+    scrollToItem(found.first());
+    return true;
+}
+
+void FileList::clearChoice()
+{
+    setCurrentRow(-1);
+    clearSelection();
+}
+
+FolderTree::FolderTree(QWidget *parent)
+    : QTreeView(parent)
+    , folders(new QFileSystemModel(this))
+{
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders->setReadOnly(true);
+    folders->setRootPath(QDir::rootPath());
+    setModel(folders);
+    setHeaderHidden(true);
+    for (int column = 1; column < folders->columnCount(); ++column)
+        hideColumn(column);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &FolderTree::folderChanged);
+}
+
+QString FolderTree::folder() const
+{
+    return folders->filePath(currentIndex());
+}
+
+void FolderTree::setFolder(const QString &folder)
+{
+    const QModelIndex index = folders->index(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    if (!index.isValid())
+        return;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        expand(up);
+    setCurrentIndex(index);
+    expand(index);
+    scrollTo(index);
 }
 
 } // namespace editor

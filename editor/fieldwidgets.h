@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTreeView>
 #include <QValidator>
+
+class QFileSystemModel;
 
 namespace editor {
 
@@ -52,24 +55,70 @@ public:
     explicit LineBox(QWidget *parent = nullptr);
 };
 
-// The files of one folder, sorted, as a list to pick from. Hidden files
-// (a question being written) are never listed.
-class FileList : public QListWidget
+// A list whose Click comes from the author only: a mouse click on an entry
+// (also on the one already selected) or a move with the keys. Filling or
+// selecting from code raises nothing.
+class ClickList : public QListWidget
 {
     Q_OBJECT
 
 public:
-    using QListWidget::QListWidget;
+    explicit ClickList(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void entryClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// The files of one folder, sorted, as a list to pick from. Hidden files
+// (a question being written) are never listed.
+class FileList : public ClickList
+{
+    Q_OBJECT
+
+public:
+    using ClickList::ClickList;
 
     QString path() const { return folder; }
     void setPath(const QString &path);
     void refresh();
 
+    // Only names matching this wildcard pattern, in any letter case, are
+    // listed ("*.txt" lists LISTA.TXT too); an empty pattern lists all.
+    void setPattern(const QString &pattern);
+
     // The bare name of the selected file, empty when none is selected.
     QString fileName() const;
 
+    // Selects the entry `name`, or else the first one equal to it in another
+    // letter case (the same file on the banks' file systems). False, leaving
+    // no entry selected, when neither is listed.
+    bool selectName(const QString &name);
+    void clearChoice();
+
 private:
     QString folder;
+    QString pattern;
+};
+
+// A folder tree of the whole disk, opened at one folder, for the pickers.
+class FolderTree : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit FolderTree(QWidget *parent = nullptr);
+
+    QString folder() const;
+    void setFolder(const QString &folder);
+
+Q_SIGNALS:
+    void folderChanged();
+
+private:
+    QFileSystemModel *folders;
 };
 
 } // namespace editor

@@ -2,14 +2,22 @@
 
 #include "form2.h"
 
+#include "panelfiles.h"
+
 #include "bank/folders.h"
+#include "bank/wordrule.h"
 #include "ui/platform.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QImageReader>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QTextCursor>
 
 namespace editor {
 
@@ -27,6 +35,7 @@ const QColor kTypeColors[6] = {
     ui::bgr(0x80C0FF), // #FFC080 true or false
 };
 const QColor kStatementGrey = ui::bgr(0xE0E0E0);
+const QColor kViewportGrey = ui::bgr(0x808080);
 const QColor kTrueColor = ui::bgr(0xFF8080);  // #8080FF
 const QColor kFalseColor = ui::bgr(0x8080FF); // #FF8080
 
@@ -84,6 +93,29 @@ T *makeBox(const QString &name, const QString &caption, QWidget *parent)
     return box;
 }
 
+// Scroll bars whose "minimum" may lie above their "maximum", as the graphic's
+// bars do when the graphic is smaller than its viewport: the left (top) end
+// of the bar always stands for the "minimum", where the graphic's corner is
+// at the viewport's corner.
+void setScrollRange(QScrollBar *bar, int minimum, int maximum)
+{
+    const QSignalBlocker blocker(bar);
+    bar->setPageStep(50);
+    bar->setRange(std::min(minimum, maximum), std::max(minimum, maximum));
+    bar->setInvertedAppearance(minimum > maximum);
+    bar->setInvertedControls(minimum > maximum);
+    bar->setValue(minimum);
+}
+
+// Where a picker opens: the folder of the program folder in which the player
+// looks for what is picked, or the program folder when it has none.
+QString pickerFolder(const char *name)
+{
+    const QString program = ui::platform().programFolder();
+    const QString folder = bank::findEntry(program, QString::fromLatin1(name));
+    return QFileInfo(folder).isDir() ? folder : program;
+}
+
 } // namespace
 
 BankFolderModel::BankFolderModel(QFileSystemModel *folders, const QString &bankFolder,
@@ -128,7 +160,13 @@ Form1::Form1(QWidget *parent)
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The pickers are windows of their own, so that bringing the editor
+    // forward can put it above them.
+    delete form3;
+    delete form4;
+}
 
 void Form1::buildWindow()
 {
@@ -224,7 +262,7 @@ void Form1::buildMultipleChoice(QGroupBox *frame)
 
     auto *pick = makeButton(QStringLiteral("Command5"), QStringLiteral("..."), frame);
     Command5.reset(QStringLiteral("Command5"), pick, [this](QPushButton *button, int index) {
-        connect(button, &QPushButton::clicked, this, [this, index] { optionPickSlot = index; });
+        connect(button, &QPushButton::clicked, this, [this, index] { Command5_Click(index); });
     });
 
     for (int i = 1; i <= kOptionCount; ++i) {
@@ -249,6 +287,7 @@ void Form1::buildMultipleChoice(QGroupBox *frame)
 
     Command7 = makeButton(QStringLiteral("Command7"), kAttachmentButtonCaption, frame);
     place(Command7, 12, 600, 220, 30);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     Command8 = makeButton(QStringLiteral("Command8"),
                           QStringLiteral("BORRAR TODO Y EMPEZAR UNA NUEVA PREGUNTA TIPO TEST"),
                           frame);
@@ -293,6 +332,7 @@ void Form1::buildPictureAnswer(QGroupBox *frame)
 
     Image1 = makeLabel(QStringLiteral("Image1"), QString(), frame);
     place(Image1, 204, 142, 424, 460);
+    Image1->setScaledContents(false);
     Image1->hide();
 
     QLabel *answer = Label6.load(1);
@@ -312,14 +352,21 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     Text7 = makeBox<StatementBox>(QStringLiteral("Text7"), QStringLiteral("Pregunta"), frame);
     place(Text7, 204, 28, 424, 84);
 
+    // The viewport has no border: its whole area is the inner area the
+    // scrolling formula measures, and the graphic never covers a frame line.
     Picture1 = new QFrame(frame);
     ui::nameControl(Picture1, QStringLiteral("Picture1"));
-    Picture1->setFrameShape(QFrame::Box);
+    Picture1->setFrameShape(QFrame::NoFrame);
+    setPanelColor(Picture1, kViewportGrey);
     place(Picture1, 204, 122, 408, 480);
     Picture2 = new ui::PictureBox(Picture1);
     ui::nameControl(Picture2, QStringLiteral("Picture2"));
     Picture2->setFillColor(ui::kBlue);
     Picture2->move(0, 0);
+    Picture2->setCursor(Qt::CrossCursor);
+    Picture2->mouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) {
+        Picture2_MouseDown(button, at);
+    };
     VScroll1 = new QScrollBar(Qt::Vertical, frame);
     ui::nameControl(VScroll1, QStringLiteral("VScroll1"));
     place(VScroll1, 612, 122, 16, 480);
@@ -329,11 +376,14 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     // Nothing to scroll until a graphic is chosen.
     VScroll1->setRange(0, 0);
     HScroll1->setRange(0, 0);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
 
     Label8.reset(QStringLiteral("Label8"),
                  makeLabel(QStringLiteral("Label8"), QStringLiteral("X-"), frame));
     place(Label8(0), 204, 630, 24, 24);
     QLabel *x = Label8.load(1);
+    x->setTextFormat(Qt::PlainText);
     x->setText(QStringLiteral("0"));
     place(x, 230, 630, 80, 24);
     x->show();
@@ -341,6 +391,7 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
                  makeLabel(QStringLiteral("Label9"), QStringLiteral("Y-"), frame));
     place(Label9(0), 320, 630, 24, 24);
     QLabel *y = Label9.load(1);
+    y->setTextFormat(Qt::PlainText);
     y->setText(QStringLiteral("0"));
     place(y, 346, 630, 80, 24);
     y->show();
@@ -358,6 +409,7 @@ void Form1::buildReadingWord(QGroupBox *frame)
     Text8->setReadOnly(true);
     Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text8->viewport()->installEventFilter(this);
     place(Text8, 204, 48, 424, 440);
 
     QLabel *question = Label7.load(1);
@@ -370,6 +422,8 @@ void Form1::buildReadingWord(QGroupBox *frame)
     place(Text9, 204, 540, 424, 28);
 
     Label11 = makeLabel(QStringLiteral("Label11"), kNoWordCaption, frame);
+    // A word of the text is shown as it is, even one that looks like markup.
+    Label11->setTextFormat(Qt::PlainText);
     QFont bold = Label11->font();
     bold.setBold(true);
     Label11->setFont(bold);
@@ -414,6 +468,7 @@ void Form1::buildTrueFalse(QGroupBox *frame)
     no->show();
 
     Label10 = makeLabel(QStringLiteral("Label10"), QString(), frame);
+    Label10->setTextFormat(Qt::PlainText);
     Label10->setFont(big);
     place(Label10, 12, 310, 616, 48);
 }
@@ -454,6 +509,10 @@ void Form1::Form_Load()
     File2->setPath(pictures);
     File3->setPath(pictures);
     File4->setPath(texts);
+    connect(File1, &FileList::entryClicked, this, &Form1::File1_Click);
+    connect(File2, &FileList::entryClicked, this, &Form1::File2_Click);
+    connect(File3, &FileList::entryClicked, this, &Form1::File3_Click);
+    connect(File4, &FileList::entryClicked, this, &Form1::File4_Click);
 
     const QModelIndex top = folderTree->indexOf(bankFolder);
     if (top.isValid()) {
@@ -651,6 +710,200 @@ void Form1::Dir1_Change()
     const QString folder = folderTree->folderOf(Dir1->currentIndex());
     if (!folder.isEmpty())
         File1->setPath(folder);
+}
+
+void Form1::Command5_Click(int index)
+{
+    optionPickSlot = index;
+    if (!form3) {
+        form3 = new Form3(pickerFolder(bank::kTextsFolder));
+        form3->setAttribute(Qt::WA_DeleteOnClose);
+        connect(form3, &Form3::optionChosen, this, [this](const QString &text) {
+            Text1(optionPickSlot + 1)->setText(text);
+            raise();
+            activateWindow();
+        });
+    }
+    form3->show();
+    form3->raise();
+    form3->activateWindow();
+}
+
+void Form1::Command7_Click()
+{
+    if (!form4) {
+        form4 = new Form4(pickerFolder(bank::kPicturesFolder));
+        form4->setAttribute(Qt::WA_DeleteOnClose);
+        connect(form4, &Form4::attachmentChosen, this,
+                [this](const QString &name) { Command7->setText(name); });
+    }
+    form4->show();
+    form4->raise();
+    form4->activateWindow();
+}
+
+void Form1::File1_Click()
+{
+    const QString name = File1->fileName();
+    if (name.isEmpty())
+        return;
+    const LoadedQuestion loaded = loadQuestion(questionFileLines(File1->path() + u'/' + name), fields());
+    if (!loaded.isQuestion)
+        return;
+    QuestionType = loaded.type;
+    ShowTypeFrame();
+    showLoaded(loaded);
+}
+
+void Form1::showLoaded(const LoadedQuestion &loaded)
+{
+    const EditorFields &f = loaded.fields;
+    Text2->setText(f.author);
+    switch (static_cast<bank::QuestionType>(loaded.type)) {
+    case bank::QuestionType::MultipleChoice:
+        // Texts only: the option labels and fields keep their colours.
+        Text1(0)->setText(f.choiceStatement);
+        for (int i = 1; i <= kOptionCount; ++i)
+            Text1(i)->setText(f.options[i - 1]);
+        break;
+    case bank::QuestionType::WrittenAnswer:
+        Text3->setText(f.writtenStatement);
+        Text4->setText(f.writtenAnswer);
+        break;
+    case bank::QuestionType::PictureAnswer:
+        showChosenFile(File3, f.pictureFile);
+        Text5->setText(f.pictureStatement);
+        Text6->setText(f.pictureAnswer);
+        break;
+    case bank::QuestionType::GraphicPoint:
+        showChosenFile(File2, f.graphicFile);
+        Text7->setText(f.graphicStatement);
+        Label8(1)->setText(f.xCaption);
+        Label9(1)->setText(f.yCaption);
+        if (loaded.mark)
+            Picture2->floodFill(loaded.mark->x(), loaded.mark->y());
+        break;
+    case bank::QuestionType::ReadingWord:
+        showChosenFile(File4, f.readingFile);
+        Text9->setText(f.readingStatement);
+        Label11->setText(f.wordCaption);
+        break;
+    case bank::QuestionType::TrueFalse:
+        Text10->setText(f.trueFalseStatement);
+        Label10->setText(f.trueFalseCaption);
+        ui::setForeColor(Label10, ui::kBlack);
+        for (int i = 0; i < 2; ++i) {
+            if (Command6(i)->text() == f.trueFalseCaption)
+                ui::setForeColor(Label10, ui::backColor(Command6(i)));
+        }
+        break;
+    }
+}
+
+// Selects the named file in its list and shows it as a click there would.
+// What is shown is always what is selected, and so what a save writes: a
+// name that is not listed leaves no selection and nothing shown.
+void Form1::showChosenFile(FileList *list, const QString &name)
+{
+    if (!list->selectName(name) && !name.isEmpty()) {
+        // Copied into the folder since the list was read.
+        list->refresh();
+        list->selectName(name);
+    }
+    if (list == File2)
+        File2_Click();
+    else if (list == File3)
+        File3_Click();
+    else if (list == File4)
+        File4_Click();
+}
+
+void Form1::File2_Click()
+{
+    const QString name = File2->fileName();
+    if (name.isEmpty() || !Picture2->load(File2->path() + u'/' + name))
+        clearGraphic();
+    setScrollRange(HScroll1, Picture1->width(), Picture2->width());
+    setScrollRange(VScroll1, Picture1->height(), Picture2->height());
+    HScroll1_Change();
+    VScroll1_Change();
+}
+
+void Form1::clearGraphic()
+{
+    Picture2->setPicture(QImage());
+}
+
+void Form1::File3_Click()
+{
+    Image1->hide();
+    Image1->setScaledContents(false);
+    const QString name = File3->fileName();
+    if (name.isEmpty())
+        return;
+    const QImage picture = QImageReader(File3->path() + u'/' + name).read();
+    const QSize size = scaledToHeight(picture.size(), Label6(1)->y() - Image1->y());
+    if (size.isEmpty())
+        return;
+    Image1->setPixmap(QPixmap::fromImage(picture));
+    Image1->setScaledContents(true);
+    Image1->resize(size);
+    Image1->show();
+}
+
+void Form1::File4_Click()
+{
+    const QString name = File4->fileName();
+    QFile file(File4->path() + u'/' + name);
+    if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        Text8->clear();
+        return;
+    }
+    Text8->setPlainText(readingText(file.readAll()));
+}
+
+void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
+{
+    if (button == Qt::NoButton)
+        return;
+    Picture2->repaint();
+    Picture2->floodFill(qRound(position.x()), qRound(position.y()));
+    Label8(1)->setText(markCaption(position.x()));
+    Label9(1)->setText(markCaption(position.y()));
+}
+
+void Form1::HScroll1_Change()
+{
+    Picture2->move(Picture1->width() - HScroll1->value(), Picture2->y());
+}
+
+void Form1::VScroll1_Change()
+{
+    Picture2->move(Picture2->x(), Picture1->height() - VScroll1->value());
+}
+
+void Form1::Text8_Click()
+{
+    // The player reads the text the same way (no-break spaces as spaces), so
+    // the word stored is the word a pupil's click gives.
+    const QString text = Text8->toPlainText();
+    if (text.isEmpty())
+        return;
+    const bank::WordRange range = bank::wordRangeAt(text, Text8->textCursor().position());
+    QTextCursor cursor = Text8->textCursor();
+    cursor.setPosition(range.start);
+    cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
+    Text8->setTextCursor(cursor);
+    Label11->setText(text.mid(range.start, range.length));
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text8->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        // The text box places its caret first; the word is taken there.
+        QMetaObject::invokeMethod(this, &Form1::Text8_Click, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

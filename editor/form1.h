@@ -2,7 +2,10 @@
 
 #include "fieldwidgets.h"
 #include "form2.h"
+#include "form3.h"
+#include "form4.h"
 #include "questioncheck.h"
+#include "questionloader.h"
 
 #include "ui/clicklabel.h"
 #include "ui/controls.h"
@@ -62,11 +65,21 @@ public:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click(int index);
+    void Command5_Click(int index);
     void Command6_Click(int index);
+    void Command7_Click();
     void Command8_Click();
     void Label1_Click(int index);
     void Text1_KeyDown(int index);
     void Dir1_Change();
+    void File1_Click();
+    void File2_Click();
+    void File3_Click();
+    void File4_Click();
+    void Picture2_MouseDown(Qt::MouseButton button, QPointF position);
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void Text8_Click();
 
     void ShowTypeFrame();
 
@@ -79,6 +92,10 @@ public:
 
     // The check window of the last check, while it is open.
     Form2 *checkWindow() const { return form2; }
+
+    // The option list picker and the attachment picker, while they are open.
+    Form3 *optionPicker() const { return form3; }
+    Form4 *attachmentPicker() const { return form4; }
 
     QLabel *Label4;
     LineBox *Text2;
@@ -135,6 +152,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildWindow();
@@ -147,10 +165,15 @@ private:
     void Form_Load();
     void refuseEnter();
     void openCheckWindow();
+    void showLoaded(const LoadedQuestion &loaded);
+    void showChosenFile(FileList *list, const QString &name);
+    void clearGraphic();
 
     QFileSystemModel *folderModel = nullptr;
     BankFolderModel *folderTree = nullptr;
     QPointer<Form2> form2;
+    QPointer<Form3> form3;
+    QPointer<Form4> form4;
 };
 
 } // namespace editor

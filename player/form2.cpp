@@ -246,6 +246,8 @@ void Form2::ApplySelectionTexts()
 
 void Form2::Label1_Click(int index)
 {
+    if (index < 0 || index >= courses)
+        return;
     for (int b = 0; b < courses; ++b)
         setCourseColour(Label1(b), b == index);
     state().courseIndex = index;

@@ -282,7 +282,7 @@ void Form3::buildControls()
     Text2 = new QTextEdit(Frame1[5]);
     Text2->setReadOnly(true);
     Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text2->setFont(sizedFont(base, 12));
+    Text2->setFont(sizedFont(base, 14));
     ui::nameControl(Text2, QStringLiteral("Text2"));
     Text2->viewport()->installEventFilter(this);
     Label10 = makeLabel(Frame1[5], QStringLiteral("Label10"), 12, true);
@@ -384,8 +384,14 @@ void Form3::AssembleTest()
                              screenHeight - top - 1050);
     }
     ui::setTopTwips(Label4, ui::topTwips(List1(0)) + ui::heightTwips(List1(0)) + 200);
-    for (QFrame *frame : Frame1)
+    for (QFrame *frame : Frame1) {
         ui::setBackColor(frame, kFrameColour);
+        // A locked answer area keeps its texts readable.
+        QPalette palette = frame->palette();
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, Qt::black);
+        frame->setPalette(palette);
+    }
 }
 
 void Form3::StartUp()
@@ -476,6 +482,7 @@ void Form3::StartUp()
                          textWidth, textHeight);
     ui::setTopTwips(Label12, ui::topTwips(Text2) - ui::heightTwips(Label12) - 200);
     ui::setLeftTwips(Label12, ui::leftTwips(Text2) + 200);
+    ui::setWidthTwips(Label12, textWidth - 200);
     ui::setTopTwips(Label10, ui::topTwips(Text2) + ui::heightTwips(Text2) + 150);
     ui::setLeftTwips(Label10, ui::leftTwips(Text2));
     ui::setWidthTwips(Label10, textWidth);

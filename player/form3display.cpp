@@ -269,8 +269,14 @@ bool Form3::showPicture(const QString &name, QString &failure)
     }
     const int w = picture.width();
     const int h = picture.height();
-    const int height = ui::topTwips(Label8) - (ui::topTwips(Label7) + ui::heightTwips(Label7)) - 100;
-    const int width = h > 0 ? static_cast<int>(static_cast<double>(w) * height / h) : 0;
+    int height = ui::topTwips(Label8) - (ui::topTwips(Label7) + ui::heightTwips(Label7)) - 100;
+    int width = h > 0 ? static_cast<int>(static_cast<double>(w) * height / h) : 0;
+    // A wide picture is made smaller still rather than cut off at the sides.
+    const int room = ui::widthTwips(Frame1[3]) - 400;
+    if (width > room && w > 0) {
+        height = static_cast<int>(static_cast<double>(h) * room / w);
+        width = room;
+    }
     ui::setGeometryTwips(Image1, (ui::widthTwips(Frame1[3]) - width) / 2,
                          ui::topTwips(Label7) + ui::heightTwips(Label7), width, height);
     Image1->setPixmap(QPixmap::fromImage(picture.scaled(Image1->size(), Qt::IgnoreAspectRatio,

@@ -13,9 +13,29 @@
 #include "ui/rtfwriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace player {
+
+namespace {
+
+// A file name holds at most 255 bytes: a long pupil name is shortened in the
+// file name (with room for " (999)") rather than lose the report. The report
+// itself keeps the name whole.
+QString fittedReportFileName(QString name, const QDateTime &when)
+{
+    constexpr int kNameMax = 255;
+    const QString room = QStringLiteral(" (999)");
+    QString fileName = player::reportFileName(name, when);
+    while (!name.isEmpty() && QFile::encodeName(fileName + room).size() > kNameMax) {
+        name.chop(name.back().isLowSurrogate() && name.size() > 1 ? 2 : 1);
+        fileName = player::reportFileName(name, when);
+    }
+    return fileName;
+}
+
+} // namespace
 
 Form4 *Form3::finalWindow() const
 {
@@ -148,7 +168,7 @@ void Form3::WriteResultsReport()
     const QByteArray rtf = ui::toRtf(*RichTextBox3->document());
 
     // Never over an earlier report: the same pupil twice in a minute gets " (2)".
-    reportFileName = player::reportFileName(pupilName, ui::platform().now());
+    reportFileName = fittedReportFileName(pupilName, ui::platform().now());
     const QString stem = reportFileName.left(reportFileName.size() - 4);
     bool written = false;
     for (int n = 1; n < 1000 && !written; ++n) {

@@ -5,13 +5,17 @@
 
 #include "bank/languagefile.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace player {
 
 namespace {
 const QColor kFailRed(255, 0, 0);
 const QColor kPassBlue(0, 0, 255);
+constexpr int kLineHeightTwips = 420;
 } // namespace
 
 Form4::Form4(Form3 *test)
@@ -42,7 +46,7 @@ Form4::Form4(Form3 *test)
     line0->setFont(lineFont);
     line0->setAlignment(Qt::AlignCenter);
     ui::setForeColor(line0, kPassBlue);
-    ui::setGeometryTwips(line0, 240, 1200, 9120, 420);
+    ui::setGeometryTwips(line0, 240, 1200, 9120, kLineHeightTwips);
     Label2.reset(QStringLiteral("Label2"), line0, [this](ui::ClickLabel *label, int) {
         connect(label, &ui::ClickLabel::clicked, this, &Form4::Form_Click);
     });
@@ -61,6 +65,20 @@ void Form4::Form_Load()
     file.readLine(blankLabel);
 
     const int n = testWindow->testCount() - 1;
+    QStringList lines;
+    QList<bool> failing;
+    for (int i = 0; i <= n; ++i) {
+        TestResult result;
+        result.subject = state().subjectName[i];
+        result.mark = state().subjectMark[i];
+        result.right = state().subjectRight[i];
+        result.wrong = state().subjectWrong[i];
+        result.questions = testWindow->List1(i)->count();
+        lines.append(resultLine(result, rightLabel, wrongLabel, blankLabel));
+        failing.append(isFailingMark(result.mark));
+    }
+    fitWidth(lines);
+
     for (int i = 0; i <= n; ++i) {
         if (i > 0) {
             Label2.load(i);
@@ -68,21 +86,44 @@ void Form4::Form_Load()
                             ui::px(ui::topTwips(Label2(i - 1)) + ui::heightTwips(Label2(i - 1)) + 25));
             Label2(i)->show();
         }
-        TestResult result;
-        result.subject = state().subjectName[i];
-        result.mark = state().subjectMark[i];
-        result.right = state().subjectRight[i];
-        result.wrong = state().subjectWrong[i];
-        result.questions = testWindow->List1(i)->count();
-        const QString line = resultLine(result, rightLabel, wrongLabel, blankLabel);
-        Label2(i)->setText(line);
-        Label2(i)->setAccessibleName(line);
-        ui::setForeColor(Label2(i), isFailingMark(result.mark) ? kFailRed : kPassBlue);
+        ui::ClickLabel *label = Label2(i);
+        label->setText(lines[i]);
+        label->setAccessibleName(lines[i]);
+        ui::setForeColor(label, failing[i] ? kFailRed : kPassBlue);
+        const int lineHeight = ui::px(kLineHeightTwips);
+        label->resize(label->width(), label->wordWrap()
+                                          ? std::max(lineHeight, label->heightForWidth(label->width()))
+                                          : lineHeight);
     }
     QLabel *last = Label2(Label2.last());
     ui::setHeightTwips(this, ui::topTwips(last) + ui::heightTwips(last) + 800);
     ui::centreOnScreen(this);
     testWindow->Command6[0]->setEnabled(true);
+}
+
+void Form4::fitWidth(const QStringList &lines)
+{
+    // Long subject names would lose both ends of a centred line: the window
+    // grows to the widest line, up to the screen, and a line wider still wraps.
+    const QFontMetrics metrics(Label2(0)->font());
+    int needed = QFontMetrics(Label1->font()).horizontalAdvance(Label1->text());
+    for (const QString &line : lines)
+        needed = std::max(needed, metrics.horizontalAdvance(line));
+    needed += 2 * metrics.averageCharWidth();
+
+    const int margin = Label2(0)->x();
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    // Before the first showing the frame is not known yet; leave room for one.
+    const int frame = std::max(frameGeometry().width() - width(), 16);
+    const int widest = screen ? screen->availableGeometry().width() - frame - 2 * margin : needed;
+    const int designed = Label2(0)->width();
+    const int width = std::max(designed, std::min(needed, widest));
+    Label2(0)->setWordWrap(needed > width);
+    if (width == designed)
+        return;
+    Label1->resize(width, Label1->height());
+    Label2(0)->resize(width, Label2(0)->height());
+    resize(width + 2 * margin, height());
 }
 
 void Form4::Form_Click()

@@ -27,6 +27,7 @@ protected:
 private:
     void Form_Load();
     void Form_Click();
+    void fitWidth(const QStringList &lines);
 
     Form3 *testWindow = nullptr;
 };

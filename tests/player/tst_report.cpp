@@ -180,6 +180,38 @@ private Q_SLOTS:
         QCOMPARE(player::reportFileName(pupil, when), name);
     }
 
+    // A name too long for a file name still gets its report.
+    void veryLongName_data()
+    {
+        QTest::addColumn<QString>("pupil");
+        QTest::newRow("300 letters") << QString(300, u'a');
+        QTest::newRow("200 accented letters, two bytes each") << QString(200, QChar(0xE0));
+    }
+    void veryLongName()
+    {
+        QFETCH(QString, pupil);
+        Session s;
+        s.choose({kMates}, 2);
+        Form3 *w = s.start(pupil);
+        QVERIFY(w);
+        w->WriteResultsReport();
+        QVERIFY(s.platform->messages.isEmpty());
+        const QStringList files = s.reportFiles();
+        QCOMPARE(files.size(), 1);
+        const QString name = files.first();
+        QVERIFY(QFile::encodeName(name).size() <= 255);
+        QVERIFY(name.endsWith(QStringLiteral(" --5M,10H --9-3-2026.rtf")));
+        QVERIFY(name.size() > 100);
+        QVERIFY(pupil.startsWith(name.left(name.indexOf(QStringLiteral(" --")))));
+        QCOMPARE(sessiontest::rtfParagraphs(testsupport::readBytes(s.reports() + u'/' + name)).first(), pupil);
+        QVERIFY(w->Command7[1]->isEnabled());
+
+        // A second report in the same minute still finds a free name.
+        w->WriteResultsReport();
+        QCOMPARE(s.reportFiles().size(), 2);
+        QVERIFY(s.platform->messages.isEmpty());
+    }
+
     // Two runs of the program for the same pupil within one minute.
     void sameNameTwiceInOneMinute()
     {

@@ -548,6 +548,51 @@ private Q_SLOTS:
                  ui::twips(ui::px(ui::topTwips(f->Label2(0)) + ui::heightTwips(f->Label2(0)) + 800)));
     }
 
+    // Long subject names widen the window up to the screen; what is still
+    // too wide wraps instead of losing its ends.
+    void finalWindowFitsLongLines_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("wider than the design") << QStringLiteral("Ciències Socials i Història");
+        QTest::newRow("wider than the screen")
+            << QStringLiteral("Ciències Socials, Geografia i Història de Catalunya, d'Espanya i del món contemporani");
+    }
+    void finalWindowFitsLongLines()
+    {
+        QFETCH(QString, subject);
+        Session s;
+        const QByteArray question = testsupport::readBytes(testsupport::demoFolder() + QStringLiteral("/Preguntas/1r ESO/Matemàtiques/2.txt"));
+        for (int i = 1; i <= 3; ++i)
+            s.program->writeBytes(QStringLiteral("Preguntas/1r ESO/%1/%2.txt").arg(subject).arg(i), question);
+        s.choose({subject, kMates}, 3);
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        QCOMPARE(w->testCount(), 2);
+        player::state().subjectMark[0] = QStringLiteral(" 3,33");
+        player::state().subjectRight[0] = 1;
+        player::state().subjectWrong[0] = 1;
+        w->Command6_Click(0);
+        Form4 *f = w->finalWindow();
+        QVERIFY(f);
+        QCOMPARE(f->Label2(0)->text(), subject + QStringLiteral(" -  3,33 - ( Encerts : 1; Errors : 1; En blanc : 1 )"));
+        const QRect screen = f->screen()->availableGeometry();
+        QVERIFY(f->frameGeometry().width() <= screen.width());
+        for (int i = 0; i < 2; ++i) {
+            const QLabel *label = f->Label2(i);
+            QVERIFY(label->geometry().left() >= 0 && label->geometry().right() < f->width());
+            if (label->wordWrap())
+                QVERIFY(label->heightForWidth(label->width()) <= label->height());
+            else
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->text()));
+        }
+        // Still 25 twips between the lines and 800 under the last one.
+        const int gap = ui::topTwips(f->Label2(1)) - ui::topTwips(f->Label2(0)) - ui::heightTwips(f->Label2(0));
+        QCOMPARE(gap, ui::twips(ui::px(25)));
+        QCOMPARE(ui::heightTwips(f),
+                 ui::twips(ui::px(ui::topTwips(f->Label2(1)) + ui::heightTwips(f->Label2(1)) + 800)));
+        QVERIFY(f->frameGeometry().left() >= screen.left());
+    }
+
     void finalWindowTexts_data()
     {
         QTest::addColumn<QStringList>("finalTexts");

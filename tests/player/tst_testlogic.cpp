@@ -105,6 +105,7 @@ private Q_SLOTS:
         questions(QStringLiteral("Música/Nivell"), {1, 2});
         questions(QStringLiteral("Història"), {1, 2, 3, 4});
         questions(QStringLiteral("Ciències/Tema"), {1, 2, 4});
+        questions(QStringLiteral("Anglès"), {1, 2, 3});
         coursePath = bankFolder->file(QStringLiteral("Preguntas/Curs"));
     }
 
@@ -271,6 +272,16 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("Mates | 1. Mates | Mates/Opció A/2.txt"),
                            QStringLiteral("Mates | 2. Mates | Mates/Opció A/4.txt"),
                            QStringLiteral("Mates | 3. Mates | Mates/Opció A/3.txt")};
+        QTest::newRow("two subjects with the same count draw independently")
+            << QList<SubjectChoice>{subject(QStringLiteral("Llengua"), true, QString(), QStringLiteral("3")),
+                                    subject(QStringLiteral("Anglès"), true, QString(), QStringLiteral("3"))}
+            << 3 << QList<double>{bucket(0, 3), bucket(1, 3), bucket(2, 3), bucket(2, 3), bucket(0, 3), bucket(1, 3)}
+            << QStringList{QStringLiteral("Llengua | 1. Llengua | Llengua/1.txt"),
+                           QStringLiteral("Llengua | 2. Llengua | Llengua/2.txt"),
+                           QStringLiteral("Llengua | 3. Llengua | Llengua/3.txt"),
+                           QStringLiteral("Anglès | 1. Anglès | Anglès/3.txt"),
+                           QStringLiteral("Anglès | 2. Anglès | Anglès/1.txt"),
+                           QStringLiteral("Anglès | 3. Anglès | Anglès/2.txt")};
         QTest::newRow("an option spelt in another case is found in the bank")
             << QList<SubjectChoice>{subject(QStringLiteral("Mates"), true, QStringLiteral("opció a"), QStringLiteral("5"))}
             << 2 << QList<double>{bucket(0, 5), bucket(4, 5)}
@@ -390,6 +401,8 @@ private Q_SLOTS:
         QTest::newRow("multiple choice: rightText alone is right") << QStringLiteral("CORRECTA") << 1 << EntryState::Right;
         QTest::newRow("multiple choice: INCORRECTA + 3 spaces is wrong") << QStringLiteral("INCORRECTA   ") << 1 << EntryState::Wrong;
         QTest::newRow("multiple choice: INCORRECTA + 1 space is wrong") << QStringLiteral("INCORRECTA ") << 1 << EntryState::Wrong;
+        // For multiple choice only the space decides.
+        QTest::newRow("multiple choice: an entry without a space is right") << QStringLiteral("INCORRECTA") << 1 << EntryState::Right;
         QTest::newRow("written answer equal to rightText is right") << QStringLiteral("CORRECTA") << 2 << EntryState::Right;
         QTest::newRow("written answer reading wrongText is wrong") << QStringLiteral("INCORRECTA") << 2 << EntryState::Wrong;
         QTest::newRow("true/false: rightText in other case is wrong") << QStringLiteral("correcta") << 6 << EntryState::Wrong;

@@ -1,0 +1,46 @@
+#pragma once
+
+// Clicking a question file in the editor's list loads it into the panel of
+// its type, so an existing question can start a new one. loadQuestion says
+// what the panels hold afterwards; the window writes back only the panel of
+// the loaded type and the author, shows the named picture, graphic or text,
+// and paints the graphic's target region. Nothing here writes a file.
+
+#include "questioncheck.h"
+
+#include <QPoint>
+#include <QStringList>
+
+#include <optional>
+
+namespace editor {
+
+struct LoadedQuestion {
+    // Line 1 names a type 1 to 6. Any other file is not a question and
+    // changes nothing in the window.
+    bool isQuestion = false;
+    int type = 0;
+
+    // The fields after loading: the author and the type's fields from the
+    // file, every other field as it was. A field whose line the file lacks
+    // gets its value of a fresh window ("0" for a mark, "Respuesta" for the
+    // word), so nothing of the question shown before stays mixed in.
+    EditorFields fields;
+
+    // GraphicPoint: the pixel of the stored point, whose region is painted
+    // again. None when the file has no point or it names no pixel at all.
+    std::optional<QPoint> mark;
+};
+
+// The lines of a question file, as the editor reads them (Windows-1252 or
+// UTF-8, lines ending in CR LF or CR). Empty when the file cannot be read.
+QStringList questionFileLines(const QString &path);
+
+// Multiple choice: every non-empty line after the statement is an option, in
+// order, the attachment line included (it becomes the last option and is
+// written back as the last line); lines beyond the eighth option are
+// dropped. The correct option's marking and the attachment button are not
+// touched: the author marks the correct option again before checking.
+LoadedQuestion loadQuestion(const QStringList &lines, const EditorFields &current);
+
+} // namespace editor

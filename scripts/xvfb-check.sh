@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts each program from a fresh program folder on a virtual X screen,
+# waits for its first window and photographs the screen: the real-window
+# check that the offscreen tests cannot give.
+#   xvfb-check.sh BIN_FOLDER DEMO_FOLDER
+set -euo pipefail
+bin=$1
+demo=$2
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cp "$bin/BRENLOQ" "$bin/Editor" "$bin/INSTALAR BRENLOQ" "$folder/"
+cp -r "$demo/." "$folder/"
+
+check() {
+  local program=$1 title=$2
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    "$1" & pid=$!
+    for i in $(seq 1 100); do
+      if xdotool search --name "$2" >/dev/null 2>&1; then
+        sleep 0.5
+        import -window root "$3"
+        kill $pid
+        exit 0
+      fi
+      sleep 0.1
+    done
+    kill $pid 2>/dev/null
+    echo "no window named \"$2\" appeared" >&2
+    exit 1' _ "$folder/$program" "$title" "$folder/shot.png"
+  # A blank screen is one colour; a drawn window has many.
+  colours=$(convert "$folder/shot.png" -format %k info:)
+  if [ "$colours" -lt 16 ]; then
+    echo "$program: the screenshot is blank ($colours colours)" >&2
+    exit 1
+  fi
+  echo "$program: window \"$title\" shown ($colours colours)"
+}
+
+check BRENLOQ "BRENLOQ 3.0"
+check Editor "Editor de preguntas"
+check "INSTALAR BRENLOQ" "REGISTRAR ARCHIVOS"

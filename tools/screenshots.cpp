@@ -1,0 +1,176 @@
+// Plays a session on a copy of the demo folder and photographs the quiz
+// player's windows for docs/: the selection window, the test window with a
+// multiple-choice question, the attachment viewer, and an answered question
+// of each type. Usage: screenshots DEMO_FOLDER DOCS_FOLDER
+
+#include "player/form2.h"
+#include "player/form3.h"
+#include "player/form5.h"
+#include "player/playerstate.h"
+#include "player/session.h"
+
+#include "bank/languagefile.h"
+#include "bank/numeric.h"
+#include "bank/question.h"
+#include "ui/recordingplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString docs;
+
+void shoot(const QString &name)
+{
+    QTest::qWait(400);
+    QApplication::processEvents();
+    QScreen *screen = QGuiApplication::primaryScreen();
+    screen->grabWindow(0).save(docs + u'/' + name);
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else
+            QFile::copy(source, target);
+    }
+}
+
+int typeOf(const QString &path)
+{
+    bank::LineReader file(path);
+    QString first;
+    file.readLine(first);
+    return static_cast<int>(bank::numericValue(first));
+}
+
+// The row of test k holding the first question of `type` (optionally with
+// an attachment), or -1.
+int rowOfType(player::Form3 *w, int k, int type, bool attachment = false)
+{
+    for (int row = 0; row < w->List2[k].size(); ++row) {
+        if (typeOf(w->List2[k][row]) != type)
+            continue;
+        bank::Question q;
+        bank::readQuestionFile(w->List2[k][row], q);
+        if (q.attachment.isEmpty() != attachment)
+            return row;
+    }
+    return -1;
+}
+
+bool showType(player::Form3 *w, int type, bool attachment = false)
+{
+    for (int k = 0; k < w->testCount(); ++k) {
+        const int row = rowOfType(w, k, type, attachment);
+        if (row < 0)
+            continue;
+        w->Command1_Click(k);
+        w->List1(k)->setCurrentRow(row);
+        w->List1_Click(k);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (argc < 3)
+        return 2;
+    docs = QString::fromLocal8Bit(argv[2]);
+    QTemporaryDir folder;
+    copyTree(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), folder.path());
+
+    auto &platform = ui::installRecordingPlatform();
+    platform.folder = folder.path();
+    player::state().programFolder = folder.path();
+
+    player::Form2 selection;
+    selection.show();
+    selection.Label1_Click(1);
+    for (int k = 0; k < player::state().subjectCount; ++k) {
+        const QString name = selection.Check1(k)->text();
+        if (name.startsWith(QStringLiteral("Ciències Socials")) || name == u"Matemàtiques")
+            QTest::mouseClick(selection.Check1(k), Qt::LeftButton, {}, QPoint(8, selection.Check1(k)->height() / 2));
+    }
+    shoot(QStringLiteral("selection.png"));
+
+    for (int i = 0; i < 5; ++i)
+        selection.Command3_Click(0);
+    player::state().selectedSubjectCount = 2;
+    player::Form3 *test = player::startTest(&selection, QStringLiteral("Anna"), nullptr);
+    if (!test)
+        return 1;
+    test->showMaximized();
+
+    // A multiple-choice question with a picture attachment, and its viewer.
+    showType(test, 1, true);
+    test->raise();
+    test->activateWindow();
+    shoot(QStringLiteral("test-window.png"));
+    if (test->attachmentViewer()) {
+        test->Command4_Click();
+        shoot(QStringLiteral("viewer.png"));
+        test->attachmentViewer()->close();
+    }
+
+    // One answered question of each type, right and wrong mixed.
+    test->activateWindow();
+    if (showType(test, 1)) {
+        for (int i = 0; i < 8; ++i) {
+            if (bank::isCorrectOption(test->Label3(i)->text()) && !test->Label3(i)->isHidden())
+                test->Label3_Click(i);
+        }
+        test->Command2_Click();
+        shoot(QStringLiteral("answered-1-multiple-choice.png"));
+    }
+    if (showType(test, 2)) {
+        QTest::keyClicks(test->RichTextBox1, QStringLiteral("x"));
+        test->Command2_Click();
+        shoot(QStringLiteral("answered-2-written.png"));
+    }
+    if (showType(test, 3)) {
+        QString typed = test->expectedAnswer;
+        if (typed.size() > 2)
+            typed.insert(1, u'q');
+        QTest::keyClicks(test->RichTextBox2, typed);
+        shoot(QStringLiteral("answered-3-picture.png"));
+    }
+    if (showType(test, 4)) {
+        test->Picture2_MouseDown(Qt::LeftButton, QPointF(5, 5));
+        test->Command2_Click();
+        shoot(QStringLiteral("answered-4-graphic.png"));
+    }
+    if (showType(test, 5)) {
+        const QString text = test->Text2->toPlainText();
+        const qsizetype at = text.indexOf(test->expectedAnswer);
+        QTextCursor cursor = test->Text2->textCursor();
+        cursor.setPosition(static_cast<int>(at + 1));
+        test->Text2->setTextCursor(cursor);
+        test->Text2_Click();
+        test->Command2_Click();
+        shoot(QStringLiteral("answered-5-reading.png"));
+    }
+    if (showType(test, 6)) {
+        test->Command5_Click(test->trueFalseAnswer ? 1 : 0);
+        test->Command2_Click();
+        shoot(QStringLiteral("answered-6-true-false.png"));
+    }
+    return 0;
+}
