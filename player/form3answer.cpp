@@ -281,6 +281,8 @@ void Form3::completeTypedAnswer(int box)
         if (QListWidgetItem *entry = currentEntry())
             entry->setText(wrongText());
         ShowFeedback(false);
+        // The mark is shown after a wrong answer too, as for every other type.
+        UpdateTestMark();
         PlayFeedbackSound(QStringLiteral("no"));
         appendVerdict(QStringLiteral("???"), false);
     } else {

@@ -3,5 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-bash scripts/stage.sh
 ctest --test-dir build --output-on-failure -j 2 --timeout 300

@@ -9,6 +9,8 @@
 #include "ui/recordingplatform.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QListWidget>
 #include <QTest>
 
@@ -91,6 +93,44 @@ inline QStringList listed(const QListWidget *list)
     for (int i = 0; i < list->count(); ++i)
         names << list->item(i)->text();
     return names;
+}
+
+// A click on the entry `name` of a list, as the author makes it.
+inline void clickEntry(QListWidget *list, const QString &name)
+{
+    const auto found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(name));
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(found.first()).center());
+}
+
+inline void clickRow(QListWidget *list, int row)
+{
+    QVERIFY2(row >= 0 && row < list->count(), qPrintable(QString::number(row)));
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// Chooses a folder of the bank in Dir1, which makes it File1's folder.
+inline void chooseFolder(editor::Form1 &form, const QString &folder)
+{
+    auto *tree = qobject_cast<editor::BankFolderModel *>(form.Dir1->model());
+    QVERIFY(tree);
+    const QModelIndex index = tree->indexOf(folder);
+    QVERIFY2(index.isValid(), qPrintable(folder));
+    form.Dir1->setCurrentIndex(index);
+    QCOMPARE(QFileInfo(form.targetFolder()).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
+}
+
+// A picture file the editor can show; PNG keeps every pixel's colour, so
+// flood fills are exact.
+inline void writePicture(const testsupport::ProgramFolder &program, const QString &relative,
+                         const QImage &image)
+{
+    const QString path = program.file(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QVERIFY(image.save(path, "PNG"));
 }
 
 } // namespace editortest

@@ -165,6 +165,7 @@ private Q_SLOTS:
         QVERIFY(transcriptTail(w).endsWith(right ? QStringLiteral(" --- Casa - CORRECTA")
                                                  : QStringLiteral(" --- ??? - INCORRECTA")));
         QCOMPARE(s.platform->sounds.size(), 1);
+        QCOMPARE(player::state().subjectMark[0], right ? QStringLiteral(" 3,33") : QStringLiteral(" 0,00"));
         // The answer area is back in its place.
         QCOMPARE(w->Frame1[2]->geometry(), w->Frame1[0]->geometry());
     }
