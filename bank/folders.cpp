@@ -1,7 +1,16 @@
 #include "folders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#endif
 
 namespace bank {
 
@@ -40,16 +49,59 @@ QStringList subfolders(const QString &folder)
                                   QDir::Name | QDir::IgnoreCase);
 }
 
-QStringList fileNames(const QString &folder)
+namespace {
+
+// The files of `folder` (links followed, hidden ones left out) in the
+// folder's own order. A bank folder can hold thousands of questions: on Unix
+// the names and kinds come straight from the folder, a file's details being
+// looked up only for a link or an entry of unknown kind.
+QStringList unsortedFileNames(const QString &folder)
 {
     if (folder.isEmpty())
         return {};
-    return QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+#ifdef Q_OS_UNIX
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return names;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (entry->d_name[0] == '.') // hidden, and "." and ".."
+            continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        const bool isFile = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN
+            ? QFileInfo(folder + u'/' + name).isFile()
+            : entry->d_type == DT_REG;
+        if (isFile)
+            names.append(name);
+    }
+    ::closedir(dir);
+    return names;
+#else
+    return QDir(folder).entryList(QDir::Files, QDir::NoSort);
+#endif
+}
+
+} // namespace
+
+QStringList fileNames(const QString &folder)
+{
+    const QStringList names = unsortedFileNames(folder);
+    // Alphabetical ignoring case, by the lower-case names as QDir sorts.
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(size_t(names.size()));
+    for (const QString &name : names)
+        keyed.emplace_back(name.toLower(), name);
+    std::sort(keyed.begin(), keyed.end());
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const auto &entry : keyed)
+        sorted.append(entry.second);
+    return sorted;
 }
 
 int fileCount(const QString &folder)
 {
-    return static_cast<int>(fileNames(folder).size());
+    return static_cast<int>(unsortedFileNames(folder).size());
 }
 
 bool isBareFileName(const QString &name)

@@ -7,15 +7,30 @@
 
 namespace bank {
 
-LineReader::LineReader(const QString &path)
+LineReader::LineReader(const QString &path, LineEnds ends)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return;
     }
+    take(file.readAll(), ends);
+}
+
+LineReader LineReader::fromBytes(const QByteArray &bytes, LineEnds ends)
+{
+    LineReader reader;
+    reader.take(bytes, ends);
+    return reader;
+}
+
+void LineReader::take(const QByteArray &bytes, LineEnds ends)
+{
     found = true;
-    lines = splitLines(decodeText(file.readAll()));
+    byteCount = bytes.size();
+    const QString text = decodeText(bytes);
+    nul = text.contains(QChar(0));
+    lines = ends == LineEnds::CrOrLf ? splitQuestionLines(text) : splitLines(text);
 }
 
 bool LineReader::readLine(QString &target)
@@ -28,7 +43,8 @@ bool LineReader::readLine(QString &target)
 
 LineReader openLanguageFile(const QString &programFolder, const QString &name)
 {
-    return LineReader(resolvePath(programFolder, QString::fromLatin1(kLanguageFolder) + u'/' + name));
+    return LineReader(resolvePath(programFolder, QString::fromLatin1(kLanguageFolder) + u'/' + name),
+                      LineEnds::CrOnly);
 }
 
 } // namespace bank

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,10 @@ struct LineBuffer {
     QString text;
 };
 
+// Where lines end. Language files end them at CR LF or a lone CR only, a lone
+// LF staying in the text; question files end them at a lone LF as well.
+enum class LineEnds { CrOnly, CrOrLf };
+
 // Reads a text file line by line (question files, language files). A missing
 // or unreadable file behaves like an empty one: every read fails and leaves
 // its target unchanged.
@@ -20,10 +25,17 @@ class LineReader
 {
 public:
     LineReader() = default;
-    explicit LineReader(const QString &path);
+    explicit LineReader(const QString &path, LineEnds ends = LineEnds::CrOrLf);
+    static LineReader fromBytes(const QByteArray &bytes, LineEnds ends);
 
     bool exists() const { return found; }
     QString errorString() const { return error; }
+
+    // The file was there but held no byte at all.
+    bool isEmpty() const { return found && byteCount == 0; }
+    // A NUL character: a damaged file (a crash leaves files of zeros) or not
+    // a text at all.
+    bool holdsNul() const { return nul; }
 
     // Reads the next line into `target`. Returns false, leaving `target`
     // unchanged, when there is no further line.
@@ -32,9 +44,13 @@ public:
     bool atEnd() const { return next >= lines.size(); }
 
 private:
+    void take(const QByteArray &bytes, LineEnds ends);
+
     QStringList lines;
     qsizetype next = 0;
+    qsizetype byteCount = 0;
     bool found = false;
+    bool nul = false;
     QString error;
 };
 

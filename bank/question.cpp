@@ -7,14 +7,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -44,7 +45,11 @@ QString typeCodeLine(int type)
 
 QString coordinateText(double value)
 {
-    return numberText(value).mid(value < 0 ? 0 : 1);
+    QString text = numberText(value).mid(value < 0 ? 0 : 1);
+    // Readers stop at an exponent: "1e+20" would read back as 1.
+    if (text.contains(u'e'))
+        text = QString::number(value, 'f', std::fabs(value) >= 1 ? 0 : 15);
+    return text;
 }
 
 QStringList questionLines(const Question &q)
@@ -136,7 +141,7 @@ ReadError readQuestionFile(const QString &path, Question &question)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ReadError::Missing;
-    return parseQuestion(splitLines(decodeText(file.readAll())), question);
+    return parseQuestion(splitQuestionLines(decodeText(file.readAll())), question);
 }
 
 namespace {
@@ -153,10 +158,20 @@ QString unreadableQuestion(const Question &q)
     if (written > 8 || (written > 7 && !q.attachment.isEmpty()))
         return QStringLiteral("Una pregunta tipo test tiene como máximo ocho opciones, o siete "
                               "con un archivo de imagen o de texto. No se ha guardado la pregunta.");
+    // Readers need one option line at least.
+    if (written < 1)
+        return QStringLiteral("Una pregunta tipo test necesita al menos una opción. "
+                              "No se ha guardado la pregunta.");
     // Anything else on the last line would be read back as one more option.
     if (!q.attachment.isEmpty() && !isAttachmentName(q.attachment))
         return QStringLiteral("El archivo «%1» no es txt, gif ni jpg. No se ha guardado la pregunta.")
             .arg(q.attachment);
+    // And a last option named like a file would be read back as the attachment.
+    const QString lastOption = questionLines(q).at(2 + written);
+    if (q.attachment.isEmpty() && isAttachmentName(lastOption))
+        return QStringLiteral("La última opción «%1» se leería como un archivo adjunto. "
+                              "No se ha guardado la pregunta.")
+            .arg(lastOption);
     return {};
 }
 
@@ -193,19 +208,48 @@ bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error)
     return true;
 }
 
+namespace {
+
+// N of a name "N.txt" (".txt" in any case, N from 1 without leading zeros,
+// at most nine digits), else 0.
+int questionNumberOf(const char *name)
+{
+    if (*name < '1' || *name > '9')
+        return 0;
+    int n = 0;
+    int digits = 0;
+    for (; *name >= '0' && *name <= '9'; ++name) {
+        if (++digits > 9)
+            return 0;
+        n = n * 10 + (*name - '0');
+    }
+    return qstricmp(name, ".txt") == 0 ? n : 0;
+}
+
+} // namespace
+
 int nextQuestionNumber(const QString &folder)
 {
-    static const QRegularExpression numbered(QStringLiteral("^([1-9][0-9]{0,8})\\.txt$"),
-                                             QRegularExpression::CaseInsensitiveOption);
     QSet<int> taken;
     // Every kind of entry: a folder called 3.txt blocks the name as well.
+    // Names are all that is needed, and a folder may hold thousands of
+    // questions: they are read straight from the folder, nothing else.
+#ifdef Q_OS_UNIX
+    if (DIR *dir = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            if (const int n = questionNumberOf(entry->d_name))
+                taken.insert(n);
+        }
+        ::closedir(dir);
+    }
+#else
     const QStringList names = QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     for (const QString &name : names) {
-        const auto match = numbered.match(name);
-        if (match.hasMatch())
-            taken.insert(match.captured(1).toInt());
+        if (const int n = questionNumberOf(name.toLatin1().constData()))
+            taken.insert(n);
     }
+#endif
     int n = 1;
     while (taken.contains(n))
         ++n;

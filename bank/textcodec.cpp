@@ -68,6 +68,12 @@ QString decodeText(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (littleEndian || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        return utf16.decode(QByteArrayView(bytes).sliced(2));
+    }
     if (hasMultiByteUtf8(bytes)) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8.decode(bytes);
@@ -77,22 +83,36 @@ QString decodeText(const QByteArray &bytes)
     return decodeWindows1252(bytes);
 }
 
-QStringList splitLines(const QString &text)
+namespace {
+
+QStringList split(const QString &text, bool lineFeedEndsLine)
 {
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        if (text[i] != u'\r')
+        if (text[i] != u'\r' && !(lineFeedEndsLine && text[i] == u'\n'))
             continue;
         lines.append(text.mid(start, i - start));
-        if (i + 1 < n && text[i + 1] == u'\n')
+        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < n)
         lines.append(text.mid(start));
     return lines;
+}
+
+} // namespace
+
+QStringList splitLines(const QString &text)
+{
+    return split(text, false);
+}
+
+QStringList splitQuestionLines(const QString &text)
+{
+    return split(text, true);
 }
 
 } // namespace bank

@@ -15,12 +15,18 @@ QString decodeWindows1252(const QByteArray &bytes);
 bool encodeWindows1252(const QString &text, QByteArray &out, QChar *badChar = nullptr);
 
 // UTF-8 when the bytes start with its byte-order mark, or when they are valid
-// UTF-8 and hold at least one multi-byte sequence; Windows-1252 otherwise.
+// UTF-8 and hold at least one multi-byte sequence; UTF-16 when they start with
+// its byte-order mark (Notepad's "Unicode"); Windows-1252 otherwise.
 QString decodeText(const QByteArray &bytes);
 
 // Splits a text into lines the way the programs read them: a line ends at
 // CR LF or at a lone CR; a lone LF stays inside the line. A last line without
 // an ending still counts; an empty text has no lines.
 QStringList splitLines(const QString &text);
+
+// The same for question files, where a lone LF ends a line as well: banks
+// copied through Unix tools lose their CRs, and a question field never holds
+// a line break.
+QStringList splitQuestionLines(const QString &text);
 
 } // namespace bank

@@ -148,6 +148,15 @@ FolderTree::FolderTree(QWidget *parent)
         hideColumn(column);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FolderTree::folderChanged);
+    // Folders are read in the background, each one moving the rows below it:
+    // the opening folder is brought back into view as each folder on its
+    // path is read. Folders the author opens later leave the view alone.
+    connect(folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        const bool onPath = opening == loaded || opening.startsWith(loaded + u'/')
+            || loaded == QDir::rootPath();
+        if (!opening.isEmpty() && onPath)
+            scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 }
 
 QString FolderTree::folder() const
@@ -164,7 +173,8 @@ void FolderTree::setFolder(const QString &folder)
         expand(up);
     setCurrentIndex(index);
     expand(index);
-    scrollTo(index);
+    opening = folders->filePath(index);
+    scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 } // namespace editor

@@ -119,6 +119,7 @@ Q_SIGNALS:
 
 private:
     QFileSystemModel *folders;
+    QString opening; // the folder set last, kept in view while its path is read
 };
 
 } // namespace editor

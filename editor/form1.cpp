@@ -321,27 +321,34 @@ void Form1::buildWrittenAnswer(QGroupBox *frame)
 
 void Form1::buildPictureAnswer(QGroupBox *frame)
 {
+    // The picture takes the panel's whole width, so that it can fill the
+    // height down to "Respuesta" without running past the panel; the list
+    // of pictures sits beside the statement instead.
     File3 = makeBox<FileList>(QStringLiteral("File3"), QStringLiteral("Graficos"), frame);
-    place(File3, 12, 28, 180, 600);
+    place(File3, 12, 28, 180, 136);
 
     Label6.reset(QStringLiteral("Label6"),
                  makeLabel(QStringLiteral("Label6"), QStringLiteral("Pregunta"), frame));
     place(Label6(0), 204, 28, 424, 20);
     Text5 = makeBox<StatementBox>(QStringLiteral("Text5"), QStringLiteral("Pregunta"), frame);
-    place(Text5, 204, 48, 424, 84);
+    place(Text5, 204, 48, 424, 156);
 
-    Image1 = makeLabel(QStringLiteral("Image1"), QString(), frame);
-    place(Image1, 204, 142, 424, 460);
+    // A picture wider still is cut at the panel's inner edge, not drawn
+    // over its border.
+    auto *pictureArea = new QWidget(frame);
+    place(pictureArea, 12, 212, 616, 396);
+    Image1 = makeLabel(QStringLiteral("Image1"), QString(), pictureArea);
+    place(Image1, 0, 0, 616, 396);
     Image1->setScaledContents(false);
     Image1->hide();
 
     QLabel *answer = Label6.load(1);
     answer->setText(QStringLiteral("Respuesta"));
     answer->setAccessibleName(answer->text());
-    place(answer, 204, 610, 424, 20);
+    place(answer, 12, 608, 616, 20);
     answer->show();
     Text6 = makeBox<LineBox>(QStringLiteral("Text6"), answer->text(), frame);
-    place(Text6, 204, 632, 424, 28);
+    place(Text6, 12, 630, 616, 28);
 }
 
 void Form1::buildGraphicPoint(QGroupBox *frame)
@@ -434,13 +441,17 @@ void Form1::buildReadingWord(QGroupBox *frame)
     Command4.reset(QStringLiteral("Command4"), refresh, [this](QPushButton *button, int index) {
         connect(button, &QPushButton::clicked, this, [this, index] { Command4_Click(index); });
     });
-    // Refresca of the graphic and picture panels are copies of this one.
+    // Refresca of the graphic and picture panels are copies of this one;
+    // the picture panel's sits under its shorter list.
     QGroupBox *const owners[] = {Frame1(3), Frame1(2)};
     for (int i = 1; i <= 2; ++i) {
         QPushButton *copy = Command4.load(i);
         copy->setText(refresh->text());
         copy->setParent(owners[i - 1]);
-        place(copy, 12, 636, 180, 32);
+        if (owners[i - 1] == Frame1(2))
+            place(copy, 12, 172, 180, 32);
+        else
+            place(copy, 12, 636, 180, 32);
         copy->show();
     }
 }
@@ -537,6 +548,7 @@ EditorFields Form1::fields() const
             f.markedOption = i;
     }
     f.attachmentCaption = Command7->text();
+    f.loadedAttachment = loadedAttachment;
     f.writtenStatement = Text3->text();
     f.writtenAnswer = Text4->text();
     f.pictureFile = File3->fileName();
@@ -576,6 +588,7 @@ void Form1::setFields(const EditorFields &f)
         }
     }
     Command7->setText(f.attachmentCaption);
+    loadedAttachment = f.loadedAttachment;
     Text3->setText(f.writtenStatement);
     Text4->setText(f.writtenAnswer);
     select(File3, f.pictureFile);
@@ -681,6 +694,7 @@ void Form1::Command8_Click()
             ui::setBackColor(Text1(i), ui::kWhite);
     }
     Command7->setText(kAttachmentButtonCaption);
+    loadedAttachment.clear();
 }
 
 void Form1::Label1_Click(int index)
@@ -765,6 +779,7 @@ void Form1::showLoaded(const LoadedQuestion &loaded)
         Text1(0)->setText(f.choiceStatement);
         for (int i = 1; i <= kOptionCount; ++i)
             Text1(i)->setText(f.options[i - 1]);
+        loadedAttachment = f.loadedAttachment;
         break;
     case bank::QuestionType::WrittenAnswer:
         Text3->setText(f.writtenStatement);
@@ -842,7 +857,8 @@ void Form1::File3_Click()
     if (name.isEmpty())
         return;
     const QImage picture = QImageReader(File3->path() + u'/' + name).read();
-    const QSize size = scaledToHeight(picture.size(), Label6(1)->y() - Image1->y());
+    const int top = Image1->mapTo(Frame1(2), QPoint(0, 0)).y();
+    const QSize size = scaledToHeight(picture.size(), Label6(1)->y() - top);
     if (size.isEmpty())
         return;
     Image1->setPixmap(QPixmap::fromImage(picture));

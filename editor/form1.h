@@ -86,6 +86,9 @@ public:
     int QuestionType = 1;
     bool questionChecked = false;
     int optionPickSlot = 0;
+    // The attachment line of the multiple-choice question loaded last, now
+    // its last option (written back as the attachment while it stays so).
+    QString loadedAttachment;
 
     // The folder File1 lists: where "Guardar pregunta" saves.
     QString targetFolder() const { return File1->path(); }

@@ -122,6 +122,9 @@ bank::Question questionFromFields(int type, const EditorFields &f)
         }
         if (hasAttachment(f.attachmentCaption))
             q.attachment = f.attachmentCaption;
+        else if (!q.options.isEmpty() && !f.loadedAttachment.isEmpty()
+                 && q.options.last() == f.loadedAttachment)
+            q.attachment = q.options.takeLast();
         break;
     case bank::QuestionType::WrittenAnswer:
         q.statement = f.writtenStatement;

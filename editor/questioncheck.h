@@ -28,6 +28,9 @@ struct EditorFields {
     Options options;                // Text1(1) ... Text1(8)
     int markedOption = 0;           // k of the blue Label1(k), 0 when none is
     QString attachmentCaption;      // caption of Command7
+    // The attachment line of the multiple-choice question loaded last, which
+    // loading made its last option; empty when there is none.
+    QString loadedAttachment;
 
     QString writtenStatement;       // Text3
     QString writtenAnswer;          // Text4
@@ -80,6 +83,9 @@ CheckOutcome checkQuestion(int type, const EditorFields &fields);
 Options normaliseOptions(const Options &options, int markedOption);
 
 // The question "Guardar pregunta" writes for `type`, from the panel fields.
+// Without a chosen attachment, a last option that is still the loaded
+// question's attachment line is written as its attachment: the same last
+// line, which every reader takes for the attachment again.
 bank::Question questionFromFields(int type, const EditorFields &fields);
 
 struct SaveOutcome {

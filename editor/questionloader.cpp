@@ -2,6 +2,7 @@
 
 #include "bank/languagefile.h"
 #include "bank/numeric.h"
+#include "bank/question.h"
 
 #include <cmath>
 #include <limits>
@@ -56,10 +57,17 @@ LoadedQuestion loadQuestion(const QStringList &lines, const EditorFields &curren
         f.choiceStatement = line(3, QString());
         f.options = Options{};
         int next = 0;
+        qsizetype lastTaken = -1;
         for (qsizetype i = 3; i < lines.size() && next < kOptionCount; ++i) {
-            if (!lines[i].isEmpty())
+            if (!lines[i].isEmpty()) {
                 f.options[next++] = lines[i];
+                lastTaken = i;
+            }
         }
+        // Readers take the attachment from the file's last line only.
+        f.loadedAttachment.clear();
+        if (lastTaken == lines.size() - 1 && bank::isAttachmentName(lines.last()))
+            f.loadedAttachment = lines.last();
         break;
     }
     case bank::QuestionType::WrittenAnswer:

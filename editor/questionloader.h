@@ -40,7 +40,9 @@ QStringList questionFileLines(const QString &path);
 // order, the attachment line included (it becomes the last option and is
 // written back as the last line); lines beyond the eighth option are
 // dropped. The correct option's marking and the attachment button are not
-// touched: the author marks the correct option again before checking.
+// touched: the author marks the correct option again before checking. The
+// attachment line is remembered (loadedAttachment), so that saving writes it
+// back as the attachment while it is still the last option.
 LoadedQuestion loadQuestion(const QStringList &lines, const EditorFields &current);
 
 } // namespace editor

@@ -183,9 +183,11 @@ void Form3::Command2_Click()
     case 4: {
         ++answeredCount;
         appendHead(Label9);
-        const QColor target = Picture2->pixel(qRound(targetX), qRound(targetY));
+        const int x = pixelCoordinate(targetX);
+        const int y = pixelCoordinate(targetY);
+        const QColor target = Picture2->pixel(x, y);
         if (target == QColor(Qt::white) || !target.isValid()) {
-            Picture2->floodFill(qRound(targetX), qRound(targetY));
+            Picture2->floodFill(x, y);
             Picture2->setFillColor(ui::kRed);
             Picture2->floodFill(qRound(markX), markY);
             Picture2->setFillColor(ui::kBlue);

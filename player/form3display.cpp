@@ -3,12 +3,14 @@
 #include "form3.h"
 
 #include "form5.h"
+#include "loadfailure.h"
 #include "playerstate.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
 #include "bank/question.h"
 #include "bank/textcodec.h"
+#include "ui/picturefile.h"
 #include "ui/platform.h"
 
 #include <QFile>
@@ -22,12 +24,18 @@ namespace {
 // The player's own descriptions of what went wrong.
 QString missingFile(const QString &name)
 {
-    return QStringLiteral("No s'ha trobat el fitxer «%1».").arg(name);
+    return missingFileText(name);
 }
+
 const QString kFileEndsEarly = QStringLiteral("El fitxer de la pregunta s'acaba abans d'hora.");
 const QString kTooManyOptions = QStringLiteral("La pregunta té més de vuit opcions.");
 const QString kNoOptions = QStringLiteral("La pregunta no té cap opció.");
-const QString kUnknownType = QStringLiteral("El fitxer no és una pregunta: tipus desconegut.");
+
+QString unknownType(const QString &line)
+{
+    return QStringLiteral("El fitxer no és una pregunta: el tipus «%1» no existeix.")
+        .arg(line.trimmed().left(20));
+}
 
 bool readLine(bank::LineReader &file, QString &target, QString &failure)
 {
@@ -69,10 +77,24 @@ void Form3::List1_Click(int index)
     Gif89a1->setFileName(QString());
 
     const QString path = questionFilePath(List2[index][currentQuestionRow]);
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (info.isFile() && info.size() > kMaxQuestionFileBytes) {
+        showErrorLine(QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name));
+        return;
+    }
     bank::LineReader file(path);
     QString failure;
     if (!file.exists()) {
-        showErrorLine(missingFile(QFileInfo(path).fileName()));
+        showErrorLine(missingFile(name));
+        return;
+    }
+    if (file.isEmpty()) {
+        showErrorLine(QStringLiteral("El fitxer «%1» és buit.").arg(name));
+        return;
+    }
+    if (file.holdsNul()) {
+        showErrorLine(QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name));
         return;
     }
     if (!showQuestion(file, list->item(currentQuestionRow)->text(), failure))
@@ -86,7 +108,7 @@ bool Form3::showQuestion(bank::LineReader &file, const QString &entry, QString &
         return false;
     const double code = bank::numericValue(line);
     if (code < 0 || code > 6 || code != static_cast<int>(code)) {
-        failure = kUnknownType;
+        failure = unknownType(line);
         return false;
     }
     questionType = static_cast<int>(code);
@@ -260,13 +282,12 @@ bool Form3::showPicture(const QString &name, QString &failure)
 {
     Image1->hide();
     const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Picture, name);
-    QImageReader reader(path);
-    const QImage picture = path.isEmpty() ? QImage() : reader.read();
-    if (picture.isNull()) {
-        failure = path.isEmpty() ? missingFile(name)
-                                 : QStringLiteral("No es pot obrir la imatge «%1».").arg(name);
+    const ui::Picture read = ui::readPicture(path);
+    if (read.problem != ui::PictureProblem::None) {
+        failure = pictureFailureText(name, read);
         return false;
     }
+    const QImage &picture = read.image;
     const int w = picture.width();
     const int h = picture.height();
     int height = ui::topTwips(Label8) - (ui::topTwips(Label7) + ui::heightTwips(Label7)) - 100;
@@ -350,7 +371,11 @@ bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &
         return false;
     const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Picture, line);
     if (path.isEmpty() || !Picture2->load(path)) {
-        failure = path.isEmpty() ? missingFile(line) : QStringLiteral("No es pot obrir la imatge «%1».").arg(line);
+        ui::Picture why;
+        why.problem = path.isEmpty() ? ui::PictureProblem::Missing : Picture2->loadProblem();
+        if (why.problem == ui::PictureProblem::TooLarge)
+            why.size = QImageReader(path).size();
+        failure = pictureFailureText(line, why);
         return false;
     }
     Picture2->repaint();
@@ -377,7 +402,7 @@ bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &
     Command2->setEnabled(false);
     Picture2->setFillColor(verdict);
     ui::setBackColor(Command2, verdict);
-    Picture2->floodFill(qRound(targetX), qRound(targetY));
+    Picture2->floodFill(pixelCoordinate(targetX), pixelCoordinate(targetY));
     Picture2->setFillColor(ui::kBlue);
     Frame1[4]->setEnabled(false);
     return true;
@@ -393,6 +418,10 @@ bool Form3::showReadingWord(bank::LineReader &file, EntryState state, QString &f
     QFile text(path);
     if (path.isEmpty() || !text.open(QIODevice::ReadOnly)) {
         failure = missingFile(line);
+        return false;
+    }
+    if (text.size() > kMaxTextBytes) {
+        failure = textTooLongText(line, text.size());
         return false;
     }
     QString content = bank::decodeText(text.readAll());

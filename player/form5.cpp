@@ -1,15 +1,16 @@
 #include "form5.h"
 
 #include "form3.h"
+#include "loadfailure.h"
 #include "playerstate.h"
 
 #include "bank/folders.h"
 #include "bank/textcodec.h"
 #include "ui/controls.h"
+#include "ui/picturefile.h"
 
 #include <QEvent>
 #include <QFile>
-#include <QImageReader>
 
 namespace player {
 
@@ -91,7 +92,11 @@ void Form5::ShowAttachment()
         const QString path = bank::resolveReferenced(folder, bank::ReferencedKind::Text, name);
         QFile file(path);
         if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-            testWindow->Label18->setText(QStringLiteral("No s'ha trobat el fitxer «%1».").arg(name));
+            testWindow->Label18->setText(missingFileText(name));
+            return;
+        }
+        if (file.size() > kMaxTextBytes) {
+            testWindow->Label18->setText(textTooLongText(name, file.size()));
             return;
         }
         setWindowSizeTwips(6000, 4500);
@@ -99,17 +104,16 @@ void Form5::ShowAttachment()
         Text1->show();
         QString text = bank::decodeText(file.readAll());
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(u'\r', u'\n');
         Text1->setPlainText(text);
     } else {
         const QString path = bank::resolveReferenced(folder, bank::ReferencedKind::Picture, name);
-        QImageReader reader(path);
-        const QImage picture = path.isEmpty() ? QImage() : reader.read();
-        if (picture.isNull()) {
-            testWindow->Label18->setText(path.isEmpty()
-                                             ? QStringLiteral("No s'ha trobat el fitxer «%1».").arg(name)
-                                             : QStringLiteral("No es pot obrir la imatge «%1».").arg(name));
+        const ui::Picture read = ui::readPicture(path);
+        if (read.problem != ui::PictureProblem::None) {
+            testWindow->Label18->setText(pictureFailureText(name, read));
             return;
         }
+        const QImage &picture = read.image;
         Text1->hide();
         Image1->setPixmap(QPixmap::fromImage(picture));
         Image1->resize(picture.size());

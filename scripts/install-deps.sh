@@ -11,6 +11,9 @@ packages=(
   unrtf libbenchmark-dev
   fonts-dejavu-core
 )
+# Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
+# name it on the command line.
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "animatedpicture.h"
 
+#include "picturefile.h"
+
 #include <QFileInfo>
 #include <QMovie>
 
@@ -20,7 +22,9 @@ bool AnimatedPicture::setFileName(const QString &fileName)
     // A missing file is turned away before any reader is made for it.
     if (!QFileInfo(fileName).isFile())
         return false;
-    auto *movie = new QMovie(fileName, QByteArray(), this);
+    // By content: a feedback picture saved as JPG under the name si.gif
+    // still shows.
+    auto *movie = new QMovie(fileName, pictureFormat(fileName), this);
     if (!movie->isValid() || !movie->jumpToFrame(0) || movie->currentImage().isNull()) {
         delete movie;
         return false;

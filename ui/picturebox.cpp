@@ -2,7 +2,6 @@
 
 #include "floodfill.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,11 +14,11 @@ PictureBox::PictureBox(QWidget *parent)
 
 bool PictureBox::load(const QString &path)
 {
-    QImageReader reader(path);
-    QImage image = reader.read();
-    if (image.isNull())
+    const Picture read = readPicture(path);
+    problem = read.problem;
+    if (read.problem != PictureProblem::None)
         return false;
-    setPicture(image);
+    setPicture(read.image);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picturefile.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -20,8 +22,10 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // Loads a picture file; the box takes the picture's size. False, leaving
-    // the box as it was, when the file is missing or cannot be read.
+    // the box as it was, when the file is missing, too large or cannot be
+    // read; loadProblem() then says which.
     bool load(const QString &path);
+    PictureProblem loadProblem() const { return problem; }
     void setPicture(const QImage &picture);
     QImage picture() const { return original; }
     const QImage &surface() const { return painted; }
@@ -53,6 +57,7 @@ private:
     QImage original;
     QImage painted;
     QColor fill = Qt::black;
+    PictureProblem problem = PictureProblem::None;
 };
 
 } // namespace ui

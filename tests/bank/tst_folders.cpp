@@ -2,6 +2,7 @@
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void subfoldersOfMissingFolder();
     void fileCount_data();
     void fileCount();
+    void fileCountOfLinks_data();
+    void fileCountOfLinks();
 
     void findEntry_data();
     void findEntry();
@@ -111,6 +114,36 @@ void TstFolders::fileCount()
     QCOMPARE(bank::fileCount(program.file(QStringLiteral("q"))), count);
     QCOMPARE(bank::fileNames(program.file(QStringLiteral("q"))), names);
     QCOMPARE(bank::fileCount(program.file(QStringLiteral("missing"))), 0);
+}
+
+// Links are listed for what they point at, as a folder list shows them.
+void TstFolders::fileCountOfLinks_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("link to a file counts") << QStringLiteral("elsewhere/5.txt") << 2
+                                           << QStringList{"1.txt", "2.txt"};
+    QTest::newRow("link to a folder does not count") << QStringLiteral("elsewhere") << 1
+                                                     << QStringList{"1.txt"};
+    QTest::newRow("broken link does not count") << QStringLiteral("elsewhere/missing.txt") << 1
+                                                << QStringList{"1.txt"};
+}
+
+void TstFolders::fileCountOfLinks()
+{
+    QFETCH(QString, target);
+    QFETCH(int, count);
+    QFETCH(QStringList, names);
+
+    testsupport::ProgramFolder program(false);
+    program.writeBytes(QStringLiteral("q/1.txt"), "x");
+    program.writeBytes(QStringLiteral("elsewhere/5.txt"), "x");
+    if (!QFile::link(program.file(target), program.file(QStringLiteral("q/2.txt"))))
+        QSKIP("this file system has no links");
+    QCOMPARE(bank::fileCount(program.file(QStringLiteral("q"))), count);
+    QCOMPARE(bank::fileNames(program.file(QStringLiteral("q"))), names);
 }
 
 void TstFolders::findEntry_data()

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTest>
+#include <QTextCursor>
 
 using editortest::click;
 using editortest::Editor;
@@ -22,6 +23,9 @@ class TstScreenshots : public QObject
 private Q_SLOTS:
     void initTestCase();
     void editorAndCheckWindow();
+    void graphicQuestion();
+    void readingQuestion();
+    void pictureQuestion();
 
 private:
     QString folder;
@@ -72,6 +76,67 @@ void TstScreenshots::editorAndCheckWindow()
     QCOMPARE(check->Command1->text(), QStringLiteral("INCORRECTO"));
     QTest::qWait(300);
     QVERIFY(check->grab().save(folder + QStringLiteral("/editor-check.png")));
+}
+
+// A question of the demo bank loaded from its folder.
+static void loadDemoQuestion(Editor &e, const QString &folder, const QString &name)
+{
+    QVERIFY(testsupport::copyTree(testsupport::demoFolder(), e.program.path()));
+    e.open({});
+    editor::Form1 &form = *e.form;
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QString path = e.program.file(QStringLiteral("Preguntas/") + folder);
+    auto *tree = qobject_cast<editor::BankFolderModel *>(form.Dir1->model());
+    for (QModelIndex up = tree->indexOf(path).parent(); up.isValid(); up = up.parent())
+        form.Dir1->expand(up);
+    editortest::chooseFolder(form, path);
+    form.Dir1->scrollTo(form.Dir1->currentIndex());
+    editortest::clickEntry(form.File1, name);
+}
+
+void TstScreenshots::graphicQuestion()
+{
+    Editor e;
+    loadDemoQuestion(e, QStringLiteral("2n ESO/Ciències Socials/Geografia"), QStringLiteral("1.txt"));
+    editor::Form1 &form = *e.form;
+    QCOMPARE(form.QuestionType, 4);
+    QCOMPARE(form.Label8(1)->text(), QStringLiteral("395"));
+    // Africa lies across the viewport's right edge: the author scrolls to it.
+    form.HScroll1->setValue(form.Picture1->width() + 180);
+    QCOMPARE(form.Picture2->pixel(395, 230), QColor(0, 0, 0xFF));
+    QTest::qWait(500);
+    QVERIFY(form.grab().save(folder + QStringLiteral("/editor-graphic.png")));
+}
+
+void TstScreenshots::readingQuestion()
+{
+    Editor e;
+    loadDemoQuestion(e, QStringLiteral("1r ESO/Llengua Catalana"), QStringLiteral("1.txt"));
+    editor::Form1 &form = *e.form;
+    QCOMPARE(form.QuestionType, 5);
+    // The author clicks the answer in the text again.
+    const int at = int(form.Text8->toPlainText().indexOf(QStringLiteral("castanyes"))) + 4;
+    QTextCursor cursor(form.Text8->document());
+    cursor.setPosition(at);
+    const QRect caret = form.Text8->cursorRect(cursor);
+    QTest::mouseClick(form.Text8->viewport(), Qt::LeftButton, {},
+                      QPoint(caret.left(), caret.center().y()));
+    QTRY_COMPARE(form.Text8->textCursor().selectedText(), QStringLiteral("castanyes"));
+    QCOMPARE(form.Label11->text(), QStringLiteral("castanyes"));
+    QTest::qWait(500);
+    QVERIFY(form.grab().save(folder + QStringLiteral("/editor-reading.png")));
+}
+
+void TstScreenshots::pictureQuestion()
+{
+    Editor e;
+    loadDemoQuestion(e, QStringLiteral("1r ESO/Ciències de la Natura/Opció A"), QStringLiteral("6.txt"));
+    editor::Form1 &form = *e.form;
+    QCOMPARE(form.QuestionType, 3);
+    QVERIFY(form.Image1->isVisible());
+    QTest::qWait(500);
+    QVERIFY(form.grab().save(folder + QStringLiteral("/editor-picture.png")));
 }
 
 QTEST_MAIN(TstScreenshots)

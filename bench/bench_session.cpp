@@ -1,0 +1,144 @@
+// A whole quiz session with the player's real windows and its real platform
+// (sounds, files), so that its peak memory can be measured from outside. It
+// starts as the player's main() does, from the folder it lies in: the start
+// window takes a name, the selection window a course with every subject
+// ticked, and every question of every test is then shown and answered, right
+// answers mostly, until the report is written and the final window shown.
+// Exits 0 only when the session came to its end.
+
+#include "bigbank.h"
+
+#include "player/form1.h"
+#include "player/form3.h"
+#include "player/form4.h"
+#include "player/form5.h"
+#include "player/playerstate.h"
+
+#include "bank/question.h"
+#include "ui/platform.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+void typeInto(QWidget *box, const QString &text)
+{
+    box->setFocus();
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+player::Form3 *testWindow()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (auto *test = qobject_cast<player::Form3 *>(w))
+            return test;
+    }
+    return nullptr;
+}
+
+// Answers the question on show as a pupil would; false when it cannot be
+// answered (it could not be shown).
+bool answer(player::Form3 *test)
+{
+    if (!test->Command2->isEnabled())
+        return false;
+    switch (test->questionType) {
+    case 1:
+        if (player::Form5 *viewer = test->attachmentViewer())
+            viewer->close();
+        for (int i = 0; i < 8; ++i) {
+            if (!test->Label3(i)->isHidden() && bank::isCorrectOption(test->Label3(i)->text()))
+                QTest::mouseClick(test->Label3(i), Qt::LeftButton);
+        }
+        QTest::mouseClick(test->Command2, Qt::LeftButton);
+        return true;
+    case 2:
+    case 3:
+        if (test->expectedAnswer.isEmpty())
+            QTest::mouseClick(test->Command2, Qt::LeftButton);
+        else
+            typeInto(test->questionType == 2 ? test->RichTextBox1 : test->RichTextBox2, test->expectedAnswer);
+        return true;
+    case 4:
+        test->Picture2_MouseDown(Qt::LeftButton, QPointF(test->targetX, test->targetY));
+        QTest::mouseClick(test->Command2, Qt::LeftButton);
+        return true;
+    case 5: {
+        const QString text = test->Text2->toPlainText();
+        QTextCursor cursor = test->Text2->textCursor();
+        cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, text.indexOf(test->expectedAnswer)) + 1));
+        test->Text2->setTextCursor(cursor);
+        test->Text2_Click();
+        QTest::mouseClick(test->Command2, Qt::LeftButton);
+        return true;
+    }
+    case 6:
+        QTest::mouseClick(test->Command5[test->trueFalseAnswer ? 0 : 1], Qt::LeftButton);
+        QTest::mouseClick(test->Command2, Qt::LeftButton);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    player::state().programFolder = ui::platform().programFolder();
+
+    auto *start = new player::Form1;
+    start->setAttribute(Qt::WA_DeleteOnClose);
+    bench::showAndPaint(start);
+    typeInto(start->Text1, QStringLiteral("Anna"));
+    QTest::mouseClick(start->Command1, Qt::LeftButton);
+    player::Form2 *selection = start->form2();
+    if (!selection)
+        return 1;
+    bench::showAndPaint(selection);
+    QTest::mouseClick(selection->Label1(0), Qt::LeftButton);
+    bench::settle();
+    for (int k = 0; k < player::state().subjectCount; ++k) {
+        QCheckBox *box = selection->Check1(k);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    }
+    QTest::mouseClick(selection->Command1, Qt::LeftButton);
+    bench::settle();
+
+    player::Form3 *test = testWindow();
+    if (!test)
+        return 1;
+    bench::showAndPaint(test);
+    int answered = 0;
+    int unanswerable = 0;
+    for (int k = 0; k < test->testCount(); ++k) {
+        QTest::mouseClick(test->Command1(k), Qt::LeftButton);
+        QListWidget *list = test->List1(k);
+        for (int row = 0; row < list->count(); ++row) {
+            list->setCurrentRow(row);
+            test->List1_Click(k);
+            bench::settle();
+            if (answer(test))
+                ++answered;
+            else
+                ++unanswerable;
+            bench::settle();
+        }
+    }
+    QTest::qWait(300); // the last sound and the final window
+    const bool ended = test->sessionOver() && test->finalWindow() && test->finalWindow()->isVisible();
+    std::printf("%d tests, %d questions answered, %d could not be shown; session %s\n", test->testCount(),
+                answered, unanswerable, ended ? "ended" : "did not end");
+    return ended ? 0 : 1;
+}

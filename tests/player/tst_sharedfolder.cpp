@@ -1,0 +1,200 @@
+// A program folder shared by a whole class: many quiz players finishing at
+// the same moment, and two editors saving into one bank folder at once.
+// Real processes (tools/autoplay, tools/autoedit) with real windows
+// offscreen, released together so that their writes collide.
+
+#include "sessionwindows.h"
+
+#include "bank/question.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString driver(const char *name)
+{
+    return QCoreApplication::applicationDirPath() + u'/' + QString::fromLatin1(name);
+}
+
+// Starts every process, waits until each has said "ready", then creates
+// `go` so that all of them carry on at once. Fails the test when one does
+// not start or not get ready in time.
+void releaseTogether(std::vector<std::unique_ptr<QProcess>> &processes, const QString &go)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (auto &process : processes) {
+        const QString who = process->arguments().join(u' ');
+        QVERIFY2(process->waitForStarted(30000), qPrintable(who + u' ' + process->errorString()));
+        QByteArray said;
+        while (!said.contains("ready")) {
+            const int left = int(std::max<qint64>(1, 90000 - clock.elapsed()));
+            QVERIFY2(process->waitForReadyRead(left),
+                     qPrintable(who + QStringLiteral(": not ready: ") + process->readAllStandardError()));
+            said += process->readAllStandardOutput();
+        }
+    }
+    QFile flag(go);
+    QVERIFY(flag.open(QIODevice::WriteOnly));
+    flag.close();
+}
+
+void waitAll(std::vector<std::unique_ptr<QProcess>> &processes)
+{
+    for (auto &process : processes) {
+        QVERIFY2(process->waitForFinished(90000), qPrintable(process->arguments().join(u' ')));
+        QVERIFY2(process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0,
+                 qPrintable(process->arguments().join(u' ') + QStringLiteral(": ")
+                            + process->readAllStandardError()));
+    }
+}
+
+} // namespace
+
+class TstSharedFolder : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void thirtyPlayersFinishingTogetherKeepEveryReport();
+    void twoEditorsSavingTwoHundredQuestions();
+};
+
+void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
+{
+    QVERIFY2(QFileInfo(driver("autoplay")).isExecutable(), "build the autoplay target");
+    testsupport::ProgramFolder program;
+    const QString reports = program.file(QStringLiteral("Controles-Usuarios"));
+    const QString go = program.file(QStringLiteral("go"));
+
+    // Ten pupils' names three times each, all in the same minute: the second
+    // and third of a name must get " (2)" and " (3)", not overwrite.
+    constexpr int kPlayers = 30;
+    std::vector<std::unique_ptr<QProcess>> players;
+    QStringList pupils;
+    for (int i = 0; i < kPlayers; ++i) {
+        const QString pupil = QStringLiteral("Alumne %1 Pérez").arg(i % 10 + 1);
+        pupils << pupil;
+        auto process = std::make_unique<QProcess>();
+        process->setProcessChannelMode(QProcess::SeparateChannels);
+        process->start(driver("autoplay"),
+                       {program.path(), pupil, QStringLiteral("--course"), QStringLiteral("1r ESO"),
+                        QStringLiteral("--subject"), QStringLiteral("Matemàtiques"), QStringLiteral("--questions"),
+                        QStringLiteral("2"), QStringLiteral("--clock"), QStringLiteral("2026-03-09T10:05:00"),
+                        QStringLiteral("--seed"), QString::number(i + 1), QStringLiteral("--wait-for"), go});
+        players.push_back(std::move(process));
+    }
+    releaseTogether(players, go);
+    if (QTest::currentTestFailed())
+        return;
+    waitAll(players);
+    if (QTest::currentTestFailed())
+        return;
+
+    // Every player names the report it wrote; no two name the same one.
+    QSet<QString> written;
+    for (int i = 0; i < kPlayers; ++i) {
+        const QString out = QString::fromUtf8(players[i]->readAll());
+        const auto match = QRegularExpression(QStringLiteral("report: (.*\\.rtf)")).match(out);
+        QVERIFY2(match.hasMatch(), qPrintable(out));
+        const QString name = match.captured(1);
+        QVERIFY2(!written.contains(name), qPrintable(name));
+        written.insert(name);
+        QVERIFY2(name.startsWith(pupils[i] + QStringLiteral(" --5M,10H --9-3-2026")), qPrintable(name));
+
+        // Whole, and the pupil's own.
+        const QByteArray rtf = testsupport::readBytes(reports + u'/' + name);
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        QVERIFY(rtf.trimmed().endsWith('}'));
+        QCOMPARE(rtf.count('{'), rtf.count('}'));
+        const QStringList paragraphs = sessiontest::rtfParagraphs(rtf);
+        QCOMPARE(paragraphs.first(), pupils[i]);
+        QVERIFY2(paragraphs.filter(QStringLiteral("MATEMÀTIQUES - ")).size() == 1, qPrintable(paragraphs.join(u'|')));
+    }
+
+    // The folder holds exactly those thirty, and no temporary file.
+    QStringList onDisk = QDir(reports).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    onDisk.removeAll(QStringLiteral(".gitkeep"));
+    QCOMPARE(onDisk.size(), kPlayers);
+    QCOMPARE(QSet<QString>(onDisk.begin(), onDisk.end()), written);
+    for (int n = 1; n <= 10; ++n) {
+        const QString stem = QStringLiteral("Alumne %1 Pérez --5M,10H --9-3-2026").arg(n);
+        QVERIFY(written.contains(stem + QStringLiteral(".rtf")));
+        QVERIFY(written.contains(stem + QStringLiteral(" (2).rtf")));
+        QVERIFY(written.contains(stem + QStringLiteral(" (3).rtf")));
+    }
+
+    // ultimo.rtf is one whole report, byte for byte.
+    const QByteArray latest = testsupport::readBytes(program.file(QStringLiteral("ultimo.rtf")));
+    bool matches = false;
+    for (const QString &name : written)
+        matches = matches || testsupport::readBytes(reports + u'/' + name) == latest;
+    QVERIFY(matches);
+    QStringList leftovers = QDir(program.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    leftovers.removeAll(QStringLiteral("go"));
+    leftovers.removeAll(QStringLiteral("tope.txt"));
+    QCOMPARE(leftovers, QStringList{QStringLiteral("ultimo.rtf")});
+}
+
+void TstSharedFolder::twoEditorsSavingTwoHundredQuestions()
+{
+    QVERIFY2(QFileInfo(driver("autoedit")).isExecutable(), "build the autoedit target");
+    testsupport::ProgramFolder program(false);
+    const QString relative = QStringLiteral("Preguntas/1r ESO/Mates");
+    program.makeFolder(relative);
+    program.makeFolder(QStringLiteral("Graficos"));
+    program.makeFolder(QStringLiteral("textos"));
+    const QString folder = program.file(relative);
+    const QString go = program.file(QStringLiteral("go"));
+
+    constexpr int kEach = 100;
+    std::vector<std::unique_ptr<QProcess>> editors;
+    for (const QString &tag : {QStringLiteral("A"), QStringLiteral("B")}) {
+        auto process = std::make_unique<QProcess>();
+        process->start(driver("autoedit"),
+                       {program.path(), relative, QString::number(kEach), tag, QStringLiteral("--wait-for"), go});
+        editors.push_back(std::move(process));
+    }
+    releaseTogether(editors, go);
+    if (QTest::currentTestFailed())
+        return;
+    waitAll(editors);
+    if (QTest::currentTestFailed())
+        return;
+
+    // 1.txt to 200.txt, nothing else, each one whole question of one editor.
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList expected;
+    for (int n = 1; n <= 2 * kEach; ++n)
+        expected << QString::number(n) + QStringLiteral(".txt");
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(names, expected);
+
+    QSet<QString> statements;
+    for (const QString &name : names) {
+        bank::Question q;
+        QCOMPARE(bank::readQuestionFile(folder + u'/' + name, q), bank::ReadError::None);
+        QCOMPARE(q.type, 2);
+        QCOMPARE(q.answer, QStringLiteral("x"));
+        QVERIFY2(!statements.contains(q.statement), qPrintable(q.statement));
+        statements.insert(q.statement);
+    }
+    for (int i = 0; i < kEach; ++i) {
+        QVERIFY(statements.contains(QStringLiteral("A") + QString::number(i)));
+        QVERIFY(statements.contains(QStringLiteral("B") + QString::number(i)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TstSharedFolder)
+#include "tst_sharedfolder.moc"

@@ -1,0 +1,235 @@
+// Plays one whole session of the quiz player, with its real windows
+// offscreen, in a given program folder, and exits: the start window takes
+// the pupil's name, the selection window a course and a subject, and every
+// question of the test window is answered (an option or "true" where there
+// is one to pick, an empty answer elsewhere) until the report is written.
+// Many of these at once show what a shared program folder does when a class
+// finishes together.
+//
+//   autoplay PROGRAM_FOLDER PUPIL [--course NAME] [--subject NAME]
+//            [--questions N] [--clock yyyy-MM-ddTHH:mm:ss] [--seed N]
+//            [--wait-for FILE]
+//
+// With --wait-for it prints "ready" before answering the last question and
+// waits for FILE to appear, so that a test can let every player finish at
+// the same moment. On success it prints "report: <file name>" and exits 0.
+
+#include "player/form1.h"
+#include "player/form2.h"
+#include "player/form3.h"
+#include "player/playerstate.h"
+
+#include "ui/recordingplatform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QScrollArea>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &why)
+{
+    std::fprintf(stderr, "autoplay: %s\n", qPrintable(why));
+    return 1;
+}
+
+player::Form3 *testWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *test = qobject_cast<player::Form3 *>(w))
+            return test;
+    }
+    return nullptr;
+}
+
+bool waitForFile(const QString &path, int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFileInfo::exists(path)) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QTest::qSleep(2);
+    }
+    return true;
+}
+
+// Key by key; letters beyond ASCII come as the text of a key the test
+// library has no code for.
+void type(QWidget *box, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+// A click where a pupil would click: first scrolled into view when the
+// control lies in a scrolled list.
+void click(QWidget *control)
+{
+    for (QWidget *p = control->parentWidget(); p; p = p->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(p)) {
+            area->ensureWidgetVisible(control);
+            break;
+        }
+    }
+    // A check box takes clicks on its box and caption only, at its left.
+    const QPoint at = qobject_cast<QCheckBox *>(control) ? QPoint(8, control->height() / 2)
+                                                         : control->rect().center();
+    QTest::mouseClick(control, Qt::LeftButton, {}, at);
+}
+
+// Answers the question on show the way a hurried pupil would.
+void answer(player::Form3 *w)
+{
+    switch (w->questionType) {
+    case 1:
+        for (int i = 0; i < w->Label3.count(); ++i) {
+            if (!w->Label3(i)->isHidden()) {
+                QTest::mouseClick(w->Label3(i), Qt::LeftButton);
+                break;
+            }
+        }
+        break;
+    case 6:
+        QTest::mouseClick(w->Command5[0], Qt::LeftButton);
+        break;
+    default:
+        break;
+    }
+    QTest::mouseClick(w->Command2, Qt::LeftButton);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("The program folder."));
+    parser.addPositionalArgument(QStringLiteral("pupil"), QStringLiteral("The pupil's name."));
+    const QCommandLineOption courseOption(QStringLiteral("course"), QStringLiteral("Course folder."),
+                                          QStringLiteral("name"));
+    const QCommandLineOption subjectOption(QStringLiteral("subject"), QStringLiteral("Subject folder."),
+                                           QStringLiteral("name"));
+    const QCommandLineOption questionsOption(QStringLiteral("questions"),
+                                             QStringLiteral("Questions per subject."),
+                                             QStringLiteral("n"), QStringLiteral("2"));
+    const QCommandLineOption clockOption(QStringLiteral("clock"), QStringLiteral("The time the session ends."),
+                                         QStringLiteral("time"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the draw."),
+                                        QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption waitOption(QStringLiteral("wait-for"),
+                                        QStringLiteral("File to wait for before the last answer."),
+                                        QStringLiteral("file"));
+    parser.addOptions({courseOption, subjectOption, questionsOption, clockOption, seedOption, waitOption});
+    parser.process(app);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2)
+        return fail(QStringLiteral("usage: autoplay PROGRAM_FOLDER PUPIL [options]"));
+
+    ui::RecordingPlatform &platform = ui::installRecordingPlatform();
+    platform.folder = QFileInfo(positional[0]).absoluteFilePath();
+    platform.clock = parser.isSet(clockOption)
+        ? QDateTime::fromString(parser.value(clockOption), Qt::ISODate)
+        : QDateTime::currentDateTime();
+    QRandomGenerator random(parser.value(seedOption).toUInt());
+    for (int i = 0; i < 4000; ++i)
+        platform.randomValues.append(random.generateDouble());
+    player::resetState();
+    player::state().programFolder = platform.folder;
+
+    // The start window: the pupil's name, then the start button.
+    auto *start = new player::Form1;
+    start->setAttribute(Qt::WA_DeleteOnClose);
+    start->show();
+    if (!QTest::qWaitForWindowExposed(start))
+        return fail(QStringLiteral("no start window"));
+    type(start->Text1, positional[1]);
+    QTest::mouseClick(start->Command1, Qt::LeftButton);
+    player::Form2 *selection = start->form2();
+    if (!selection || !QTest::qWaitForWindowExposed(selection))
+        return fail(QStringLiteral("no selection window"));
+
+    // The selection window: a course, a subject with three files at least.
+    int course = parser.isSet(courseOption) ? -1 : 0;
+    for (int i = 0; i < selection->courseCount(); ++i) {
+        if (selection->Label1(i)->text() == parser.value(courseOption))
+            course = i;
+    }
+    if (course < 0 || course >= selection->courseCount())
+        return fail(QStringLiteral("no course %1").arg(parser.value(courseOption)));
+    click(selection->Label1(course));
+    int subject = -1;
+    for (int i = 0; i < player::state().subjectCount && subject < 0; ++i) {
+        const bool named = parser.isSet(subjectOption) ? selection->Check1(i)->text() == parser.value(subjectOption)
+                                                       : selection->Label4(i)->text().toInt() >= 3;
+        if (named)
+            subject = i;
+    }
+    if (subject < 0)
+        return fail(QStringLiteral("no subject to play"));
+    click(selection->Check1(subject));
+    player::state().questionsPerSubject = parser.value(questionsOption).toInt();
+    selection->Command2->setText(parser.value(questionsOption));
+    click(selection->Command1);
+
+    player::Form3 *w = testWindow();
+    if (!w)
+        return fail(QStringLiteral("no test window; messages: %1")
+                        .arg(platform.messages.isEmpty() ? QString() : platform.messages.last().text));
+
+    // The test window: every question of every test, in list order.
+    QList<std::pair<int, int>> questions;
+    for (int k = 0; k < w->testCount(); ++k) {
+        for (int row = 0; row < w->List1(k)->count(); ++row)
+            questions.append({k, row});
+    }
+    for (qsizetype q = 0; q < questions.size(); ++q) {
+        const auto [k, row] = questions[q];
+        QTest::mouseClick(w->Command1(k), Qt::LeftButton);
+        QListWidget *list = w->List1(k);
+        QListWidgetItem *item = list->item(row);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        if (!w->Label18->text().isEmpty())
+            return fail(QStringLiteral("question %1 of test %2: %3").arg(row + 1).arg(k + 1).arg(w->Label18->text()));
+        if (q == questions.size() - 1 && parser.isSet(waitOption)) {
+            std::printf("ready\n");
+            std::fflush(stdout);
+            if (!waitForFile(parser.value(waitOption), 120000))
+                return fail(QStringLiteral("nobody said go"));
+        }
+        answer(w);
+    }
+
+    if (!w->sessionOver())
+        return fail(QStringLiteral("the session did not end"));
+    for (const ui::RecordingPlatform::Message &m : platform.messages) {
+        if (m.text == u"Error")
+            return fail(QStringLiteral("the report could not be written"));
+    }
+    if (w->reportFileName.isEmpty() || !w->Command7[1]->isEnabled())
+        return fail(QStringLiteral("no report"));
+    std::printf("report: %s\n", w->reportFileName.toUtf8().constData());
+    std::fflush(stdout);
+    delete w;
+    delete selection;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return 0;
+}

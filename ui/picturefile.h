@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace ui {
+
+enum class PictureProblem {
+    None,
+    Missing,    // no such file
+    TooLarge,   // its pixels would not fit in the memory a picture may take
+    Unreadable, // not a picture the readers know, or damaged
+};
+
+struct Picture {
+    QImage image;
+    PictureProblem problem = PictureProblem::None;
+    QSize size; // as the file's header gives it; invalid when unknown
+};
+
+// Reads a picture file by what it holds, not by its name: a JPG renamed .gif
+// is shown as the JPG it is. A picture whose header announces more pixels
+// than fit in the readers' allocation limit is refused before anything is
+// decoded, so a 20000 x 20000 scan costs nothing.
+Picture readPicture(const QString &path);
+
+// Whether a picture of `size` decodes within the readers' allocation limit.
+bool fitsInMemory(QSize size);
+
+// The format a file's content shows (empty when no reader knows it).
+QByteArray pictureFormat(const QString &path);
+
+} // namespace ui
