@@ -93,20 +93,6 @@ T *makeBox(const QString &name, const QString &caption, QWidget *parent)
     return box;
 }
 
-// Scroll bars whose "minimum" may lie above their "maximum", as the graphic's
-// bars do when the graphic is smaller than its viewport: the left (top) end
-// of the bar always stands for the "minimum", where the graphic's corner is
-// at the viewport's corner.
-void setScrollRange(QScrollBar *bar, int minimum, int maximum)
-{
-    const QSignalBlocker blocker(bar);
-    bar->setPageStep(50);
-    bar->setRange(std::min(minimum, maximum), std::max(minimum, maximum));
-    bar->setInvertedAppearance(minimum > maximum);
-    bar->setInvertedControls(minimum > maximum);
-    bar->setValue(minimum);
-}
-
 // Where a picker opens: the folder of the program folder in which the player
 // looks for what is picked, or the program folder when it has none.
 QString pickerFolder(const char *name)
@@ -838,8 +824,8 @@ void Form1::File2_Click()
     const QString name = File2->fileName();
     if (name.isEmpty() || !Picture2->load(File2->path() + u'/' + name))
         clearGraphic();
-    setScrollRange(HScroll1, Picture1->width(), Picture2->width());
-    setScrollRange(VScroll1, Picture1->height(), Picture2->height());
+    ui::setScrollRange(HScroll1, Picture1->width(), Picture2->width());
+    ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
     HScroll1_Change();
     VScroll1_Change();
 }

@@ -348,22 +348,6 @@ bool Form3::showPictureAnswer(bank::LineReader &file, EntryState state, QString 
     return true;
 }
 
-namespace {
-
-// Scroll bars whose "minimum" may lie above their "maximum", as the graphic's
-// bars do when the graphic is smaller than its viewport.
-void setScrollRange(QScrollBar *bar, int minimum, int maximum)
-{
-    const QSignalBlocker blocker(bar);
-    bar->setPageStep(50);
-    bar->setRange(std::min(minimum, maximum), std::max(minimum, maximum));
-    bar->setInvertedAppearance(minimum > maximum);
-    bar->setInvertedControls(minimum > maximum);
-    bar->setValue(minimum);
-}
-
-} // namespace
-
 bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &failure)
 {
     QString line;
@@ -379,8 +363,8 @@ bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &
         return false;
     }
     Picture2->repaint();
-    setScrollRange(HScroll1, Picture1->width(), Picture2->width());
-    setScrollRange(VScroll1, Picture1->height(), Picture2->height());
+    ui::setScrollRange(HScroll1, Picture1->width(), Picture2->width());
+    ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
     HScroll1_Change();
     VScroll1_Change();
     if (!readLine(file, line, failure))

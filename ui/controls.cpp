@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QMetaProperty>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace ui {
 
@@ -77,6 +78,16 @@ void nameControl(QWidget *widget, const QString &name, const QString &accessible
     widget->setObjectName(name);
     if (!accessibleName.isEmpty())
         widget->setAccessibleName(accessibleName);
+}
+
+void setScrollRange(QScrollBar *bar, int minimum, int maximum)
+{
+    const QSignalBlocker blocker(bar);
+    bar->setPageStep(50);
+    bar->setRange(std::min(minimum, maximum), std::max(minimum, maximum));
+    bar->setInvertedAppearance(minimum > maximum);
+    bar->setInvertedControls(minimum > maximum);
+    bar->setValue(minimum);
 }
 
 void centreOnScreen(QWidget *window)

@@ -12,6 +12,8 @@
 
 #include <functional>
 
+class QScrollBar;
+
 namespace ui {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -57,6 +59,12 @@ bool isBold(const QWidget *widget);
 // name the caption it carries or the one of the label naming it.
 void nameControl(QWidget *widget, const QString &name, const QString &accessibleName = QString());
 QString memberName(const QString &family, int index);
+
+// Scroll bars whose "minimum" may lie above their "maximum", as a graphic's
+// bars do when the graphic is smaller than its viewport: the left (top) end
+// of the bar always stands for the "minimum". Large change 50; the value is
+// set to the minimum without a change signal.
+void setScrollRange(QScrollBar *bar, int minimum, int maximum);
 
 // Centres a window on its screen, in whole twips with the remainder dropped.
 void centreOnScreen(QWidget *window);
