@@ -16,6 +16,10 @@ inline constexpr auto kSoundsFolder = "sonidos";
 inline constexpr auto kLanguageFolder = "idioma";
 inline constexpr auto kReportsFolder = "Controles-Usuarios";
 
+// A reading text or text attachment is a few pages; a far larger file was
+// put there by mistake, and showing it would freeze the window for minutes.
+inline constexpr qint64 kMaxTextFileBytes = 2 * 1024 * 1024;
+
 // The entry `name` inside `folder`: the exact name when it exists, else the
 // first entry whose name matches it without regard to case, else
 // folder + "/" + name (which does not exist).

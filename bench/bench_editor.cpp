@@ -1,12 +1,14 @@
 // The editor's save into a folder that already holds 10,000 questions: the
-// save itself (numbering, writing, naming), the number search alone, and the
-// whole "Guardar pregunta" handler of the real window, whose file list then
-// lists the folder again. Each new file is removed, untimed, so the folder
+// save itself (numbering, writing, naming), the number search alone, the
+// folder listing alone, and the whole "Guardar pregunta" handler of the real
+// window, whose file list then lists the folder again (also with the list
+// told that its rows are alike, to show what its layout costs). Each new file is removed, untimed, so the folder
 // always holds 10,000 when a save starts.
 // Usage: bench_editor [--bank=FOLDER] [benchmark flags]
 
 #include "bigbank.h"
 
+#include "bank/folders.h"
 #include "bank/question.h"
 #include "editor/form1.h"
 #include "editor/questioncheck.h"
@@ -66,10 +68,22 @@ void nextNumber(benchmark::State &state)
     }
 }
 
-void saveHandler(benchmark::State &state)
+void listNames(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const QStringList names = bank::fileNames(fullFolder);
+        if (names.size() != kQuestions)
+            state.SkipWithError("wrong number of files");
+    }
+}
+
+// With `uniformRows` the file list is told that its rows are all alike, as a
+// list of file names is: how much of the handler goes into laying them out.
+void saveHandler(benchmark::State &state, bool uniformRows)
 {
     editor::Form1 window;
     bench::showAndPaint(&window);
+    window.File1->setUniformItemSizes(uniformRows);
     window.File1->setPath(fullFolder);
     window.Command1_Click(1);
     window.setFields(writtenQuestion());
@@ -124,7 +138,11 @@ int main(int argc, char *argv[])
     using benchmark::kMillisecond;
     benchmark::RegisterBenchmark("editor/saveQuestion", saveQuestion)->Unit(kMillisecond)->UseRealTime();
     benchmark::RegisterBenchmark("editor/nextQuestionNumber", nextNumber)->Unit(kMillisecond)->UseRealTime();
-    benchmark::RegisterBenchmark("editor/Command3_Click", saveHandler)->Unit(kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("editor/Command3_Click", saveHandler, false)->Unit(kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("editor/Command3_Click, uniform rows", saveHandler, true)
+        ->Unit(kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("editor/fileNames", listNames)->Unit(kMillisecond)->UseRealTime();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

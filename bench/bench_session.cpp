@@ -4,7 +4,8 @@
 // window takes a name, the selection window a course with every subject
 // ticked, and every question of every test is then shown and answered, right
 // answers mostly, until the report is written and the final window shown.
-// Exits 0 only when the session came to its end.
+// Exits 0 only when the session came to its end. With --stages it prints the
+// resident memory after each step, to see where it goes.
 
 #include "bigbank.h"
 
@@ -18,12 +19,35 @@
 #include "ui/platform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QStyleFactory>
 #include <QTest>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+bool printStages = false;
+
+// Current and peak resident memory of this process, in megabytes.
+void stage(const char *what)
+{
+    if (!printStages)
+        return;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return;
+    double rss = 0;
+    double peak = 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            rss = line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+        else if (line.startsWith("VmHWM:"))
+            peak = line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    std::printf("  %-40s RSS %6.1f MB  peak %6.1f MB\n", what, rss, peak);
+}
 
 void typeInto(QWidget *box, const QString &text)
 {
@@ -93,7 +117,9 @@ bool answer(player::Form3 *test)
 
 int main(int argc, char *argv[])
 {
+    printStages = argc > 1 && std::strcmp(argv[argc - 1], "--stages") == 0;
     QApplication app(argc, argv);
+    stage("application");
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     player::state().programFolder = ui::platform().programFolder();
@@ -101,14 +127,17 @@ int main(int argc, char *argv[])
     auto *start = new player::Form1;
     start->setAttribute(Qt::WA_DeleteOnClose);
     bench::showAndPaint(start);
+    stage("start window shown");
     typeInto(start->Text1, QStringLiteral("Anna"));
     QTest::mouseClick(start->Command1, Qt::LeftButton);
     player::Form2 *selection = start->form2();
     if (!selection)
         return 1;
     bench::showAndPaint(selection);
+    stage("selection window shown");
     QTest::mouseClick(selection->Label1(0), Qt::LeftButton);
     bench::settle();
+    stage("course chosen");
     for (int k = 0; k < player::state().subjectCount; ++k) {
         QCheckBox *box = selection->Check1(k);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
@@ -120,6 +149,7 @@ int main(int argc, char *argv[])
     if (!test)
         return 1;
     bench::showAndPaint(test);
+    stage("test window shown");
     int answered = 0;
     int unanswerable = 0;
     for (int k = 0; k < test->testCount(); ++k) {
@@ -135,8 +165,10 @@ int main(int argc, char *argv[])
                 ++unanswerable;
             bench::settle();
         }
+        stage(qPrintable(QStringLiteral("test %1 answered").arg(k + 1)));
     }
     QTest::qWait(300); // the last sound and the final window
+    stage("final window shown");
     const bool ended = test->sessionOver() && test->finalWindow() && test->finalWindow()->isVisible();
     std::printf("%d tests, %d questions answered, %d could not be shown; session %s\n", test->testCount(),
                 answered, unanswerable, ended ? "ended" : "did not end");

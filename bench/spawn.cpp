@@ -4,13 +4,14 @@
 //               LABEL PROGRAM [ARGS...] [--- LABEL PROGRAM [ARGS...]]...
 // Without --x11 each run lasts from the fork to the program's exit, and the
 // program's peak resident memory is taken from the kernel (wait4). With --x11
-// each run lasts from the fork to the moment the X server maps the program's
-// first top-level window and sends it its first Expose (the program is then
-// stopped). Runs of the commands alternate, so a load that comes and goes
+// each run lasts from the fork to the program's first drawing into its first
+// top-level window once the X server has mapped it (the program is then
+// stopped); the time to the mapping alone is given beside it. Runs of the commands alternate, so a load that comes and goes
 // on the machine weighs on all of them alike. One JSON object per command is
 // appended to FILE.
 
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -20,11 +21,11 @@
 #include <cstring>
 #include <ctime>
 #include <poll.h>
-#include <set>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <fcntl.h>
+#include <map>
 #include <unistd.h>
 #include <vector>
 
@@ -34,6 +35,8 @@ struct Command {
     std::string label;
     std::vector<std::string> argv;
     std::vector<double> times;  // milliseconds
+    std::vector<double> cpu;    // milliseconds, user and system
+    std::vector<double> mapped; // milliseconds to the window's mapping (--x11)
     std::vector<long> rss;      // kilobytes
     int failures = 0;
 };
@@ -82,6 +85,8 @@ void runToExit(Command &command)
         return;
     }
     command.times.push_back(end - start);
+    command.cpu.push_back((usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0
+                          + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0);
     command.rss.push_back(usage.ru_maxrss);
 }
 
@@ -94,25 +99,22 @@ void drain(Display *display)
     }
 }
 
-// From the fork to the first top-level window mapped and exposed.
+int damageEventBase = 0;
+
+// From the fork to the first drawing into the first top-level window after
+// it was mapped: the window shown and painted. The X Damage extension tells
+// when a client draws into a window.
 void runToWindow(Display *display, Command &command)
 {
     const Window root = DefaultRootWindow(display);
     drain(display);
     const double start = nowMs();
     const pid_t pid = launch(command);
-    std::set<Window> created;
+    std::map<Window, Damage> damages;
     double mapped = -1;
-    double exposed = -1;
+    double painted = -1;
     const int fd = ConnectionNumber(display);
-    while (exposed < 0) {
-        const double elapsed = nowMs() - start;
-        // No Expose caught (the window was exposed before we listened to it):
-        // the mapping then counts.
-        if (mapped >= 0 && nowMs() - mapped > 2000)
-            break;
-        if (elapsed > 30000)
-            break;
+    while (painted < 0 && nowMs() - start < 30000) {
         if (!XPending(display)) {
             pollfd p{fd, POLLIN, 0};
             poll(&p, 1, 10);
@@ -120,44 +122,44 @@ void runToWindow(Display *display, Command &command)
         }
         XEvent event;
         XNextEvent(display, &event);
-        switch (event.type) {
-        case CreateNotify:
-            if (event.xcreatewindow.parent == root && !event.xcreatewindow.override_redirect) {
-                created.insert(event.xcreatewindow.window);
-                XSelectInput(display, event.xcreatewindow.window, ExposureMask | StructureNotifyMask);
-                XFlush(display);
-            }
-            break;
-        case MapNotify:
-            if (event.xmap.event == root && !event.xmap.override_redirect && mapped < 0)
+        if (event.type == CreateNotify && event.xcreatewindow.parent == root
+            && !event.xcreatewindow.override_redirect) {
+            const Window window = event.xcreatewindow.window;
+            damages[window] = XDamageCreate(display, window, XDamageReportNonEmpty);
+            XFlush(display);
+        } else if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect) {
+            if (mapped < 0)
                 mapped = nowMs();
-            break;
-        case Expose:
-            if (created.count(event.xexpose.window) && mapped >= 0)
-                exposed = nowMs();
-            break;
-        default:
-            break;
+        } else if (event.type == damageEventBase + XDamageNotify) {
+            const auto *damage = reinterpret_cast<const XDamageNotifyEvent *>(&event);
+            if (mapped >= 0 && damages.count(damage->drawable))
+                painted = nowMs();
         }
     }
     kill(pid, SIGTERM);
     int status = 0;
-    rusage usage{};
+    for (int i = 0; i < 200 && waitpid(pid, &status, WNOHANG) == 0; ++i)
+        usleep(10000);
     if (waitpid(pid, &status, WNOHANG) == 0) {
-        for (int i = 0; i < 200 && waitpid(pid, &status, WNOHANG) == 0; ++i)
-            usleep(10000);
         kill(pid, SIGKILL);
-        wait4(pid, &status, 0, &usage);
+        waitpid(pid, &status, 0);
     }
-    for (Window w : created)
-        XSelectInput(display, w, NoEventMask);
+    for (const auto &entry : damages)
+        XDamageDestroy(display, entry.second);
     drain(display);
-    if (mapped < 0) {
+    if (painted < 0) {
         ++command.failures;
-        std::fprintf(stderr, "%s: no window appeared\n", command.label.c_str());
+        std::fprintf(stderr, "%s: no window was %s\n", command.label.c_str(), mapped < 0 ? "shown" : "painted");
         return;
     }
-    command.times.push_back((exposed >= 0 ? exposed : mapped) - start);
+    command.times.push_back(painted - start);
+    command.mapped.push_back(mapped - start);
+}
+
+// A window can be gone by the time we ask for its events: not an error here.
+int ignoreXErrors(Display *, XErrorEvent *)
+{
+    return 0;
 }
 
 template <class T>
@@ -222,6 +224,12 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "cannot open the X display\n");
             return 1;
         }
+        int damageErrorBase = 0;
+        if (!XDamageQueryExtension(display, &damageEventBase, &damageErrorBase)) {
+            std::fprintf(stderr, "the X server has no Damage extension\n");
+            return 1;
+        }
+        XSetErrorHandler(ignoreXErrors);
         XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
         XSync(display, False);
     }
@@ -231,6 +239,8 @@ int main(int argc, char *argv[])
             x11 ? runToWindow(display, command) : runToExit(command);
             if (round < warmup) {
                 command.times.clear();
+                command.cpu.clear();
+                command.mapped.clear();
                 command.rss.clear();
             }
         }
@@ -247,16 +257,18 @@ int main(int argc, char *argv[])
         const long rssMax = command.rss.empty() ? 0 : *std::max_element(command.rss.begin(), command.rss.end());
         std::printf("%-40s median %8.1f ms  min %8.1f ms  max %8.1f ms  (%zu runs)", command.label.c_str(), med,
                     low, high, command.times.size());
-        if (!x11)
-            std::printf("  peak RSS %7.1f MB", rss / 1024.0);
+        if (x11)
+            std::printf("  mapped after %7.1f ms", median(command.mapped));
+        else
+            std::printf("  CPU %7.1f ms  peak RSS %6.1f MB", median(command.cpu), rss / 1024.0);
         std::printf("\n");
         if (out) {
             std::fprintf(out,
                          "{\"label\": \"%s\", \"mode\": \"%s\", \"runs\": %zu, \"failures\": %d, "
-                         "\"median_ms\": %.3f, \"min_ms\": %.3f, \"max_ms\": %.3f, "
-                         "\"rss_kb_median\": %ld, \"rss_kb_max\": %ld}\n",
+                         "\"median_ms\": %.3f, \"min_ms\": %.3f, \"max_ms\": %.3f, \"cpu_ms_median\": %.3f, "
+                         "\"mapped_ms_median\": %.3f, \"rss_kb_median\": %ld, \"rss_kb_max\": %ld}\n",
                          command.label.c_str(), x11 ? "x11" : "exit", command.times.size(), command.failures,
-                         med, low, high, rss, rssMax);
+                         med, low, high, median(command.cpu), median(command.mapped), rss, rssMax);
         }
     }
     if (out)

@@ -3,9 +3,13 @@
 // the reference, a trivial Qt Widgets window. Once the window is exposed and
 // painted the process ends at once, without tearing anything down, so that
 // timing the process from outside gives its start-up to the first window.
-// With --stay it runs on like a program (the trivial one under X).
+// With --stay it runs on like a program (the trivial one under X); with
+// --stages it prints how long each step took from the start of main(); with
+// --full-screen the window covers the screen, as the test window does.
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QWindow>
 
@@ -54,10 +58,23 @@ QWidget *firstWindow()
 
 int main(int argc, char *argv[])
 {
-    const bool stay = argc > 1 && std::strcmp(argv[argc - 1], "--stay") == 0;
+    QElapsedTimer clock;
+    clock.start();
+    bool stay = false;
+    bool stages = false;
+    bool fullScreen = false;
+    for (int i = 1; i < argc; ++i) {
+        stay = stay || std::strcmp(argv[i], "--stay") == 0;
+        stages = stages || std::strcmp(argv[i], "--stages") == 0;
+        fullScreen = fullScreen || std::strcmp(argv[i], "--full-screen") == 0;
+    }
     QApplication app(argc, argv);
+    const double appMs = clock.nsecsElapsed() / 1e6;
     QWidget *window = firstWindow();
+    const double builtMs = clock.nsecsElapsed() / 1e6;
     window->setAttribute(Qt::WA_DeleteOnClose);
+    if (fullScreen && window->screen())
+        window->setGeometry(window->screen()->availableGeometry());
     window->show();
     if (stay)
         return app.exec();
@@ -66,6 +83,9 @@ int main(int argc, char *argv[])
     while (!handle->isExposed())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents(); // the paint the exposure asked for
+    if (stages)
+        std::printf("application %.1f ms, window built %.1f ms, shown and painted %.1f ms\n", appMs,
+                    builtMs - appMs, clock.nsecsElapsed() / 1e6 - builtMs);
     std::fflush(stdout);
     ::_exit(0);
 }

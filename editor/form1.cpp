@@ -861,6 +861,13 @@ void Form1::File4_Click()
         Text8->clear();
         return;
     }
+    if (file.size() > bank::kMaxTextFileBytes) {
+        Text8->clear();
+        ui::message(this, QStringLiteral("El texto «%1» es demasiado largo para mostrarlo (%2 MB).")
+                              .arg(name)
+                              .arg((file.size() + 512 * 1024) / (1024 * 1024)));
+        return;
+    }
     Text8->setPlainText(readingText(file.readAll()));
 }
 

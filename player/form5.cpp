@@ -11,6 +11,7 @@
 
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 
 namespace player {
 
@@ -108,17 +109,25 @@ void Form5::ShowAttachment()
         Text1->setPlainText(text);
     } else {
         const QString path = bank::resolveReferenced(folder, bank::ReferencedKind::Picture, name);
-        const ui::Picture read = ui::readPicture(path);
-        if (read.problem != ui::PictureProblem::None) {
-            testWindow->Label18->setText(pictureFailureText(name, read));
-            return;
+        // Opening the viewer shows the picture and then activates the window,
+        // which would decode it all over again: the picture on show is read
+        // again only when its file has changed.
+        const QFileInfo info(path);
+        const PictureStamp stamp{path, info.size(), info.lastModified(), info.metadataChangeTime()};
+        if (path.isEmpty() || stamp != shownPicture || Image1->pixmap().isNull()) {
+            ui::Picture read = ui::readPicture(path);
+            if (read.problem != ui::PictureProblem::None) {
+                testWindow->Label18->setText(pictureFailureText(name, read));
+                return;
+            }
+            Image1->setPixmap(QPixmap::fromImage(std::move(read.image)));
+            shownPicture = stamp;
         }
-        const QImage &picture = read.image;
+        const QSize size = Image1->pixmap().size();
         Text1->hide();
-        Image1->setPixmap(QPixmap::fromImage(picture));
-        Image1->resize(picture.size());
+        Image1->resize(size);
         Image1->show();
-        setWindowSizeTwips(ui::twips(picture.width()), ui::twips(picture.height()) + kTitleAllowance);
+        setWindowSizeTwips(ui::twips(size.width()), ui::twips(size.height()) + kTitleAllowance);
     }
     ui::centreOnScreen(this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -9,7 +10,8 @@ namespace player {
 class Form3;
 
 // The attachment viewer: the text or picture that a multiple-choice question
-// names, reloaded every time the viewer becomes the active window.
+// names, shown again every time the viewer becomes the active window (a
+// picture is read again only when its file has changed).
 class Form5 : public QWidget
 {
     Q_OBJECT
@@ -33,7 +35,17 @@ protected:
 private:
     void setWindowSizeTwips(int width, int height);
 
+    // The picture file on show, as it was when it was read.
+    struct PictureStamp {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QDateTime changed;
+        bool operator==(const PictureStamp &) const = default;
+    };
+
     Form3 *testWindow = nullptr;
+    PictureStamp shownPicture;
     int widthTw = 6000;
     int heightTw = 4500;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bank/folders.h"
 #include "ui/picturefile.h"
 
 #include <QString>
@@ -8,11 +9,10 @@ namespace player {
 
 // The error-line texts for files a question names that cannot be shown.
 
-// A question file is a few lines; a reading text or a text attachment a few
-// pages. Anything far larger is a file put there by mistake, and showing it
-// would freeze the window for minutes.
+// A question file is a few lines; anything far larger was put there by
+// mistake.
 inline constexpr qint64 kMaxQuestionFileBytes = 1024 * 1024;
-inline constexpr qint64 kMaxTextBytes = 2 * 1024 * 1024;
+inline constexpr qint64 kMaxTextBytes = bank::kMaxTextFileBytes;
 
 QString missingFileText(const QString &name);
 QString textTooLongText(const QString &name, qint64 bytes);

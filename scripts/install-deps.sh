@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
   libgl-dev
   xvfb xauth imagemagick xdotool xdg-utils x11-utils
-  unrtf libbenchmark-dev
+  unrtf libbenchmark-dev libx11-dev libxdamage-dev
   fonts-dejavu-core
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)

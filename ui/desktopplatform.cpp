@@ -116,8 +116,11 @@ void DesktopPlatform::playSound(const QString &wavPath)
         beep();
         return;
     }
+    // The application owns it, so it is gone before the sample cache it
+    // uses: the platform itself is a static that outlives both, and deleting
+    // the sound from there made the program crash on its way out.
     if (!sound)
-        sound = new QSoundEffect;
+        sound = new QSoundEffect(QCoreApplication::instance());
     sound->stop();
     sound->setSource(QUrl::fromLocalFile(wavPath));
     sound->play();

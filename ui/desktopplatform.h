@@ -2,6 +2,7 @@
 
 #include "platform.h"
 
+#include <QPointer>
 #include <QRandomGenerator>
 
 class QSoundEffect;
@@ -31,7 +32,7 @@ public:
     void quit() override;
 
 private:
-    QSoundEffect *sound = nullptr;
+    QPointer<QSoundEffect> sound;
     QRandomGenerator generator;
 };
 

@@ -105,6 +105,7 @@ private Q_SLOTS:
     void chooseWord_data();
     void chooseWord();
     void clickInEmptyTextChoosesNothing();
+    void hugeTextIsRefused();
     void newTextKeepsChosenWord();
     void emptyWordAccepted();
     void wordAtLineEndSavedOnOneLine();
@@ -532,6 +533,21 @@ void TstPictures::wordAtLineEndSavedOnOneLine()
 
     QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/1.txt")),
              testsupport::crlf({" 5 ", "", "lectura.txt", "¿Qué animal?", "perro"}));
+}
+
+void TstPictures::hugeTextIsRefused()
+{
+    Editor e;
+    e.program.writeBytes(QStringLiteral("textos/enorme.txt"), QByteArray(3 * 1024 * 1024, 'a'));
+    e.open();
+    editor::Form1 &form = *e.form;
+    click(form.Command1(4));
+    clickEntry(form.File4, QStringLiteral("enorme.txt"));
+
+    QCOMPARE(form.Text8->toPlainText(), QString());
+    QCOMPARE(e.platform->messages.size(), 1);
+    QVERIFY(e.platform->messages[0].text.contains(QStringLiteral("enorme.txt")));
+    QVERIFY(e.platform->messages[0].text.contains(QStringLiteral("3 MB")));
 }
 
 QTEST_MAIN(TstPictures)

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Builds the benchmarks (Release, in build-bench/) and runs them all, then
+# prints each figure beside its reference and goal. The large question bank
+# (40 courses x 25 subjects x 4 options x 100 questions, about 1.6 GB on
+# disk) is generated into a temporary folder and removed at the end.
+# Nothing here is a test: CI never times anything.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+bash scripts/install-deps.sh
+
+if [ ! -f build-bench/CMakeCache.txt ]; then
+  cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENLOQ_BENCHMARKS=ON >/dev/null
+fi
+targets=(BRENLOQ Editor installer
+         bench_makebank bench_floodfill bench_player bench_editor bench_session
+         bench_start_trivial bench_start_player bench_start_editor bench_start_installer
+         bench_spawn bench_summary)
+cmake --build build-bench -j 2 --target "${targets[@]}"
+bin=$root/build-bench/bin
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/brenloq-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+results=$work/results
+mkdir -p "$results" "$work/data"
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+# The player copies its components into the user's data folder: a throw-away one.
+export XDG_DATA_HOME=$work/data
+# One 1920 x 1080 screen, offscreen as under X.
+offscreen="offscreen:configfile=$root/bench/offscreen-screen.json"
+runs=15
+repetitions=(--benchmark_repetitions=3 --benchmark_report_aggregates_only=true --benchmark_out_format=json)
+
+echo "== Machine: $(nproc) processors, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+
+echo "== Generating the bank"
+QT_QPA_PLATFORM=$offscreen "$bin/bench_makebank" "$work/bank" 2>/dev/null
+
+# A program folder as shipped: the demo with the programs beside it, and the
+# start-window harnesses and the session driver, which find it the same way.
+program=$work/program
+mkdir -p "$program"
+cp -r demo/. "$program/"
+for f in BRENLOQ Editor "INSTALAR BRENLOQ" bench_start_trivial bench_start_player bench_start_editor \
+         bench_start_installer bench_session; do
+  cp "$bin/$f" "$program/"
+done
+
+echo "== Flood fill"
+"$bin/bench_floodfill" "${repetitions[@]}" --benchmark_out="$results/floodfill.json"
+
+echo "== Quiz player on the bank (log of Qt messages: player.log)"
+QT_QPA_PLATFORM=$offscreen "$bin/bench_player" --bank="$work/bank" "${repetitions[@]}" \
+  --benchmark_out="$results/player.json" 2>"$results/player.log"
+
+echo "== Editor saving into 10,000 questions"
+QT_QPA_PLATFORM=$offscreen "$bin/bench_editor" --bank="$work/bank" "${repetitions[@]}" \
+  --benchmark_out="$results/editor.json" 2>"$results/editor.log"
+rm -rf "$work/bank"
+
+echo "== Start-up, offscreen ($runs runs each, alternating)"
+QT_QPA_PLATFORM=$offscreen "$bin/bench_spawn" --runs $runs --warmup 2 --json "$results/startup-offscreen.json" \
+  trivial "$program/bench_start_trivial" --- \
+  BRENLOQ "$program/bench_start_player" --- \
+  Editor "$program/bench_start_editor" --- \
+  "INSTALAR BRENLOQ" "$program/bench_start_installer"
+
+echo "== Start-up under xvfb-run ($runs runs each, alternating)"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" \
+  "$bin/bench_spawn" --x11 --runs $runs --warmup 2 --json "$results/startup-x11.json" \
+  trivial "$program/bench_start_trivial" --stay --- \
+  BRENLOQ "$program/BRENLOQ" --- \
+  Editor "$program/Editor" --- \
+  "INSTALAR BRENLOQ" "$program/INSTALAR BRENLOQ"
+
+echo "== Peak memory, offscreen"
+QT_QPA_PLATFORM=$offscreen "$bin/bench_spawn" --runs 3 --warmup 0 --json "$results/memory.json" \
+  trivial "$program/bench_start_trivial" --- \
+  "trivial, full screen" "$program/bench_start_trivial" --full-screen --- \
+  "BRENLOQ session" "$program/bench_session"
+QT_QPA_PLATFORM=$offscreen "$program/bench_session" --stages 2>/dev/null
+
+echo "== Load average now $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+"$bin/bench_summary" "$results"

@@ -1,0 +1,127 @@
+// The attachment viewer shows the file as it is whenever it becomes active,
+// without decoding an unchanged picture a second time.
+
+#include "sessionfixture.h"
+
+#include "player/form5.h"
+
+#include <QImage>
+#include <QTest>
+
+using testsupport::Session;
+
+namespace {
+
+QStringList withAttachment(const QString &attachment)
+{
+    return {QStringLiteral(" 1 "), QStringLiteral("Mestra"), QStringLiteral("Quina?"), QStringLiteral("u "),
+            QStringLiteral("dos"), attachment};
+}
+
+// Written as BMP, whose byte count depends on the size alone.
+void savePicture(Session &s, const QString &name, QSize size, Qt::GlobalColor colour)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QVERIFY(picture.save(s.folder.file(QStringLiteral("Graficos/") + name), "BMP"));
+}
+
+void activate(player::Form5 *viewer)
+{
+    QEvent activation(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(viewer, &activation);
+}
+
+QRgb shownPixel(const player::Form5 *viewer)
+{
+    return viewer->Image1->pixmap().toImage().pixel(0, 0);
+}
+
+} // namespace
+
+class TstViewerReload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void unchangedPictureIsNotReadAgain()
+    {
+        Session s;
+        savePicture(s, QStringLiteral("prova.jpg"), QSize(90, 60), Qt::yellow);
+        for (int n = 1; n <= 3; ++n)
+            s.question(QStringLiteral("A"), n, withAttachment(QStringLiteral("prova.jpg")));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        player::Form5 *viewer = w->attachmentViewer();
+        QVERIFY(viewer);
+        const qint64 key = viewer->Image1->pixmap().cacheKey();
+        activate(viewer);
+        QCOMPARE(viewer->Image1->pixmap().cacheKey(), key);
+        QCOMPARE(viewer->windowWidthTwips(), 90 * 15);
+        QVERIFY(w->Label18->text().isEmpty());
+    }
+
+    void changedPictureIsShownOnActivation_data()
+    {
+        QTest::addColumn<QSize>("newSize");
+        QTest::newRow("a picture of another size") << QSize(120, 80);
+        QTest::newRow("a picture of the same size and bytes count") << QSize(90, 60);
+    }
+    void changedPictureIsShownOnActivation()
+    {
+        QFETCH(QSize, newSize);
+        Session s;
+        savePicture(s, QStringLiteral("prova.jpg"), QSize(90, 60), Qt::yellow);
+        for (int n = 1; n <= 3; ++n)
+            s.question(QStringLiteral("A"), n, withAttachment(QStringLiteral("prova.jpg")));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        player::Form5 *viewer = w->attachmentViewer();
+        QVERIFY(viewer);
+        QCOMPARE(shownPixel(viewer), QColor(Qt::yellow).rgb());
+
+        // A teacher replaces the picture while the pupil looks at another
+        // window (file times count in milliseconds).
+        QTest::qWait(20);
+        savePicture(s, QStringLiteral("prova.jpg"), newSize, Qt::blue);
+        activate(viewer);
+        QCOMPARE(shownPixel(viewer), QColor(Qt::blue).rgb());
+        QCOMPARE(viewer->windowWidthTwips(), newSize.width() * 15);
+        QCOMPARE(viewer->windowHeightTwips(), newSize.height() * 15 + 550);
+    }
+
+    void anotherQuestionsPictureIsShown()
+    {
+        Session s;
+        savePicture(s, QStringLiteral("groc.jpg"), QSize(90, 60), Qt::yellow);
+        savePicture(s, QStringLiteral("blau.jpg"), QSize(90, 60), Qt::blue);
+        s.question(QStringLiteral("A"), 1, withAttachment(QStringLiteral("groc.jpg")));
+        s.question(QStringLiteral("A"), 2, withAttachment(QStringLiteral("blau.jpg")));
+        s.question(QStringLiteral("A"), 3, withAttachment(QStringLiteral("groc.jpg")));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        QCOMPARE(shownPixel(w->attachmentViewer()), QColor(Qt::yellow).rgb());
+        s.show(0, 1);
+        QCOMPARE(shownPixel(w->attachmentViewer()), QColor(Qt::blue).rgb());
+        s.show(0, 2);
+        QCOMPARE(shownPixel(w->attachmentViewer()), QColor(Qt::yellow).rgb());
+    }
+
+    void missingPictureKeepsTheOneShown()
+    {
+        Session s;
+        savePicture(s, QStringLiteral("prova.jpg"), QSize(90, 60), Qt::yellow);
+        for (int n = 1; n <= 3; ++n)
+            s.question(QStringLiteral("A"), n, withAttachment(QStringLiteral("prova.jpg")));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        player::Form5 *viewer = w->attachmentViewer();
+        QVERIFY(QFile::remove(s.folder.file(QStringLiteral("Graficos/prova.jpg"))));
+        activate(viewer);
+        QVERIFY2(w->Label18->text().contains(QStringLiteral("prova.jpg")), qPrintable(w->Label18->text()));
+        QCOMPARE(shownPixel(viewer), QColor(Qt::yellow).rgb());
+    }
+};
+
+QTEST_MAIN(TstViewerReload)
+#include "tst_viewerreload.moc"
