@@ -10,6 +10,8 @@
 // Question i has the statement TAG followed by i. With --wait-for it prints
 // "ready" once the window is up and waits for FILE before the first save.
 
+#include "driving.h"
+
 #include "editor/form1.h"
 
 #include "ui/recordingplatform.h"
@@ -22,38 +24,15 @@
 
 #include <cstdio>
 
+using tools::type;
+using tools::waitForFile;
+
 namespace {
 
 int fail(const QString &why)
 {
     std::fprintf(stderr, "autoedit: %s\n", qPrintable(why));
     return 1;
-}
-
-bool waitForFile(const QString &path, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFileInfo::exists(path)) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QTest::qSleep(2);
-    }
-    return true;
-}
-
-// Key by key; letters beyond ASCII come as the text of a key the test
-// library has no code for.
-void type(QWidget *box, const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(box, c.toLatin1());
-        } else {
-            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
 }
 
 void retype(QWidget *box, const QString &text)

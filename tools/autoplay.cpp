@@ -14,6 +14,8 @@
 // waits for FILE to appear, so that a test can let every player finish at
 // the same moment. On success it prints "report: <file name>" and exits 0.
 
+#include "driving.h"
+
 #include "player/form1.h"
 #include "player/form2.h"
 #include "player/form3.h"
@@ -32,6 +34,9 @@
 
 #include <cstdio>
 
+using tools::type;
+using tools::waitForFile;
+
 namespace {
 
 int fail(const QString &why)
@@ -47,32 +52,6 @@ player::Form3 *testWindow()
             return test;
     }
     return nullptr;
-}
-
-bool waitForFile(const QString &path, int milliseconds)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFileInfo::exists(path)) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QTest::qSleep(2);
-    }
-    return true;
-}
-
-// Key by key; letters beyond ASCII come as the text of a key the test
-// library has no code for.
-void type(QWidget *box, const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(box, c.toLatin1());
-        } else {
-            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
 }
 
 // A click where a pupil would click: first scrolled into view when the
