@@ -202,11 +202,11 @@ void Form3::buildControls()
     ui::nameControl(Frame2, QStringLiteral("Frame2"));
     ui::setBackColor(Frame2, QColor(255, 248, 230));
     for (int i = 0; i < 5; ++i) {
-        Label13[i] = makeLabel(Frame2, ui::memberName(QStringLiteral("Label13"), i), i == 2 ? 16 : 11, i == 2);
+        Label13[i] = makeLabel(Frame2, ui::memberName(QStringLiteral("Label13"), i), i == 0 ? 16 : 11, i == 0);
         Label13[i]->setAlignment(Qt::AlignCenter);
         ui::setGeometryTwips(Label13[i], 200, 240 + i * 640, 6800, 560);
     }
-    Label13[2]->setText(QStringLiteral("BRENLOQ 3.0"));
+    Label13[2]->hide(); // the language file names the program on line 1
     Label13[3]->setText(QStringLiteral("brenloq@escoles.cat"));
 
     // Multiple choice.
