@@ -16,6 +16,7 @@
 #include "player/playerstate.h"
 
 #include "bank/question.h"
+#include "player/wavplayer.h"
 #include "ui/platform.h"
 
 #include <QApplication>
@@ -122,6 +123,7 @@ int main(int argc, char *argv[])
     stage("application");
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    player::installDesktopPlatform();
     player::state().programFolder = ui::platform().programFolder();
 
     auto *start = new player::Form1;

@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "playerstate.h"
+#include "wavplayer.h"
 
 #include "ui/platform.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
+    player::installDesktopPlatform();
     player::state().programFolder = ui::platform().programFolder();
 
     // The test window closes the start window when it loads.

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -22,10 +21,7 @@ DesktopPlatform::DesktopPlatform()
 {
 }
 
-DesktopPlatform::~DesktopPlatform()
-{
-    delete sound;
-}
+DesktopPlatform::~DesktopPlatform() = default;
 
 MessageAnswer DesktopPlatform::message(QWidget *parent, const QString &text, const QString &title,
                                        MessageButtons buttons)
@@ -112,18 +108,11 @@ bool DesktopPlatform::copyFile(const QString &source, const QString &target)
 
 void DesktopPlatform::playSound(const QString &wavPath)
 {
-    if (!QFileInfo::exists(wavPath)) {
+    if (!QFileInfo::exists(wavPath) || !soundPlayer) {
         beep();
         return;
     }
-    // The application owns it, so it is gone before the sample cache it
-    // uses: the platform itself is a static that outlives both, and deleting
-    // the sound from there made the program crash on its way out.
-    if (!sound)
-        sound = new QSoundEffect(QCoreApplication::instance());
-    sound->stop();
-    sound->setSource(QUrl::fromLocalFile(wavPath));
-    sound->play();
+    soundPlayer(wavPath);
 }
 
 void DesktopPlatform::beep()

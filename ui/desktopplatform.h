@@ -2,10 +2,8 @@
 
 #include "platform.h"
 
-#include <QPointer>
+#include <functional>
 #include <QRandomGenerator>
-
-class QSoundEffect;
 
 namespace ui {
 
@@ -31,8 +29,14 @@ public:
     double random() override;
     void quit() override;
 
+    // Plays a WAV file. Only the quiz player gives one, so the other two
+    // programs do not load the multimedia libraries; without it every sound
+    // is the system beep.
+    using SoundPlayer = std::function<void(const QString &wavPath)>;
+    void setSoundPlayer(SoundPlayer player) { soundPlayer = std::move(player); }
+
 private:
-    QPointer<QSoundEffect> sound;
+    SoundPlayer soundPlayer;
     QRandomGenerator generator;
 };
 
