@@ -113,14 +113,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     std::unique_ptr<QTemporaryDir> generated;
-    int kept = 1;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--bank=", 7) == 0)
-            programFolder = QString::fromLocal8Bit(argv[i] + 7) + QStringLiteral("/editor");
-        else
-            argv[kept++] = argv[i];
-    }
-    argc = kept;
+    programFolder = bench::takeBankArgument(argc, argv, QStringLiteral("editor"));
     if (programFolder.isEmpty()) {
         generated = std::make_unique<QTemporaryDir>();
         programFolder = generated->path();

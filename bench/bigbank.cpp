@@ -1,5 +1,7 @@
 #include "bigbank.h"
 
+#include <cstring>
+
 #include "bank/question.h"
 #include "bank/textcodec.h"
 
@@ -297,6 +299,20 @@ void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+QString takeBankArgument(int &argc, char *argv[], const QString &subfolder)
+{
+    QString folder;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--bank=", 7) == 0)
+            folder = QString::fromLocal8Bit(argv[i] + 7) + u'/' + subfolder;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    return folder;
 }
 
 } // namespace bench

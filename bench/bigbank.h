@@ -46,6 +46,10 @@ inline constexpr auto kLargePhoto = "foto-12mp.jpg";
 inline constexpr auto kSmallGraphic = "grafic-1mp.jpg";
 inline constexpr auto kLargeGraphic = "grafic-12mp.jpg";
 
+// Takes "--bank=FOLDER" out of the command line (the rest is left for the
+// benchmark library) and returns FOLDER/subfolder, or "" without it.
+QString takeBankArgument(int &argc, char *argv[], const QString &subfolder);
+
 QString courseName(int course);   // "Curs 01"
 QString subjectName(int subject); // "Assignatura 01"
 QString optionName(int option);   // "Opció A"
