@@ -14,6 +14,7 @@
 #include <QPixmap>
 
 #include <cstdlib>
+#include <memory>
 
 namespace player {
 
@@ -130,7 +131,14 @@ void Form1::Command1_Click()
     // test window has closed this one.
     if (!selection) {
         selection = new Form2;
-        selection->openTestWindow = [this](Form2 *form) { startTest(form, pupilNameText(), this); };
+        // The pupil may close this window before starting the test: the
+        // selection window then keeps the name last typed here.
+        auto typedName = std::make_shared<QString>(pupilNameText());
+        connect(Text1, &QLineEdit::textChanged, selection, [typedName](const QString &text) { *typedName = text; });
+        QPointer<Form1> startWindow(this);
+        selection->openTestWindow = [startWindow, typedName](Form2 *form) {
+            startTest(form, *typedName, startWindow.data());
+        };
     }
     selection->show();
     selection->raise();

@@ -9,6 +9,7 @@
 #include "bank/numeric.h"
 #include "bank/languagefile.h"
 #include "ui/platform.h"
+#include "ui/rowchoice.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -23,6 +24,8 @@ const QColor kFrameColour(255, 224, 192);
 const QColor kLightRed = ui::bgr(0xC0C0FF);
 const QColor kLightGreen = ui::bgr(0xC0FFC0);
 const QColor kLightBlue = ui::bgr(0xFFC0C0);
+const QColor kTrueColour(0, 90, 170);
+const QColor kFalseColour(180, 30, 0);
 
 QRect screenArea(const QWidget *window)
 {
@@ -149,7 +152,7 @@ void Form3::buildControls()
     ui::setGeometryTwips(list0, 120, 1500, 3600, 6000);
     list0->setFont(sizedFont(base, 11));
     List1.reset(QStringLiteral("List1"), list0, [this](QListWidget *list, int k) {
-        connect(list, &QListWidget::itemClicked, this, [this, k] { List1_Click(k); });
+        ui::onRowChosen(list, [this, k] { List1_Click(k); });
     });
     List2.append(QStringList());
 
@@ -302,7 +305,10 @@ void Form3::buildControls()
         Command5[i]->setFont(sizedFont(base, 14, true));
         ui::setGeometryTwips(Command5[i], 0, 4400, 2800, 900);
         ui::nameControl(Command5[i], ui::memberName(QStringLiteral("Command5"), i));
-        ui::setBackColor(Command5[i], i == 0 ? QColor(200, 235, 255) : QColor(255, 215, 200));
+        // Dark enough that the chosen word, written in its button's colour,
+        // reads clearly on the pale frame.
+        ui::setBackColor(Command5[i], i == 0 ? kTrueColour : kFalseColour);
+        ui::setForeColor(Command5[i], Qt::white);
         connect(Command5[i], &QPushButton::clicked, this, [this, i] { Command5_Click(i); });
     }
 

@@ -130,10 +130,12 @@ public:
     bool trueFalseAnswer = false;
     bool trueFalseChoice = false;
     bool trueFalseChosen = false;
+    bool graphicMarked = false; // the pupil clicked the graphic of the question on show
     int currentTestIndex = 0;
     int answeredCount = 0;
     int finishedTestCount = 0;
     QString reportFileName;
+    QString reportPath; // this pupil's report, once written
 
     QString authorPrefix() const { return languageTexts[0]; }
     QString rightText() const { return languageTexts[1]; }
@@ -169,6 +171,9 @@ private:
     void RecordWrongAnswer();
     void UpdateTestMark();
     void checkEndOfTest();
+    bool testIsOver(int k) const;
+    void putAwayQuestion();
+    void showRow(int index);
     void appendHead(const QLabel *statement);
     void appendVerdict(const QString &given, bool right);
     void appendTranscript(const QString &text);
@@ -188,6 +193,8 @@ private:
     QPointer<Form5> form5;
     bank::LineBuffer readingBuffer; // shared by ayuda.txt, Principal.txt and tope.txt
     bool clockStopped = false;
+    bool attachmentShown = false; // the question on show opened the viewer
+    bool targetInMarkedRegion = false; // the last click filled the target's region
 };
 
 } // namespace player

@@ -2,12 +2,14 @@
 
 #include "form3.h"
 
+#include "loadfailure.h"
 #include "playerstate.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
 #include "bank/question.h"
 #include "bank/wordrule.h"
+#include "ui/floodfill.h"
 #include "ui/platform.h"
 
 #include <QGuiApplication>
@@ -114,15 +116,31 @@ void Form3::UpdateTestMark()
 
 void Form3::checkEndOfTest()
 {
-    const int k = currentTestIndex;
-    if (static_cast<int>(bank::numericValue(Command3[1]->text())) != state().subjectRight[k] + state().subjectWrong[k])
-        return;
-    if (state().subjectFinished[k])
-        return;
-    state().subjectFinished[k] = true;
-    ++finishedTestCount;
-    if (finishedTestCount == testCount())
+    bool finishedNow = false;
+    for (int k = 0; k < testCount(); ++k) {
+        if (state().subjectFinished[k] || !testIsOver(k))
+            continue;
+        state().subjectFinished[k] = true;
+        ++finishedTestCount;
+        finishedNow = true;
+    }
+    if (finishedNow && finishedTestCount == testCount())
         endSession();
+}
+
+bool Form3::testIsOver(int k) const
+{
+    const int questions = k == currentTestIndex ? static_cast<int>(bank::numericValue(Command3[1]->text()))
+                                                : List1(k)->count();
+    if (questions == state().subjectRight[k] + state().subjectWrong[k])
+        return true;
+    // A question that cannot be shown (a gap in the numbering, a stray file)
+    // counts as blank: the test is over once nothing answerable is left.
+    for (int row = 0; row < List1(k)->count() && row < List2[k].size(); ++row) {
+        if (bank::numericValue(List1(k)->item(row)->text()) > 0 && canShowQuestion(appFolder, List2[k][row]))
+            return false;
+    }
+    return true;
 }
 
 void Form3::restoreFrame(int type)
@@ -181,21 +199,21 @@ void Form3::Command2_Click()
         break;
     }
     case 4: {
+        // Nothing to judge until the pupil has marked this graphic.
+        if (!graphicMarked)
+            return;
         ++answeredCount;
         appendHead(Label9);
-        const int x = pixelCoordinate(targetX);
-        const int y = pixelCoordinate(targetY);
-        const QColor target = Picture2->pixel(x, y);
-        if (target == QColor(Qt::white) || !target.isValid()) {
-            Picture2->floodFill(x, y);
+        if (targetInMarkedRegion) {
+            RecordRightAnswer();
+            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + rightText());
+        } else {
+            Picture2->floodFill(pixelCoordinate(targetX), pixelCoordinate(targetY));
             Picture2->setFillColor(ui::kRed);
             Picture2->floodFill(qRound(markX), markY);
             Picture2->setFillColor(ui::kBlue);
             RecordWrongAnswer();
             appendTranscript(kCR + kCR + QStringLiteral(" --- ") + wrongText());
-        } else {
-            RecordRightAnswer();
-            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + rightText());
         }
         break;
     }
@@ -224,7 +242,8 @@ void Form3::Command2_Click()
         } else {
             ui::setForeColor(Label16, ui::kRed);
             RecordWrongAnswer();
-            appendVerdict(trueFalseChoice ? QStringLiteral("Vertader") : QStringLiteral("Fals"), false);
+            // The words of the language file, as on the buttons.
+            appendVerdict(Command5[trueFalseChoice ? 0 : 1]->text(), false);
         }
         break;
     }
@@ -306,9 +325,15 @@ void Form3::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
     if (button == Qt::NoButton)
         return;
     Picture2->repaint();
-    Picture2->floodFill(qRound(position.x()), qRound(position.y()));
+    const QPoint click(qRound(position.x()), qRound(position.y()));
+    // Judged by where the pupil pointed, not by the target's colour: a
+    // coloured target region is no longer right without a click on it.
+    targetInMarkedRegion = ui::sameRegion(Picture2->surface(), click,
+                                          QPoint(pixelCoordinate(targetX), pixelCoordinate(targetY)));
+    graphicMarked = true;
+    Picture2->floodFill(click.x(), click.y());
     markX = position.x();
-    markY = qRound(position.y());
+    markY = click.y();
 }
 
 void Form3::HScroll1_Change()

@@ -45,13 +45,6 @@ bool readLine(bank::LineReader &file, QString &target, QString &failure)
     return false;
 }
 
-QString questionFilePath(const QString &listed)
-{
-    // Written "N.txt" by the editor; found whatever its letter case on disk.
-    const QFileInfo info(listed);
-    return bank::findEntry(info.path(), info.fileName());
-}
-
 } // namespace
 
 QListWidgetItem *Form3::currentEntry() const
@@ -61,6 +54,15 @@ QListWidgetItem *Form3::currentEntry() const
 }
 
 void Form3::List1_Click(int index)
+{
+    attachmentShown = false;
+    showRow(index);
+    // The viewer only ever shows the attachment of the question on show.
+    if (!attachmentShown && form5)
+        form5->hide();
+}
+
+void Form3::showRow(int index)
 {
     if (index < 0 || index >= testCount())
         return;
@@ -74,31 +76,31 @@ void Form3::List1_Click(int index)
     // The pupil's choice belongs to the question it was made on.
     chosenOption = -1;
     trueFalseChosen = false;
+    graphicMarked = false;
     Gif89a1->setFileName(QString());
 
     const QString path = questionFilePath(List2[index][currentQuestionRow]);
     const QFileInfo info(path);
     const QString name = info.fileName();
-    if (info.isFile() && info.size() > kMaxQuestionFileBytes) {
-        showErrorLine(QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name));
-        return;
-    }
-    bank::LineReader file(path);
     QString failure;
-    if (!file.exists()) {
-        showErrorLine(missingFile(name));
-        return;
+    if (info.isFile() && info.size() > kMaxQuestionFileBytes) {
+        failure = QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name);
+    } else {
+        bank::LineReader file(path);
+        if (!file.exists())
+            failure = missingFile(name);
+        else if (file.isEmpty())
+            failure = QStringLiteral("El fitxer «%1» és buit.").arg(name);
+        else if (file.holdsNul())
+            failure = QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name);
+        else
+            showQuestion(file, list->item(currentQuestionRow)->text(), failure);
     }
-    if (file.isEmpty()) {
-        showErrorLine(QStringLiteral("El fitxer «%1» és buit.").arg(name));
+    if (failure.isEmpty())
         return;
-    }
-    if (file.holdsNul()) {
-        showErrorLine(QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name));
-        return;
-    }
-    if (!showQuestion(file, list->item(currentQuestionRow)->text(), failure))
-        showErrorLine(failure);
+    showErrorLine(failure);
+    // It may have been the last question of its test left to answer.
+    checkEndOfTest();
 }
 
 bool Form3::showQuestion(bank::LineReader &file, const QString &entry, QString &failure)
@@ -175,6 +177,7 @@ bool Form3::showMultipleChoice(bank::LineReader &file, const QString &entry, QSt
         state().attachmentIsPicture = bank::isPictureAttachment(Label3(n - 1)->text());
         Command4->show();
         Command4_Click();
+        attachmentShown = true;
     } else {
         Command4->hide();
     }

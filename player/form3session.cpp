@@ -51,6 +51,8 @@ void Form3::Command1_Click(int index)
 {
     if (index < 0 || index >= testCount())
         return;
+    if (index != currentTestIndex)
+        putAwayQuestion();
     QPushButton *previous = Command1(currentTestIndex);
     ui::setBold(previous, false);
     ui::setBackColor(previous, ui::bgr(0xC0FFFF));
@@ -64,6 +66,21 @@ void Form3::Command1_Click(int index)
     currentTestIndex = index;
     Command2->show();
     Label4->setText(subjectPrompt());
+}
+
+void Form3::putAwayQuestion()
+{
+    // An answer is booked in the test of the question it answers: a question
+    // of another test cannot stay on show, answerable, under this test's row.
+    if (questionType >= 1 && questionType <= 6) {
+        restoreFrame(questionType);
+        Frame1[questionType]->hide();
+    }
+    Frame1[0]->show();
+    Command2->setEnabled(false);
+    typed.clearPending();
+    if (form5)
+        form5->hide();
 }
 
 void Form3::Command4_Click()
@@ -110,8 +127,9 @@ void Form3::Command7_Click(int index)
         }
         return;
     }
-    if (Command7[1]->isEnabled())
-        ui::platform().openDocument(bank::findEntry(state().programFolder, QStringLiteral("ultimo.rtf")));
+    // This pupil's own report: ultimo.rtf may already hold a classmate's.
+    if (Command7[1]->isEnabled() && !reportPath.isEmpty())
+        ui::platform().openDocument(reportPath);
 }
 
 void Form3::Timer1_Timer()
@@ -184,11 +202,12 @@ void Form3::WriteResultsReport()
         fail();
         return;
     }
+    reportPath = folder + u'/' + reportFileName;
+    Command7[1]->setEnabled(true);
     if (!bank::replaceAtomically(bank::findEntry(state().programFolder, QStringLiteral("ultimo.rtf")), rtf)) {
         fail();
         return;
     }
-    Command7[1]->setEnabled(true);
 }
 
 } // namespace player

@@ -75,7 +75,7 @@ void Form4::Form_Load()
         result.wrong = state().subjectWrong[i];
         result.questions = testWindow->List1(i)->count();
         lines.append(resultLine(result, rightLabel, wrongLabel, blankLabel));
-        failing.append(isFailingMark(result.mark));
+        failing.append(isFailingMark(result.mark, testWindow->maximumMark));
     }
     fitWidth(lines);
 

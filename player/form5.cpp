@@ -75,7 +75,8 @@ void Form5::resizeEvent(QResizeEvent *event)
 
 bool Form5::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Put away with its question, the viewer has nothing to read.
+    if (event->type() == QEvent::WindowActivate && isVisible())
         ShowAttachment();
     return QWidget::event(event);
 }

@@ -1,5 +1,11 @@
 #include "loadfailure.h"
 
+#include "bank/question.h"
+#include "bank/textcodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
 namespace player {
 
 QString missingFileText(const QString &name)
@@ -28,6 +34,41 @@ QString pictureFailureText(const QString &name, const ui::Picture &picture)
         break;
     }
     return QStringLiteral("No es pot obrir la imatge «%1»: està malmesa o no és una imatge.").arg(name);
+}
+
+QString questionFilePath(const QString &listed)
+{
+    const QFileInfo info(listed);
+    return bank::findEntry(info.path(), info.fileName());
+}
+
+bool canShowQuestion(const QString &programFolder, const QString &listed)
+{
+    const QFileInfo info(questionFilePath(listed));
+    if (!info.isFile() || info.size() == 0 || info.size() > kMaxQuestionFileBytes)
+        return false;
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.contains('\0'))
+        return false;
+    bank::Question question;
+    if (bank::parseQuestion(bank::splitQuestionLines(bank::decodeText(bytes)), question) != bank::ReadError::None)
+        return false;
+    switch (static_cast<bank::QuestionType>(question.type)) {
+    case bank::QuestionType::PictureAnswer:
+    case bank::QuestionType::GraphicPoint: {
+        const QString path = bank::resolveReferenced(programFolder, bank::ReferencedKind::Picture, question.fileName);
+        return !path.isEmpty() && ui::readPicture(path).problem == ui::PictureProblem::None;
+    }
+    case bank::QuestionType::ReadingWord: {
+        const QFileInfo text(bank::resolveReferenced(programFolder, bank::ReferencedKind::Text, question.fileName));
+        return text.isFile() && text.isReadable() && text.size() <= kMaxTextBytes;
+    }
+    default:
+        return true;
+    }
 }
 
 } // namespace player

@@ -18,4 +18,12 @@ QString missingFileText(const QString &name);
 QString textTooLongText(const QString &name, qint64 bytes);
 QString pictureFailureText(const QString &name, const ui::Picture &picture);
 
+// A listed question file ("N.txt"), found whatever its letter case on disk.
+QString questionFilePath(const QString &listed);
+
+// Whether the question a list row names can be shown and answered: its file
+// is there and is a question, and the picture or text it names can be read.
+// A question that cannot be shown counts as blank, so its test still ends.
+bool canShowQuestion(const QString &programFolder, const QString &listed);
+
 } // namespace player

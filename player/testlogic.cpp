@@ -93,9 +93,21 @@ int maximumMarkFrom(const QString &line)
     return static_cast<int>(value);
 }
 
-bool isFailingMark(const QString &markText)
+QString tooFewQuestionsText(const QStringList &subjects)
 {
-    return bank::numericValue(markText) < 5;
+    QStringList quoted;
+    for (const QString &subject : subjects)
+        quoted.append(u'«' + subject + u'»');
+    return QStringLiteral("Les matèries triades tenen menys de %1 preguntes i no es poden fer: %2.")
+        .arg(QString::number(kMinimumQuestionFiles), quoted.join(QStringLiteral(", ")));
+}
+
+bool isFailingMark(const QString &markText, int maximumMark)
+{
+    // The comma is the mark's decimal point: on a scale of 15, 7,80 passes.
+    QString value = markText;
+    value.replace(u',', u'.');
+    return bank::numericValue(value) < maximumMark / 2.0;
 }
 
 int timeLimitMinutes(bool boxVisible, const QString &boxText)
@@ -131,9 +143,9 @@ bool isRightWord(const QString &chosen, const QString &expected)
         return false;
     const QString w = chosen.toUpper();
     const QString a = expected.toUpper();
-    if (w.contains(a) && std::abs(a.size() - w.size()) < 2)
-        return true;
-    return a.contains(w);
+    // Either way round, so a stray comma still matches, but never a word
+    // much shorter than the expected one ("i" inside "petit").
+    return (w.contains(a) || a.contains(w)) && std::abs(a.size() - w.size()) < 2;
 }
 
 void TypedAnswer::start(const QString &expectedAnswer)
@@ -187,6 +199,9 @@ QString reportFileName(const QString &pupilName, const QDateTime &when)
         if (c.unicode() < 32 || c == QChar(0x7F) || QStringLiteral("\\/:*?\"<>|").contains(c))
             c = u'_';
     }
+    // A leading dot would hide the report from the teacher's file manager.
+    for (int i = 0; i < name.size() && name[i] == u'.'; ++i)
+        name[i] = u'_';
     if (name.isEmpty())
         name = QStringLiteral("Sin-nombre");
     const QDate date = when.date();
@@ -197,17 +212,6 @@ QString reportFileName(const QString &pupilName, const QDateTime &when)
                       .arg(date.day())
                       .arg(date.month())
                       .arg(date.year());
-}
-
-QString freeReportPath(const QString &folder, const QString &fileName)
-{
-    QString path = folder + u'/' + fileName;
-    const QString stem = fileName.endsWith(QStringLiteral(".rtf"))
-        ? fileName.left(fileName.size() - 4)
-        : fileName;
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = folder + u'/' + stem + QStringLiteral(" (%1).rtf").arg(n);
-    return path;
 }
 
 } // namespace player

@@ -41,6 +41,9 @@ struct AssembledTest {
 
 inline constexpr int kMinimumQuestionFiles = 3;
 
+// Why no test can start when every chosen subject has too few question files.
+QString tooFewQuestionsText(const QStringList &subjects);
+
 // The tests of a session: one per chosen subject with at least three files,
 // at most `maxTests`, each with its drawn questions.
 QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int questionsPerSubject,
@@ -64,8 +67,8 @@ QString markText(int right, int questions, int maximumMark);
 // nearest integer (halves to even); 10 when not above 0 or out of range.
 int maximumMarkFrom(const QString &line);
 
-// A line of the final window is red below 5.
-bool isFailingMark(const QString &markText);
+// A line of the final window is red below half the top of the mark scale.
+bool isFailingMark(const QString &markText, int maximumMark);
 
 // The clock: the minutes set in the selection window, or 0 for no clock.
 int timeLimitMinutes(bool boxVisible, const QString &boxText);
@@ -76,8 +79,8 @@ QString countdownText(int seconds);    // "1 : 2 : 5"
 // any picture names no pixel (-1) instead of overflowing.
 int pixelCoordinate(double value);
 
-// The reading-word verdict: `chosen` contains `expected` with lengths
-// differing by less than 2, or `expected` contains `chosen`; case ignored.
+// The reading-word verdict: one word contains the other and their lengths
+// differ by less than 2; case ignored.
 bool isRightWord(const QString &chosen, const QString &expected);
 
 // A typed answer judged letter by letter.
@@ -121,12 +124,9 @@ QString resultLine(const TestResult &result, const QString &rightLabel, const QS
                    const QString &blankLabel);
 
 // "Anna --5M,9H --6-12-2026.rtf", or "Sin-nombre --5M,9H --6-12-2026.rtf"
-// without a name. Characters no file system takes become "_", so a name can
-// neither lose the report nor send it to another folder.
+// without a name. Characters no file system takes, and leading dots, become
+// "_", so a name can neither lose the report, hide it, nor send it to
+// another folder.
 QString reportFileName(const QString &pupilName, const QDateTime &when);
-
-// `fileName` in `folder`, or "name (2).rtf", "name (3).rtf", ... when taken,
-// so a pupil finishing twice in a minute keeps both reports.
-QString freeReportPath(const QString &folder, const QString &fileName);
 
 } // namespace player

@@ -1,8 +1,9 @@
 // Plays one whole session of the quiz player, with its real windows
 // offscreen, in a given program folder, and exits: the start window takes
 // the pupil's name, the selection window a course and a subject, and every
-// question of the test window is answered (an option or "true" where there
-// is one to pick, an empty answer elsewhere) until the report is written.
+// question of the test window is answered (an option, a point of the
+// graphic or "true" where there is one to pick, an empty answer elsewhere)
+// until the report is written.
 // Many of these at once show what a shared program folder does when a class
 // finishes together.
 //
@@ -81,6 +82,9 @@ void answer(player::Form3 *w)
                 break;
             }
         }
+        break;
+    case 4:
+        QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(2, 2));
         break;
     case 6:
         QTest::mouseClick(w->Command5[0], Qt::LeftButton);

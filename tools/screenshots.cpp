@@ -168,9 +168,24 @@ int main(int argc, char *argv[])
         shoot(QStringLiteral("answered-5-reading.png"));
     }
     if (showType(test, 6)) {
+        test->Command5_Click(0);
+        shoot(QStringLiteral("true-false-chosen.png"));
         test->Command5_Click(test->trueFalseAnswer ? 1 : 0);
         test->Command2_Click();
         shoot(QStringLiteral("answered-6-true-false.png"));
+    }
+
+    // A question of the first test on show, then the second test chosen.
+    test->Command1_Click(0);
+    for (int row = 0; row < test->List1(0)->count(); ++row) {
+        if (bank::numericValue(test->List1(0)->item(row)->text()) > 0) {
+            test->List1(0)->setCurrentRow(row);
+            break;
+        }
+    }
+    if (test->testCount() > 1) {
+        test->Command1_Click(1);
+        shoot(QStringLiteral("switched-test.png"));
     }
     return 0;
 }

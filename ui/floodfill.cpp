@@ -84,4 +84,15 @@ qint64 floodFill(QImage &image, QPoint start, QRgb fill)
     return painted;
 }
 
+bool sameRegion(const QImage &image, QPoint start, QPoint point)
+{
+    if (image.isNull() || !image.rect().contains(start) || !image.rect().contains(point))
+        return false;
+    QImage probe = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb before = probe.pixel(point);
+    // Any colour other than the region's own shows where the fill went.
+    floodFill(probe, start, probe.pixel(start) ^ 0x00FFFFFFu);
+    return probe.pixel(point) != before;
+}
+
 } // namespace ui

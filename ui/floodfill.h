@@ -14,4 +14,8 @@ namespace ui {
 // region already has the fill colour.
 qint64 floodFill(QImage &image, QPoint start, QRgb fill);
 
+// Whether a flood fill from `start` would paint `point`: both lie in one
+// region of one colour. False when either is outside the image.
+bool sameRegion(const QImage &image, QPoint start, QPoint point);
+
 } // namespace ui

@@ -269,6 +269,9 @@ inline void answerTrueFalse(player::Form3 *w, bool choice)
 
 inline void giveUp(player::Form3 *w)
 {
+    // A graphic is judged only once marked: a corner, away from any target.
+    if (w->questionType == 4 && !w->graphicMarked)
+        QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(0, 0));
     QTest::mouseClick(w->Command2, Qt::LeftButton);
 }
 

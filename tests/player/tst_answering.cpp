@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <cmath>
+
 using testsupport::Session;
 
 namespace {
@@ -54,6 +56,18 @@ QString transcriptTail(const player::Form3 *w)
 {
     const QString text = w->RichTextBox3->text();
     return text.mid(text.indexOf(QStringLiteral("\r\r\r")));
+}
+
+// WCAG contrast ratio of two colours.
+double contrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -282,16 +296,21 @@ private Q_SLOTS:
         QVERIFY(!transcriptTail(w).contains(QStringLiteral(" - CORRECTA")));
     }
 
-    void graphicConfirmedWithoutAClick()
+    void graphicConfirmedWithoutAClickJudgesNothing()
     {
         Session s;
         writeGraphic(s, QStringLiteral("dues.png"));
         player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part dreta"), QStringLiteral("200"), QStringLiteral("100")}));
+        // A click on the previous question does not count for this one.
+        w->markX = 200;
+        w->markY = 100;
+        w->Command2_Click();
+        QCOMPARE(w->answeredCount, 0);
+        QVERIFY(w->Command2->isEnabled());
+        w->Picture2_MouseDown(Qt::LeftButton, QPointF(50, 50));
         w->Command2_Click();
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
         QCOMPARE(w->Picture2->pixel(200, 100), ui::kBlue);
-        // The region of the last click, (0, 0) when there was none, in red.
-        QCOMPARE(w->Picture2->pixel(0, 0), ui::kRed);
         QCOMPARE(w->Picture2->pixel(50, 50), ui::kRed);
         QCOMPARE(w->Picture2->fillColor(), ui::kBlue);
         // Shown again, the target region is red whatever was clicked.
@@ -301,14 +320,39 @@ private Q_SLOTS:
         QCOMPARE(w->Picture2->pixel(50, 50), QColor(Qt::white));
     }
 
-    void graphicTargetOnABlackPixelIsAlwaysRight()
+    // A graphic whose left part is yellow, the right white, split by a black
+    // line at x = 100..102.
+    void graphicJudgedByTheClickedRegion_data()
     {
+        QTest::addColumn<QPoint>("target");
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("coloured target, clicked in it") << QPoint(50, 60) << QPoint(20, 20) << true;
+        QTest::newRow("coloured target, clicked elsewhere") << QPoint(50, 60) << QPoint(200, 100) << false;
+        QTest::newRow("coloured target, clicked on the line") << QPoint(50, 60) << QPoint(101, 50) << false;
+        QTest::newRow("white target, clicked in it") << QPoint(200, 60) << QPoint(290, 190) << true;
+        QTest::newRow("target on the line, clicked on it") << QPoint(101, 10) << QPoint(101, 150) << true;
+        QTest::newRow("target on the line, clicked beside it") << QPoint(101, 10) << QPoint(200, 10) << false;
+        QTest::newRow("target outside the graphic") << QPoint(900, 900) << QPoint(20, 20) << false;
+    }
+    void graphicJudgedByTheClickedRegion()
+    {
+        QFETCH(QPoint, target);
+        QFETCH(QPoint, click);
+        QFETCH(bool, right);
         Session s;
-        writeGraphic(s, QStringLiteral("dues.png"));
-        player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("?"), QStringLiteral("250"), QStringLiteral("20")}));
-        w->Picture2_MouseDown(Qt::LeftButton, QPointF(10, 10));
+        QImage image(300, 200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.fillRect(0, 0, 100, 200, Qt::yellow);
+        p.fillRect(100, 0, 3, 200, Qt::black);
+        p.end();
+        QVERIFY(image.save(s.folder.file(QStringLiteral("Graficos/sol.png"))));
+        player::Form3 *w = openWith(s, question(4, {QStringLiteral("sol.png"), QStringLiteral("?"),
+                                                    QString::number(target.x()), QString::number(target.y())}));
+        w->Picture2_MouseDown(Qt::LeftButton, click);
         w->Command2_Click();
-        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
+        QCOMPARE(w->List1(0)->item(0)->text(), right ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
     }
 
     void graphicScrolling_data()
@@ -384,7 +428,7 @@ private Q_SLOTS:
         QTest::newRow("same word") << "casa" << true;
         QTest::newRow("with its comma") << "Casa," << true;
         QTest::newRow("two more letters") << "casas." << false;
-        QTest::newRow("part of it") << "as" << true;
+        QTest::newRow("part of it, two letters shorter") << "as" << false;
         QTest::newRow("nothing chosen") << "" << false;
     }
     void readingWordJudged()
@@ -421,9 +465,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("given");
         QTest::newRow("true, pressed true") << "VERDADERO" << 0 << true << "VERTADER";
         QTest::newRow("false, pressed false") << "FALSO" << 1 << true << "FALS";
-        QTest::newRow("false, pressed true") << "FALSO" << 0 << false << "Vertader";
-        QTest::newRow("lower case is false") << "verdadero" << 0 << false << "Vertader";
-        QTest::newRow("true, pressed false") << "VERDADERO" << 1 << false << "Fals";
+        QTest::newRow("false, pressed true") << "FALSO" << 0 << false << "VERTADER";
+        QTest::newRow("lower case is false") << "verdadero" << 0 << false << "VERTADER";
+        QTest::newRow("true, pressed false") << "VERDADERO" << 1 << false << "FALS";
     }
     void trueFalse()
     {
@@ -470,6 +514,102 @@ private Q_SLOTS:
         QVERIFY(!w->Gif89a1->fileName().isEmpty());
         s.show(0, 1);
         QCOMPARE(w->Gif89a1->fileName(), QString());
+    }
+
+    void chosenTrueOrFalseReadsOnTheFrame()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, ::trueFalse());
+        for (int button = 0; button < 2; ++button) {
+            w->Command5_Click(button);
+            QCOMPARE(ui::foreColor(w->Label16), ui::backColor(w->Command5[button]));
+            QVERIFY2(contrast(ui::foreColor(w->Label16), QColor(255, 224, 192)) >= 3.0, qPrintable(w->Label16->text()));
+        }
+    }
+
+    void keysOnTheListShowTheHighlightedQuestion()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(2, {QStringLiteral("Escriu casa"), QStringLiteral("casa")}));
+        w->show();
+        QListWidget *list = w->List1(0);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(w->currentQuestionRow, 1);
+        QCOMPARE(w->questionType, 6);
+        QTest::keyClick(list, Qt::Key_Home);
+        QCOMPARE(w->questionType, 2);
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(w->currentQuestionRow, 2);
+        QCOMPARE(w->questionType, 6);
+        // A confirm judges the highlighted question.
+        w->Command5_Click(1);
+        w->Command2_Click();
+        QCOMPARE(list->item(2)->text(), QStringLiteral("CORRECTA"));
+        // A click on the current row shows it again.
+        w->Command6_Click(1);
+        QVERIFY(w->Frame1[6]->isHidden());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        QVERIFY(!w->Frame1[6]->isHidden());
+    }
+
+    void choosingAnotherTestPutsTheQuestionAway()
+    {
+        Session s;
+        for (int n = 1; n <= 3; ++n) {
+            s.question(QStringLiteral("A"), n, ::trueFalse());
+            s.question(QStringLiteral("B"), n, ::trueFalse());
+        }
+        player::Form3 *w = s.open({QStringLiteral("A"), QStringLiteral("B")}, 3,
+                                  testsupport::drawInOrder(3) + testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        w->Command5_Click(1);
+        w->Command1_Click(1);
+        QVERIFY(w->Frame1[6]->isHidden());
+        QVERIFY(!w->Frame1[0]->isHidden());
+        QVERIFY(!w->Command2->isEnabled());
+        w->Command2_Click();
+        QCOMPARE(w->answeredCount, 0);
+        QCOMPARE(player::state().subjectRight[1] + player::state().subjectWrong[1], 0);
+        QCOMPARE(w->List1(1)->item(0)->text(), QStringLiteral("1. B"));
+        // Back in its own test, the question is answered and booked there.
+        s.show(0, 0);
+        w->Command5_Click(1);
+        w->Command2_Click();
+        QCOMPARE(player::state().subjectRight[0], 1);
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
+    }
+
+    // Files 1, 2 and 4 and a stray file: the draw takes 3, which is missing.
+    void questionThatCannotBeShownCountsAsBlank_data()
+    {
+        QTest::addColumn<bool>("clickedFirst");
+        QTest::newRow("the missing question was shown") << true;
+        QTest::newRow("the missing question was never shown") << false;
+    }
+    void questionThatCannotBeShownCountsAsBlank()
+    {
+        QFETCH(bool, clickedFirst);
+        Session s;
+        for (int n : {1, 2, 4})
+            s.question(QStringLiteral("A"), n, ::trueFalse());
+        s.folder.writeBytes(QStringLiteral("Preguntas/Proves/A/Thumbs.db"), "not a question");
+        player::Form3 *w = s.open({QStringLiteral("A")}, 4, testsupport::drawInOrder(4) + testsupport::drawInOrder(8));
+        QCOMPARE(w->List1(0)->item(2)->text(), QStringLiteral("3. A"));
+        if (clickedFirst) {
+            s.show(0, 2);
+            QVERIFY(w->Label18->text().contains(QStringLiteral("3.txt")));
+            QVERIFY(!w->finalWindow());
+        }
+        for (int row : {0, 1, 3}) {
+            s.show(0, row);
+            w->Command5_Click(1);
+            w->Command2_Click();
+        }
+        QVERIFY(player::state().subjectFinished[0]);
+        QVERIFY(w->finalWindow());
+        QVERIFY(w->RichTextBox3->text().endsWith(QStringLiteral("A -  7,50 - ( ENCERTS : 3; ERRORS : 0; EN BLANC : 1 )")));
+        QCOMPARE(QDir(s.folder.file(QStringLiteral("Controles-Usuarios"))).entryList({QStringLiteral("*.rtf")}).size(), 1);
     }
 
     void lastAnswerEndsTheSession()

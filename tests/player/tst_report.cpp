@@ -82,6 +82,10 @@ private Q_SLOTS:
         QCOMPARE(sessiontest::rtfParagraphs(report), expected.split(kCR));
         QCOMPARE(testsupport::readBytes(s.latest()), report);
         QVERIFY(w->Command7[1]->isEnabled());
+        // A classmate's report written since is not the one the button opens.
+        s.program->writeBytes(QStringLiteral("ultimo.rtf"), "{\\rtf1 Joan}");
+        w->Command7_Click(1);
+        QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + fileName(QStringLiteral("Anna"))});
         QVERIFY(s.platform->messages.isEmpty());
         // Writing the report does not show the final window; its caller does.
         QVERIFY(!w->finalWindow());
@@ -170,7 +174,7 @@ private Q_SLOTS:
         QTest::newRow("less and greater") << "<a>" << morning << "_a_ --5M,9H --6-12-2026.rtf";
         QTest::newRow("bar") << "a|b" << morning << "a_b --5M,9H --6-12-2026.rtf";
         QTest::newRow("tab and line feed") << "a\tb\n" << morning << "a_b_ --5M,9H --6-12-2026.rtf";
-        QTest::newRow("a name of dots stays in the folder") << ".." << morning << ".. --5M,9H --6-12-2026.rtf";
+        QTest::newRow("a name of dots stays in the folder, not hidden") << ".." << morning << "__ --5M,9H --6-12-2026.rtf";
     }
     void reportFileName()
     {
@@ -324,7 +328,10 @@ private Q_SLOTS:
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
         QVERIFY(QFileInfo(s.latest()).isDir());
         QVERIFY(QDir(s.latest()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-        QVERIFY(!w->Command7[1]->isEnabled());
+        // The report button opens the pupil's own report, which was written.
+        QVERIFY(w->Command7[1]->isEnabled());
+        w->Command7_Click(1);
+        QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + fileName(QStringLiteral("Anna"))});
         QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(programFiles, QStringList{QStringLiteral("tope.txt")});
     }
@@ -386,7 +393,7 @@ private Q_SLOTS:
         QVERIFY(w->RichTextBox3->isHidden());
     }
 
-    void reportButtonOpensTheLatestReport()
+    void reportButtonOpensThePupilsReport()
     {
         Session s;
         s.choose({kMates}, 2);
@@ -402,7 +409,7 @@ private Q_SLOTS:
         finishByGivingUp(w);
         QVERIFY(w->Command7[1]->isEnabled());
         QTest::mouseClick(w->Command7[1], Qt::LeftButton);
-        QCOMPARE(s.platform->openedDocuments, QStringList{s.latest()});
+        QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + w->reportFileName});
         QVERIFY(QFileInfo::exists(s.platform->openedDocuments.first()));
     }
 

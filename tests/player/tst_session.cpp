@@ -473,9 +473,9 @@ private Q_SLOTS:
         QVERIFY(f->Label2(1)->isVisible());
         QVERIFY(w->Command6[0]->isEnabled());
 
-        // The report button now opens the latest report.
+        // The report button now opens the pupil's own report.
         QTest::mouseClick(w->Command7[1], Qt::LeftButton);
-        QCOMPARE(s.platform->openedDocuments, QStringList{s.latest()});
+        QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + name});
     }
 
     // ---- the final window
@@ -703,22 +703,18 @@ private Q_SLOTS:
         QCOMPARE(ui::foreColor(second->Label2(0)), kPassBlue);
     }
 
-    void failingMark_data()
+    void finalWindowColourFollowsTheMarkScale()
     {
-        QTest::addColumn<QString>("mark");
-        QTest::addColumn<bool>("failing");
-        QTest::newRow("4,99 is below 5") << " 4,99" << true;
-        QTest::newRow("5,00 reaches 5") << " 5,00" << false;
-        QTest::newRow("10,00: two digits before the comma") << " 10,00" << false;
-        QTest::newRow("empty: never marked") << "" << true;
-        QTest::newRow("0,00") << " 0,00" << true;
-        QTest::newRow("the scale does not matter: 19,50") << " 19,50" << false;
-    }
-    void failingMark()
-    {
-        QFETCH(QString, mark);
-        QFETCH(bool, failing);
-        QCOMPARE(player::isFailingMark(mark), failing);
+        // 6,66 passes on the scale of 10 but not on a scale of 20.
+        Session s;
+        s.program->writeLines(QStringLiteral("tope.txt"), {QStringLiteral("20")});
+        s.choose({kMates}, 2);
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        player::state().subjectMark[0] = QStringLiteral(" 6,66");
+        w->Command6_Click(0);
+        QVERIFY(w->finalWindow());
+        QCOMPARE(ui::foreColor(w->finalWindow()->Label2(0)), kFailRed);
     }
 };
 

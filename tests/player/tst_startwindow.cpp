@@ -1,5 +1,6 @@
 #include "player/form1.h"
 #include "player/form2.h"
+#include "player/form3.h"
 #include "player/playerstate.h"
 
 #include "support/testsupport.h"
@@ -290,6 +291,36 @@ private Q_SLOTS:
         form.reset();
         QVERIFY(selection);
         delete selection.data();
+    }
+
+    void closedStartWindowKeepsTheTestUsable()
+    {
+        folder = std::make_unique<ProgramFolder>();
+        recording->folder = folder->path();
+        player::state().programFolder = folder->path();
+        auto *form = new player::Form1;
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->show();
+        QTest::keyClicks(form->Text1, QStringLiteral("Anna"));
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        std::unique_ptr<player::Form2> selection(form->form2());
+        QPointer<player::Form1> start(form);
+        form->close();
+        QTRY_VERIFY(!start);
+
+        for (int c = 0; c < selection->courseCount(); ++c) {
+            if (selection->Label1(c)->text() == u"1r ESO")
+                selection->Label1_Click(c);
+        }
+        selection->Check1_Click(0);
+        selection->Command1_Click();
+        player::Form3 *test = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            test = test ? test : qobject_cast<player::Form3 *>(window);
+        QVERIFY(test);
+        std::unique_ptr<player::Form3> owned(test);
+        QVERIFY(test->RichTextBox3->text().startsWith(QStringLiteral("Anna")));
+        QVERIFY(!selection->isEnabled());
     }
 
     void reportsButtonOpensFolder_data()

@@ -563,21 +563,27 @@ private Q_SLOTS:
     void isFailingMark_data()
     {
         QTest::addColumn<QString>("mark");
+        QTest::addColumn<int>("scale");
         QTest::addColumn<bool>("red");
 
-        QTest::newRow(" 4,99 red: the comma stops the number at 4") << QStringLiteral(" 4,99") << true;
-        QTest::newRow(" 5,00 blue") << QStringLiteral(" 5,00") << false;
-        QTest::newRow(" 10,00 blue") << QStringLiteral(" 10,00") << false;
-        QTest::newRow(" 0,00 red") << QStringLiteral(" 0,00") << true;
-        QTest::newRow("empty mark (never marked) red") << QString() << true;
-        QTest::newRow("threshold stays 5 on scale 20: 6,66 blue") << QStringLiteral(" 6,66") << false;
+        QTest::newRow(" 4,99 red") << QStringLiteral(" 4,99") << 10 << true;
+        QTest::newRow(" 5,00 blue") << QStringLiteral(" 5,00") << 10 << false;
+        QTest::newRow(" 10,00 blue") << QStringLiteral(" 10,00") << 10 << false;
+        QTest::newRow(" 0,00 red") << QStringLiteral(" 0,00") << 10 << true;
+        QTest::newRow("empty mark (never marked) red") << QString() << 10 << true;
+        QTest::newRow("scale 20: 6,66 red") << QStringLiteral(" 6,66") << 20 << true;
+        QTest::newRow("scale 20: 10,00 blue") << QStringLiteral(" 10,00") << 20 << false;
+        QTest::newRow("scale 100: 49,99 red") << QStringLiteral(" 49,99") << 100 << true;
+        QTest::newRow("scale 15: 7,50 blue, the decimals count") << QStringLiteral(" 7,50") << 15 << false;
+        QTest::newRow("scale 15: 7,49 red") << QStringLiteral(" 7,49") << 15 << true;
     }
 
     void isFailingMark()
     {
         QFETCH(QString, mark);
+        QFETCH(int, scale);
         QFETCH(bool, red);
-        QCOMPARE(player::isFailingMark(mark), red);
+        QCOMPARE(player::isFailingMark(mark, scale), red);
     }
 
     // --- clock ---
@@ -672,7 +678,9 @@ private Q_SLOTS:
         QTest::newRow("casa: the same word") << QStringLiteral("casa") << QStringLiteral("casa") << true;
         QTest::newRow("Casa,: case ignored, lengths differ by 1") << QStringLiteral("Casa,") << QStringLiteral("casa") << true;
         QTest::newRow("casas.: lengths differ by 2") << QStringLiteral("casas.") << QStringLiteral("casa") << false;
-        QTest::newRow("as: the expected word contains it") << QStringLiteral("as") << QStringLiteral("casa") << true;
+        QTest::newRow("as inside casa: lengths differ by 2") << QStringLiteral("as") << QStringLiteral("casa") << false;
+        QTest::newRow("i inside petit") << QStringLiteral("i") << QStringLiteral("petit") << false;
+        QTest::newRow("casa against a stored casa,") << QStringLiteral("casa") << QStringLiteral("casa,") << true;
         QTest::newRow("empty choice") << QString() << QStringLiteral("casa") << false;
         QTest::newRow("another word") << QStringLiteral("cosa") << QStringLiteral("casa") << false;
         QTest::newRow("ÀVIA, and àvia,: case ignored with accents") << QStringLiteral("ÀVIA,") << QStringLiteral("àvia,") << true;
@@ -881,7 +889,10 @@ private Q_SLOTS:
         QTest::newRow("a/b:c: slash and colon replaced")
             << QStringLiteral("a/b:c") << kAnnaTime << QStringLiteral("a_b_c --5M,9H --6-12-2026.rtf");
         QTest::newRow("a name climbing out of the folder stays in it")
-            << QStringLiteral("../../x") << kAnnaTime << QStringLiteral(".._.._x --5M,9H --6-12-2026.rtf");
+            << QStringLiteral("../../x") << kAnnaTime << QStringLiteral("___.._x --5M,9H --6-12-2026.rtf");
+        QTest::newRow(".Eve: a leading dot would hide the report")
+            << QStringLiteral(".Eve") << kAnnaTime << QStringLiteral("_Eve --5M,9H --6-12-2026.rtf");
+        QTest::newRow("a.b: a dot inside stays") << QStringLiteral("a.b") << kAnnaTime << QStringLiteral("a.b --5M,9H --6-12-2026.rtf");
     }
 
     void reportFileName()
@@ -920,41 +931,6 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{fileName});
     }
 
-    void freeReportPath_data()
-    {
-        QTest::addColumn<QStringList>("existing");
-        QTest::addColumn<QString>("expected");
-
-        const QString anna = QStringLiteral("Anna --5M,9H --6-12-2026");
-        QTest::newRow("a free name is used as it is") << QStringList{} << anna + QStringLiteral(".rtf");
-        QTest::newRow("another pupil's report does not count")
-            << QStringList{QStringLiteral("Joan --5M,9H --6-12-2026.rtf")} << anna + QStringLiteral(".rtf");
-        QTest::newRow("taken: (2)") << QStringList{anna + QStringLiteral(".rtf")} << anna + QStringLiteral(" (2).rtf");
-        QTest::newRow("taken twice: (3)")
-            << QStringList{anna + QStringLiteral(".rtf"), anna + QStringLiteral(" (2).rtf")}
-            << anna + QStringLiteral(" (3).rtf");
-        QTest::newRow("the first free number: (2) before a taken (3)")
-            << QStringList{anna + QStringLiteral(".rtf"), anna + QStringLiteral(" (3).rtf")}
-            << anna + QStringLiteral(" (2).rtf");
-    }
-
-    void freeReportPath()
-    {
-        QFETCH(QStringList, existing);
-        QFETCH(QString, expected);
-
-        QTemporaryDir folder;
-        for (const QString &name : existing) {
-            QFile file(folder.path() + u'/' + name);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("{\\rtf1 earlier report}");
-        }
-        const QString path = player::freeReportPath(folder.path(), QStringLiteral("Anna --5M,9H --6-12-2026.rtf"));
-        const QFileInfo info(path);
-        QCOMPARE(info.fileName(), expected);
-        QCOMPARE(info.absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
-        QVERIFY(!info.exists());
-    }
 };
 
 QTEST_GUILESS_MAIN(TstTestLogic)

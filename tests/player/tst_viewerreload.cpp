@@ -61,6 +61,28 @@ private Q_SLOTS:
         QVERIFY(w->Label18->text().isEmpty());
     }
 
+    void viewerLeavesWithItsQuestion()
+    {
+        Session s;
+        savePicture(s, QStringLiteral("prova.jpg"), QSize(90, 60), Qt::yellow);
+        s.question(QStringLiteral("A"), 1, withAttachment(QStringLiteral("prova.jpg")));
+        for (int n = 2; n <= 3; ++n) {
+            s.question(QStringLiteral("A"), n, {QStringLiteral(" 1 "), QStringLiteral("Mestra"), QStringLiteral("Quina?"),
+                                                QStringLiteral("alfa"), QStringLiteral("beta "), QStringLiteral("gamma")});
+        }
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        s.show(0, 0);
+        player::Form5 *viewer = w->attachmentViewer();
+        QVERIFY(viewer && viewer->isVisible());
+        s.show(0, 1);
+        QVERIFY(!viewer->isVisible());
+        // Even activated, it never reads a label of the new question.
+        activate(viewer);
+        QVERIFY(w->Label18->text().isEmpty());
+        s.show(0, 0);
+        QVERIFY(viewer->isVisible());
+    }
+
     void changedPictureIsShownOnActivation_data()
     {
         QTest::addColumn<QSize>("newSize");
