@@ -77,6 +77,7 @@ void Form3::putAwayQuestion()
         Frame1[questionType]->hide();
     }
     Frame1[0]->show();
+    Label14->setText(typeHelpTexts[0]);
     Command2->setEnabled(false);
     typed.clearPending();
     if (form5)
