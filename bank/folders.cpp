@@ -1,5 +1,7 @@
 #include "folders.h"
 
+#include "readfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,7 +47,8 @@ QStringList subfolders(const QString &folder)
 {
     if (folder.isEmpty())
         return {};
-    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+    // Real folders only: a link may lead to a device or out of the bank.
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks,
                                   QDir::Name | QDir::IgnoreCase);
 }
 
@@ -120,7 +123,7 @@ QString resolveReferenced(const QString &programFolder, ReferencedKind kind, con
                                                         ? QString::fromLatin1(kPicturesFolder)
                                                         : QString::fromLatin1(kTextsFolder));
     const QString path = findEntry(folder, name);
-    return QFileInfo(path).isFile() ? path : QString();
+    return QFileInfo(path).isFile() && isInside(path, programFolder) ? path : QString();
 }
 
 } // namespace bank

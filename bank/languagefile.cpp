@@ -9,12 +9,13 @@ namespace bank {
 
 LineReader::LineReader(const QString &path, LineEnds ends)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
+    const FileContent file = readFile(path, kMaxLineFileBytes);
+    why = file.problem;
+    if (file.problem != FileProblem::None) {
+        error = file.error;
         return;
     }
-    take(file.readAll(), ends);
+    take(file.bytes, ends);
 }
 
 LineReader LineReader::fromBytes(const QByteArray &bytes, LineEnds ends)
@@ -27,10 +28,12 @@ LineReader LineReader::fromBytes(const QByteArray &bytes, LineEnds ends)
 void LineReader::take(const QByteArray &bytes, LineEnds ends)
 {
     found = true;
+    why = FileProblem::None;
     byteCount = bytes.size();
     const QString text = decodeText(bytes);
     nul = text.contains(QChar(0));
-    lines = ends == LineEnds::CrOrLf ? splitQuestionLines(text) : splitLines(text);
+    const bool lineFeedsOnly = !text.contains(u'\r');
+    lines = ends == LineEnds::CrOrLf || lineFeedsOnly ? splitQuestionLines(text) : splitLines(text);
 }
 
 bool LineReader::readLine(QString &target)
@@ -43,8 +46,15 @@ bool LineReader::readLine(QString &target)
 
 LineReader openLanguageFile(const QString &programFolder, const QString &name)
 {
-    return LineReader(resolvePath(programFolder, QString::fromLatin1(kLanguageFolder) + u'/' + name),
-                      LineEnds::CrOnly);
+    return openProgramFile(programFolder, QString::fromLatin1(kLanguageFolder) + u'/' + name, LineEnds::CrOnly);
+}
+
+LineReader openProgramFile(const QString &programFolder, const QString &relative, LineEnds ends)
+{
+    const QString path = resolvePath(programFolder, relative);
+    if (!isInside(path, programFolder))
+        return LineReader();
+    return LineReader(path, ends);
 }
 
 } // namespace bank

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "readfile.h"
+
 namespace bank {
 
 // A reading buffer that several lines (and, in the test window, several
@@ -15,12 +17,14 @@ struct LineBuffer {
 };
 
 // Where lines end. Language files end them at CR LF or a lone CR only, a lone
-// LF staying in the text; question files end them at a lone LF as well.
+// LF staying in the text (a file with no CR at all, saved by a Linux editor,
+// ends them at LF); question files end them at a lone LF as well.
 enum class LineEnds { CrOnly, CrOrLf };
 
-// Reads a text file line by line (question files, language files). A missing
-// or unreadable file behaves like an empty one: every read fails and leaves
-// its target unchanged.
+// Reads a text file line by line (question files, language files), through
+// the bank's reader: only a regular file of at most kMaxLineFileBytes. A
+// missing, special, oversized or unreadable file behaves like an empty one:
+// every read fails and leaves its target unchanged.
 class LineReader
 {
 public:
@@ -29,6 +33,7 @@ public:
     static LineReader fromBytes(const QByteArray &bytes, LineEnds ends);
 
     bool exists() const { return found; }
+    FileProblem problem() const { return why; }
     QString errorString() const { return error; }
 
     // The file was there but held no byte at all.
@@ -50,12 +55,17 @@ private:
     qsizetype next = 0;
     qsizetype byteCount = 0;
     bool found = false;
+    FileProblem why = FileProblem::Missing;
     bool nul = false;
     QString error;
 };
 
 // Opens "idioma/<name>" under the program folder, names matched without
-// regard to case.
+// regard to case. A link leading out of the program folder reads as missing.
 LineReader openLanguageFile(const QString &programFolder, const QString &name);
+
+// Opens a file of the program folder by its relative path, the same way.
+LineReader openProgramFile(const QString &programFolder, const QString &relative,
+                           LineEnds ends = LineEnds::CrOrLf);
 
 } // namespace bank

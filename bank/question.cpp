@@ -1,23 +1,20 @@
 #include "question.h"
 
+#include "atomicfile.h"
 #include "languagefile.h"
 #include "numeric.h"
+#include "readfile.h"
 #include "textcodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QTemporaryFile>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
 #endif
 
 namespace bank {
@@ -138,10 +135,10 @@ ReadError parseQuestion(const QStringList &lines, Question &q)
 
 ReadError readQuestionFile(const QString &path, Question &question)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileContent file = readFile(path, kMaxLineFileBytes);
+    if (file.problem != FileProblem::None)
         return ReadError::Missing;
-    return parseQuestion(splitQuestionLines(decodeText(file.readAll())), question);
+    return parseQuestion(splitQuestionLines(decodeText(file.bytes)), question);
 }
 
 namespace {
@@ -256,51 +253,6 @@ int nextQuestionNumber(const QString &folder)
     return n;
 }
 
-namespace {
-
-// Gives the finished temporary file its number without ever replacing a
-// file: link() fails when the name is taken, and then the next number is
-// tried. File systems without hard links (FAT memory sticks) get the bytes
-// written straight into a file that open() creates only when it is new.
-// Returns 0 on success, else the errno of the failure.
-int claimName(const QString &temporary, const QString &target, const QByteArray &bytes)
-{
-#ifdef Q_OS_UNIX
-    const QByteArray to = QFile::encodeName(target);
-    if (::link(QFile::encodeName(temporary).constData(), to.constData()) == 0)
-        return 0;
-    const int failure = errno;
-    if (failure != EPERM && failure != ENOTSUP && failure != EOPNOTSUPP && failure != ENOSYS)
-        return failure;
-    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno;
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int writeFailure = n < 0 ? errno : EIO;
-            ::close(fd);
-            ::unlink(to.constData());
-            return writeFailure;
-        }
-        done += n;
-    }
-    ::fsync(fd);
-    ::close(fd);
-    return 0;
-#else
-    Q_UNUSED(bytes);
-    if (QFileInfo::exists(target))
-        return EEXIST;
-    return QFile::rename(temporary, target) ? 0 : EIO;
-#endif
-}
-
-} // namespace
-
 SaveResult saveNewQuestion(const QString &folder, const Question &question)
 {
     SaveResult result;
@@ -313,34 +265,22 @@ SaveResult saveNewQuestion(const QString &folder, const Question &question)
         return result;
     }
 
-    // Hidden, so that no program counts it as a question while it is written.
-    QTemporaryFile temporary(folder + QStringLiteral("/.pregunta-XXXXXX.tmp"));
-    if (!temporary.open() || temporary.write(bytes) != bytes.size() || !temporary.flush()) {
-        result.error = QStringLiteral("No se puede escribir en la carpeta «%1» (%2). "
-                                      "No se ha guardado la pregunta.")
-                           .arg(QDir::toNativeSeparators(folder), temporary.errorString());
-        return result;
-    }
-#ifdef Q_OS_UNIX
-    ::fsync(temporary.handle());
-#endif
-    temporary.close();
-
+    // The lowest free number; a name taken meanwhile by another editor
+    // saving into the same folder sends this one on to the next.
     for (int attempt = 0; attempt < 100000; ++attempt) {
         const int n = nextQuestionNumber(folder);
         const QString target = folder + u'/' + QString::number(n) + QStringLiteral(".txt");
-        const int failure = claimName(temporary.fileName(), target, bytes);
-        if (failure == 0) {
+        QString why;
+        bool taken = false;
+        if (createExclusively(target, bytes, &why, &taken)) {
             result.ok = true;
             result.number = n;
             result.path = target;
             return result;
         }
-        if (failure != EEXIST) {
-            result.error = QStringLiteral("No se puede crear el archivo «%1» (%2). "
-                                          "No se ha guardado la pregunta.")
-                               .arg(QDir::toNativeSeparators(target),
-                                    QString::fromLocal8Bit(std::strerror(failure)));
+        if (!taken) {
+            result.error = QStringLiteral("No se puede crear el archivo «%1» (%2). No se ha guardado la pregunta.")
+                               .arg(QDir::toNativeSeparators(target), why);
             return result;
         }
     }

@@ -864,8 +864,7 @@ void Form1::File4_Click()
     if (file.size() > bank::kMaxTextFileBytes) {
         Text8->clear();
         ui::message(this, QStringLiteral("El texto «%1» es demasiado largo para mostrarlo (%2 MB).")
-                              .arg(name)
-                              .arg((file.size() + 512 * 1024) / (1024 * 1024)));
+                              .arg(name, QString::number((file.size() + 512 * 1024) / (1024 * 1024))));
         return;
     }
     Text8->setPlainText(readingText(file.readAll()));

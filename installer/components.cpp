@@ -1,6 +1,7 @@
 #include "components.h"
 
 #include "bank/folders.h"
+#include "bank/readfile.h"
 #include "ui/platform.h"
 
 #include <QFileInfo>
@@ -19,8 +20,16 @@ Outcome installComponent(const QString &name, const QString &installerFolder,
     if (!systemFolder.isEmpty() && QFileInfo::exists(bank::findEntry(systemFolder, name)))
         return Outcome::AlreadyPresent;
     const QString source = bank::findEntry(installerFolder, name);
-    if (!QFileInfo::exists(source))
+    // Only a small regular file is copied: a FIFO or a device would hang.
+    switch (bank::checkFile(source, installerFolder, bank::kMaxComponentBytes)) {
+    case bank::FileProblem::None:
+        break;
+    case bank::FileProblem::TooLarge:
+    case bank::FileProblem::Unreadable:
+        return Outcome::CopyRefused;
+    default:
         return Outcome::SourceMissing;
+    }
     // No system folder means nowhere to copy to, never the root of the disk.
     if (systemFolder.isEmpty() || !platform.copyFile(source, systemFolder + u'/' + name))
         return Outcome::CopyRefused;

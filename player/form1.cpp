@@ -8,9 +8,11 @@
 
 #include "bank/folders.h"
 #include "bank/languagefile.h"
+#include "bank/readfile.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 
+#include <QFileInfo>
 #include <QPixmap>
 
 #include <cstdlib>
@@ -147,9 +149,14 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    // The folder may not exist yet; the file manager says so itself.
-    ui::platform().openFolder(
-        bank::findEntry(state().programFolder, QString::fromLatin1(bank::kReportsFolder)));
+    // The folder may not exist yet; the file manager says so itself. A file
+    // or a link standing in its place is never opened.
+    const QString folder = bank::findEntry(state().programFolder, QString::fromLatin1(bank::kReportsFolder));
+    if (QFileInfo(folder).exists() || QFileInfo(folder).isSymLink()) {
+        if (!bank::isRealFolder(folder) || !bank::isInside(folder, state().programFolder))
+            return;
+    }
+    ui::platform().openFolder(folder);
 }
 
 void Form1::Timer1_Timer()

@@ -560,7 +560,7 @@ void Form3::StartUp()
 
     // 23-24.
     Command6[0]->setEnabled(false);
-    bank::LineReader top(bank::findEntry(appFolder, QStringLiteral("tope.txt")));
+    bank::LineReader top = bank::openProgramFile(appFolder, QStringLiteral("tope.txt"));
     top.readLine(readingBuffer);
     maximumMark = maximumMarkFrom(readingBuffer.text);
 }

@@ -13,7 +13,6 @@
 #include "ui/picturefile.h"
 #include "ui/platform.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -80,13 +79,13 @@ void Form3::showRow(int index)
     Gif89a1->setFileName(QString());
 
     const QString path = questionFilePath(List2[index][currentQuestionRow]);
-    const QFileInfo info(path);
-    const QString name = info.fileName();
+    const QString name = QFileInfo(path).fileName();
     QString failure;
-    if (info.isFile() && info.size() > kMaxQuestionFileBytes) {
+    // A link that leads out of the program folder is not a question of it.
+    bank::LineReader file = bank::isInside(path, appFolder) ? bank::LineReader(path) : bank::LineReader();
+    if (file.problem() == bank::FileProblem::TooLarge) {
         failure = QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name);
     } else {
-        bank::LineReader file(path);
         if (!file.exists())
             failure = missingFile(name);
         else if (file.isEmpty())
@@ -401,19 +400,9 @@ bool Form3::showReadingWord(bank::LineReader &file, EntryState state, QString &f
     Label11->clear();
     if (!readLine(file, line, failure))
         return false;
-    const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Text, line);
-    QFile text(path);
-    if (path.isEmpty() || !text.open(QIODevice::ReadOnly)) {
-        failure = missingFile(line);
+    QString content;
+    if (!readQuestionText(appFolder, line, content, failure))
         return false;
-    }
-    if (text.size() > kMaxTextBytes) {
-        failure = textTooLongText(line, text.size());
-        return false;
-    }
-    QString content = bank::decodeText(text.readAll());
-    content.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    content.replace(u'\r', u'\n');
     Text2->setPlainText(content);
     if (!readLine(file, line, failure))
         return false;

@@ -9,6 +9,7 @@
 
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
+#include "bank/readfile.h"
 #include "ui/platform.h"
 #include "ui/rtfwriter.h"
 
@@ -180,7 +181,8 @@ void Form3::WriteResultsReport()
 
     auto fail = [this] { ui::message(this, QStringLiteral("Error")); };
     const QString folder = bank::findEntry(state().programFolder, QString::fromLatin1(bank::kReportsFolder));
-    if (!QFileInfo(folder).isDir()) {
+    // A link there would send every report somewhere else.
+    if (!bank::isRealFolder(folder) || !bank::isInside(folder, state().programFolder)) {
         fail();
         return;
     }

@@ -91,22 +91,15 @@ void Form5::ShowAttachment()
     const QString name = testWindow->Label3(index)->text();
     const QString folder = state().programFolder;
     if (!state().attachmentIsPicture) {
-        const QString path = bank::resolveReferenced(folder, bank::ReferencedKind::Text, name);
-        QFile file(path);
-        if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-            testWindow->Label18->setText(missingFileText(name));
-            return;
-        }
-        if (file.size() > kMaxTextBytes) {
-            testWindow->Label18->setText(textTooLongText(name, file.size()));
+        QString text;
+        QString failure;
+        if (!readQuestionText(folder, name, text, failure)) {
+            testWindow->Label18->setText(failure);
             return;
         }
         setWindowSizeTwips(6000, 4500);
         Image1->hide();
         Text1->show();
-        QString text = bank::decodeText(file.readAll());
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(u'\r', u'\n');
         Text1->setPlainText(text);
     } else {
         const QString path = bank::resolveReferenced(folder, bank::ReferencedKind::Picture, name);

@@ -3,7 +3,6 @@
 #include "bank/question.h"
 #include "bank/textcodec.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace player {
@@ -16,7 +15,7 @@ QString missingFileText(const QString &name)
 QString textTooLongText(const QString &name, qint64 bytes)
 {
     const qint64 megabytes = (bytes + 512 * 1024) / (1024 * 1024);
-    return QStringLiteral("El text «%1» és massa llarg per mostrar-lo (%2 MB).").arg(name).arg(megabytes);
+    return QStringLiteral("El text «%1» és massa llarg per mostrar-lo (%2 MB).").arg(name, QString::number(megabytes));
 }
 
 QString pictureFailureText(const QString &name, const ui::Picture &picture)
@@ -26,14 +25,33 @@ QString pictureFailureText(const QString &name, const ui::Picture &picture)
         return missingFileText(name);
     case ui::PictureProblem::TooLarge:
         return QStringLiteral("La imatge «%1» és massa gran per mostrar-la (%2 × %3 píxels).")
-            .arg(name)
-            .arg(picture.size.width())
-            .arg(picture.size.height());
+            .arg(name, QString::number(picture.size.width()), QString::number(picture.size.height()));
     case ui::PictureProblem::Unreadable:
     case ui::PictureProblem::None:
         break;
     }
     return QStringLiteral("No es pot obrir la imatge «%1»: està malmesa o no és una imatge.").arg(name);
+}
+
+bool readQuestionText(const QString &programFolder, const QString &name, QString &text, QString &failure)
+{
+    const QString path = bank::resolveReferenced(programFolder, bank::ReferencedKind::Text, name);
+    const bank::FileContent file = path.isEmpty() ? bank::FileContent{{}, bank::FileProblem::Missing}
+                                                  : bank::readFile(path, kMaxTextBytes);
+    switch (file.problem) {
+    case bank::FileProblem::None:
+        break;
+    case bank::FileProblem::TooLarge:
+        failure = textTooLongText(name, file.size);
+        return false;
+    default:
+        failure = missingFileText(name);
+        return false;
+    }
+    text = bank::decodeText(file.bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return true;
 }
 
 QString questionFilePath(const QString &listed)
@@ -44,27 +62,25 @@ QString questionFilePath(const QString &listed)
 
 bool canShowQuestion(const QString &programFolder, const QString &listed)
 {
-    const QFileInfo info(questionFilePath(listed));
-    if (!info.isFile() || info.size() == 0 || info.size() > kMaxQuestionFileBytes)
+    const QString path = questionFilePath(listed);
+    if (!bank::isInside(path, programFolder))
         return false;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.contains('\0'))
+    const bank::FileContent file = bank::readFile(path, kMaxQuestionFileBytes);
+    if (file.problem != bank::FileProblem::None || file.bytes.isEmpty() || file.bytes.contains('\0'))
         return false;
     bank::Question question;
-    if (bank::parseQuestion(bank::splitQuestionLines(bank::decodeText(bytes)), question) != bank::ReadError::None)
+    if (bank::parseQuestion(bank::splitQuestionLines(bank::decodeText(file.bytes)), question) != bank::ReadError::None)
         return false;
     switch (static_cast<bank::QuestionType>(question.type)) {
     case bank::QuestionType::PictureAnswer:
     case bank::QuestionType::GraphicPoint: {
-        const QString path = bank::resolveReferenced(programFolder, bank::ReferencedKind::Picture, question.fileName);
-        return !path.isEmpty() && ui::readPicture(path).problem == ui::PictureProblem::None;
+        const QString picture = bank::resolveReferenced(programFolder, bank::ReferencedKind::Picture, question.fileName);
+        return !picture.isEmpty() && ui::readPicture(picture).problem == ui::PictureProblem::None;
     }
     case bank::QuestionType::ReadingWord: {
-        const QFileInfo text(bank::resolveReferenced(programFolder, bank::ReferencedKind::Text, question.fileName));
-        return text.isFile() && text.isReadable() && text.size() <= kMaxTextBytes;
+        QString text;
+        QString failure;
+        return readQuestionText(programFolder, question.fileName, text, failure);
     }
     default:
         return true;

@@ -1,6 +1,7 @@
 #include "registercomponents.h"
 
 #include "bank/folders.h"
+#include "bank/readfile.h"
 #include "ui/platform.h"
 
 #include <QFileInfo>
@@ -16,7 +17,12 @@ void installIfMissing(const QString &programFolder, const QString &systemFolder,
         return;
     // Registering a file that never reached the system folder would only make
     // the registration program complain on every start.
-    if (!platform.copyFile(bank::findEntry(programFolder, name), systemFolder + u'/' + name))
+    // Only a small regular file: a FIFO or a device under a component's name
+    // would hang the start window.
+    const QString source = bank::findEntry(programFolder, name);
+    if (bank::checkFile(source, programFolder, bank::kMaxComponentBytes) != bank::FileProblem::None)
+        return;
+    if (!platform.copyFile(source, systemFolder + u'/' + name))
         return;
     const QString registrar = platform.registrationProgram();
     if (!registrar.isEmpty())

@@ -2,7 +2,9 @@
 
 #include "picturefile.h"
 
-#include <QFileInfo>
+#include "bank/readfile.h"
+
+#include <QBuffer>
 #include <QMovie>
 
 namespace ui {
@@ -19,12 +21,18 @@ bool AnimatedPicture::setFileName(const QString &fileName)
     clearMovie();
     if (fileName.isEmpty())
         return true;
-    // A missing file is turned away before any reader is made for it.
-    if (!QFileInfo(fileName).isFile())
+    // Read once through the bank's reader: a missing file, or a FIFO or a
+    // device under the picture's name, is turned away before any decoder.
+    const bank::FileContent file = bank::readFile(fileName, bank::kMaxPictureFileBytes);
+    if (file.problem != bank::FileProblem::None)
         return false;
+    auto *buffer = new QBuffer(this);
+    buffer->setData(file.bytes);
+    buffer->open(QIODevice::ReadOnly);
     // By content: a feedback picture saved as JPG under the name si.gif
     // still shows.
-    auto *movie = new QMovie(fileName, pictureFormat(fileName), this);
+    auto *movie = new QMovie(buffer, pictureFormatOf(file.bytes), this);
+    buffer->setParent(movie);
     if (!movie->isValid() || !movie->jumpToFrame(0) || movie->currentImage().isNull()) {
         delete movie;
         return false;

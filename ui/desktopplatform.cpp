@@ -63,9 +63,13 @@ QString DesktopPlatform::systemFolder() const
 QString DesktopPlatform::registrationProgram() const
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("REGSVR32.EXE");
+    // By its absolute path: a REGSVR32.EXE lying in a shared program folder
+    // is never the one started.
+    const QString folder = systemFolder();
+    return folder.isEmpty() ? QString() : QDir::toNativeSeparators(folder + QStringLiteral("/REGSVR32.EXE"));
 #else
-    return QStandardPaths::findExecutable(QStringLiteral("regsvr32"));
+    // The desktop programs never use these components: they are only copied.
+    return {};
 #endif
 }
 
@@ -93,6 +97,10 @@ bool DesktopPlatform::startProgram(const QString &program, const QStringList &ar
 
 bool DesktopPlatform::openFolder(const QString &folder)
 {
+    // Never a file, which the desktop would open with its own program.
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 

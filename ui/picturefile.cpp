@@ -1,5 +1,8 @@
 #include "picturefile.h"
 
+#include "bank/readfile.h"
+
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -19,19 +22,34 @@ bool fitsInMemory(QSize size)
     return bytes <= limitMb * 1024 * 1024;
 }
 
-QByteArray pictureFormat(const QString &path)
+QByteArray pictureFormatOf(const QByteArray &bytes)
 {
-    return QImageReader::imageFormat(path);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader::imageFormat(&buffer);
 }
 
 Picture readPicture(const QString &path)
 {
     Picture result;
-    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+    // Read through the bank's reader: a FIFO or a device under a picture's
+    // name is refused instead of hanging the window.
+    const bank::FileContent file = path.isEmpty() ? bank::FileContent{{}, bank::FileProblem::Missing}
+                                                  : bank::readFile(path, bank::kMaxPictureFileBytes);
+    if (file.problem == bank::FileProblem::Missing || file.problem == bank::FileProblem::NotAFile) {
         result.problem = PictureProblem::Missing;
         return result;
     }
-    QImageReader reader(path);
+    if (file.problem != bank::FileProblem::None) {
+        result.problem = file.problem == bank::FileProblem::TooLarge ? PictureProblem::TooLarge
+                                                                     : PictureProblem::Unreadable;
+        return result;
+    }
+    QBuffer buffer;
+    buffer.setData(file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     result.size = reader.size();
     if (result.size.isValid() && !fitsInMemory(result.size)) {

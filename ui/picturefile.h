@@ -19,7 +19,8 @@ struct Picture {
     QSize size; // as the file's header gives it; invalid when unknown
 };
 
-// Reads a picture file by what it holds, not by its name: a JPG renamed .gif
+// Reads a picture file by what it holds, not by its name; only a regular
+// file, read through the bank's reader: a JPG renamed .gif
 // is shown as the JPG it is. A picture whose header announces more pixels
 // than fit in the readers' allocation limit is refused before anything is
 // decoded, so a 20000 x 20000 scan costs nothing.
@@ -28,7 +29,7 @@ Picture readPicture(const QString &path);
 // Whether a picture of `size` decodes within the readers' allocation limit.
 bool fitsInMemory(QSize size);
 
-// The format a file's content shows (empty when no reader knows it).
-QByteArray pictureFormat(const QString &path);
+// The format the bytes of a picture file show (empty when no reader knows it).
+QByteArray pictureFormatOf(const QByteArray &bytes);
 
 } // namespace ui

@@ -59,7 +59,7 @@ void TstLanguageFile::missingFile()
     program.makeFolder(QStringLiteral("idioma"));
     LineReader file = bank::openLanguageFile(program.path(), QStringLiteral("seleccion.txt"));
     QVERIFY(!file.exists());
-    QVERIFY(!file.errorString().isEmpty());
+    QCOMPARE(file.problem(), bank::FileProblem::Missing);
     QVERIFY(file.atEnd());
 
     QString own = QStringLiteral("INICI ");
