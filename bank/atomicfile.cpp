@@ -33,6 +33,11 @@ mode_t filePermissions()
     return 0666 & ~mask;
 }
 
+bool isUnsupported(int failure)
+{
+    return failure == EPERM || failure == EINVAL || failure == ENOSYS || failure == ENOTSUP || failure == EOPNOTSUPP;
+}
+
 // Writes all of `bytes` and makes them reach the disk; the errno of the
 // first failure, else 0. A failed fsync or close is a failed write: on a
 // network disk that is where a full share shows itself.
@@ -50,12 +55,13 @@ int writeWhole(int fd, const QByteArray &bytes)
         }
         done += n;
     }
-    if (::fchmod(fd, filePermissions()) != 0 && errno != EPERM) {
+    // FAT and many shares keep no permissions, and some cannot sync a file.
+    if (::fchmod(fd, filePermissions()) != 0 && !isUnsupported(errno)) {
         const int failure = errno;
         ::close(fd);
         return failure;
     }
-    if (::fsync(fd) != 0 && errno != EINVAL) {
+    if (::fsync(fd) != 0 && !isUnsupported(errno)) {
         const int failure = errno;
         ::close(fd);
         return failure;

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth imagemagick xdotool xdg-utils x11-utils
   unrtf libbenchmark-dev libx11-dev libxdamage-dev
   fonts-dejavu-core
+  fusefat dosfstools fuse3
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.

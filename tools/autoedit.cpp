@@ -14,6 +14,7 @@
 
 #include "editor/form1.h"
 
+#include "bank/atomicfile.h"
 #include "ui/recordingplatform.h"
 
 #include <QApplication>
@@ -59,8 +60,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption waitOption(QStringLiteral("wait-for"),
                                         QStringLiteral("File to wait for before the first save."),
                                         QStringLiteral("file"));
-    parser.addOption(waitOption);
+    const QCommandLineOption noLinksOption(QStringLiteral("no-hard-links"),
+                                           QStringLiteral("Write as on a disk without hard links (FAT)."));
+    parser.addOptions({waitOption, noLinksOption});
     parser.process(app);
+    bank::testing::refuseHardLinks(parser.isSet(noLinksOption));
     const QStringList args = parser.positionalArguments();
     if (args.size() != 4)
         return fail(QStringLiteral("usage: autoedit PROGRAM_FOLDER BANK_FOLDER COUNT TAG"));

@@ -22,6 +22,7 @@
 #include "player/form3.h"
 #include "player/playerstate.h"
 
+#include "bank/atomicfile.h"
 #include "ui/recordingplatform.h"
 
 #include <QApplication>
@@ -120,8 +121,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption waitOption(QStringLiteral("wait-for"),
                                         QStringLiteral("File to wait for before the last answer."),
                                         QStringLiteral("file"));
-    parser.addOptions({courseOption, subjectOption, questionsOption, clockOption, seedOption, waitOption});
+    const QCommandLineOption noLinksOption(QStringLiteral("no-hard-links"),
+                                           QStringLiteral("Write as on a disk without hard links (FAT)."));
+    parser.addOptions({courseOption, subjectOption, questionsOption, clockOption, seedOption, waitOption,
+                       noLinksOption});
     parser.process(app);
+    bank::testing::refuseHardLinks(parser.isSet(noLinksOption));
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
         return fail(QStringLiteral("usage: autoplay PROGRAM_FOLDER PUPIL [options]"));

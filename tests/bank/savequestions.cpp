@@ -1,5 +1,6 @@
 // Saves N numbered questions into a folder; run twice at once by the writer
 // test to show that concurrent editors never share a number.
+#include "bank/atomicfile.h"
 #include "bank/question.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     if (args.size() < 4)
         return 2;
     const QString folder = args[1];
+    bank::testing::refuseHardLinks(args.value(4) == u"--no-hard-links");
     const int count = args[2].toInt();
     bank::Question q;
     q.type = 2;

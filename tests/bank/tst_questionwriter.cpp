@@ -51,6 +51,7 @@ private Q_SLOTS:
     void saveFails();
     void readOnlyFolder();
 
+    void twoProcessesShareNoNumber_data();
     void twoProcessesShareNoNumber();
 };
 
@@ -198,17 +199,25 @@ void TstQuestionWriter::readOnlyFolder()
     QCOMPARE(everything(folder), QStringList{"1.txt"});
 }
 
+void TstQuestionWriter::twoProcessesShareNoNumber_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("with hard links") << QStringList{};
+    QTest::newRow("without hard links, as on FAT") << QStringList{QStringLiteral("--no-hard-links")};
+}
+
 // Two editors saving into one folder at the same moment.
 void TstQuestionWriter::twoProcessesShareNoNumber()
 {
+    QFETCH(QStringList, options);
     testsupport::ProgramFolder program(false);
     const QString folder = program.path();
     const int each = 50;
 
     QProcess first;
     QProcess second;
-    first.start(QStringLiteral(SAVE_HELPER), {folder, QString::number(each), QStringLiteral("A")});
-    second.start(QStringLiteral(SAVE_HELPER), {folder, QString::number(each), QStringLiteral("B")});
+    first.start(QStringLiteral(SAVE_HELPER), QStringList{folder, QString::number(each), QStringLiteral("A")} + options);
+    second.start(QStringLiteral(SAVE_HELPER), QStringList{folder, QString::number(each), QStringLiteral("B")} + options);
     QVERIFY2(first.waitForStarted(), qPrintable(first.errorString()));
     QVERIFY2(second.waitForStarted(), qPrintable(second.errorString()));
     QVERIFY(first.waitForFinished(60000));

@@ -8,13 +8,21 @@
 
 #include "player/form5.h"
 
+#include "player/registercomponents.h"
+
+#include "bank/folders.h"
+#include "bank/languagefile.h"
 #include "bank/textcodec.h"
+#include "ui/picturefile.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using testsupport::Session;
 
@@ -209,6 +217,8 @@ private Q_SLOTS:
     void languageFile();
 
     void folderWithAGapAndAStrayFile();
+    void specialFiles_data();
+    void specialFiles();
     void namesWithAccentsSpacesAndUpperCase();
 };
 
@@ -606,6 +616,75 @@ void TstBadFiles::folderWithAGapAndAStrayFile()
             QVERIFY(w->Command2->isEnabled());
         }
     }
+}
+
+// What a downloaded or shared bank may hold under a file's name. Each is
+// answered at once, as a missing file, and never read.
+void TstBadFiles::specialFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to /dev/zero") << "zero";
+    QTest::newRow("dangling link") << "dangling";
+    QTest::newRow("link leaving the program folder") << "outside";
+}
+
+void TstBadFiles::specialFiles()
+{
+    QFETCH(QString, kind);
+    Session s;
+    QTemporaryDir outside;
+    // A link leading out of the folder points at a good file of its kind.
+    auto plant = [&](const QString &relative, const QByteArray &good) {
+        const QString path = s.folder.file(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile::remove(path);
+        const QString target = outside.path() + u'/' + QFileInfo(path).fileName();
+        if (kind == u"fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        } else if (kind == u"zero") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        } else if (kind == u"dangling") {
+            QVERIFY(QFile::link(target, path));
+        } else {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(good) == good.size());
+            file.close();
+            QVERIFY(QFile::link(target, path));
+        }
+    };
+    plant(QStringLiteral("Preguntas/Proves/Mates/1.txt"), trueFalseFile());
+    plant(QStringLiteral("Graficos/planta.gif"), demoBytes(QStringLiteral("gifs/si.gif")));
+    plant(QStringLiteral("idioma/Final.txt"), demoBytes(QStringLiteral("idioma/Final.txt")));
+    plant(QStringLiteral("GIF89.DLL"), QByteArray("MZ"));
+    QVERIFY(QFile::link(QStringLiteral("/dev"), s.folder.file(QStringLiteral("Preguntas/Proves/Dispositius"))));
+    s.question(QStringLiteral("Mates"), 2, {QStringLiteral(" 3 "), QStringLiteral("Mestra"), QStringLiteral("planta.gif"),
+                                            QStringLiteral("Què és?"), QStringLiteral("planta")});
+    for (int n = 3; n <= 4; ++n)
+        s.question(QStringLiteral("Mates"), n, bank::splitLines(bank::decodeText(trueFalseFile())));
+
+    // Draw 1, 2 and 3 out of however many files the folder counts.
+    const int available = bank::fileCount(s.folder.file(QStringLiteral("Preguntas/Proves/Mates")));
+    QList<double> draw;
+    for (int n = 1; n <= 3; ++n)
+        draw << (n - 0.5) / available;
+    player::Form3 *w = s.open({QStringLiteral("Mates")}, 3, draw + testsupport::drawInOrder(8));
+    QVERIFY(w);
+    QVERIFY(!bank::subfolders(s.folder.file(QStringLiteral("Preguntas/Proves"))).contains(QStringLiteral("Dispositius")));
+    s.show(0, 0);
+    QCOMPARE(w->Label18->text(), QStringLiteral("No s'ha trobat el fitxer «1.txt»."));
+    s.show(0, 1);
+    QCOMPARE(w->Label18->text(), QStringLiteral("No s'ha trobat el fitxer «planta.gif»."));
+    s.show(0, 2);
+    QCOMPARE(w->Label18->text(), QString());
+    QVERIFY(!bank::openLanguageFile(s.folder.path(), QStringLiteral("Final.txt")).exists());
+    QCOMPARE(ui::readPicture(s.folder.file(QStringLiteral("Graficos/planta.gif"))).problem,
+             kind == u"outside" ? ui::PictureProblem::None : ui::PictureProblem::Missing);
+
+    QTemporaryDir system;
+    s.platform->system = system.path();
+    player::RegisterComponents(s.folder.path(), *s.platform);
+    QVERIFY(s.platform->copies.isEmpty());
 }
 
 // A subject and an option folder named with accents and spaces, question

@@ -1,5 +1,6 @@
 #include "sessionwindows.h"
 
+#include "player/form1.h"
 #include "player/testlogic.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 
 using player::Form3;
 using sessiontest::Session;
@@ -275,6 +277,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("damage");
         QTest::newRow("report folder missing") << "missing";
         QTest::newRow("a file where the report folder should be") << "file";
+        QTest::newRow("a link to a folder elsewhere") << "link";
     }
     void reportFolderUnusable()
     {
@@ -284,6 +287,9 @@ private Q_SLOTS:
         s.program->remove(QStringLiteral("Controles-Usuarios"));
         if (damage == QLatin1String("file"))
             s.program->writeBytes(QStringLiteral("Controles-Usuarios"), "not a folder");
+        QTemporaryDir elsewhere;
+        if (damage == QLatin1String("link"))
+            QVERIFY(QFile::link(elsewhere.path(), s.reports()));
         s.choose({kMates}, 2);
         s.drawQuestions({kMates}, {{2, 3}});
         Form3 *w = s.start(QStringLiteral("Anna"));
@@ -304,6 +310,12 @@ private Q_SLOTS:
         if (damage == QLatin1String("file")) {
             QVERIFY(folder.isFile());
             QCOMPARE(testsupport::readBytes(s.reports()), QByteArray("not a folder"));
+            // Nor does the start window open the file with its own program.
+            player::Form1 start;
+            start.Command2_Click();
+            QVERIFY(s.platform->openedFolders.isEmpty());
+        } else if (damage == QLatin1String("link")) {
+            QVERIFY(QDir(elsewhere.path()).isEmpty());
         } else {
             QVERIFY(!folder.exists());
         }
@@ -311,6 +323,30 @@ private Q_SLOTS:
         programFiles.removeAll(QStringLiteral("Controles-Usuarios"));
         programFiles.sort();
         QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
+    }
+
+    // A pupil made ULTIMO.RTF a link to another file: the link is replaced,
+    // the file it pointed at stays as it was.
+    void latestReportPlantedAsALink()
+    {
+        Session s;
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.path() + QStringLiteral("/notes.txt");
+        QFile notes(victim);
+        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("the teacher's notes") > 0);
+        notes.close();
+        s.program->remove(QStringLiteral("ultimo.rtf"));
+        QVERIFY(QFile::link(victim, s.program->file(QStringLiteral("ULTIMO.RTF"))));
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        finishByGivingUp(w);
+        QVERIFY(s.platform->messages.isEmpty());
+        QCOMPARE(testsupport::readBytes(victim), QByteArray("the teacher's notes"));
+        const QString latest = s.program->file(QStringLiteral("ULTIMO.RTF"));
+        QVERIFY(!QFileInfo(latest).isSymLink());
+        QCOMPARE(testsupport::readBytes(latest), testsupport::readBytes(s.reports() + u'/' + w->reportFileName));
     }
 
     // The pupil's report is kept; the latest one is left as it was.

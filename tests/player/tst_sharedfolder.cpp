@@ -66,12 +66,24 @@ class TstSharedFolder : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void thirtyPlayersFinishingTogetherKeepEveryReport_data() { bothWaysOfCreating(); }
     void thirtyPlayersFinishingTogetherKeepEveryReport();
+    void twoEditorsSavingTwoHundredQuestions_data() { bothWaysOfCreating(); }
     void twoEditorsSavingTwoHundredQuestions();
+
+private:
+    // A local disk links a finished file to its name; a FAT stick cannot.
+    static void bothWaysOfCreating()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("with hard links") << QStringList{};
+        QTest::newRow("without hard links, as on FAT") << QStringList{QStringLiteral("--no-hard-links")};
+    }
 };
 
 void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
 {
+    QFETCH(QStringList, options);
     QVERIFY2(QFileInfo(driver("autoplay")).isExecutable(), "build the autoplay target");
     testsupport::ProgramFolder program;
     const QString reports = program.file(QStringLiteral("Controles-Usuarios"));
@@ -88,10 +100,11 @@ void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
         auto process = std::make_unique<QProcess>();
         process->setProcessChannelMode(QProcess::SeparateChannels);
         process->start(driver("autoplay"),
-                       {program.path(), pupil, QStringLiteral("--course"), QStringLiteral("1r ESO"),
+                       QStringList{program.path(), pupil, QStringLiteral("--course"), QStringLiteral("1r ESO"),
                         QStringLiteral("--subject"), QStringLiteral("Matemàtiques"), QStringLiteral("--questions"),
                         QStringLiteral("2"), QStringLiteral("--clock"), QStringLiteral("2026-03-09T10:05:00"),
-                        QStringLiteral("--seed"), QString::number(i + 1), QStringLiteral("--wait-for"), go});
+                        QStringLiteral("--seed"), QString::number(i + 1), QStringLiteral("--wait-for"), go}
+                           + options);
         players.push_back(std::move(process));
     }
     releaseTogether(players, go);
@@ -148,6 +161,7 @@ void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
 
 void TstSharedFolder::twoEditorsSavingTwoHundredQuestions()
 {
+    QFETCH(QStringList, options);
     QVERIFY2(QFileInfo(driver("autoedit")).isExecutable(), "build the autoedit target");
     testsupport::ProgramFolder program(false);
     const QString relative = QStringLiteral("Preguntas/1r ESO/Mates");
@@ -162,7 +176,8 @@ void TstSharedFolder::twoEditorsSavingTwoHundredQuestions()
     for (const QString &tag : {QStringLiteral("A"), QStringLiteral("B")}) {
         auto process = std::make_unique<QProcess>();
         process->start(driver("autoedit"),
-                       {program.path(), relative, QString::number(kEach), tag, QStringLiteral("--wait-for"), go});
+                       QStringList{program.path(), relative, QString::number(kEach), tag, QStringLiteral("--wait-for"), go}
+                           + options);
         editors.push_back(std::move(process));
     }
     releaseTogether(editors, go);
