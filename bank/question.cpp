@@ -102,8 +102,10 @@ ReadError parseQuestion(const QStringList &lines, Question &q)
         QStringList rest = lines.mid(3);
         if (rest.isEmpty())
             return ReadError::NoOptions;
-        if (rest.size() > 8)
+        if (rest.size() > 8) {
+            q.options = rest.mid(0, 8);
             return ReadError::TooManyOptions;
+        }
         if (isAttachmentName(rest.last()))
             q.attachment = rest.takeLast();
         q.options = rest;
@@ -133,12 +135,44 @@ ReadError parseQuestion(const QStringList &lines, Question &q)
     return ReadError::UnknownType;
 }
 
-ReadError readQuestionFile(const QString &path, Question &question)
+QuestionRead readQuestionBytes(const QByteArray &bytes)
+{
+    QuestionRead read;
+    read.empty = bytes.isEmpty();
+    const QString text = decodeText(bytes);
+    read.holdsNul = text.contains(QChar(0));
+    const QStringList lines = splitQuestionLines(text);
+    read.lineCount = int(std::min<qsizetype>(lines.size(), 1 << 30));
+    read.typeLine = lines.value(0);
+    read.error = parseQuestion(lines, read.question);
+    return read;
+}
+
+QuestionRead readQuestion(const QString &path)
 {
     const FileContent file = readFile(path, kMaxLineFileBytes);
-    if (file.problem != FileProblem::None)
-        return ReadError::Missing;
-    return parseQuestion(splitQuestionLines(decodeText(file.bytes)), question);
+    if (file.problem != FileProblem::None) {
+        QuestionRead read;
+        read.file = file.problem;
+        read.error = ReadError::Missing;
+        return read;
+    }
+    return readQuestionBytes(file.bytes);
+}
+
+ReadError readQuestionFile(const QString &path, Question &question)
+{
+    const QuestionRead read = readQuestion(path);
+    if (read.file == FileProblem::None)
+        question = read.question;
+    return read.error;
+}
+
+int pixelCoordinate(double value)
+{
+    if (!std::isfinite(value) || std::abs(value) > 1e9)
+        return -1;
+    return qRound(value);
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "readfile.h"
+
 namespace bank {
 
 enum class QuestionType {
@@ -64,9 +66,36 @@ enum class ReadError {
     TooManyOptions, // more than eight option lines
 };
 
-// Reads a question from its lines. Fields read before a failure are kept.
+// Reads a question from its lines. Fields read before a failure are kept
+// (a file with more than eight options keeps the first eight).
 ReadError parseQuestion(const QStringList &lines, Question &question);
+
+// A question file as the player, the editor and the bank checker read it:
+// through the bank's file reader (a regular file of at most
+// kMaxLineFileBytes), its lines split at CR LF, CR or LF, then parsed.
+// Everything the lines hold is kept whatever failed, so a window can show
+// what it shows for a damaged file and say why.
+struct QuestionRead {
+    FileProblem file = FileProblem::None; // the file itself could not be read
+    bool empty = false;                   // it holds no byte at all
+    bool holdsNul = false;                // a NUL: zeroed by a crash, or no text
+    ReadError error = ReadError::None;    // what its lines lack
+    int lineCount = 0;                    // the lines it holds
+    QString typeLine;                     // line 1 as written
+    Question question;
+
+    bool ok() const { return file == FileProblem::None && !empty && !holdsNul && error == ReadError::None; }
+    bool hasLine(int number) const { return number <= lineCount; }
+};
+QuestionRead readQuestion(const QString &path);
+QuestionRead readQuestionBytes(const QByteArray &bytes);
+
+// The parse result of readQuestion(), Missing when the file could not be read.
 ReadError readQuestionFile(const QString &path, Question &question);
+
+// A stored point coordinate as a whole pixel; -1 for a value no picture
+// could hold, instead of an overflow.
+int pixelCoordinate(double value);
 
 // The whole file as it is written: each line Windows-1252, ending CR LF.
 // Fails on a field holding a line break or a character Windows-1252 lacks,

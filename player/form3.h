@@ -3,6 +3,7 @@
 #include "testlogic.h"
 
 #include "bank/languagefile.h"
+#include "bank/question.h"
 #include "ui/animatedpicture.h"
 #include "ui/clicklabel.h"
 #include "ui/controls.h"
@@ -154,13 +155,13 @@ private:
     void readFinalTexts();
 
     // Display.
-    bool showQuestion(bank::LineReader &file, const QString &entry, QString &failure);
-    bool showMultipleChoice(bank::LineReader &file, const QString &entry, QString &failure);
-    bool showWrittenAnswer(bank::LineReader &file, EntryState state, QString &failure);
-    bool showPictureAnswer(bank::LineReader &file, EntryState state, QString &failure);
-    bool showGraphicPoint(bank::LineReader &file, EntryState state, QString &failure);
-    bool showReadingWord(bank::LineReader &file, EntryState state, QString &failure);
-    bool showTrueFalse(bank::LineReader &file, EntryState state, QString &failure);
+    bool showQuestion(const bank::QuestionRead &read, const QString &entry, QString &failure);
+    bool showMultipleChoice(const bank::QuestionRead &read, const QString &entry, QString &failure);
+    bool showWrittenAnswer(const bank::QuestionRead &read, EntryState state, QString &failure);
+    bool showPictureAnswer(const bank::QuestionRead &read, EntryState state, QString &failure);
+    bool showGraphicPoint(const bank::QuestionRead &read, EntryState state, QString &failure);
+    bool showReadingWord(const bank::QuestionRead &read, EntryState state, QString &failure);
+    bool showTrueFalse(const bank::QuestionRead &read, EntryState state, QString &failure);
     bool showPicture(const QString &name, QString &failure);
     void showErrorLine(const QString &failure);
     void colourTypedAnswer(ui::RichTextBox *box, const QColor &colour);

@@ -208,7 +208,7 @@ void Form3::Command2_Click()
             RecordRightAnswer();
             appendTranscript(kCR + kCR + QStringLiteral(" --- ") + rightText());
         } else {
-            Picture2->floodFill(pixelCoordinate(targetX), pixelCoordinate(targetY));
+            Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
             Picture2->setFillColor(ui::kRed);
             Picture2->floodFill(qRound(markX), markY);
             Picture2->setFillColor(ui::kBlue);
@@ -329,7 +329,7 @@ void Form3::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
     // Judged by where the pupil pointed, not by the target's colour: a
     // coloured target region is no longer right without a click on it.
     targetInMarkedRegion = ui::sameRegion(Picture2->surface(), click,
-                                          QPoint(pixelCoordinate(targetX), pixelCoordinate(targetY)));
+                                          QPoint(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY)));
     graphicMarked = true;
     Picture2->floodFill(click.x(), click.y());
     markX = position.x();

@@ -36,12 +36,16 @@ QString unknownType(const QString &line)
         .arg(line.trimmed().left(20));
 }
 
-bool readLine(bank::LineReader &file, QString &target, QString &failure)
+// Line `number` of the question file into `target`; a file that ends before
+// it fails the display, as it always has.
+bool take(const bank::QuestionRead &read, int number, const QString &value, QString &target, QString &failure)
 {
-    if (file.readLine(target))
-        return true;
-    failure = kFileEndsEarly;
-    return false;
+    if (!read.hasLine(number)) {
+        failure = kFileEndsEarly;
+        return false;
+    }
+    target = value;
+    return true;
 }
 
 } // namespace
@@ -82,19 +86,17 @@ void Form3::showRow(int index)
     const QString name = QFileInfo(path).fileName();
     QString failure;
     // A link that leads out of the program folder is not a question of it.
-    bank::LineReader file = bank::isInside(path, appFolder) ? bank::LineReader(path) : bank::LineReader();
-    if (file.problem() == bank::FileProblem::TooLarge) {
+    const bank::QuestionRead read = bank::isInside(path, appFolder) ? bank::readQuestion(path) : bank::QuestionRead{bank::FileProblem::Missing};
+    if (read.file == bank::FileProblem::TooLarge)
         failure = QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name);
-    } else {
-        if (!file.exists())
-            failure = missingFile(name);
-        else if (file.isEmpty())
-            failure = QStringLiteral("El fitxer «%1» és buit.").arg(name);
-        else if (file.holdsNul())
-            failure = QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name);
-        else
-            showQuestion(file, list->item(currentQuestionRow)->text(), failure);
-    }
+    else if (read.file != bank::FileProblem::None)
+        failure = missingFile(name);
+    else if (read.empty)
+        failure = QStringLiteral("El fitxer «%1» és buit.").arg(name);
+    else if (read.holdsNul)
+        failure = QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name);
+    else
+        showQuestion(read, list->item(currentQuestionRow)->text(), failure);
     if (failure.isEmpty())
         return;
     showErrorLine(failure);
@@ -102,10 +104,10 @@ void Form3::showRow(int index)
     checkEndOfTest();
 }
 
-bool Form3::showQuestion(bank::LineReader &file, const QString &entry, QString &failure)
+bool Form3::showQuestion(const bank::QuestionRead &read, const QString &entry, QString &failure)
 {
     QString line;
-    if (!readLine(file, line, failure))
+    if (!take(read, 1, read.typeLine, line, failure))
         return false;
     const double code = bank::numericValue(line);
     if (code < 0 || code > 6 || code != static_cast<int>(code)) {
@@ -114,7 +116,7 @@ bool Form3::showQuestion(bank::LineReader &file, const QString &entry, QString &
     }
     questionType = static_cast<int>(code);
     Label14->setText(typeHelpTexts[questionType]);
-    if (!readLine(file, line, failure))
+    if (!take(read, 2, read.question.author, line, failure))
         return false;
     Label4->setText(authorPrefix() + line);
     for (int i = 0; i < 7; ++i)
@@ -124,17 +126,17 @@ bool Form3::showQuestion(bank::LineReader &file, const QString &entry, QString &
     const EntryState state = entryState(entry, questionType, rightText());
     switch (questionType) {
     case 1:
-        return showMultipleChoice(file, entry, failure);
+        return showMultipleChoice(read, entry, failure);
     case 2:
-        return showWrittenAnswer(file, state, failure);
+        return showWrittenAnswer(read, state, failure);
     case 3:
-        return showPictureAnswer(file, state, failure);
+        return showPictureAnswer(read, state, failure);
     case 4:
-        return showGraphicPoint(file, state, failure);
+        return showGraphicPoint(read, state, failure);
     case 5:
-        return showReadingWord(file, state, failure);
+        return showReadingWord(read, state, failure);
     case 6:
-        return showTrueFalse(file, state, failure);
+        return showTrueFalse(read, state, failure);
     default:
         return true;
     }
@@ -148,23 +150,27 @@ void Form3::showErrorLine(const QString &failure)
         Frame1[questionType]->setEnabled(false);
 }
 
-bool Form3::showMultipleChoice(bank::LineReader &file, const QString &entry, QString &failure)
+bool Form3::showMultipleChoice(const bank::QuestionRead &read, const QString &entry, QString &failure)
 {
+    const bank::Question &q = read.question;
     QString line;
-    if (!readLine(file, line, failure))
+    if (!take(read, 3, q.statement, line, failure))
         return false;
     Label2->setText(line);
 
-    int n = 0;
-    while (!file.atEnd()) {
-        if (n >= 8) {
-            failure = kTooManyOptions;
-            return false;
-        }
-        file.readLine(line);
-        Label3(n)->setText(line);
-        Label3(n)->show();
-        ++n;
+    // Every line after the statement goes into an option label, the
+    // attachment's name included; a ninth is a failure.
+    QStringList lines = q.options;
+    if (!q.attachment.isEmpty())
+        lines.append(q.attachment);
+    const int n = static_cast<int>(std::min<qsizetype>(lines.size(), 8));
+    for (int i = 0; i < n; ++i) {
+        Label3(i)->setText(lines[i]);
+        Label3(i)->show();
+    }
+    if (read.error == bank::ReadError::TooManyOptions) {
+        failure = kTooManyOptions;
+        return false;
     }
     if (n == 0) {
         failure = kNoOptions;
@@ -248,8 +254,9 @@ void Form3::colourTypedAnswer(ui::RichTextBox *box, const QColor &colour)
     box->setSelColor(colour);
 }
 
-bool Form3::showWrittenAnswer(bank::LineReader &file, EntryState state, QString &failure)
+bool Form3::showWrittenAnswer(const bank::QuestionRead &read, EntryState state, QString &failure)
 {
+    const bank::Question &q = read.question;
     QString line;
     if (state == EntryState::Open) {
         ui::setBackColor(Command2, ui::kGreen);
@@ -258,10 +265,10 @@ bool Form3::showWrittenAnswer(bank::LineReader &file, EntryState state, QString 
         RichTextBox1->setText(QString());
         RichTextBox1->setEnabled(true);
         typed.start(QString());
-        if (!readLine(file, line, failure))
+        if (!take(read, 3, q.statement, line, failure))
             return false;
         Label5->setText(line);
-        if (!readLine(file, expectedAnswer, failure))
+        if (!take(read, 4, q.answer, expectedAnswer, failure))
             return false;
         typed.start(expectedAnswer);
         RichTextBox1->setFocus();
@@ -270,10 +277,10 @@ bool Form3::showWrittenAnswer(bank::LineReader &file, EntryState state, QString 
     const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
     Command2->setEnabled(false);
     RichTextBox1->setEnabled(false);
-    if (!readLine(file, line, failure))
+    if (!take(read, 3, q.statement, line, failure))
         return false;
     Label5->setText(line);
-    if (!readLine(file, expectedAnswer, failure))
+    if (!take(read, 4, q.answer, expectedAnswer, failure))
         return false;
     colourTypedAnswer(RichTextBox1, verdict);
     ui::setBackColor(Command2, verdict);
@@ -308,8 +315,9 @@ bool Form3::showPicture(const QString &name, QString &failure)
     return true;
 }
 
-bool Form3::showPictureAnswer(bank::LineReader &file, EntryState state, QString &failure)
+bool Form3::showPictureAnswer(const bank::QuestionRead &read, EntryState state, QString &failure)
 {
+    const bank::Question &q = read.question;
     QString line;
     if (state == EntryState::Open) {
         QFrame *frame = Frame1[3];
@@ -323,12 +331,12 @@ bool Form3::showPictureAnswer(bank::LineReader &file, EntryState state, QString 
         RichTextBox2->setText(QString());
         RichTextBox2->setEnabled(true);
         RichTextBox2->setFocus();
-        if (!readLine(file, line, failure) || !showPicture(line, failure))
+        if (!take(read, 3, q.fileName, line, failure) || !showPicture(line, failure))
             return false;
-        if (!readLine(file, line, failure))
+        if (!take(read, 4, q.statement, line, failure))
             return false;
         Label7->setText(line);
-        if (!readLine(file, expectedAnswer, failure))
+        if (!take(read, 5, q.answer, expectedAnswer, failure))
             return false;
         typed.start(expectedAnswer);
         RichTextBox2->setFocus();
@@ -336,13 +344,13 @@ bool Form3::showPictureAnswer(bank::LineReader &file, EntryState state, QString 
     }
     const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
     Command2->setEnabled(false);
-    if (!readLine(file, line, failure) || !showPicture(line, failure))
+    if (!take(read, 3, q.fileName, line, failure) || !showPicture(line, failure))
         return false;
     RichTextBox2->setEnabled(false);
-    if (!readLine(file, line, failure))
+    if (!take(read, 4, q.statement, line, failure))
         return false;
     Label7->setText(line);
-    if (!readLine(file, expectedAnswer, failure))
+    if (!take(read, 5, q.answer, expectedAnswer, failure))
         return false;
     colourTypedAnswer(RichTextBox2, verdict);
     ui::setBackColor(Command2, verdict);
@@ -350,10 +358,11 @@ bool Form3::showPictureAnswer(bank::LineReader &file, EntryState state, QString 
     return true;
 }
 
-bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &failure)
+bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, QString &failure)
 {
+    const bank::Question &q = read.question;
     QString line;
-    if (!readLine(file, line, failure))
+    if (!take(read, 3, q.fileName, line, failure))
         return false;
     const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Picture, line);
     if (path.isEmpty() || !Picture2->load(path)) {
@@ -369,15 +378,17 @@ bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &
     ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
     HScroll1_Change();
     VScroll1_Change();
-    if (!readLine(file, line, failure))
+    if (!take(read, 4, q.statement, line, failure))
         return false;
     Label9->setText(line);
-    if (!readLine(file, line, failure))
+    if (!read.hasLine(5) || !read.hasLine(6)) {
+        if (read.hasLine(5))
+            targetX = q.x;
+        failure = kFileEndsEarly;
         return false;
-    targetX = bank::numericValue(line);
-    if (!readLine(file, line, failure))
-        return false;
-    targetY = bank::numericValue(line);
+    }
+    targetX = q.x;
+    targetY = q.y;
 
     if (state == EntryState::Open) {
         ui::setBackColor(Command2, ui::kGreen);
@@ -388,26 +399,27 @@ bool Form3::showGraphicPoint(bank::LineReader &file, EntryState state, QString &
     Command2->setEnabled(false);
     Picture2->setFillColor(verdict);
     ui::setBackColor(Command2, verdict);
-    Picture2->floodFill(pixelCoordinate(targetX), pixelCoordinate(targetY));
+    Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
     Picture2->setFillColor(ui::kBlue);
     Frame1[4]->setEnabled(false);
     return true;
 }
 
-bool Form3::showReadingWord(bank::LineReader &file, EntryState state, QString &failure)
+bool Form3::showReadingWord(const bank::QuestionRead &read, EntryState state, QString &failure)
 {
+    const bank::Question &q = read.question;
     QString line;
     Label11->clear();
-    if (!readLine(file, line, failure))
+    if (!take(read, 3, q.fileName, line, failure))
         return false;
     QString content;
     if (!readQuestionText(appFolder, line, content, failure))
         return false;
     Text2->setPlainText(content);
-    if (!readLine(file, line, failure))
+    if (!take(read, 4, q.statement, line, failure))
         return false;
     Label10->setText(line);
-    if (!readLine(file, expectedAnswer, failure))
+    if (!take(read, 5, q.answer, expectedAnswer, failure))
         return false;
 
     if (state == EntryState::Open) {
@@ -424,16 +436,19 @@ bool Form3::showReadingWord(bank::LineReader &file, EntryState state, QString &f
     return true;
 }
 
-bool Form3::showTrueFalse(bank::LineReader &file, EntryState state, QString &failure)
+bool Form3::showTrueFalse(const bank::QuestionRead &read, EntryState state, QString &failure)
 {
+    const bank::Question &q = read.question;
     QString line;
     Label16->clear();
-    if (!readLine(file, line, failure))
+    if (!take(read, 3, q.statement, line, failure))
         return false;
     Label15->setText(line);
-    if (!readLine(file, line, failure))
+    if (!read.hasLine(4)) {
+        failure = kFileEndsEarly;
         return false;
-    trueFalseAnswer = line == u"VERDADERO";
+    }
+    trueFalseAnswer = q.isTrue;
 
     if (state == EntryState::Open) {
         ui::setBackColor(Command2, ui::kGreen);

@@ -65,12 +65,10 @@ bool canShowQuestion(const QString &programFolder, const QString &listed)
     const QString path = questionFilePath(listed);
     if (!bank::isInside(path, programFolder))
         return false;
-    const bank::FileContent file = bank::readFile(path, kMaxQuestionFileBytes);
-    if (file.problem != bank::FileProblem::None || file.bytes.isEmpty() || file.bytes.contains('\0'))
+    const bank::QuestionRead read = bank::readQuestion(path);
+    if (!read.ok())
         return false;
-    bank::Question question;
-    if (bank::parseQuestion(bank::splitQuestionLines(bank::decodeText(file.bytes)), question) != bank::ReadError::None)
-        return false;
+    const bank::Question &question = read.question;
     switch (static_cast<bank::QuestionType>(question.type)) {
     case bank::QuestionType::PictureAnswer:
     case bank::QuestionType::GraphicPoint: {

@@ -130,13 +130,6 @@ QString countdownText(int seconds)
     return QStringLiteral("%1 : %2 : %3").arg(seconds / 3600).arg((seconds % 3600) / 60).arg(seconds % 60);
 }
 
-int pixelCoordinate(double value)
-{
-    if (!std::isfinite(value) || std::abs(value) > 1e9)
-        return -1;
-    return qRound(value);
-}
-
 bool isRightWord(const QString &chosen, const QString &expected)
 {
     if (chosen.isEmpty())

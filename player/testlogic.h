@@ -75,10 +75,6 @@ int timeLimitMinutes(bool boxVisible, const QString &boxText);
 QString timeLimitCaption(int minutes); // "1 H : 30 m"
 QString countdownText(int seconds);    // "1 : 2 : 5"
 
-// A point of a graphic as a whole pixel. A stored coordinate too large for
-// any picture names no pixel (-1) instead of overflowing.
-int pixelCoordinate(double value);
-
 // The reading-word verdict: one word contains the other and their lengths
 // differ by less than 2; case ignored.
 bool isRightWord(const QString &chosen, const QString &expected);

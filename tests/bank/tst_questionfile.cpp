@@ -520,10 +520,10 @@ void TstQuestionFile::readErrors_data()
         << multipleChoice("Ana", "Q", {}, "mapa.jpg");
     QTest::newRow("ninth line after the statement, an attachment")
         << QStringList{" 1 ", "A", "Q", "1", "2", "3", "4", "5", "6", "7", "8", "x.gif"}
-        << ReadError::TooManyOptions << multipleChoice("A", "Q", {});
+        << ReadError::TooManyOptions << multipleChoice("A", "Q", {"1", "2", "3", "4", "5", "6", "7", "8"});
     QTest::newRow("nine options")
         << QStringList{" 1 ", "A", "Q", "1", "2", "3", "4", "5", "6", "7", "8", "9"}
-        << ReadError::TooManyOptions << multipleChoice("A", "Q", {});
+        << ReadError::TooManyOptions << multipleChoice("A", "Q", {"1", "2", "3", "4", "5", "6", "7", "8"});
 }
 
 void TstQuestionFile::readErrors()
