@@ -1,6 +1,10 @@
 #include "ui/controls.h"
 #include "ui/richtextbox.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -8,6 +12,21 @@
 namespace {
 
 const QColor kMagenta = ui::bgr(0xFF00FF);
+
+// Opens the box's own insertion to the tests, as a paste would reach it.
+class Box : public ui::RichTextBox
+{
+public:
+    using ui::RichTextBox::RichTextBox;
+    using ui::RichTextBox::insertFromMimeData;
+};
+
+// Ways around typing into a box.
+enum class Route {
+    PasteKey, ShiftInsert, CutKey, ShiftDelete, UndoKey, DeleteWordKey, Tab, Return, Backspace,
+    Drop, InsertMimeData, MiddleClick, ContextMenu, InputMethodCommit, InputMethodReplacement,
+    CompositionOverSelection,
+};
 
 // Letter-by-letter checking as the test window does it: a right letter goes
 // blue (magenta once it needed a correction), a wrong one red, and the next
@@ -76,15 +95,19 @@ private Q_SLOTS:
     void unfocusedBoxHidesSelection();
     void savesRtf();
     void saveRtfFailsOnMissingFolder();
+    void protectedBoxKeepsItsText_data();
+    void protectedBoxKeepsItsText();
+    void typingOnlyBoxStillMovesSelectsAndCopies();
+    void typingOnlyBoxDragsNoTextAway();
 
 private:
-    ui::RichTextBox *box = nullptr;
+    Box *box = nullptr;
     QColor plainColour;
 };
 
 void TstRichTextBox::init()
 {
-    box = new ui::RichTextBox;
+    box = new Box;
     box->resize(300, 80);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box));
@@ -527,6 +550,176 @@ void TstRichTextBox::saveRtfFailsOnMissingFolder()
     box->setText("x");
     QVERIFY(!box->saveRtf(dir.filePath("Controles-Usuarios/Anna.rtf")));
     QVERIFY(!QFile::exists(dir.filePath("Controles-Usuarios/Anna.rtf")));
+}
+
+void TstRichTextBox::protectedBoxKeepsItsText_data()
+{
+    QTest::addColumn<bool>("typingOnly");
+    QTest::addColumn<int>("route");
+    QTest::addColumn<QString>("seen"); // what reaches keyPress
+
+    const std::pair<Route, const char *> routes[] = {
+        {Route::PasteKey, "Ctrl+V"},
+        {Route::ShiftInsert, "Shift+Insert"},
+        {Route::CutKey, "Ctrl+X"},
+        {Route::ShiftDelete, "Shift+Delete"},
+        {Route::UndoKey, "Ctrl+Z"},
+        {Route::DeleteWordKey, "Ctrl+Backspace"},
+        {Route::Tab, "Tab"},
+        {Route::Return, "Return"},
+        {Route::Backspace, "Backspace"},
+        {Route::Drop, "drop"},
+        {Route::InsertMimeData, "insertion of mime data"},
+        {Route::MiddleClick, "middle click"},
+        {Route::ContextMenu, "every context menu action"},
+        {Route::InputMethodCommit, "input method commit"},
+        {Route::InputMethodReplacement, "input method replacing text"},
+        {Route::CompositionOverSelection, "composition over the selection"},
+    };
+    for (const bool typingOnly : {true, false}) {
+        for (const auto &[route, name] : routes) {
+            const QString seen = typingOnly && route == Route::InputMethodCommit ? QStringLiteral("à") : QString();
+            QTest::newRow(qPrintable(QString(typingOnly ? "typing only: " : "read-only: ") + name))
+                << typingOnly << int(route) << seen;
+        }
+    }
+}
+
+// The answer boxes change only by typing, each character judged by keyPress;
+// the transcript only by the program.
+void TstRichTextBox::protectedBoxKeepsItsText()
+{
+    QFETCH(bool, typingOnly);
+    QFETCH(int, route);
+    QFETCH(QString, seen);
+
+    if (typingOnly)
+        box->setTypingOnly(true);
+    else
+        box->setReadOnly(true);
+    box->setText("abc");
+    // An edit the undo stack would hold, made the way keyPress colours and types.
+    QTextCursor edit(box->document());
+    edit.movePosition(QTextCursor::End);
+    edit.insertText("d");
+    box->setSelStart(1);
+    box->setSelLength(1);
+    const QString before = box->text();
+    QString typed;
+    box->keyPress = [&typed](QChar &c) {
+        typed += c;
+        c = QChar();
+    };
+    QGuiApplication::clipboard()->setText("ZZ");
+    QMimeData dropped;
+    dropped.setText("ZZ");
+    const QPoint inside = box->viewport()->rect().center();
+
+    switch (Route(route)) {
+    case Route::PasteKey: QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); break;
+    case Route::ShiftInsert: QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); break;
+    case Route::CutKey: QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier); break;
+    case Route::ShiftDelete: QTest::keyClick(box, Qt::Key_Delete, Qt::ShiftModifier); break;
+    case Route::UndoKey: QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); break;
+    case Route::DeleteWordKey: QTest::keyClick(box, Qt::Key_Backspace, Qt::ControlModifier); break;
+    case Route::Tab: QTest::keyClick(box, Qt::Key_Tab); break;
+    case Route::Return: QTest::keyClick(box, Qt::Key_Return); break;
+    case Route::Backspace: QTest::keyClick(box, Qt::Key_Backspace); break;
+    case Route::Drop: {
+        QDragEnterEvent enter(inside, Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box->viewport(), &enter);
+        QDropEvent drop(inside, Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box->viewport(), &drop);
+        break;
+    }
+    case Route::InsertMimeData: box->insertFromMimeData(&dropped); break;
+    case Route::MiddleClick:
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("no selection clipboard on this platform");
+        QGuiApplication::clipboard()->setText("ZZ", QClipboard::Selection);
+        QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, inside);
+        break;
+    case Route::ContextMenu: {
+        QContextMenuEvent request(QContextMenuEvent::Mouse, inside, box->viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(box->viewport(), &request);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const auto actions = menu->actions();
+        for (QAction *action : actions) {
+            if (action->isEnabled())
+                action->trigger();
+        }
+        menu->close();
+        break;
+    }
+    case Route::InputMethodCommit: {
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("à"));
+        QApplication::sendEvent(box, &commit);
+        break;
+    }
+    case Route::InputMethodReplacement: {
+        QInputMethodEvent replace;
+        replace.setCommitString(QString(), -1, 2);
+        QApplication::sendEvent(box, &replace);
+        break;
+    }
+    case Route::CompositionOverSelection: {
+        QInputMethodEvent compose(QStringLiteral("`"), {});
+        QApplication::sendEvent(box, &compose);
+        break;
+    }
+    }
+    QCOMPARE(box->text(), before);
+    QCOMPARE(typed, seen);
+
+    // The program still writes into the box.
+    box->setText(box->text() + "\rmore");
+    QCOMPARE(box->text(), before + "\rmore");
+}
+
+void TstRichTextBox::typingOnlyBoxStillMovesSelectsAndCopies()
+{
+    box->setTypingOnly(true);
+    box->setText("");
+    QStringList seen;
+    box->keyPress = [&seen](QChar &c) { seen << QString(c); };
+    QTest::keyClicks(box, "ab");
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, 'x');
+    QCOMPARE(box->text(), QString("axb"));
+    QCOMPARE(seen, (QStringList{"a", "b", "x"}));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(box->selText(), QString("ax"));
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("ax"));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(box->selLength(), 3);
+    QTest::keyClick(box, Qt::Key_End);
+    QCOMPARE(box->selStart(), 3);
+    QCOMPARE(box->text(), QString("axb"));
+}
+
+// Dragging the selection out with a move would cut it from the answer: a
+// drag that starts on the selection selects afresh instead.
+void TstRichTextBox::typingOnlyBoxDragsNoTextAway()
+{
+    box->setTypingOnly(true);
+    box->setText("abcdefghij");
+    box->setSelStart(1);
+    box->setSelLength(5);
+    const auto pointAt = [this](int position) {
+        QTextCursor cursor(box->document());
+        cursor.setPosition(position);
+        return box->cursorRect(cursor).center() + QPoint(1, 0);
+    };
+    QTest::mousePress(box->viewport(), Qt::LeftButton, {}, pointAt(3));
+    QTest::mouseMove(box->viewport(), pointAt(9));
+    QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, pointAt(9));
+    QCOMPARE(box->selText(), QString("defghi"));
+    QCOMPARE(box->text(), QString("abcdefghij"));
 }
 
 QTEST_MAIN(TstRichTextBox)
