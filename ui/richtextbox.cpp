@@ -223,7 +223,7 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
     const bool printable = !typed.isEmpty()
         && std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.isPrint(); });
     if (!printable || command || isReadOnly()) {
-        // Unused keys go on to the window, as the editor's own do.
+        // Editing keys and shortcuts go on to the window, unused.
         if (typingOnly && !leavesTextAlone(event)) {
             event->ignore();
             return;
