@@ -19,7 +19,6 @@ class TstPlainText : public QObject
 private Q_SLOTS:
     void textsShownAsWritten_data();
     void textsShownAsWritten();
-    void deeplyNestedTablesAreShown();
 };
 
 void TstPlainText::textsShownAsWritten_data()
@@ -73,23 +72,6 @@ void TstPlainText::textsShownAsWritten()
     }
     QCOMPARE(shown, text);
     QVERIFY(laidOutAsWritten(format, shown));
-}
-
-// A question file of nested tables once overwhelmed the text layout.
-void TstPlainText::deeplyNestedTablesAreShown()
-{
-    const QString text = QStringLiteral("<table><tr><td>").repeated(20000) + u'x';
-    QWidget window;
-    window.resize(400, 200);
-    auto *label = new QLabel(&window);
-    label->setGeometry(0, 0, 400, 200);
-    label->setWordWrap(true);
-    ui::showPlainTexts(&window);
-    label->setText(text);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(!window.grab().isNull());
-    QVERIFY(laidOutAsWritten(label->textFormat(), label->text()));
 }
 
 QTEST_MAIN(TstPlainText)
