@@ -184,7 +184,7 @@ void Form1::buildWindow()
         QPushButton *button = i == 0 ? Command1(0) : Command1.load(i);
         button->setText(QString::number(i + 1));
         button->setAccessibleName(button->text());
-        button->setToolTip(kTypeCaptions[i]);
+        ui::setPlainToolTip(button, kTypeCaptions[i]);
         button->move(660 + i * 53, 64);
         ui::setBackColor(button, kTypeColors[i]);
         button->show();
@@ -224,6 +224,7 @@ void Form1::buildWindow()
         caption.setBold(true);
         Frame1(k)->setFont(caption);
     }
+    ui::showPlainTexts(this);
 }
 
 void Form1::buildMultipleChoice(QGroupBox *frame)

@@ -70,6 +70,7 @@ Form2::Form2(const PreviewQuestion &question, QWidget *parent)
     ui::setBackColor(Command2, kCloseColor);
     ui::setGeometryTwips(Command2, 120, 7500, 8760, 540);
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    ui::showPlainTexts(this);
 
     Form_Load(question);
     ui::centreOnScreen(this);

@@ -67,6 +67,7 @@ void Form1::buildControls()
         ui::setForeColor(Label2[i], QColor(40, 60, 120));
     }
     ui::setBold(Label2[0], true);
+    ui::showPlainTexts(this);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
 }

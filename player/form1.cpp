@@ -109,6 +109,7 @@ void Form1::buildControls()
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
     Text1->setFocus();
+    ui::showPlainTexts(this);
 }
 
 void Form1::Form_Load()

@@ -202,6 +202,7 @@ void Form2::buildControls()
     Command1->setFont(startFont);
     ui::nameControl(Command1, QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    ui::showPlainTexts(this);
 }
 
 void Form2::ListCourses()
@@ -241,7 +242,7 @@ void Form2::ApplySelectionTexts()
     // A box is named by the caption of the heading over its column.
     for (int k = 0; k < Combo1.count(); ++k)
         Combo1(k)->setAccessibleName(Label2[3]->text());
-    Command2->setToolTip(Label3->text());
+    ui::setPlainToolTip(Command2, Label3->text());
 }
 
 void Form2::Label1_Click(int index)

@@ -50,6 +50,7 @@ Form4::Form4(Form3 *test)
     Label2.reset(QStringLiteral("Label2"), line0, [this](ui::ClickLabel *label, int) {
         connect(label, &ui::ClickLabel::clicked, this, &Form4::Form_Click);
     });
+    ui::showPlainTexts(this);
     Form_Load();
 }
 

@@ -41,6 +41,7 @@ Form5::Form5(Form3 *test)
     ui::nameControl(Image1, QStringLiteral("Image1"), QStringLiteral("Imatge adjunta"));
     Image1->move(0, 0);
     Image1->hide();
+    ui::showPlainTexts(this);
     setWindowSizeTwips(6000, 4500);
 }
 

@@ -4,6 +4,18 @@
 
 namespace ui {
 
+ClickLabel::ClickLabel(QWidget *parent, Qt::WindowFlags flags)
+    : QLabel(parent, flags)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+ClickLabel::ClickLabel(const QString &text, QWidget *parent, Qt::WindowFlags flags)
+    : ClickLabel(parent, flags)
+{
+    setText(text);
+}
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);

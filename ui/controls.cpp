@@ -1,9 +1,11 @@
 #include "controls.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMetaProperty>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextDocument>
 
 namespace ui {
 
@@ -80,6 +82,18 @@ void nameControl(QWidget *widget, const QString &name, const QString &accessible
         widget->setAccessibleName(accessibleName);
 }
 
+void showPlainTexts(QWidget *window)
+{
+    const auto labels = window->findChildren<QLabel *>();
+    for (QLabel *label : labels)
+        label->setTextFormat(Qt::PlainText);
+}
+
+void setPlainToolTip(QWidget *widget, const QString &text)
+{
+    widget->setToolTip(text.isEmpty() ? QString() : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal));
+}
+
 void setScrollRange(QScrollBar *bar, int minimum, int maximum)
 {
     const QSignalBlocker blocker(bar);
@@ -106,7 +120,7 @@ void copyWidgetProperties(QObject *from, QObject *to)
     // What a copy of member 0 takes over: its look, not its identity or state.
     static const char *const kCopied[] = {
         "font", "palette", "autoFillBackground", "styleSheet", "enabled", "alignment",
-        "wordWrap", "frameShape", "frameShadow", "cursor", "focusPolicy", "sizePolicy",
+        "wordWrap", "textFormat", "frameShape", "frameShadow", "cursor", "focusPolicy", "sizePolicy",
         "minimumSize", "maximumSize", "flat", "checkable", "autoDefault",
         "selectionMode", "editable", "insertPolicy", "sizeAdjustPolicy", "toolTip",
         "horizontalScrollBarPolicy", "verticalScrollBarPolicy",

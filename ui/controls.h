@@ -60,6 +60,17 @@ bool isBold(const QWidget *widget);
 void nameControl(QWidget *widget, const QString &name, const QString &accessibleName = QString());
 QString memberName(const QString &family, int index);
 
+// Every label inside `window` shows its text as written, never as markup:
+// captions come from files, folder names and the pupil, where "a<b" is a
+// comparison and a file's tags must not reach the text layout. Called once
+// the window's labels exist and before they get their texts; copies of a
+// family's member 0 keep the setting.
+void showPlainTexts(QWidget *window);
+
+// A tooltip that shows `text` as written (tooltips have no plain mode, so the
+// text goes in escaped).
+void setPlainToolTip(QWidget *widget, const QString &text);
+
 // Scroll bars whose "minimum" may lie above their "maximum", as a graphic's
 // bars do when the graphic is smaller than its viewport: the left (top) end
 // of the bar always stands for the "minimum". Large change 50; the value is

@@ -28,6 +28,8 @@ MessageAnswer DesktopPlatform::message(QWidget *parent, const QString &text, con
 {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    // Messages quote names and texts from files: never markup, never links.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

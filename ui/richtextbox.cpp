@@ -2,7 +2,10 @@
 
 #include "rtfwriter.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,6 +13,34 @@
 #include <algorithm>
 
 namespace ui {
+
+namespace {
+
+// What a typing-only box still does with a key: move the caret, select, copy.
+bool leavesTextAlone(const QKeyEvent *event)
+{
+    static const QKeySequence::StandardKey kHarmless[] = {
+        QKeySequence::Copy, QKeySequence::SelectAll, QKeySequence::Deselect,
+        QKeySequence::MoveToNextChar, QKeySequence::MoveToPreviousChar,
+        QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+        QKeySequence::MoveToNextLine, QKeySequence::MoveToPreviousLine,
+        QKeySequence::MoveToNextPage, QKeySequence::MoveToPreviousPage,
+        QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine,
+        QKeySequence::MoveToStartOfBlock, QKeySequence::MoveToEndOfBlock,
+        QKeySequence::MoveToStartOfDocument, QKeySequence::MoveToEndOfDocument,
+        QKeySequence::SelectNextChar, QKeySequence::SelectPreviousChar,
+        QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord,
+        QKeySequence::SelectNextLine, QKeySequence::SelectPreviousLine,
+        QKeySequence::SelectNextPage, QKeySequence::SelectPreviousPage,
+        QKeySequence::SelectStartOfLine, QKeySequence::SelectEndOfLine,
+        QKeySequence::SelectStartOfBlock, QKeySequence::SelectEndOfBlock,
+        QKeySequence::SelectStartOfDocument, QKeySequence::SelectEndOfDocument,
+    };
+    return std::any_of(std::begin(kHarmless), std::end(kHarmless),
+                       [event](QKeySequence::StandardKey key) { return event->matches(key); });
+}
+
+} // namespace
 
 int legacyKeyCode(int qtKey)
 {
@@ -169,6 +200,13 @@ bool RichTextBox::saveRtf(const QString &path) const
     return ui::saveRtf(*document(), path);
 }
 
+void RichTextBox::setTypingOnly(bool on)
+{
+    typingOnly = on;
+    setUndoRedoEnabled(!on);
+    setTabChangesFocus(on);
+}
+
 void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
     if (keyDown) {
@@ -185,6 +223,11 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
     const bool printable = !typed.isEmpty()
         && std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.isPrint(); });
     if (!printable || command || isReadOnly()) {
+        // Editing keys and shortcuts go on to the window, unused.
+        if (typingOnly && !leavesTextAlone(event)) {
+            event->ignore();
+            return;
+        }
         QTextEdit::keyPressEvent(event);
         return;
     }
@@ -200,11 +243,22 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
 void RichTextBox::inputMethodEvent(QInputMethodEvent *event)
 {
     // Composed characters go the way of typed ones; the composition itself
-    // is left to the editor.
+    // is left to the editor. A read-only box takes none (Qt's editor would).
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
     const QString committed = event->commitString();
-    if (committed.isEmpty() || isReadOnly()) {
+    if (committed.isEmpty() && !typingOnly) {
         QTextEdit::inputMethodEvent(event);
         return;
+    }
+    // Typing only, a composition replaces no text around the caret, and its
+    // start does not wipe out the selection.
+    if (typingOnly && !event->preeditString().isEmpty() && textCursor().hasSelection()) {
+        QTextCursor cursor = textCursor();
+        cursor.clearSelection();
+        setTextCursor(cursor);
     }
     QInputMethodEvent rest(event->preeditString(), event->attributes());
     QTextEdit::inputMethodEvent(&rest);
@@ -215,6 +269,51 @@ void RichTextBox::inputMethodEvent(QInputMethodEvent *event)
             typeCharacter(c);
     }
     event->accept();
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent *event)
+{
+    // A press on the selection would start dragging it, and a drag moved out
+    // of a typing-only box cuts its text: there the press starts a new selection.
+    if (typingOnly && event->button() == Qt::LeftButton && !event->modifiers().testFlag(Qt::ShiftModifier)) {
+        QTextCursor cursor = textCursor();
+        if (cursor.hasSelection()) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!typingOnly || isReadOnly()) {
+        QTextEdit::contextMenuEvent(event);
+        return;
+    }
+    // The read-only menu: copying and selecting, nothing that edits.
+    QMenu *menu = createStandardContextMenu();
+    const auto actions = menu->actions();
+    for (QAction *action : actions) {
+        const QString name = action->objectName();
+        if (name != u"edit-copy" && name != u"select-all" && name != u"link-copy")
+            menu->removeAction(action);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return !typingOnly && !isReadOnly() && QTextEdit::canInsertFromMimeData(source);
+}
+
+// Every paste, drop and middle click ends here.
+void RichTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (typingOnly || isReadOnly())
+        return;
+    QTextEdit::insertFromMimeData(source);
 }
 
 void RichTextBox::typeCharacter(QChar character)

@@ -13,6 +13,14 @@
 // selection's attributes.
 //
 // A box without the keyboard focus, or disabled, does not show its selection.
+//
+// Made read-only (setReadOnly) the box is the program's alone: setText and
+// the attributes still work, while nothing the user does (keys, paste, drop,
+// the context menu, an input method) changes the text. A typing-only box
+// (setTypingOnly) changes only by characters typed or composed at the
+// keyboard, each through keyPress: nothing is pasted, dropped, cut, deleted
+// or undone, no editing key or shortcut works and Tab moves the focus. In
+// both the caret can move and the text be selected and copied.
 
 #include <QChar>
 #include <QColor>
@@ -64,12 +72,19 @@ public:
     // Writes the content as RTF, each line break a paragraph break.
     bool saveRtf(const QString &path) const;
 
+    void setTypingOnly(bool on);
+    bool isTypingOnly() const { return typingOnly; }
+
     std::function<void(int &keyCode, Qt::KeyboardModifiers shift)> keyDown;
     std::function<void(QChar &character)> keyPress;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void typeCharacter(QChar character);
@@ -80,6 +95,7 @@ private:
     // Attributes given while nothing was selected; they hold for the next
     // character typed at that caret and are dropped when the caret moves.
     QTextCharFormat pending;
+    bool typingOnly = false;
 };
 
 } // namespace ui

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void nextCheckOpensAfresh();
     void judgeChoice_data();
     void judgeChoice();
+    void questionShownAsWritten_data();
+    void questionShownAsWritten();
 };
 
 void TstCheckWindow::opensWithoutBlockingTheEditor()
@@ -255,6 +257,30 @@ void TstCheckWindow::judgeChoice()
     const editor::Verdict verdict = editor::judgeChoice(captions, chosen);
     QCOMPARE(verdict.correct, correct);
     QCOMPARE(verdict.text, text);
+}
+
+void TstCheckWindow::questionShownAsWritten_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("comparison") << QStringLiteral("Si a<b i b>c, quin és més gran?");
+    QTest::newRow("bold tag") << QStringLiteral("<b>x</b>");
+}
+
+// What the author types is text, whatever it looks like.
+void TstCheckWindow::questionShownAsWritten()
+{
+    QFETCH(QString, text);
+    Editor e;
+    e.open();
+    fillChoice(*e.form, text, {QStringLiteral("Roma"), text}, 2);
+    click(e.form->Command2);
+    editor::Form2 *window = e.form->checkWindow();
+    QVERIFY(window);
+    const QLabel *statementAndOption[] = {window->Label1, window->Label2(1)};
+    for (const QLabel *label : statementAndOption) {
+        QVERIFY(label->text().contains(text));
+        QVERIFY2(testsupport::laidOutAsWritten(label->textFormat(), label->text()), qPrintable(label->objectName()));
+    }
 }
 
 QTEST_MAIN(TstCheckWindow)

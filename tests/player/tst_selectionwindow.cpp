@@ -332,6 +332,41 @@ private Q_SLOTS:
         w->Command1_Click();
         QCOMPARE(platform->messages.size(), 1);
     }
+
+    void namesAndCaptionsShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("course");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("comparison") << QStringLiteral("a<b i b>c") << QStringLiteral("Si a<b i b>c, quin és més gran?");
+        QTest::newRow("tags") << QStringLiteral("<b>x") << QStringLiteral("<b>x</b>");
+        QTest::newRow("deeply nested tables")
+            << QStringLiteral("<table><tr><td>x") << QStringLiteral("<table><tr><td>").repeated(20000);
+    }
+
+    // Folder names and language files are text, whatever they look like.
+    void namesAndCaptionsShownAsWritten()
+    {
+        QFETCH(QString, course);
+        QFETCH(QString, caption);
+        folder->writeLines(QStringLiteral("Preguntas/%1/Mates/1.txt").arg(course), {QStringLiteral(" 6 "), QString(), QStringLiteral("?"), QStringLiteral("FALSO")});
+        folder->writeLines(QStringLiteral("idioma/seleccion.txt"), QStringList(8, caption));
+        auto w = openWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+
+        int shown = -1;
+        for (int i = 0; i < w->courseCount(); ++i) {
+            if (w->Label1(i)->text() == course)
+                shown = i;
+        }
+        QVERIFY(shown >= 0);
+        QVERIFY(testsupport::laidOutAsWritten(w->Label1(shown)->textFormat(), course));
+        for (QLabel *label : {w->Label2[0], w->Label2[2], w->Label2[4], w->Label3}) {
+            QCOMPARE(label->text(), caption);
+            QVERIFY2(testsupport::laidOutAsWritten(label->textFormat(), caption), qPrintable(label->objectName()));
+        }
+        QCOMPARE(testsupport::shownToolTip(w->Command2->toolTip()), caption);
+        QVERIFY(!w->grab().isNull());
+    }
 };
 
 QTEST_MAIN(TstSelectionWindow)

@@ -6,12 +6,27 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTextDocument>
 
 namespace testsupport {
 
 QString demoFolder()
 {
     return QStringLiteral(DEMO_DIR);
+}
+
+bool laidOutAsWritten(Qt::TextFormat format, const QString &text)
+{
+    return format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text));
+}
+
+QString shownToolTip(const QString &toolTip)
+{
+    if (!Qt::mightBeRichText(toolTip))
+        return toolTip;
+    QTextDocument rendered;
+    rendered.setHtml(toolTip);
+    return rendered.toPlainText();
 }
 
 bool copyTree(const QString &from, const QString &to)

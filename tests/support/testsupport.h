@@ -38,4 +38,11 @@ bool copyTree(const QString &from, const QString &to);
 
 QString demoFolder();
 
+// Whether a label or message box of this format lays `text` out as written
+// rather than as markup (Qt's automatic detection included).
+bool laidOutAsWritten(Qt::TextFormat format, const QString &text);
+
+// The text a tooltip shows: rich text as rendered, anything else as is.
+QString shownToolTip(const QString &toolTip);
+
 } // namespace testsupport

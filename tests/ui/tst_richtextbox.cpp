@@ -1,6 +1,10 @@
 #include "ui/controls.h"
 #include "ui/richtextbox.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -8,6 +12,14 @@
 namespace {
 
 const QColor kMagenta = ui::bgr(0xFF00FF);
+
+// Opens the box's own insertion to the tests, as a paste would reach it.
+class Box : public ui::RichTextBox
+{
+public:
+    using ui::RichTextBox::RichTextBox;
+    using ui::RichTextBox::insertFromMimeData;
+};
 
 // Letter-by-letter checking as the test window does it: a right letter goes
 // blue (magenta once it needed a correction), a wrong one red, and the next
@@ -76,15 +88,18 @@ private Q_SLOTS:
     void unfocusedBoxHidesSelection();
     void savesRtf();
     void saveRtfFailsOnMissingFolder();
+    void protectedBoxKeepsItsText_data();
+    void protectedBoxKeepsItsText();
+    void typingOnlyBoxMovesSelectsAndCopies();
 
 private:
-    ui::RichTextBox *box = nullptr;
+    Box *box = nullptr;
     QColor plainColour;
 };
 
 void TstRichTextBox::init()
 {
-    box = new ui::RichTextBox;
+    box = new Box;
     box->resize(300, 80);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box));
@@ -527,6 +542,132 @@ void TstRichTextBox::saveRtfFailsOnMissingFolder()
     box->setText("x");
     QVERIFY(!box->saveRtf(dir.filePath("Controles-Usuarios/Anna.rtf")));
     QVERIFY(!QFile::exists(dir.filePath("Controles-Usuarios/Anna.rtf")));
+}
+
+void TstRichTextBox::protectedBoxKeepsItsText_data()
+{
+    QTest::addColumn<bool>("typingOnly");
+    QTest::addColumn<int>("key"); // 0: the route named below
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("route");
+
+    const std::tuple<const char *, int, int> keys[] = {
+        {"Ctrl+V", Qt::Key_V, Qt::ControlModifier}, {"Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier},
+        {"Ctrl+X", Qt::Key_X, Qt::ControlModifier}, {"Shift+Delete", Qt::Key_Delete, Qt::ShiftModifier},
+        {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier}, {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier},
+        {"Tab", Qt::Key_Tab, 0}, {"Return", Qt::Key_Return, 0}, {"Backspace", Qt::Key_Backspace, 0},
+    };
+    for (const bool typingOnly : {true, false}) {
+        const QString mode = typingOnly ? "typing only: " : "read-only: ";
+        for (const auto &[name, key, modifiers] : keys)
+            QTest::newRow(qPrintable(mode + name)) << typingOnly << key << modifiers << QString();
+        for (const char *route : {"drop", "mime data", "middle click", "context menu", "input method commit",
+                                  "input method replacement", "composition over the selection"})
+            QTest::newRow(qPrintable(mode + route)) << typingOnly << 0 << 0 << QString(route);
+    }
+}
+
+// The answer boxes change only by typing, each character judged by keyPress;
+// the transcript only by the program.
+void TstRichTextBox::protectedBoxKeepsItsText()
+{
+    QFETCH(bool, typingOnly);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, route);
+
+    if (typingOnly)
+        box->setTypingOnly(true);
+    else
+        box->setReadOnly(true);
+    box->setText("abc");
+    // An edit the undo stack would hold, made the way keyPress colours and types.
+    QTextCursor edit(box->document());
+    edit.movePosition(QTextCursor::End);
+    edit.insertText("d");
+    box->setSelStart(1);
+    box->setSelLength(1);
+    const QString before = box->text();
+    QString typed;
+    box->keyPress = [&typed](QChar &c) {
+        typed += c;
+        c = QChar();
+    };
+    QGuiApplication::clipboard()->setText("ZZ");
+    QMimeData dropped;
+    dropped.setText("ZZ");
+    const QPoint inside = box->viewport()->rect().center();
+
+    if (key) {
+        QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    } else if (route == u"drop") {
+        QDragEnterEvent enter(inside, Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box->viewport(), &enter);
+        QDropEvent drop(inside, Qt::CopyAction | Qt::MoveAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box->viewport(), &drop);
+    } else if (route == u"mime data") {
+        box->insertFromMimeData(&dropped);
+    } else if (route == u"middle click") {
+        if (!QGuiApplication::clipboard()->supportsSelection())
+            QSKIP("no selection clipboard on this platform");
+        QGuiApplication::clipboard()->setText("ZZ", QClipboard::Selection);
+        QTest::mouseClick(box->viewport(), Qt::MiddleButton, {}, inside);
+    } else if (route == u"context menu") {
+        QContextMenuEvent request(QContextMenuEvent::Mouse, inside, box->viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(box->viewport(), &request);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const auto actions = menu->actions();
+        for (QAction *action : actions)
+            action->trigger();
+        menu->close();
+    } else {
+        QInputMethodEvent input(route.startsWith(u"composition") ? QStringLiteral("`") : QString(), {});
+        if (route == u"input method commit")
+            input.setCommitString(QStringLiteral("à"));
+        if (route == u"input method replacement")
+            input.setCommitString(QString(), -1, 2);
+        QApplication::sendEvent(box, &input);
+    }
+    QCOMPARE(box->text(), before);
+    // A composed character is typed like any other.
+    QCOMPARE(typed, typingOnly && route == u"input method commit" ? QStringLiteral("à") : QString());
+
+    box->setText(box->text() + "\rmore");
+    QCOMPARE(box->text(), before + "\rmore");
+}
+
+// Typing only, the caret still moves and the text can be selected and
+// copied; but a drag from the selection selects afresh, since dragging the
+// selection out with a move would cut it from the answer.
+void TstRichTextBox::typingOnlyBoxMovesSelectsAndCopies()
+{
+    box->setTypingOnly(true);
+    box->setText("");
+    QTest::keyClicks(box, "ab");
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, 'x');
+    QCOMPARE(box->text(), QString("axb"));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("ax"));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(box->selLength(), 3);
+
+    box->setText("abcdefghij");
+    box->setSelStart(1);
+    box->setSelLength(5);
+    const auto pointAt = [this](int position) {
+        QTextCursor cursor(box->document());
+        cursor.setPosition(position);
+        return box->cursorRect(cursor).center() + QPoint(1, 0);
+    };
+    QTest::mousePress(box->viewport(), Qt::LeftButton, {}, pointAt(3));
+    QTest::mouseMove(box->viewport(), pointAt(9));
+    QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, pointAt(9));
+    QCOMPARE(box->selText(), QString("defghi"));
 }
 
 QTEST_MAIN(TstRichTextBox)
