@@ -259,6 +259,8 @@ void Form3::buildControls()
         box->setFont(sizedFont(base, 22, true));
         box->keyDown = [this](int &keyCode, Qt::KeyboardModifiers) { RichTextBox_KeyDown(keyCode); };
         box->keyPress = [this, b](QChar &key) { richtextbox_KeyPress(b + 1, key); };
+        // Letters arrive only by typing, so each one is judged.
+        box->setTypingOnly(true);
     }
 
     // Point on a graphic.
@@ -336,11 +338,15 @@ void Form3::buildControls()
     ui::nameControl(RichTextBox3, QStringLiteral("RichTextBox3"));
     RichTextBox3->setFont(sizedFont(base, 11));
     RichTextBox3->keyDown = [](int &keyCode, Qt::KeyboardModifiers) { keyCode = 0; };
+    // The transcript becomes the report: only the program writes into it.
+    RichTextBox3->setReadOnly(true);
     RichTextBox3->hide();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    // Statements, options and folder names are shown as written.
+    ui::showPlainTexts(this);
 }
 
 void Form3::AssembleTest()

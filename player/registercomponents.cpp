@@ -1,35 +1,12 @@
 #include "registercomponents.h"
 
 #include "bank/folders.h"
-#include "bank/readfile.h"
+#include "ui/components.h"
 #include "ui/platform.h"
 
 #include <QFileInfo>
 
 namespace player {
-
-namespace {
-
-void installIfMissing(const QString &programFolder, const QString &systemFolder,
-                      const QString &name, ui::Platform &platform)
-{
-    if (QFileInfo::exists(bank::findEntry(systemFolder, name)))
-        return;
-    // Registering a file that never reached the system folder would only make
-    // the registration program complain on every start.
-    // Only a small regular file: a FIFO or a device under a component's name
-    // would hang the start window.
-    const QString source = bank::findEntry(programFolder, name);
-    if (bank::checkFile(source, programFolder, bank::kMaxComponentBytes) != bank::FileProblem::None)
-        return;
-    if (!platform.copyFile(source, systemFolder + u'/' + name))
-        return;
-    const QString registrar = platform.registrationProgram();
-    if (!registrar.isEmpty())
-        platform.startProgram(registrar, {name}, true);
-}
-
-} // namespace
 
 void RegisterComponents(const QString &programFolder, ui::Platform &platform)
 {
@@ -41,8 +18,9 @@ void RegisterComponents(const QString &programFolder, ui::Platform &platform)
     const QString systemFolder = platform.systemFolder();
     if (systemFolder.isEmpty())
         return;
-    installIfMissing(programFolder, systemFolder, gif, platform);
-    installIfMissing(programFolder, systemFolder, QString::fromLatin1(kRichTextComponent), platform);
+    // Each one on its own: one already in place does not stop the other.
+    ui::installComponent(gif, programFolder, systemFolder, platform);
+    ui::installComponent(QString::fromLatin1(kRichTextComponent), programFolder, systemFolder, platform);
 }
 
 } // namespace player

@@ -516,6 +516,22 @@ private Q_SLOTS:
         QCOMPARE(w->Gif89a1->fileName(), QString());
     }
 
+    void markupInAQuestionIsShownAsWritten()
+    {
+        Session s;
+        const QString statement = QStringLiteral("Si a<b i b>c, quin és més gran?");
+        player::Form3 *w = openWith(s, question(1, {statement, QStringLiteral("<b>x</b> "), QStringLiteral("c")}));
+        QCOMPARE(w->Label2->text(), statement);
+        QCOMPARE(w->Label2->textFormat(), Qt::PlainText);
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(w->Label3(i)->textFormat(), Qt::PlainText);
+        // Tags nested deep enough to exhaust the stack of a rich-text layout.
+        s.question(QStringLiteral("A"), 2, question(6, {QStringLiteral("<table><tr><td>").repeated(20000), QStringLiteral("FALSO")}));
+        s.show(0, 1);
+        QVERIFY(!w->grab().isNull());
+        QVERIFY(w->Label15->text().startsWith(QStringLiteral("<table>")));
+    }
+
     void chosenTrueOrFalseReadsOnTheFrame()
     {
         Session s;
