@@ -71,72 +71,72 @@ public:
     void ShowFinalWindow();
 
     // Controls, under their names.
-    ui::ControlFamily<QPushButton> Command1;
-    ui::ControlFamily<QListWidget> List1;
-    QList<QStringList> List2;
-    std::array<QPushButton *, 3> Command3{};
-    std::array<QPushButton *, 7> Command6{};
-    std::array<QPushButton *, 2> Command7{};
-    std::array<QFrame *, 7> Frame1{};
-    QFrame *Frame2 = nullptr;
-    std::array<QLabel *, 5> Label13{};
-    QLabel *Label2 = nullptr;
-    ui::ControlFamily<ui::ClickLabel> Label3;
-    QPushButton *Command4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    ui::RichTextBox *RichTextBox1 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Label8 = nullptr;
-    ui::RichTextBox *RichTextBox2 = nullptr;
-    QLabel *Label9 = nullptr;
-    QWidget *Picture1 = nullptr;
-    ui::PictureBox *Picture2 = nullptr;
-    QScrollBar *HScroll1 = nullptr;
+    ui::ControlFamily<QPushButton> Command1; // one button per test: subject and mark
+    ui::ControlFamily<QListWidget> List1;    // one question list per test; only the current one shows
+    QList<QStringList> List2;                // per test, the question file behind each row of List1
+    std::array<QPushButton *, 3> Command3{}; // counters of the current test: wrong, questions, right
+    std::array<QPushButton *, 7> Command6{}; // top row: results (0), credits (1), quit (6)
+    std::array<QPushButton *, 2> Command7{}; // show the transcript (0), open the pupil's report (1)
+    std::array<QFrame *, 7> Frame1{};        // answer area per question type; 0 holds the credits
+    QFrame *Frame2 = nullptr;                // the credits panel inside Frame1(0)
+    std::array<QLabel *, 5> Label13{};       // credits lines
+    QLabel *Label2 = nullptr;                // multiple choice: the statement
+    ui::ControlFamily<ui::ClickLabel> Label3; // multiple choice: the options, in drawn order
+    QPushButton *Command4 = nullptr;         // multiple choice: opens the attachment again
+    QLabel *Label5 = nullptr;                // written answer: the statement
+    QLabel *Label6 = nullptr;                // written answer: the caption over the box
+    ui::RichTextBox *RichTextBox1 = nullptr; // written answer: typed letter by letter
+    QLabel *Label7 = nullptr;                // answer about a picture: the statement
+    QLabel *Image1 = nullptr;                // answer about a picture: the picture
+    QLabel *Label8 = nullptr;                // answer about a picture: the caption over the box
+    ui::RichTextBox *RichTextBox2 = nullptr; // answer about a picture: typed letter by letter
+    QLabel *Label9 = nullptr;                // point on a graphic: the statement
+    QWidget *Picture1 = nullptr;             // point on a graphic: the viewport
+    ui::PictureBox *Picture2 = nullptr;      // point on a graphic: the graphic a click fills
+    QScrollBar *HScroll1 = nullptr;          // point on a graphic: scroll bars of the viewport
     QScrollBar *VScroll1 = nullptr;
-    QLabel *Label12 = nullptr;
-    QTextEdit *Text2 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QLabel *Label15 = nullptr;
-    std::array<QPushButton *, 2> Command5{};
-    QLabel *Label16 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label14 = nullptr;
-    std::array<QLabel *, 2> Label17{};
-    QLabel *Label18 = nullptr;
-    QPushButton *Command2 = nullptr;
-    ui::AnimatedPicture *Gif89a1 = nullptr;
-    ui::RichTextBox *RichTextBox3 = nullptr;
-    QTimer *Timer1 = nullptr;
+    QLabel *Label12 = nullptr;               // reading word: the caption over the text
+    QTextEdit *Text2 = nullptr;              // reading word: the text whose clicked word is taken
+    QLabel *Label10 = nullptr;               // reading word: the statement
+    QLabel *Label11 = nullptr;               // reading word: the word chosen, the pupil's answer
+    QLabel *Label15 = nullptr;               // true or false: the statement
+    std::array<QPushButton *, 2> Command5{}; // true or false: the true (0) and false (1) buttons
+    QLabel *Label16 = nullptr;               // true or false: the word chosen
+    QLabel *Label4 = nullptr;                // under the lists: author line or a hint
+    QLabel *Label14 = nullptr;               // help line for the type on show
+    std::array<QLabel *, 2> Label17{};       // the clock: time allowed (0), countdown (1)
+    QLabel *Label18 = nullptr;               // the error line under the question
+    QPushButton *Command2 = nullptr;         // confirm; its colour shows the verdict
+    ui::AnimatedPicture *Gif89a1 = nullptr;  // the right/wrong feedback picture
+    ui::RichTextBox *RichTextBox3 = nullptr; // the answer transcript, which becomes the report
+    QTimer *Timer1 = nullptr;                // the one-second clock of a time limit
 
     // Fields.
-    QString pupilName;
-    QString rightLabel, wrongLabel, blankLabel, quitQuestion;
-    std::array<QString, 7> typeHelpTexts;
-    std::array<QString, 7> languageTexts; // authorPrefix, rightText, wrongText, subjectPrompt, true, false
-    int maximumMark = 10;
-    int remainingSeconds = 0;
-    QString appFolder;
-    int questionType = 0;
-    int currentQuestionRow = 0;
-    std::array<int, 8> optionOrder{0, 1, 2, 3, 4, 5, 6, 7};
-    int chosenOption = -1; // none chosen for the question on show
-    TypedAnswer typed;
-    QString expectedAnswer;
-    double targetX = 0, targetY = 0;
-    double markX = 0;
+    QString pupilName;                       // as typed in the start window
+    QString rightLabel, wrongLabel, blankLabel, quitQuestion; // from Final.txt
+    std::array<QString, 7> typeHelpTexts;    // help line per type code, from ayuda.txt
+    std::array<QString, 7> languageTexts;    // authorPrefix, rightText, wrongText, subjectPrompt, true, false
+    int maximumMark = 10;                    // top of the mark scale, from tope.txt
+    int remainingSeconds = 0;                // of the time limit
+    QString appFolder;                       // the program folder
+    int questionType = 0;                    // type code of the question on show
+    int currentQuestionRow = 0;              // its row in List1(currentTestIndex)
+    std::array<int, 8> optionOrder{0, 1, 2, 3, 4, 5, 6, 7}; // display order of options, drawn once
+    int chosenOption = -1;                   // none chosen for the question on show
+    TypedAnswer typed;                       // the letter-by-letter state of a typed answer
+    QString expectedAnswer;                  // typed answer or reading word expected
+    double targetX = 0, targetY = 0;         // the stored point of a graphic question
+    double markX = 0;                        // the pupil's last click on the graphic
     int markY = 0;
-    bool trueFalseAnswer = false;
-    bool trueFalseChoice = false;
-    bool trueFalseChosen = false;
-    bool graphicMarked = false; // the pupil clicked the graphic of the question on show
-    int currentTestIndex = 0;
-    int answeredCount = 0;
+    bool trueFalseAnswer = false;            // the question's truth
+    bool trueFalseChoice = false;            // the pupil's choice
+    bool trueFalseChosen = false;            // a button was pressed for the question on show
+    bool graphicMarked = false;              // the pupil clicked the graphic of the question on show
+    int currentTestIndex = 0;                // the test whose list shows
+    int answeredCount = 0;                   // judged questions of the session, numbering the transcript
     int finishedTestCount = 0;
-    QString reportFileName;
-    QString reportPath; // this pupil's report, once written
+    QString reportFileName;                  // the pupil's report, without folder
+    QString reportPath;                      // this pupil's report, once written
 
     QString authorPrefix() const { return languageTexts[0]; }
     QString rightText() const { return languageTexts[1]; }
