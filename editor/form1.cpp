@@ -752,7 +752,7 @@ void Form1::File1_Click()
     if (name.isEmpty())
         return;
     const bank::QuestionRead read = bank::readQuestion(File1->path() + u'/' + name);
-    const QString refusal = questionFileRefusal(name, read.file);
+    const QString refusal = fileRefusal(ClickedFile::Question, name, bank::FileContent{{}, read.file});
     if (!refusal.isEmpty()) {
         ui::message(this, refusal);
         return;
@@ -889,7 +889,7 @@ void Form1::File4_Click()
         : bank::readFile(File4->path() + u'/' + name, bank::kMaxTextFileBytes);
     if (file.problem != bank::FileProblem::None) {
         Text8->clear();
-        if (const QString refusal = readingTextRefusal(name, file); !refusal.isEmpty())
+        if (const QString refusal = fileRefusal(ClickedFile::ReadingText, name, file); !refusal.isEmpty())
             ui::message(this, refusal);
         return;
     }

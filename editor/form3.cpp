@@ -54,7 +54,7 @@ void Form3::File1_Click()
         return;
     const bank::FileContent file = bank::readFile(File1->path() + u'/' + name, bank::kMaxLineFileBytes);
     if (file.problem != bank::FileProblem::None) {
-        if (const QString refusal = optionListRefusal(name, file); !refusal.isEmpty())
+        if (const QString refusal = fileRefusal(ClickedFile::OptionList, name, file); !refusal.isEmpty())
             ui::message(this, refusal);
         return;
     }

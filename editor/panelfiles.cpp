@@ -33,56 +33,22 @@ bool isOptionListName(const QString &name)
     return name.right(3).compare(QStringLiteral("TXT"), Qt::CaseInsensitive) == 0;
 }
 
-namespace {
-
-QString megabytes(qint64 bytes)
+QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileContent &file)
 {
-    return QString::number((bytes + 512 * 1024) / (1024 * 1024));
-}
-
-QString notAFile(const QString &name)
-{
-    return QStringLiteral("«%1» no es un archivo normal y no se puede leer.").arg(name);
-}
-
-} // namespace
-
-QString questionFileRefusal(const QString &name, bank::FileProblem problem)
-{
-    switch (problem) {
-    case bank::FileProblem::TooLarge:
+    if (file.problem == bank::FileProblem::NotAFile)
+        return QStringLiteral("«%1» no es un archivo normal y no se puede leer.").arg(name);
+    if (file.problem != bank::FileProblem::TooLarge)
+        return {};
+    const QString megabytes = QString::number((file.size + 512 * 1024) / (1024 * 1024));
+    switch (kind) {
+    case ClickedFile::Question:
         return QStringLiteral("El archivo «%1» es demasiado grande para ser una pregunta.").arg(name);
-    case bank::FileProblem::NotAFile:
-        return notAFile(name);
-    default:
-        return {};
+    case ClickedFile::OptionList:
+        return QStringLiteral("La lista «%1» es demasiado larga para mostrarla (%2 MB).").arg(name, megabytes);
+    case ClickedFile::ReadingText:
+        return QStringLiteral("El texto «%1» es demasiado largo para mostrarlo (%2 MB).").arg(name, megabytes);
     }
-}
-
-QString optionListRefusal(const QString &name, const bank::FileContent &file)
-{
-    switch (file.problem) {
-    case bank::FileProblem::TooLarge:
-        return QStringLiteral("La lista «%1» es demasiado larga para mostrarla (%2 MB).")
-            .arg(name, megabytes(file.size));
-    case bank::FileProblem::NotAFile:
-        return notAFile(name);
-    default:
-        return {};
-    }
-}
-
-QString readingTextRefusal(const QString &name, const bank::FileContent &file)
-{
-    switch (file.problem) {
-    case bank::FileProblem::TooLarge:
-        return QStringLiteral("El texto «%1» es demasiado largo para mostrarlo (%2 MB).")
-            .arg(name, megabytes(file.size));
-    case bank::FileProblem::NotAFile:
-        return notAFile(name);
-    default:
-        return {};
-    }
+    return {};
 }
 
 QString pictureRefusal(const QString &name, const ui::Picture &picture)

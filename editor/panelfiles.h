@@ -41,9 +41,8 @@ QStringList optionListLines(const QByteArray &bytes);
 // kMaxTextFileBytes for reading texts) or not a file at all (a FIFO or
 // device would hang the window). Empty when it was read, and for a file that
 // is gone or cannot be opened, which loading passes over without a word.
-QString questionFileRefusal(const QString &name, bank::FileProblem problem);
-QString optionListRefusal(const QString &name, const bank::FileContent &file);
-QString readingTextRefusal(const QString &name, const bank::FileContent &file);
+enum class ClickedFile { Question, OptionList, ReadingText };
+QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileContent &file);
 
 // Why a picture is not shown: too large to decode. A damaged or missing
 // picture is simply left unshown.
