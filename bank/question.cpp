@@ -145,6 +145,21 @@ QuestionRead readQuestionBytes(const QByteArray &bytes)
     read.lineCount = int(std::min<qsizetype>(lines.size(), 1 << 30));
     read.typeLine = lines.value(0);
     read.error = parseQuestion(lines, read.question);
+    switch (static_cast<QuestionType>(read.question.type)) {
+    case QuestionType::MultipleChoice:
+        if (read.error == ReadError::TooManyOptions)
+            read.linesBeyondEighth = lines.mid(3 + 8);
+        break;
+    case QuestionType::GraphicPoint:
+        read.xLine = lines.value(4);
+        read.yLine = lines.value(5);
+        break;
+    case QuestionType::TrueFalse:
+        read.answerLine = lines.value(3);
+        break;
+    default:
+        break;
+    }
     return read;
 }
 

@@ -83,6 +83,15 @@ struct QuestionRead {
     int lineCount = 0;                    // the lines it holds
     QString typeLine;                     // line 1 as written
     Question question;
+    // Lines the question keeps only as values, as written: the editor shows
+    // them as captions. The answer of a TrueFalse file, the point of a
+    // GraphicPoint file.
+    QString answerLine;
+    QString xLine;
+    QString yLine;
+    // A multiple-choice file with more than eight option lines: the lines
+    // after the eighth (the editor passes over empty ones to reach them).
+    QStringList linesBeyondEighth;
 
     bool ok() const { return file == FileProblem::None && !empty && !holdsNul && error == ReadError::None; }
     bool hasLine(int number) const { return number <= lineCount; }

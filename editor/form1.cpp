@@ -5,16 +5,17 @@
 #include "panelfiles.h"
 
 #include "bank/folders.h"
+#include "bank/question.h"
+#include "bank/readfile.h"
 #include "bank/wordrule.h"
+#include "ui/picturefile.h"
 #include "ui/platform.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -620,11 +621,14 @@ void Form1::Command2_Click()
         return;
     questionChecked = true;
     if (outcome.normalise) {
-        const Options options = normaliseOptions(current.options, current.markedOption);
+        const ChoiceOptions choice =
+            closeOptionGaps(normaliseOptions(current.options, current.markedOption), current.markedOption);
         for (int i = 1; i <= kOptionCount; ++i) {
-            if (Text1(i)->text() != options[i - 1])
-                Text1(i)->setText(options[i - 1]);
+            if (Text1(i)->text() != choice.options[i - 1])
+                Text1(i)->setText(choice.options[i - 1]);
         }
+        if (choice.markedOption != current.markedOption)
+            Label1_Click(choice.markedOption);
     }
     if (outcome.openCheckWindow)
         openCheckWindow();
@@ -748,7 +752,13 @@ void Form1::File1_Click()
     const QString name = File1->fileName();
     if (name.isEmpty())
         return;
-    const LoadedQuestion loaded = loadQuestion(questionFileLines(File1->path() + u'/' + name), fields());
+    const bank::QuestionRead read = bank::readQuestion(File1->path() + u'/' + name);
+    const QString refusal = fileRefusal(ClickedFile::Question, name, bank::FileContent{{}, read.file});
+    if (!refusal.isEmpty()) {
+        ui::message(this, refusal);
+        return;
+    }
+    const LoadedQuestion loaded = loadQuestion(read, fields());
     if (!loaded.isQuestion)
         return;
     QuestionType = loaded.type;
@@ -823,12 +833,18 @@ void Form1::showChosenFile(FileList *list, const QString &name)
 void Form1::File2_Click()
 {
     const QString name = File2->fileName();
-    if (name.isEmpty() || !Picture2->load(File2->path() + u'/' + name))
+    const ui::Picture read = name.isEmpty() ? ui::Picture{{}, ui::PictureProblem::Missing}
+                                            : ui::readPicture(File2->path() + u'/' + name);
+    if (read.problem == ui::PictureProblem::None)
+        Picture2->setPicture(read.image);
+    else
         clearGraphic();
     ui::setScrollRange(HScroll1, Picture1->width(), Picture2->width());
     ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
     HScroll1_Change();
     VScroll1_Change();
+    if (const QString refusal = pictureRefusal(name, read); !refusal.isEmpty())
+        ui::message(this, refusal);
 }
 
 void Form1::clearGraphic()
@@ -843,11 +859,23 @@ void Form1::File3_Click()
     const QString name = File3->fileName();
     if (name.isEmpty())
         return;
-    const QImage picture = QImageReader(File3->path() + u'/' + name).read();
+    const ui::Picture read = ui::readPicture(File3->path() + u'/' + name);
+    if (read.problem != ui::PictureProblem::None) {
+        if (const QString refusal = pictureRefusal(name, read); !refusal.isEmpty())
+            ui::message(this, refusal);
+        return;
+    }
+    const QImage &picture = read.image;
     const int top = Image1->mapTo(Frame1(2), QPoint(0, 0)).y();
     const QSize size = scaledToHeight(picture.size(), Label6(1)->y() - top);
     if (size.isEmpty())
         return;
+    // The label draws the picture stretched: a thin strip stretched to this
+    // height would take gigabytes.
+    if (!ui::fitsInMemory(size)) {
+        ui::message(this, stretchedPictureRefusal(name, picture.size()));
+        return;
+    }
     Image1->setPixmap(QPixmap::fromImage(picture));
     Image1->setScaledContents(true);
     Image1->resize(size);
@@ -857,18 +885,16 @@ void Form1::File3_Click()
 void Form1::File4_Click()
 {
     const QString name = File4->fileName();
-    QFile file(File4->path() + u'/' + name);
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    const bank::FileContent file = name.isEmpty()
+        ? bank::FileContent{{}, bank::FileProblem::Missing}
+        : bank::readFile(File4->path() + u'/' + name, bank::kMaxTextFileBytes);
+    if (file.problem != bank::FileProblem::None) {
         Text8->clear();
+        if (const QString refusal = fileRefusal(ClickedFile::ReadingText, name, file); !refusal.isEmpty())
+            ui::message(this, refusal);
         return;
     }
-    if (file.size() > bank::kMaxTextFileBytes) {
-        Text8->clear();
-        ui::message(this, QStringLiteral("El texto «%1» es demasiado largo para mostrarlo (%2 MB).")
-                              .arg(name, QString::number((file.size() + 512 * 1024) / (1024 * 1024))));
-        return;
-    }
-    Text8->setPlainText(readingText(file.readAll()));
+    Text8->setPlainText(readingText(file.bytes));
 }
 
 void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position)

@@ -2,9 +2,9 @@
 
 #include "panelfiles.h"
 
+#include "bank/readfile.h"
 #include "ui/controls.h"
-
-#include <QFile>
+#include "ui/platform.h"
 
 namespace editor {
 
@@ -52,11 +52,14 @@ void Form3::File1_Click()
     const QString name = File1->fileName();
     if (!isOptionListName(name))
         return;
-    QFile file(File1->path() + u'/' + name);
-    if (!file.open(QIODevice::ReadOnly))
+    const bank::FileContent file = bank::readFile(File1->path() + u'/' + name, bank::kMaxLineFileBytes);
+    if (file.problem != bank::FileProblem::None) {
+        if (const QString refusal = fileRefusal(ClickedFile::OptionList, name, file); !refusal.isEmpty())
+            ui::message(this, refusal);
         return;
+    }
     List1->clear();
-    List1->addItems(optionListLines(file.readAll()));
+    List1->addItems(optionListLines(file.bytes));
     Dir1->hide();
     File1->hide();
     List1->show();

@@ -33,6 +33,40 @@ bool isOptionListName(const QString &name)
     return name.right(3).compare(QStringLiteral("TXT"), Qt::CaseInsensitive) == 0;
 }
 
+QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileContent &file)
+{
+    if (file.problem == bank::FileProblem::NotAFile)
+        return QStringLiteral("«%1» no es un archivo normal y no se puede leer.").arg(name);
+    if (file.problem != bank::FileProblem::TooLarge)
+        return {};
+    const QString megabytes = QString::number((file.size + 512 * 1024) / (1024 * 1024));
+    switch (kind) {
+    case ClickedFile::Question:
+        return QStringLiteral("El archivo «%1» es demasiado grande para ser una pregunta.").arg(name);
+    case ClickedFile::OptionList:
+        return QStringLiteral("La lista «%1» es demasiado larga para mostrarla (%2 MB).").arg(name, megabytes);
+    case ClickedFile::ReadingText:
+        return QStringLiteral("El texto «%1» es demasiado largo para mostrarlo (%2 MB).").arg(name, megabytes);
+    }
+    return {};
+}
+
+QString pictureRefusal(const QString &name, const ui::Picture &picture)
+{
+    if (picture.problem != ui::PictureProblem::TooLarge)
+        return {};
+    if (!picture.size.isValid())
+        return QStringLiteral("La imagen «%1» es demasiado grande para mostrarla.").arg(name);
+    return QStringLiteral("La imagen «%1» es demasiado grande para mostrarla (%2 × %3 píxeles).")
+        .arg(name, QString::number(picture.size.width()), QString::number(picture.size.height()));
+}
+
+QString stretchedPictureRefusal(const QString &name, QSize natural)
+{
+    return QStringLiteral("La imagen «%1» es demasiado ancha para mostrarla a esta altura (%2 × %3 píxeles).")
+        .arg(name, QString::number(natural.width()), QString::number(natural.height()));
+}
+
 QStringList optionListLines(const QByteArray &bytes)
 {
     const QString text = readingText(bytes);

@@ -3,7 +3,11 @@
 // What the picture, graphic and reading panels and the two pickers make of
 // the files they show: the picture's size under the "Respuesta" label, the
 // caption of a mark on the graphic, a reading text ready for the text box,
-// and the entries of an option list file.
+// and the entries of an option list file; and what the editor says of a file
+// it will not read.
+
+#include "bank/readfile.h"
+#include "ui/picturefile.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -31,5 +35,20 @@ bool isOptionListName(const QString &name);
 // system are read: CR LF, CR and LF each end a line, so no entry holds a
 // line break. A last line without its ending still counts.
 QStringList optionListLines(const QByteArray &bytes);
+
+// Why a file the author clicked is not read, naming it, for a message box:
+// beyond its limit (kMaxLineFileBytes for question files and option lists,
+// kMaxTextFileBytes for reading texts) or not a file at all (a FIFO or
+// device would hang the window). Empty when it was read, and for a file that
+// is gone or cannot be opened, which loading passes over without a word.
+enum class ClickedFile { Question, OptionList, ReadingText };
+QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileContent &file);
+
+// Why a picture is not shown: too large to decode. A damaged or missing
+// picture is simply left unshown.
+QString pictureRefusal(const QString &name, const ui::Picture &picture);
+// A picture that decodes but would take too much memory stretched to the
+// height under the "Respuesta" label: a 32767 x 1 strip.
+QString stretchedPictureRefusal(const QString &name, QSize natural);
 
 } // namespace editor

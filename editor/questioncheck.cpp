@@ -13,14 +13,17 @@ namespace {
 
 QStringList multipleChoiceFailures(const EditorFields &f)
 {
+    auto empty = [&f](int option) {
+        return isEmptyOption(f.options[option - 1], option == f.markedOption);
+    };
     QStringList messages;
     if (f.choiceStatement.isEmpty())
         messages << QStringLiteral("Se ha de escribir la pregunta");
-    if (f.options[0].isEmpty())
+    if (empty(1))
         messages << QStringLiteral("Se ha de escribir la primera opción");
-    if (f.options[1].isEmpty())
+    if (empty(2))
         messages << QStringLiteral("Se ha de escribir la segunda opción");
-    if (hasAttachment(f.attachmentCaption) && !f.options[7].isEmpty())
+    if (hasAttachment(f.attachmentCaption) && !empty(8))
         messages << QStringLiteral("Si se selecciona un archivo de imagen o de texto, no debemos "
                                    "escribir en la opcion 8");
     if (f.markedOption < 1 || f.markedOption > kOptionCount)
@@ -47,6 +50,9 @@ QString firstFailure(int type, const EditorFields &f)
             return QStringLiteral("Falta redactar la pregunta");
         if (!(bank::numericValue(f.xCaption) > 1 && bank::numericValue(f.yCaption) > 1))
             return QStringLiteral("Se ha de seleccionar un gráfico y hacer clic en él");
+        // Without its graphic the player cannot show the question.
+        if (f.graphicFile.isEmpty())
+            return QStringLiteral("Falta seleccionar un gráfico");
         break;
     case bank::QuestionType::ReadingWord:
         if (f.readingStatement.isEmpty())
@@ -88,21 +94,41 @@ CheckOutcome checkQuestion(int type, const EditorFields &fields)
     return outcome;
 }
 
+bool isEmptyOption(const QString &option, bool marked)
+{
+    if (marked)
+        return option.isEmpty();
+    for (const QChar c : option) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
 Options normaliseOptions(const Options &options, int markedOption)
 {
     Options result = options;
     for (int i = 0; i < kOptionCount; ++i) {
         QString &text = result[i];
-        if (text == u" ")
-            continue;
         const bool marked = i + 1 == markedOption;
         qsizetype end = text.size();
         while (end > 0 && text.at(end - 1) == u' ')
             --end;
-        if (end == 0 && !text.isEmpty())
-            text = QStringLiteral(" ");
-        else
-            text = text.left(end) + (marked ? QStringLiteral(" ") : QString());
+        text = text.left(end) + (marked ? QStringLiteral(" ") : QString());
+    }
+    return result;
+}
+
+ChoiceOptions closeOptionGaps(const Options &options, int markedOption)
+{
+    ChoiceOptions result;
+    int next = 0;
+    for (int i = 0; i < kOptionCount; ++i) {
+        if (options[i].isEmpty())
+            continue;
+        if (i + 1 == markedOption)
+            result.markedOption = next + 1;
+        result.options[next++] = options[i];
     }
     return result;
 }

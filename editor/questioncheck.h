@@ -3,7 +3,8 @@
 // The question editor: Form1 holds one panel per question type; "Comprobar"
 // runs the type's checks on the panel fields (checkQuestion), and for a
 // multiple-choice question moves the trailing space onto the marked option
-// (normaliseOptions) and opens the preview Form2; "Guardar pregunta" turns
+// (normaliseOptions), moves options up over empty ones (closeOptionGaps)
+// and opens the preview Form2; "Guardar pregunta" turns
 // the fields into a bank::Question (questionFromFields) and hands it to the
 // bank writer (saveQuestion). Everything here works on plain values, so the
 // rules are tested without a window.
@@ -78,9 +79,24 @@ CheckOutcome checkQuestion(int type, const EditorFields &fields);
 // The options after a passed check: exactly the marked one (1 to 8, 0 for
 // none) ends in one space, the others end without. Removing every trailing
 // space, not just one, keeps an option typed with two from staying correct
-// and makes a second check change nothing. An option of spaces only becomes
-// (or stays) a single space, a placeholder that is never touched again.
+// and makes a second check change nothing. An unmarked option of spaces only
+// becomes empty: kept as a space, the player would take it for a second
+// correct answer. The marked option, even empty, becomes a single space.
 Options normaliseOptions(const Options &options, int markedOption);
+
+// An option that the check takes for empty: nothing, or only spaces when it
+// is not the marked one.
+bool isEmptyOption(const QString &option, bool marked);
+
+struct ChoiceOptions {
+    Options options;
+    int markedOption = 0;
+};
+
+// The file ends the options at the first empty one, so after the check the
+// options after an empty one move up, each keeping its mark: 1, 2 and 4
+// become 1, 2 and 3, and none is lost.
+ChoiceOptions closeOptionGaps(const Options &options, int markedOption);
 
 // The question "Guardar pregunta" writes for `type`, from the panel fields.
 // Without a chosen attachment, a last option that is still the loaded

@@ -1,64 +1,38 @@
 #include "questionloader.h"
 
-#include "bank/languagefile.h"
-#include "bank/numeric.h"
-#include "bank/question.h"
-
-#include <cmath>
-#include <limits>
-
 namespace editor {
 
-namespace {
-
-std::optional<QPoint> pixelOf(double x, double y)
-{
-    // A stored point far outside any picture cannot name a pixel; rounding
-    // it would overflow.
-    constexpr double limit = std::numeric_limits<int>::max() / 2;
-    if (!std::isfinite(x) || !std::isfinite(y) || std::abs(x) > limit || std::abs(y) > limit)
-        return std::nullopt;
-    return QPoint(qRound(x), qRound(y));
-}
-
-} // namespace
-
-QStringList questionFileLines(const QString &path)
-{
-    bank::LineReader reader(path);
-    QStringList lines;
-    QString line;
-    while (reader.readLine(line))
-        lines << line;
-    return lines;
-}
-
-LoadedQuestion loadQuestion(const QStringList &lines, const EditorFields &current)
+LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &current)
 {
     LoadedQuestion loaded;
     loaded.fields = current;
-    if (lines.isEmpty())
+    if (read.file != bank::FileProblem::None || read.lineCount == 0
+        || read.error == bank::ReadError::UnknownType)
         return loaded;
-    const double code = bank::numericValue(lines[0]);
-    if (code != std::floor(code) || code < 1 || code > 6)
-        return loaded;
+    const bank::Question &q = read.question;
     loaded.isQuestion = true;
-    loaded.type = static_cast<int>(code);
+    loaded.type = q.type;
 
     const EditorFields fresh;
-    auto line = [&lines](int number, const QString &missing) {
-        return number <= lines.size() ? lines[number - 1] : missing;
+    // A field whose line the file lacks gets its value of a fresh window.
+    auto field = [&read](int number, const QString &value, const QString &missing) {
+        return read.hasLine(number) ? value : missing;
     };
     EditorFields &f = loaded.fields;
-    f.author = line(2, fresh.author);
+    f.author = field(2, q.author, fresh.author);
 
     switch (static_cast<bank::QuestionType>(loaded.type)) {
     case bank::QuestionType::MultipleChoice: {
-        f.choiceStatement = line(3, QString());
+        f.choiceStatement = field(3, q.statement, QString());
+        // Every line after the statement, as the file holds them.
+        QStringList lines = q.options;
+        if (!q.attachment.isEmpty())
+            lines << q.attachment;
+        lines += read.linesBeyondEighth;
         f.options = Options{};
         int next = 0;
         qsizetype lastTaken = -1;
-        for (qsizetype i = 3; i < lines.size() && next < kOptionCount; ++i) {
+        for (qsizetype i = 0; i < lines.size() && next < kOptionCount; ++i) {
             if (!lines[i].isEmpty()) {
                 f.options[next++] = lines[i];
                 lastTaken = i;
@@ -66,35 +40,39 @@ LoadedQuestion loadQuestion(const QStringList &lines, const EditorFields &curren
         }
         // Readers take the attachment from the file's last line only.
         f.loadedAttachment.clear();
-        if (lastTaken == lines.size() - 1 && bank::isAttachmentName(lines.last()))
+        if (lastTaken >= 0 && lastTaken == lines.size() - 1 && bank::isAttachmentName(lines.last()))
             f.loadedAttachment = lines.last();
         break;
     }
     case bank::QuestionType::WrittenAnswer:
-        f.writtenStatement = line(3, fresh.writtenStatement);
-        f.writtenAnswer = line(4, fresh.writtenAnswer);
+        f.writtenStatement = field(3, q.statement, fresh.writtenStatement);
+        f.writtenAnswer = field(4, q.answer, fresh.writtenAnswer);
         break;
     case bank::QuestionType::PictureAnswer:
-        f.pictureFile = line(3, fresh.pictureFile);
-        f.pictureStatement = line(4, fresh.pictureStatement);
-        f.pictureAnswer = line(5, fresh.pictureAnswer);
+        f.pictureFile = field(3, q.fileName, fresh.pictureFile);
+        f.pictureStatement = field(4, q.statement, fresh.pictureStatement);
+        f.pictureAnswer = field(5, q.answer, fresh.pictureAnswer);
         break;
-    case bank::QuestionType::GraphicPoint:
-        f.graphicFile = line(3, fresh.graphicFile);
-        f.graphicStatement = line(4, fresh.graphicStatement);
-        f.xCaption = line(5, fresh.xCaption);
-        f.yCaption = line(6, fresh.yCaption);
-        if (lines.size() >= 6)
-            loaded.mark = pixelOf(bank::numericValue(f.xCaption), bank::numericValue(f.yCaption));
+    case bank::QuestionType::GraphicPoint: {
+        f.graphicFile = field(3, q.fileName, fresh.graphicFile);
+        f.graphicStatement = field(4, q.statement, fresh.graphicStatement);
+        f.xCaption = field(5, read.xLine, fresh.xCaption);
+        f.yCaption = field(6, read.yLine, fresh.yCaption);
+        // A stored point far outside any picture names no pixel.
+        const int x = bank::pixelCoordinate(q.x);
+        const int y = bank::pixelCoordinate(q.y);
+        if (read.hasLine(6) && x != -1 && y != -1)
+            loaded.mark = QPoint(x, y);
         break;
+    }
     case bank::QuestionType::ReadingWord:
-        f.readingFile = line(3, fresh.readingFile);
-        f.readingStatement = line(4, fresh.readingStatement);
-        f.wordCaption = line(5, fresh.wordCaption);
+        f.readingFile = field(3, q.fileName, fresh.readingFile);
+        f.readingStatement = field(4, q.statement, fresh.readingStatement);
+        f.wordCaption = field(5, q.answer, fresh.wordCaption);
         break;
     case bank::QuestionType::TrueFalse:
-        f.trueFalseStatement = line(3, fresh.trueFalseStatement);
-        f.trueFalseCaption = line(4, fresh.trueFalseCaption);
+        f.trueFalseStatement = field(3, q.statement, fresh.trueFalseStatement);
+        f.trueFalseCaption = field(4, read.answerLine, fresh.trueFalseCaption);
         break;
     }
     return loaded;

@@ -8,8 +8,9 @@
 
 #include "questioncheck.h"
 
+#include "bank/question.h"
+
 #include <QPoint>
-#include <QStringList>
 
 #include <optional>
 
@@ -32,10 +33,6 @@ struct LoadedQuestion {
     std::optional<QPoint> mark;
 };
 
-// The lines of a question file, as the editor reads them (Windows-1252 or
-// UTF-8, lines ending in CR LF or CR). Empty when the file cannot be read.
-QStringList questionFileLines(const QString &path);
-
 // Multiple choice: every non-empty line after the statement is an option, in
 // order, the attachment line included (it becomes the last option and is
 // written back as the last line); lines beyond the eighth option are
@@ -43,6 +40,8 @@ QStringList questionFileLines(const QString &path);
 // touched: the author marks the correct option again before checking. The
 // attachment line is remembered (loadedAttachment), so that saving writes it
 // back as the attachment while it is still the last option.
-LoadedQuestion loadQuestion(const QStringList &lines, const EditorFields &current);
+// `read` is the question file as the bank reads it (bank::readQuestion); a
+// file that could not be read, or whose line 1 names no type, is no question.
+LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &current);
 
 } // namespace editor

@@ -3,6 +3,7 @@
 #include "bank/question.h"
 #include "editor/form1.h"
 #include "editor/form2.h"
+#include "editor/preview.h"
 #include "editor/questioncheck.h"
 
 #include <QDir>
@@ -24,6 +25,8 @@ namespace {
 
 const QString kStatementMissing = QStringLiteral("Se ha de escribir la pregunta");
 const QString kFirstMissing = QStringLiteral("Se ha de escribir la primera opción");
+const QString kSecondMissing = QStringLiteral("Se ha de escribir la segunda opción");
+const QString kNoGraphic = QStringLiteral("Falta seleccionar un gráfico");
 const QString kEighthWithAttachment =
     QStringLiteral("Si se selecciona un archivo de imagen o de texto, no debemos escribir en la opcion 8");
 const QString kNoPoint = QStringLiteral("Se ha de seleccionar un gráfico y hacer clic en él");
@@ -119,6 +122,8 @@ private Q_SLOTS:
     void emptyStatementAndFirstOption();
     void parisAndRomaStableOnSecondCheck();
     void singleSpaceOptionLeftAlone();
+    void noTypedOptionLost_data();
+    void noTypedOptionLost();
     void attachmentWithEightOptions();
     void graphicPointLimits_data();
     void graphicPointLimits();
@@ -155,9 +160,9 @@ void TstCheckSave::savedFileIsByteIdentical_data()
         << (QStringList{"¿Qué número es par?"} + options({"1", "3", "5", "7", "9", "11", "13", "8"})
             + QStringList{editor::kAttachmentButtonCaption})
         << 8 << QStringList{"¿Qué número es par?", "1", "3", "5", "7", "9", "11", "13", "8 "};
-    QTest::newRow("multiple choice, option 3 empty: options 1 and 2 only")
+    QTest::newRow("multiple choice, option 3 empty: option 4 moves up")
         << 1 << (QStringList{"¿Cuál?"} + options({"a", "b", "", "d"}) + QStringList{"Mapa.JPG"})
-        << 1 << QStringList{"¿Cuál?", "a ", "b", "Mapa.JPG"};
+        << 1 << QStringList{"¿Cuál?", "a ", "b", "d", "Mapa.JPG"};
     QTest::newRow("written answer") << 2 << QStringList{"¿Cuánto es 2 + 2?", "cuatro"} << 0
                                     << QStringList{"¿Cuánto es 2 + 2?", "cuatro"};
     QTest::newRow("picture answer") << 3 << QStringList{"torre.gif", "¿Qué torre es?", "Eiffel"} << 0
@@ -249,10 +254,85 @@ void TstCheckSave::singleSpaceOptionLeftAlone()
     e.open();
     editor::Form1 &form = *e.form;
     fillChoice(form, QStringLiteral("¿?"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral(" ")},
-               1);
+               3);
     click(form.Command2);
-    QCOMPARE(form.Text1(1)->text(), QStringLiteral("a "));
+    QCOMPARE(form.Text1(1)->text(), QStringLiteral("a"));
     QCOMPARE(form.Text1(3)->text(), QStringLiteral(" "));
+}
+
+void TstCheckSave::noTypedOptionLost_data()
+{
+    QTest::addColumn<QStringList>("typed"); // options 1 to 8
+    QTest::addColumn<int>("marked");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("checked"); // options 1 to 8 after the check
+    QTest::addColumn<int>("markedAfter");
+
+    QTest::newRow("option 3 empty, option 4 marked: it moves up to 3")
+        << options({"a", "b", "", "d"}) << 4 << QStringList() << options({"a", "b", "d "}) << 3;
+    QTest::newRow("two gaps: later options move up past both")
+        << options({"a", "b", "", "", "e", "", "g"}) << 5 << QStringList()
+        << options({"a", "b", "e ", "g"}) << 3;
+    QTest::newRow("unmarked single space is no option")
+        << options({"a", "b", " ", "d"}) << 1 << QStringList() << options({"a ", "b", "d"}) << 1;
+    QTest::newRow("unmarked spaces only, last")
+        << options({"a", "b", "   "}) << 2 << QStringList() << options({"a", "b "}) << 2;
+    QTest::newRow("marked empty option after a gap: a single space, moved up")
+        << options({"a", "b", "", ""}) << 4 << QStringList() << options({"a", "b", " "}) << 3;
+    QTest::newRow("blank first option is an empty first option")
+        << options({" ", "b"}) << 2 << QStringList{kFirstMissing} << options({" ", "b"}) << 2;
+    QTest::newRow("blank second option is an empty second option")
+        << options({"a", "  ", "c"}) << 1 << QStringList{kSecondMissing} << options({"a", "  ", "c"})
+        << 1;
+}
+
+// What the author typed and marked is what the check window shows and the
+// file holds, in the same places.
+void TstCheckSave::noTypedOptionLost()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(int, marked);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, checked);
+    QFETCH(int, markedAfter);
+
+    Editor e;
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillChoice(form, QStringLiteral("¿Cuál?"), typed, marked);
+
+    click(form.Command2);
+
+    QCOMPARE(e.messages(), messages);
+    QStringList fields;
+    for (int i = 1; i <= 8; ++i)
+        fields << form.Text1(i)->text();
+    QCOMPARE(fields, checked);
+    QCOMPARE(form.fields().markedOption, markedAfter);
+
+    editor::Form2 *window = form.checkWindow();
+    QCOMPARE(window != nullptr, messages.isEmpty());
+    if (window) {
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(window->Label2(i)->isVisible(), !checked[i].isEmpty());
+            if (!checked[i].isEmpty())
+                QCOMPARE(window->Label2(i)->text(), editor::optionCaption(i, checked[i]));
+        }
+    }
+    closeCheckWindow(form);
+    click(form.Command3);
+
+    if (!messages.isEmpty()) {
+        QCOMPARE(e.messages(), messages + QStringList{editor::kCheckFirst});
+        QVERIFY(filesIn(e.bank()).isEmpty());
+        return;
+    }
+    QStringList lines{" 1 ", "", "¿Cuál?"};
+    for (const QString &option : checked) {
+        if (!option.isEmpty())
+            lines << option;
+    }
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/1.txt")), testsupport::crlf(lines));
 }
 
 void TstCheckSave::attachmentWithEightOptions()
@@ -276,24 +356,33 @@ void TstCheckSave::attachmentWithEightOptions()
 
 void TstCheckSave::graphicPointLimits_data()
 {
+    QTest::addColumn<QString>("graphic"); // selected in File2, or none
     QTest::addColumn<QString>("x");
     QTest::addColumn<QString>("y");
     QTest::addColumn<QString>("message");
-    QTest::newRow("X = 1 refused") << "1" << "40" << kNoPoint;
-    QTest::newRow("Y = 1 refused") << "40" << "1" << kNoPoint;
-    QTest::newRow("X = 2 and Y = 2 accepted") << "2" << "2" << editor::kAgreed;
+    QTest::newRow("X = 1 refused") << "mapa.png" << "1" << "40" << kNoPoint;
+    QTest::newRow("Y = 1 refused") << "mapa.png" << "40" << "1" << kNoPoint;
+    QTest::newRow("X = 2 and Y = 2 accepted") << "mapa.png" << "2" << "2" << editor::kAgreed;
+    QTest::newRow("no graphic selected refused") << "" << "132" << "40" << kNoGraphic;
+    QTest::newRow("no graphic, no point: the point first") << "" << "0" << "0" << kNoPoint;
 }
 
 void TstCheckSave::graphicPointLimits()
 {
+    QFETCH(QString, graphic);
     QFETCH(QString, x);
     QFETCH(QString, y);
     QFETCH(QString, message);
 
     Editor e;
+    QImage map(200, 100, QImage::Format_RGB32);
+    map.fill(Qt::white);
+    editortest::writePicture(e.program, QStringLiteral("Graficos/mapa.png"), map);
     e.open();
     editor::Form1 &form = *e.form;
     click(form.Command1(3));
+    if (!graphic.isEmpty())
+        selectFile(form.File2, graphic);
     typeInto(form.Text7, QStringLiteral("Marca Lleida"));
     form.Label8(1)->setText(x);
     form.Label9(1)->setText(y);
@@ -303,6 +392,15 @@ void TstCheckSave::graphicPointLimits()
     QCOMPARE(e.messages(), QStringList{message});
     QCOMPARE(form.questionChecked, message == editor::kAgreed);
     QVERIFY(!form.checkWindow());
+
+    click(form.Command3);
+    if (message != editor::kAgreed) {
+        QCOMPARE(e.messages(), (QStringList{message, editor::kCheckFirst}));
+        QVERIFY(filesIn(e.bank()).isEmpty());
+        return;
+    }
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/1.txt")),
+             testsupport::crlf({" 4 ", "", graphic, "Marca Lleida", x, y}));
 }
 
 void TstCheckSave::readingWordStillRespuesta()

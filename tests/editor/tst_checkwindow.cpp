@@ -91,9 +91,9 @@ void TstCheckWindow::showsEveryNonEmptyOption_data()
     QTest::newRow("three options, second correct")
         << QStringList{"Roma", "París", "Lyon"} << 2
         << QStringList{"1. Roma", "2. París ", "3. Lyon", "", "", "", "", ""};
-    QTest::newRow("option 3 empty: option 4 still shown")
+    QTest::newRow("option 3 empty: option 4 shown as option 3")
         << QStringList{"a", "b", "", "d"} << 4
-        << QStringList{"1. a", "2. b", "", "4. d ", "", "", "", ""};
+        << QStringList{"1. a", "2. b", "3. d ", "", "", "", "", ""};
     QTest::newRow("all eight")
         << QStringList{"1", "2", "3", "4", "5", "6", "7", "8"} << 8
         << QStringList{"1. 1", "2. 2", "3. 3", "4. 4", "5. 5", "6. 6", "7. 7", "8. 8 "};

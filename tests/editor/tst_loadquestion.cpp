@@ -4,6 +4,8 @@
 #include "editor/form2.h"
 #include "editor/questionloader.h"
 
+#include "bank/question.h"
+
 #include <QFileInfo>
 #include <QPainter>
 #include <QTest>
@@ -115,6 +117,13 @@ QImage twoBoxes()
     return image;
 }
 
+// The question file of `lines` as the editor loads it: through the bank's
+// reader.
+editor::LoadedQuestion loadLines(const QStringList &lines, const editor::EditorFields &current)
+{
+    return editor::loadQuestion(bank::readQuestionBytes(testsupport::crlf(lines)), current);
+}
+
 // The type of the visible panel, 0 when none is shown.
 int shownPanel(const editor::Form1 &form)
 {
@@ -222,7 +231,7 @@ void TstLoadQuestion::multipleChoiceLines()
     QFETCH(QStringList, lines);
     QFETCH(QStringList, expected);
     QFETCH(QString, attachment);
-    const editor::LoadedQuestion loaded = editor::loadQuestion(lines, earlierFields());
+    const editor::LoadedQuestion loaded = loadLines(lines, earlierFields());
     QVERIFY(loaded.isQuestion);
     QCOMPARE(loaded.type, 1);
     QCOMPARE(loaded.fields.loadedAttachment, attachment);
@@ -277,7 +286,7 @@ void TstLoadQuestion::otherTypesLines()
     QFETCH(QStringList, lines);
     QFETCH(int, type);
     QFETCH(QStringList, expected);
-    const editor::LoadedQuestion loaded = editor::loadQuestion(lines, earlierFields());
+    const editor::LoadedQuestion loaded = loadLines(lines, earlierFields());
     QVERIFY(loaded.isQuestion);
     QCOMPARE(loaded.type, type);
     QCOMPARE(typeFields(type, loaded.fields), expected);
@@ -298,7 +307,7 @@ void TstLoadQuestion::loadingLeavesOtherPanels()
 {
     QFETCH(QStringList, lines);
     const editor::EditorFields before = earlierFields();
-    const editor::LoadedQuestion loaded = editor::loadQuestion(lines, before);
+    const editor::LoadedQuestion loaded = loadLines(lines, before);
     QVERIFY(loaded.isQuestion);
     for (int type = 1; type <= 6; ++type) {
         if (type == loaded.type)
@@ -330,7 +339,7 @@ void TstLoadQuestion::graphicMark()
 {
     QFETCH(QStringList, lines);
     QFETCH(std::optional<QPoint>, mark);
-    const editor::LoadedQuestion loaded = editor::loadQuestion(lines, editor::EditorFields());
+    const editor::LoadedQuestion loaded = loadLines(lines, editor::EditorFields());
     QVERIFY(loaded.isQuestion);
     QCOMPARE(loaded.mark, mark);
 }
@@ -351,7 +360,7 @@ void TstLoadQuestion::notAQuestion()
 {
     QFETCH(QStringList, lines);
     const editor::EditorFields before = earlierFields();
-    const editor::LoadedQuestion loaded = editor::loadQuestion(lines, before);
+    const editor::LoadedQuestion loaded = loadLines(lines, before);
     QVERIFY(!loaded.isQuestion);
     QCOMPARE(allFields(loaded.fields), allFields(before));
     QVERIFY(!loaded.mark);
@@ -360,27 +369,37 @@ void TstLoadQuestion::notAQuestion()
 void TstLoadQuestion::questionFileLines_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("fields"); // the type's fields, author first
     QTest::newRow("CR LF lines, Windows-1252")
-        << QByteArray(" 2 \r\nProfesor de Geograf\xED" "a\r\n\xBFQu\xE9?\r\nr\r\n")
-        << QStringList{" 2 ", "Profesor de Geografía", "¿Qué?", "r"};
-    QTest::newRow("UTF-8") << QByteArray(" 2 \r\nGeograf\xC3\xAD" "a\r\nb\r\nc\r\n")
-                           << QStringList{" 2 ", "Geografía", "b", "c"};
+        << QByteArray(" 2 \r\nProfesor de Geograf\xED" "a\r\n\xBFQu\xE9?\r\nr\r\n") << 2
+        << QStringList{"Profesor de Geografía", "¿Qué?", "r"};
+    QTest::newRow("UTF-8") << QByteArray(" 2 \r\nGeograf\xC3\xAD" "a\r\nb\r\nc\r\n") << 2
+                           << QStringList{"Geografía", "b", "c"};
     QTest::newRow("empty lines kept, trailing spaces kept")
-        << QByteArray(" 1 \r\n\r\nS\r\na \r\n\r\nb\r\n") << QStringList{" 1 ", "", "S", "a ", "", "b"};
-    QTest::newRow("last line without its ending") << QByteArray(" 6 \r\nP\r\nS\r\nFALSO")
-                                                   << QStringList{" 6 ", "P", "S", "FALSO"};
-    QTest::newRow("empty file") << QByteArray() << QStringList();
+        << QByteArray(" 1 \r\n\r\nS\r\na \r\n\r\nb\r\n") << 1
+        << (QStringList{"", "S"} + eight({"a ", "b"}));
+    QTest::newRow("last line without its ending") << QByteArray(" 6 \r\nP\r\nS\r\nFALSO") << 6
+                                                   << QStringList{"P", "S", "FALSO"};
+    QTest::newRow("empty file: no question") << QByteArray() << 0 << QStringList();
 }
 
 void TstLoadQuestion::questionFileLines()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, lines);
+    QFETCH(int, type);
+    QFETCH(QStringList, fields);
     testsupport::ProgramFolder program(false);
     program.writeBytes(QStringLiteral("q.txt"), bytes);
-    QCOMPARE(editor::questionFileLines(program.file(QStringLiteral("q.txt"))), lines);
-    QCOMPARE(editor::questionFileLines(program.file(QStringLiteral("missing.txt"))), QStringList());
+    const editor::LoadedQuestion loaded =
+        editor::loadQuestion(bank::readQuestion(program.file(QStringLiteral("q.txt"))), earlierFields());
+    QCOMPARE(loaded.isQuestion, type != 0);
+    QCOMPARE(loaded.type, type);
+    QCOMPARE(typeFields(type, loaded.fields), fields);
+    const editor::LoadedQuestion missing = editor::loadQuestion(
+        bank::readQuestion(program.file(QStringLiteral("missing.txt"))), earlierFields());
+    QVERIFY(!missing.isQuestion);
+    QCOMPARE(allFields(missing.fields), allFields(earlierFields()));
 }
 
 void TstLoadQuestion::loadedAttachmentWrittenBack_data()

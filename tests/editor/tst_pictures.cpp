@@ -1,10 +1,13 @@
 #include "editorwindows.h"
 
 #include "editor/form1.h"
+#include "editor/form3.h"
 #include "editor/panelfiles.h"
 
 #include "bank/textcodec.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTest>
 #include <QTextCursor>
@@ -106,6 +109,10 @@ private Q_SLOTS:
     void chooseWord();
     void clickInEmptyTextChoosesNothing();
     void hugeTextIsRefused();
+
+    // Files beyond what the editor reads, clicked in their lists.
+    void oversizedFileNamed_data();
+    void oversizedFileNamed();
     void newTextKeepsChosenWord();
     void emptyWordAccepted();
     void wordAtLineEndSavedOnOneLine();
@@ -548,6 +555,94 @@ void TstPictures::hugeTextIsRefused()
     QCOMPARE(e.platform->messages.size(), 1);
     QVERIFY(e.platform->messages[0].text.contains(QStringLiteral("enorme.txt")));
     QVERIFY(e.platform->messages[0].text.contains(QStringLiteral("3 MB")));
+}
+
+namespace {
+
+enum class ClickedIn { Questions, Pictures, Graphics, OptionLists };
+
+// A BMP whose header announces `width` x `height`; nothing is decoded.
+QByteArray bmpHeader(int width, int height)
+{
+    auto le = [](quint32 value, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((value >> (8 * i)) & 0xFF);
+        return out;
+    };
+    return "BM" + le(54, 4) + le(0, 4) + le(54, 4) + le(40, 4) + le(width, 4) + le(height, 4) + le(1, 2)
+        + le(24, 2) + le(0, 4) + le(0, 4) + le(0, 4) + le(0, 4) + le(0, 4) + le(0, 4);
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ClickedIn)
+
+void TstPictures::oversizedFileNamed_data()
+{
+    QTest::addColumn<ClickedIn>("list");
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QByteArray>("bytes");
+
+    const QByteArray twoMegabytes(2 * 1024 * 1024, 'x');
+    QTest::newRow("question file over 1 MB")
+        << ClickedIn::Questions << "Preguntas/1.txt" << QByteArray(" 2 \r\nAutor\r\n" + twoMegabytes + "\r\nr\r\n");
+    QTest::newRow("option list over 1 MB")
+        << ClickedIn::OptionLists << "textos/capitales.txt" << QByteArray("Par\xEDs\r\n" + twoMegabytes + "\r\n");
+    QTest::newRow("32767 x 1 picture stretched to the label")
+        << ClickedIn::Pictures << "Graficos/tira.png" << png(plain(32767, 1, Qt::darkGreen));
+    QTest::newRow("16000 x 16000 picture") << ClickedIn::Pictures << "Graficos/mapa gran.bmp"
+                                           << bmpHeader(16000, 16000);
+    QTest::newRow("16000 x 16000 graphic") << ClickedIn::Graphics << "Graficos/mapa gran.bmp"
+                                           << bmpHeader(16000, 16000);
+}
+
+void TstPictures::oversizedFileNamed()
+{
+    QFETCH(ClickedIn, list);
+    QFETCH(QString, relative);
+    QFETCH(QByteArray, bytes);
+
+    Editor e;
+    e.program.writeBytes(relative, bytes);
+    e.open({QStringLiteral("Preguntas"), QStringLiteral("Graficos"), QStringLiteral("textos")});
+    editor::Form1 &form = *e.form;
+    const QString name = QFileInfo(relative).fileName();
+
+    switch (list) {
+    case ClickedIn::Questions:
+        clickEntry(form.File1, name);
+        QCOMPARE(form.QuestionType, 1);
+        QCOMPARE(form.Text2->text(), QString());
+        break;
+    case ClickedIn::Pictures:
+        click(form.Command1(2));
+        clickEntry(form.File3, name);
+        QVERIFY(form.Image1->isHidden());
+        break;
+    case ClickedIn::Graphics:
+        click(form.Command1(3));
+        clickEntry(form.File2, name);
+        QVERIFY(form.Picture2->picture().isNull());
+        break;
+    case ClickedIn::OptionLists:
+        click(form.Command5(0));
+        QVERIFY(form.optionPicker());
+        clickEntry(form.optionPicker()->File1, name);
+        QVERIFY(form.optionPicker()->List1->isHidden());
+        break;
+    }
+    QCOMPARE(e.messages().size(), 1);
+    QVERIFY2(e.messages().at(0).contains(QStringLiteral("«%1»").arg(name)), qPrintable(e.messages().at(0)));
 }
 
 QTEST_MAIN(TstPictures)

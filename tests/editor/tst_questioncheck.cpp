@@ -25,6 +25,7 @@ const QString kWrittenMissing = QStringLiteral("Te falta redactar la pregunta i/
 const QString kNoPicture = QStringLiteral("Falta seleccionar una imagen");
 const QString kStatementShort = QStringLiteral("Falta redactar la pregunta");
 const QString kNoPoint = QStringLiteral("Se ha de seleccionar un gráfico y hacer clic en él");
+const QString kNoGraphic = QStringLiteral("Falta seleccionar un gráfico");
 const QString kNoText = QStringLiteral("Se ha de seleccionar el archivo de texto");
 const QString kNoWord = QStringLiteral("Se ha de hacer clic en la palabra del texto");
 const QString kTrueFalseMissing = QStringLiteral("Se de escribir la pregunta");
@@ -207,7 +208,9 @@ void TstQuestionCheck::otherTypesCheck_data()
     QTest::newRow("graphic: caption with leading blank is a number") << 4 << f << editor::kAgreed;
     f = full;
     f.graphicFile.clear();
-    QTest::newRow("graphic: no graphic file needed") << 4 << f << editor::kAgreed;
+    QTest::newRow("graphic: no graphic file selected") << 4 << f << kNoGraphic;
+    f.xCaption = QStringLiteral("1");
+    QTest::newRow("graphic: the point before the graphic") << 4 << f << kNoPoint;
 
     QTest::newRow("reading: complete") << 5 << full << editor::kAgreed;
     f = full;
@@ -277,9 +280,9 @@ void TstQuestionCheck::normaliseOptions_data()
     QTest::newRow("marked option already ending in a space keeps one")
         << Options{QStringLiteral("Roma"), QStringLiteral("París ")} << 2
         << Options{QStringLiteral("Roma"), QStringLiteral("París ")};
-    QTest::newRow("single space unmarked left alone")
+    QTest::newRow("single space unmarked becomes empty")
         << Options{QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("c")} << 1
-        << Options{QStringLiteral("a "), QStringLiteral(" "), QStringLiteral("c")};
+        << Options{QStringLiteral("a "), QString(), QStringLiteral("c")};
     QTest::newRow("single space marked left alone")
         << Options{QStringLiteral("a"), QStringLiteral(" ")} << 2
         << Options{QStringLiteral("a"), QStringLiteral(" ")};
@@ -292,9 +295,12 @@ void TstQuestionCheck::normaliseOptions_data()
     QTest::newRow("two trailing spaces on the marked option leave one")
         << Options{QStringLiteral("Roma"), QStringLiteral("París  ")} << 2
         << Options{QStringLiteral("Roma"), QStringLiteral("París ")};
-    QTest::newRow("option of spaces only becomes a single space")
+    QTest::newRow("unmarked option of spaces only becomes empty")
         << Options{QStringLiteral("a"), QStringLiteral("   ")} << 1
-        << Options{QStringLiteral("a "), QStringLiteral(" ")};
+        << Options{QStringLiteral("a "), QString()};
+    QTest::newRow("marked option of spaces only becomes a single space")
+        << Options{QStringLiteral("a"), QStringLiteral("   ")} << 2
+        << Options{QStringLiteral("a"), QStringLiteral(" ")};
     QTest::newRow("leading spaces kept")
         << Options{QStringLiteral("  a "), QStringLiteral("b")} << 2
         << Options{QStringLiteral("  a"), QStringLiteral("b ")};
