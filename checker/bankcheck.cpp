@@ -81,24 +81,6 @@ QString listed(const QStringList &names)
         + QStringLiteral(" i %1 més").arg(names.size() - kShown);
 }
 
-// N of "N.txt" (".txt" in any case, N without sign or leading zero, as the
-// editor names them and the player asks for them), else 0.
-int questionNumber(const QString &name)
-{
-    if (name.size() < 5 || !name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
-        return 0;
-    const QStringView digits = QStringView(name).chopped(4);
-    if (digits.size() > 9 || digits[0] < u'1' || digits[0] > u'9')
-        return 0;
-    int n = 0;
-    for (QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return 0;
-        n = n * 10 + (c.unicode() - u'0');
-    }
-    return n;
-}
-
 struct ReadingText {
     QString failure;
     QStringList words;
@@ -193,6 +175,8 @@ Outcome BankCheck::run()
                                                 "o d'opció"));
     const QStringList courses = bank::subfolders(questions);
     summary.courses = int(courses.size());
+    if (courses.isEmpty())
+        report(relative(questions), QStringLiteral("La carpeta no té cap curs."));
     for (const QString &course : courses)
         checkCourse(questions + u'/' + course);
 
@@ -284,13 +268,13 @@ void BankCheck::checkUnaskedFiles(const QString &folder, const QString &why)
 {
     QStringList names;
     for (const bank::FileEntry &file : bank::fileEntries(folder)) {
-        if (questionNumber(file.name) > 0)
+        if (bank::questionFileNumber(file.name) > 0)
             names.append(file.name);
     }
     if (names.isEmpty())
         return;
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return questionNumber(a) < questionNumber(b);
+        return bank::questionFileNumber(a) < bank::questionFileNumber(b);
     });
     report(relative(folder), QStringLiteral("Aquestes preguntes no es fan mai (%1): %2.").arg(why, listed(names)));
 }
@@ -314,7 +298,7 @@ void BankCheck::checkQuestionFolder(const QString &folder)
     }
     std::vector<int> drawn(size_t(count) + 1, -1); // number -> index in `files`
     for (int i = 0; i < count; ++i) {
-        const int n = questionNumber(files[i].name);
+        const int n = bank::questionFileNumber(files[i].name);
         if (n < 1 || n > count)
             continue;
         // The exact lower-case name is the one asked for first.
@@ -337,8 +321,8 @@ void BankCheck::checkQuestionFolder(const QString &folder)
     }
     if (!missing.isEmpty() || !stray.isEmpty()) {
         std::sort(stray.begin(), stray.end(), [](const QString &a, const QString &b) {
-            const int na = questionNumber(a);
-            const int nb = questionNumber(b);
+            const int na = bank::questionFileNumber(a);
+            const int nb = bank::questionFileNumber(b);
             return na != nb ? na < nb : a < b;
         });
         QStringList parts;

@@ -169,6 +169,8 @@ private Q_SLOTS:
     void cannotCheck();
     void roomForClick_data();
     void roomForClick();
+    void picturesDecodedOnce_data();
+    void picturesDecodedOnce();
 };
 
 void TstBankCheck::cleanBank()
@@ -220,6 +222,8 @@ void TstBankCheck::oneProblem_data()
     QTest::newRow("option folder of two files")
         << Plant([](const ProgramFolder &f) { f.remove(kScience + "/Opció B/3.txt"); })
         << kScience + "/Opció B: La carpeta té 2 fitxers i el programa no fa mai una matèria amb menys de 3.";
+    QTest::newRow("no course") << Plant([](const ProgramFolder &f) { f.remove(kCourse); })
+                               << "Preguntas: La carpeta no té cap curs.";
     QTest::newRow("course without subjects")
         << Plant([](const ProgramFolder &f) { f.makeFolder("Preguntas/2n ESO"); })
         << "Preguntas/2n ESO: El curs no té cap matèria.";
@@ -415,6 +419,36 @@ void TstBankCheck::roomForClick()
     QCOMPARE(regions.hasRoomForClick(point), room);
     // Asked again, the region is known: the same answer.
     QCOMPARE(regions.hasRoomForClick(point), room);
+}
+
+void TstBankCheck::picturesDecodedOnce_data()
+{
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<QStringList>("points"); // the graphic of each point asked, in turn
+    QTest::addColumn<int>("decoded");
+
+    const qint64 roomy = 64 * 1024 * 1024;
+    QTest::newRow("one graphic, three points") << roomy << QStringList{"a.png", "a.png", "a.png"} << 1;
+    QTest::newRow("two graphics in turn") << roomy << QStringList{"a.png", "b.png", "a.png", "b.png"} << 2;
+    // Room for one surface only: each change of graphic reads it again.
+    QTest::newRow("two graphics, room for one") << qint64(1) << QStringList{"a.png", "b.png", "a.png", "b.png"} << 4;
+}
+
+void TstBankCheck::picturesDecodedOnce()
+{
+    QFETCH(qint64, budget);
+    QFETCH(QStringList, points);
+    QFETCH(int, decoded);
+    ProgramFolder folder(false);
+    folder.makeFolder(QStringLiteral("Graficos"));
+    QVERIFY(plan().save(folder.file(QStringLiteral("Graficos/a.png"))));
+    QVERIFY(plan().save(folder.file(QStringLiteral("Graficos/b.png"))));
+    checker::Pictures pictures(folder.path(), budget);
+    for (const QString &name : points) {
+        QCOMPARE(pictures.failure(name), QString());
+        QCOMPARE(pictures.point(name, 30, 20), checker::PointProblem::None);
+    }
+    QCOMPARE(pictures.decoded(), decoded);
 }
 
 QTEST_GUILESS_MAIN(TstBankCheck)
