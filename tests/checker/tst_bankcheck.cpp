@@ -180,6 +180,8 @@ void TstBankCheck::cleanBank()
     const Run run = runChecker({folder.path()});
     QCOMPARE(run.problems.join(u'\n'), QString());
     QCOMPARE(run.status, 0);
+    // No progress line when standard error is no terminal.
+    QCOMPARE(run.errors, QString());
 
     checker::Summary expected;
     expected.courses = 1;
