@@ -58,30 +58,46 @@ namespace {
 // folder's own order. A bank folder can hold thousands of questions: on Unix
 // the names and kinds come straight from the folder, a file's details being
 // looked up only for a link or an entry of unknown kind.
-QStringList unsortedFileNames(const QString &folder)
+QList<FileEntry> listFiles(const QString &folder)
 {
+    QList<FileEntry> files;
     if (folder.isEmpty())
-        return {};
+        return files;
 #ifdef Q_OS_UNIX
-    QStringList names;
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return names;
+        return files;
     while (const dirent *entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.') // hidden, and "." and ".."
             continue;
         const QString name = QFile::decodeName(entry->d_name);
-        const bool isFile = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN
-            ? QFileInfo(folder + u'/' + name).isFile()
-            : entry->d_type == DT_REG;
+        bool isLink = entry->d_type == DT_LNK;
+        bool isFile = entry->d_type == DT_REG;
+        if (isLink || entry->d_type == DT_UNKNOWN) {
+            const QFileInfo info(folder + u'/' + name);
+            isLink = info.isSymLink();
+            isFile = info.isFile();
+        }
         if (isFile)
-            names.append(name);
+            files.append({name, isLink});
     }
     ::closedir(dir);
-    return names;
 #else
-    return QDir(folder).entryList(QDir::Files, QDir::NoSort);
+    const QFileInfoList infos = QDir(folder).entryInfoList(QDir::Files, QDir::NoSort);
+    for (const QFileInfo &info : infos)
+        files.append({info.fileName(), info.isSymLink()});
 #endif
+    return files;
+}
+
+QStringList unsortedFileNames(const QString &folder)
+{
+    QStringList names;
+    const QList<FileEntry> files = listFiles(folder);
+    names.reserve(files.size());
+    for (const FileEntry &file : files)
+        names.append(file.name);
+    return names;
 }
 
 } // namespace
@@ -104,7 +120,12 @@ QStringList fileNames(const QString &folder)
 
 int fileCount(const QString &folder)
 {
-    return static_cast<int>(unsortedFileNames(folder).size());
+    return static_cast<int>(listFiles(folder).size());
+}
+
+QList<FileEntry> fileEntries(const QString &folder)
+{
+    return listFiles(folder);
 }
 
 bool isBareFileName(const QString &name)

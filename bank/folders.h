@@ -41,6 +41,16 @@ int fileCount(const QString &folder);
 // alphabetical ignoring case.
 QStringList fileNames(const QString &folder);
 
+// A file of a folder as fileCount() counts it; `isLink` when its name is a
+// link, which may lead out of the program folder.
+struct FileEntry {
+    QString name;
+    bool isLink = false;
+};
+
+// The files fileCount() counts, in the folder's own order.
+QList<FileEntry> fileEntries(const QString &folder);
+
 // A name as a question file gives it: no folder part, no "..".
 bool isBareFileName(const QString &name);
 

@@ -12,6 +12,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <dirent.h>
@@ -257,22 +258,32 @@ bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error)
 namespace {
 
 // N of a name "N.txt" (".txt" in any case, N from 1 without leading zeros,
-// at most nine digits), else 0.
-int questionNumberOf(const char *name)
+// at most nine digits), else 0; straight from a folder entry's bytes as well.
+template <typename Char>
+int numberOfName(const Char *name, qsizetype size)
 {
-    if (*name < '1' || *name > '9')
+    if (size < 5 || name[0] < '1' || name[0] > '9')
         return 0;
     int n = 0;
-    int digits = 0;
-    for (; *name >= '0' && *name <= '9'; ++name) {
-        if (++digits > 9)
+    qsizetype i = 0;
+    for (; i < size && name[i] >= '0' && name[i] <= '9'; ++i) {
+        if (i >= 9)
             return 0;
-        n = n * 10 + (*name - '0');
+        n = n * 10 + int(name[i] - '0');
     }
-    return qstricmp(name, ".txt") == 0 ? n : 0;
+    const auto lower = [](Char c) { return c >= 'A' && c <= 'Z' ? Char(c - 'A' + 'a') : c; };
+    if (size - i != 4 || name[i] != '.' || lower(name[i + 1]) != 't' || lower(name[i + 2]) != 'x'
+        || lower(name[i + 3]) != 't')
+        return 0;
+    return n;
 }
 
 } // namespace
+
+int questionFileNumber(QStringView name)
+{
+    return numberOfName(name.utf16(), name.size());
+}
 
 int nextQuestionNumber(const QString &folder)
 {
@@ -283,7 +294,7 @@ int nextQuestionNumber(const QString &folder)
 #ifdef Q_OS_UNIX
     if (DIR *dir = ::opendir(QFile::encodeName(folder).constData())) {
         while (const dirent *entry = ::readdir(dir)) {
-            if (const int n = questionNumberOf(entry->d_name))
+            if (const int n = numberOfName(entry->d_name, qsizetype(std::strlen(entry->d_name))))
                 taken.insert(n);
         }
         ::closedir(dir);
@@ -292,7 +303,7 @@ int nextQuestionNumber(const QString &folder)
     const QStringList names = QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     for (const QString &name : names) {
-        if (const int n = questionNumberOf(name.toLatin1().constData()))
+        if (const int n = questionFileNumber(name))
             taken.insert(n);
     }
 #endif

@@ -120,6 +120,11 @@ struct SaveResult {
     QString error;    // why nothing was written
 };
 
+// N of a question file's name "N.txt" (".txt" in any case, N from 1 without
+// leading zeros, at most nine digits), else 0: the names the editor gives and
+// the player asks for.
+int questionFileNumber(QStringView name);
+
 // The smallest N >= 1 for which no N.txt (any letter case) lies in `folder`.
 int nextQuestionNumber(const QString &folder);
 

@@ -1,6 +1,6 @@
 // Starts programs and measures them from outside, so that nothing in them
 // has to cooperate:
-//   bench_spawn [--x11] [--runs N] [--warmup N] [--json FILE] [--verbose]
+//   bench_spawn [--x11] [--runs N] [--warmup N] [--json FILE] [--verbose] [--status N]
 //               LABEL PROGRAM [ARGS...] [--- LABEL PROGRAM [ARGS...]]...
 // Without --x11 each run lasts from the fork to the program's exit, and the
 // program's peak resident memory is taken from the kernel (wait4). With --x11
@@ -8,7 +8,8 @@
 // top-level window once the X server has mapped it (the program is then
 // stopped); the time to the mapping alone is given beside it. Runs of the commands alternate, so a load that comes and goes
 // on the machine weighs on all of them alike. One JSON object per command is
-// appended to FILE.
+// appended to FILE. A run that ends with another exit status than N (0
+// unless given) counts as failed.
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -42,6 +43,7 @@ struct Command {
 };
 
 bool verbose = false;
+int expectedStatus = 0; // the exit status a run must end with
 
 double nowMs()
 {
@@ -78,7 +80,7 @@ void runToExit(Command &command)
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     const double end = nowMs();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != expectedStatus) {
         ++command.failures;
         std::fprintf(stderr, "%s: exit status %d\n", command.label.c_str(),
                      WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status));
@@ -193,6 +195,8 @@ int main(int argc, char *argv[])
             warmup = std::atoi(argv[++i]);
         else if (option == "--json" && i + 1 < argc)
             json = argv[++i];
+        else if (option == "--status" && i + 1 < argc)
+            expectedStatus = std::atoi(argv[++i]);
         else {
             std::fprintf(stderr, "unknown option %s\n", option.c_str());
             return 2;
@@ -212,7 +216,7 @@ int main(int argc, char *argv[])
         commands.push_back(command);
     }
     if (commands.empty()) {
-        std::fprintf(stderr, "usage: %s [--x11] [--runs N] [--warmup N] [--json FILE] LABEL PROGRAM [ARGS...] "
+        std::fprintf(stderr, "usage: %s [--x11] [--runs N] [--warmup N] [--json FILE] [--status N] LABEL PROGRAM [ARGS...] "
                              "[--- LABEL PROGRAM ...]\n", argv[0]);
         return 2;
     }

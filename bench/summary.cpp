@@ -1,7 +1,7 @@
 // Prints every figure of one benchmark run beside its reference and its goal,
 // from the JSON files scripts/bench.sh collects in one folder:
 //   floodfill.json player.json editor.json   (Google Benchmark, median of repetitions)
-//   startup-offscreen.json startup-x11.json memory.json   (bench_spawn, one object a line)
+//   startup-offscreen.json startup-x11.json memory.json check.json   (bench_spawn, one object a line)
 // In-process figures are judged on CPU time, since the machine may be shared
 // and a busy neighbour stretches wall time; the wall time is printed beside.
 // Exits 1 when a figure is missing, so a broken benchmark does not pass unseen.
@@ -201,6 +201,18 @@ int main(int argc, char *argv[])
             QStringLiteral("(no goal)"));
     else
         absent(QStringLiteral("test window load"));
+
+    const QJsonObject check = readSpawns(QStringLiteral("check.json")).value(QStringLiteral("brenloq-check"));
+    if (check.isEmpty()) {
+        absent(QStringLiteral("brenloq-check"));
+    } else {
+        const double wall = check.value(u"median_ms").toDouble();
+        row(QStringLiteral("brenloq-check, the whole bank"),
+            QStringLiteral("%1 (cpu %2)").arg(ms(wall), ms(check.value(u"cpu_ms_median").toDouble())), QString(),
+            QStringLiteral("< 30 s"),
+            verdict(wall < 30000, QStringLiteral("peak %1 MB").arg(check.value(u"rss_kb_max").toDouble() / 1024, 0,
+                                                                    'f', 0)));
+    }
 
     heading("Display of one question (click, shown, painted) beside the decoding of its picture");
     struct Display {

@@ -20,28 +20,12 @@ namespace player {
 
 namespace {
 
-// The player's own descriptions of what went wrong.
-QString missingFile(const QString &name)
-{
-    return missingFileText(name);
-}
-
-const QString kFileEndsEarly = QStringLiteral("El fitxer de la pregunta s'acaba abans d'hora.");
-const QString kTooManyOptions = QStringLiteral("La pregunta té més de vuit opcions.");
-const QString kNoOptions = QStringLiteral("La pregunta no té cap opció.");
-
-QString unknownType(const QString &line)
-{
-    return QStringLiteral("El fitxer no és una pregunta: el tipus «%1» no existeix.")
-        .arg(line.trimmed().left(20));
-}
-
 // Line `number` of the question file into `target`; a file that ends before
 // it fails the display, as it always has.
 bool take(const bank::QuestionRead &read, int number, const QString &value, QString &target, QString &failure)
 {
     if (!read.hasLine(number)) {
-        failure = kFileEndsEarly;
+        failure = fileEndsEarlyText();
         return false;
     }
     target = value;
@@ -84,18 +68,9 @@ void Form3::showRow(int index)
 
     const QString path = questionFilePath(List2[index][currentQuestionRow]);
     const QString name = QFileInfo(path).fileName();
-    QString failure;
-    // A link that leads out of the program folder is not a question of it.
-    const bank::QuestionRead read = bank::isInside(path, appFolder) ? bank::readQuestion(path) : bank::QuestionRead{bank::FileProblem::Missing};
-    if (read.file == bank::FileProblem::TooLarge)
-        failure = QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name);
-    else if (read.file != bank::FileProblem::None)
-        failure = missingFile(name);
-    else if (read.empty)
-        failure = QStringLiteral("El fitxer «%1» és buit.").arg(name);
-    else if (read.holdsNul)
-        failure = QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name);
-    else
+    const bank::QuestionRead read = readListedQuestion(appFolder, path);
+    QString failure = unreadableFileText(read, name);
+    if (failure.isEmpty())
         showQuestion(read, list->item(currentQuestionRow)->text(), failure);
     if (failure.isEmpty())
         return;
@@ -111,7 +86,7 @@ bool Form3::showQuestion(const bank::QuestionRead &read, const QString &entry, Q
         return false;
     const double code = bank::numericValue(line);
     if (code < 0 || code > 6 || code != static_cast<int>(code)) {
-        failure = unknownType(line);
+        failure = unknownTypeText(line);
         return false;
     }
     questionType = static_cast<int>(code);
@@ -169,11 +144,11 @@ bool Form3::showMultipleChoice(const bank::QuestionRead &read, const QString &en
         Label3(i)->show();
     }
     if (read.error == bank::ReadError::TooManyOptions) {
-        failure = kTooManyOptions;
+        failure = tooManyOptionsText();
         return false;
     }
     if (n == 0) {
-        failure = kNoOptions;
+        failure = noOptionsText();
         return false;
     }
     if (bank::isAttachmentName(Label3(n - 1)->text())) {
@@ -384,7 +359,7 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, Q
     if (!read.hasLine(5) || !read.hasLine(6)) {
         if (read.hasLine(5))
             targetX = q.x;
-        failure = kFileEndsEarly;
+        failure = fileEndsEarlyText();
         return false;
     }
     targetX = q.x;
@@ -445,7 +420,7 @@ bool Form3::showTrueFalse(const bank::QuestionRead &read, EntryState state, QStr
         return false;
     Label15->setText(line);
     if (!read.hasLine(4)) {
-        failure = kFileEndsEarly;
+        failure = fileEndsEarlyText();
         return false;
     }
     trueFalseAnswer = q.isTrue;

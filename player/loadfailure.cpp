@@ -33,6 +33,83 @@ QString pictureFailureText(const QString &name, const ui::Picture &picture)
     return QStringLiteral("No es pot obrir la imatge «%1»: està malmesa o no és una imatge.").arg(name);
 }
 
+QString fileEndsEarlyText()
+{
+    return QStringLiteral("El fitxer de la pregunta s'acaba abans d'hora.");
+}
+
+QString tooManyOptionsText()
+{
+    return QStringLiteral("La pregunta té més de vuit opcions.");
+}
+
+QString noOptionsText()
+{
+    return QStringLiteral("La pregunta no té cap opció.");
+}
+
+QString unknownTypeText(const QString &typeLine)
+{
+    return QStringLiteral("El fitxer no és una pregunta: el tipus «%1» no existeix.")
+        .arg(typeLine.trimmed().left(20));
+}
+
+QString emptyFileText(const QString &name)
+{
+    return QStringLiteral("El fitxer «%1» és buit.").arg(name);
+}
+
+QString damagedFileText(const QString &name)
+{
+    return QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name);
+}
+
+QString questionTooLargeText(const QString &name)
+{
+    return QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name);
+}
+
+bank::QuestionRead readListedQuestion(const QString &programFolder, const QString &path)
+{
+    if (!bank::isInside(path, programFolder))
+        return bank::QuestionRead{bank::FileProblem::Missing};
+    return bank::readQuestion(path);
+}
+
+QString unreadableFileText(const bank::QuestionRead &read, const QString &name)
+{
+    if (read.file == bank::FileProblem::TooLarge)
+        return questionTooLargeText(name);
+    if (read.file != bank::FileProblem::None)
+        return missingFileText(name);
+    if (read.empty)
+        return emptyFileText(name);
+    if (read.holdsNul)
+        return damagedFileText(name);
+    return {};
+}
+
+QString notAQuestionText(const bank::QuestionRead &read, const QString &name)
+{
+    if (QString why = unreadableFileText(read, name); !why.isEmpty())
+        return why;
+    switch (read.error) {
+    case bank::ReadError::None:
+        return {};
+    case bank::ReadError::Missing:
+        return missingFileText(name);
+    case bank::ReadError::UnknownType:
+        return unknownTypeText(read.typeLine);
+    case bank::ReadError::TooShort:
+        return fileEndsEarlyText();
+    case bank::ReadError::NoOptions:
+        return noOptionsText();
+    case bank::ReadError::TooManyOptions:
+        return tooManyOptionsText();
+    }
+    return {};
+}
+
 bool readQuestionText(const QString &programFolder, const QString &name, QString &text, QString &failure)
 {
     const QString path = bank::resolveReferenced(programFolder, bank::ReferencedKind::Text, name);
@@ -62,10 +139,7 @@ QString questionFilePath(const QString &listed)
 
 bool canShowQuestion(const QString &programFolder, const QString &listed)
 {
-    const QString path = questionFilePath(listed);
-    if (!bank::isInside(path, programFolder))
-        return false;
-    const bank::QuestionRead read = bank::readQuestion(path);
+    const bank::QuestionRead read = readListedQuestion(programFolder, questionFilePath(listed));
     if (!read.ok())
         return false;
     const bank::Question &question = read.question;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bank/folders.h"
+#include "bank/question.h"
 #include "bank/readfile.h"
 #include "ui/picturefile.h"
 
@@ -18,6 +19,28 @@ inline constexpr qint64 kMaxTextBytes = bank::kMaxTextFileBytes;
 QString missingFileText(const QString &name);
 QString textTooLongText(const QString &name, qint64 bytes);
 QString pictureFailureText(const QString &name, const ui::Picture &picture);
+
+// The error-line texts for a question file that is no question; the bank
+// checker gives the same reasons.
+QString fileEndsEarlyText();
+QString tooManyOptionsText();
+QString noOptionsText();
+QString unknownTypeText(const QString &typeLine);
+QString emptyFileText(const QString &name);
+QString damagedFileText(const QString &name);
+QString questionTooLargeText(const QString &name);
+
+// The question file `path` as the test window reads it: a link that leads
+// out of the program folder is not a question of it and reads as missing.
+bank::QuestionRead readListedQuestion(const QString &programFolder, const QString &path);
+
+// Why the file `name` read as `read` cannot be read at all (missing, too
+// large, empty, not text); empty when its lines can be read.
+QString unreadableFileText(const bank::QuestionRead &read, const QString &name);
+
+// Why it is no question: the reason above, or what its lines lack; empty
+// for a question.
+QString notAQuestionText(const bank::QuestionRead &read, const QString &name);
 
 // The reading text or text attachment `name` of the "textos" folder, with
 // its line ends made "\n"; false, with the error line in `failure`, when it

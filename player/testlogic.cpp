@@ -85,12 +85,17 @@ QString markText(int right, int questions, int maximumMark)
     return u' ' + QString::number(m / 100) + u',' + QStringLiteral("%1").arg(m % 100, 2, 10, QChar(u'0'));
 }
 
-int maximumMarkFrom(const QString &line)
+bool isUsableMarkScale(const QString &line)
 {
     const double value = std::nearbyint(bank::numericValue(line)); // ties to even
-    if (value <= 0 || value > 32767)
+    return value > 0 && value <= 32767;
+}
+
+int maximumMarkFrom(const QString &line)
+{
+    if (!isUsableMarkScale(line))
         return 10;
-    return static_cast<int>(value);
+    return static_cast<int>(std::nearbyint(bank::numericValue(line)));
 }
 
 QString tooFewQuestionsText(const QStringList &subjects)

@@ -66,6 +66,8 @@ QString markText(int right, int questions, int maximumMark);
 // The top of the mark scale from the first line of tope.txt: rounded to the
 // nearest integer (halves to even); 10 when not above 0 or out of range.
 int maximumMarkFrom(const QString &line);
+// Whether the line gives a scale of its own rather than the fallback of 10.
+bool isUsableMarkScale(const QString &line);
 
 // A line of the final window is red below half the top of the mark scale.
 bool isFailingMark(const QString &markText, int maximumMark);

@@ -12,7 +12,7 @@ bash scripts/install-deps.sh
 if [ ! -f build-bench/CMakeCache.txt ]; then
   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRENLOQ_BENCHMARKS=ON >/dev/null
 fi
-targets=(BRENLOQ Editor installer
+targets=(BRENLOQ Editor installer brenloq-check
          bench_makebank bench_floodfill bench_player bench_editor bench_session
          bench_start_trivial bench_start_player bench_start_editor bench_start_installer
          bench_spawn bench_summary)
@@ -57,6 +57,19 @@ QT_QPA_PLATFORM=$offscreen "$bin/bench_player" --bank="$work/bank" "${repetition
 echo "== Editor saving into 10,000 questions"
 QT_QPA_PLATFORM=$offscreen "$bin/bench_editor" --bank="$work/bank" "${repetitions[@]}" \
   --benchmark_out="$results/editor.json" 2>"$results/editor.log"
+
+# A first run reads the bank into the page cache and tells the exit status
+# the timed runs must give (1: the bank's courses have more than 16 subjects).
+echo "== brenloq-check on the bank (report: check.txt)"
+check_status=0
+"$bin/brenloq-check" "$work/bank/player" >"$results/check.txt" || check_status=$?
+tail -n 8 "$results/check.txt"
+if [ "$check_status" -gt 1 ]; then
+  echo "brenloq-check could not check the bank (exit status $check_status)" >&2
+  exit 1
+fi
+"$bin/bench_spawn" --runs 3 --warmup 0 --status "$check_status" --json "$results/check.json" \
+  brenloq-check "$bin/brenloq-check" "$work/bank/player"
 rm -rf "$work/bank"
 
 echo "== Start-up, offscreen ($runs runs each, alternating)"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Lays out a program folder in stage/: the three programs beside a copy of
-# demo/. Files already there (reports, questions a teacher added) are kept.
+# Lays out a program folder in stage/: the three programs and the bank
+# checker beside a copy of demo/. Files already there (reports, questions a
+# teacher added) are kept.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p stage
-cp -f build/bin/BRENLOQ build/bin/Editor "build/bin/INSTALAR BRENLOQ" stage/
+cp -f build/bin/BRENLOQ build/bin/Editor "build/bin/INSTALAR BRENLOQ" build/bin/brenloq-check stage/
 cp -rn demo/. stage/

@@ -24,18 +24,7 @@ bool PictureBox::load(const QString &path)
 
 void PictureBox::setPicture(const QImage &picture)
 {
-    // Transparent parts take the white of an empty box, so that reading a
-    // pixel gives the colour that is shown.
-    if (picture.hasAlphaChannel()) {
-        QImage flat(picture.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        original = flat;
-    } else {
-        original = picture.convertToFormat(QImage::Format_RGB32);
-    }
+    original = pictureSurface(picture);
     resize(original.size());
     repaint();
 }

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 
 namespace ui {
 
@@ -20,6 +21,18 @@ bool fitsInMemory(QSize size)
         return true;
     const qint64 bytes = qint64(size.width()) * size.height() * 4;
     return bytes <= limitMb * 1024 * 1024;
+}
+
+QImage pictureSurface(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_RGB32);
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    return flat;
 }
 
 QByteArray pictureFormatOf(const QByteArray &bytes)

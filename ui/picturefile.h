@@ -26,6 +26,11 @@ struct Picture {
 // decoded, so a 20000 x 20000 scan costs nothing.
 Picture readPicture(const QString &path);
 
+// The picture as a picture box holds it, to show and to flood-fill:
+// transparent parts take the white of an empty box, so that reading a pixel
+// gives the colour that is shown; Format_RGB32.
+QImage pictureSurface(const QImage &picture);
+
 // Whether a picture of `size` decodes within the readers' allocation limit.
 bool fitsInMemory(QSize size);
 

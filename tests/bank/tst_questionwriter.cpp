@@ -44,6 +44,8 @@ class TstQuestionWriter : public QObject
 private Q_SLOTS:
     void numbering_data();
     void numbering();
+    void fileNumber_data();
+    void fileNumber();
     void neverOverwrites();
     void noTemporaryLeft();
 
@@ -116,6 +118,31 @@ void TstQuestionWriter::numbering()
     // What was there before is untouched.
     for (const QString &name : existing)
         QCOMPARE(testsupport::readBytes(folder + u'/' + name), QByteArray("old\r\n"));
+}
+
+void TstQuestionWriter::fileNumber_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("number");
+
+    QTest::newRow("1.txt") << "1.txt" << 1;
+    QTest::newRow("upper case extension") << "17.TXT" << 17;
+    QTest::newRow("nine digits") << "123456789.txt" << 123456789;
+    QTest::newRow("ten digits") << "1234567890.txt" << 0;
+    QTest::newRow("leading zero") << "01.txt" << 0;
+    QTest::newRow("zero") << "0.txt" << 0;
+    QTest::newRow("a space before the extension") << "3 .txt" << 0;
+    QTest::newRow("another extension") << "3.dat" << 0;
+    QTest::newRow("more after the extension") << "3.txt.bak" << 0;
+    QTest::newRow("no number") << ".txt" << 0;
+    QTest::newRow("a sign") << "+3.txt" << 0;
+}
+
+void TstQuestionWriter::fileNumber()
+{
+    QFETCH(QString, name);
+    QFETCH(int, number);
+    QCOMPARE(bank::questionFileNumber(name), number);
 }
 
 void TstQuestionWriter::neverOverwrites()

@@ -1,0 +1,483 @@
+#include "bankcheck.h"
+
+#include "pictures.h"
+
+#include "player/loadfailure.h"
+#include "player/playerstate.h"
+#include "player/selection.h"
+#include "player/testlogic.h"
+
+#include "bank/folders.h"
+#include "bank/languagefile.h"
+#include "bank/question.h"
+#include "bank/wordrule.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace checker {
+
+int Summary::questionCount() const
+{
+    int n = 0;
+    for (int count : questions)
+        n += count;
+    return n;
+}
+
+QStringList clickableWords(const QString &text)
+{
+    QStringList words;
+    QSet<QString> seen;
+    for (int p = 0; p < text.size(); ++p) {
+        if (p > 0 && !bank::isWordSeparator(text[p - 1]))
+            continue;
+        const QString word = bank::wordAt(text, p);
+        if (!word.isEmpty() && !seen.contains(word)) {
+            seen.insert(word);
+            words.append(word);
+        }
+    }
+    return words;
+}
+
+namespace {
+
+// The language files, the lines their window reads, and the window.
+struct LanguageFile {
+    const char *name;
+    int lines;
+    const char *reader;
+};
+const LanguageFile kLanguageFiles[] = {
+    {"inicio.txt", 3, "la finestra d'inici"},
+    {"seleccion.txt", 8, "la finestra de selecció"},
+    {"Principal.txt", 13, "la finestra de prova"},
+    {"ayuda.txt", 7, "la finestra de prova"},
+    {"Final.txt", 5, "la finestra de prova"},
+};
+
+QString lineCountText(int n)
+{
+    return n == 1 ? QStringLiteral("1 línia") : QStringLiteral("%1 línies").arg(n);
+}
+
+QString fileCountText(int n)
+{
+    return n == 1 ? QStringLiteral("1 fitxer") : QStringLiteral("%1 fitxers").arg(n);
+}
+
+// "a, b, c", or the first few and how many more.
+QString listed(const QStringList &names)
+{
+    constexpr int kShown = 8;
+    if (names.size() <= kShown)
+        return names.join(QStringLiteral(", "));
+    return names.mid(0, kShown).join(QStringLiteral(", "))
+        + QStringLiteral(" i %1 més").arg(names.size() - kShown);
+}
+
+struct ReadingText {
+    QString failure;
+    QStringList words;
+};
+
+class BankCheck
+{
+public:
+    BankCheck(const QString &programFolder, const ProblemSink &problem, const ProgressSink &progress)
+        : program(programFolder)
+        , sink(problem)
+        , progress(progress)
+        , pictures(programFolder)
+    {
+    }
+
+    Outcome run();
+
+private:
+    void report(const QString &path, const QString &message);
+    QString relative(const QString &path) const;
+    bool unreadable(const QString &folder);
+
+    void checkLanguageFiles();
+    void checkMarkScale();
+    void checkCourse(const QString &course);
+    void checkUnaskedFiles(const QString &folder, const QString &why);
+    void checkQuestionFolder(const QString &folder);
+    void checkQuestion(const QString &path, bool viaLink, bool folderInside);
+    void checkMultipleChoice(const QString &where, const bank::Question &q);
+    void checkGraphic(const QString &where, const bank::Question &q);
+    void checkReading(const QString &where, const bank::Question &q);
+    const ReadingText &readingText(const QString &name);
+
+    QString program;
+    ProblemSink sink;
+    ProgressSink progress;
+    Pictures pictures;
+    QHash<QString, ReadingText> texts;
+    Summary summary;
+    int filesRead = 0;
+};
+
+void BankCheck::report(const QString &path, const QString &message)
+{
+    ++summary.problems;
+    if (sink)
+        sink({path, message});
+}
+
+QString BankCheck::relative(const QString &path) const
+{
+    return path.mid(program.endsWith(u'/') ? program.size() : program.size() + 1);
+}
+
+// A folder the player would list as empty because it may not look inside.
+bool BankCheck::unreadable(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.isReadable() && info.isExecutable())
+        return false;
+    report(relative(folder), QStringLiteral("No es pot llegir la carpeta: el programa la veu buida."));
+    return true;
+}
+
+Outcome BankCheck::run()
+{
+    Outcome outcome;
+    const QFileInfo folder(program);
+    if (!folder.isDir()) {
+        outcome.status = CannotCheck;
+        outcome.failure = QStringLiteral("la carpeta «%1» no existeix.").arg(program);
+        return outcome;
+    }
+    const QString questions = bank::findEntry(program, QString::fromLatin1(bank::kQuestionsFolder));
+    const QFileInfo questionsInfo(questions);
+    if (!questionsInfo.isDir()) {
+        outcome.status = CannotCheck;
+        outcome.failure = QStringLiteral("a «%1» no hi ha cap carpeta «%2».")
+                              .arg(program, QString::fromLatin1(bank::kQuestionsFolder));
+        return outcome;
+    }
+    if (!folder.isReadable() || !questionsInfo.isReadable() || !questionsInfo.isExecutable()) {
+        outcome.status = CannotCheck;
+        outcome.failure = QStringLiteral("no es pot llegir la carpeta «%1».").arg(questions);
+        return outcome;
+    }
+
+    checkLanguageFiles();
+    checkMarkScale();
+    checkUnaskedFiles(questions, QStringLiteral("només es fan les preguntes de les carpetes de matèria "
+                                                "o d'opció"));
+    const QStringList courses = bank::subfolders(questions);
+    summary.courses = int(courses.size());
+    if (courses.isEmpty())
+        report(relative(questions), QStringLiteral("La carpeta no té cap curs."));
+    for (const QString &course : courses)
+        checkCourse(questions + u'/' + course);
+
+    outcome.summary = summary;
+    outcome.status = summary.problems > 0 ? ProblemsFound : NoProblem;
+    return outcome;
+}
+
+void BankCheck::checkLanguageFiles()
+{
+    for (const LanguageFile &file : kLanguageFiles) {
+        const QString name = QString::fromLatin1(file.name);
+        const QString relativeName = QString::fromLatin1(bank::kLanguageFolder) + u'/' + name;
+        const QString where = relative(bank::resolvePath(program, relativeName));
+        bank::LineReader reader = bank::openLanguageFile(program, name);
+        if (!reader.exists()) {
+            report(where, reader.problem() == bank::FileProblem::Missing
+                              ? player::missingFileText(name)
+                              : QStringLiteral("No es pot llegir el fitxer «%1»: el programa fa com si no hi "
+                                               "fos.").arg(name));
+            continue;
+        }
+        int lines = 0;
+        QString line;
+        while (lines < file.lines && reader.readLine(line))
+            ++lines;
+        if (lines < file.lines) {
+            report(where, QStringLiteral("El fitxer té %1 i %2 en llegeix %3.")
+                              .arg(lineCountText(lines), QLatin1String(file.reader),
+                                   QString::number(file.lines)));
+        }
+    }
+}
+
+void BankCheck::checkMarkScale()
+{
+    const QString name = QStringLiteral("tope.txt");
+    bank::LineReader reader = bank::openProgramFile(program, name);
+    // Without the file the scale is 10, as it is meant to be.
+    if (!reader.exists() && reader.problem() == bank::FileProblem::Missing)
+        return;
+    const QString where = relative(bank::resolvePath(program, name));
+    if (!reader.exists()) {
+        report(where, QStringLiteral("No es pot llegir el fitxer «%1»: el programa puntua sobre 10.").arg(name));
+        return;
+    }
+    QString line;
+    reader.readLine(line);
+    if (!player::isUsableMarkScale(line)) {
+        report(where, QStringLiteral("La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa "
+                                     "puntua sobre 10.")
+                          .arg(line.trimmed().left(20)));
+    }
+}
+
+void BankCheck::checkCourse(const QString &course)
+{
+    const QString where = relative(course);
+    if (unreadable(course))
+        return;
+    const QStringList subjects = bank::subfolders(course);
+    summary.subjects += int(subjects.size());
+    if (subjects.isEmpty())
+        report(where, QStringLiteral("El curs no té cap matèria."));
+    if (subjects.size() > player::kMaxTests) {
+        report(where, QStringLiteral("El curs té %1 matèries i una prova en fa com a màxim %2: les que es triïn "
+                                     "de més no es fan.")
+                          .arg(QString::number(subjects.size()), QString::number(player::kMaxTests)));
+    }
+    checkUnaskedFiles(course, QStringLiteral("només es fan les preguntes de les carpetes de matèria o d'opció"));
+    for (const QString &subject : subjects) {
+        const QString subjectFolder = player::questionFolder(course, subject, QString());
+        if (unreadable(subjectFolder))
+            continue;
+        const QStringList options = bank::subfolders(subjectFolder);
+        if (options.isEmpty()) {
+            checkQuestionFolder(subjectFolder);
+            continue;
+        }
+        checkUnaskedFiles(subjectFolder, QStringLiteral("la matèria té carpetes d'opció i només es fan les "
+                                                        "preguntes que hi ha dins"));
+        for (const QString &option : options)
+            checkQuestionFolder(player::questionFolder(course, subject, option));
+    }
+}
+
+// Question files where the selection window never looks.
+void BankCheck::checkUnaskedFiles(const QString &folder, const QString &why)
+{
+    QStringList names;
+    for (const bank::FileEntry &file : bank::fileEntries(folder)) {
+        if (bank::questionFileNumber(file.name) > 0)
+            names.append(file.name);
+    }
+    if (names.isEmpty())
+        return;
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return bank::questionFileNumber(a) < bank::questionFileNumber(b);
+    });
+    report(relative(folder), QStringLiteral("Aquestes preguntes no es fan mai (%1): %2.").arg(why, listed(names)));
+}
+
+void BankCheck::checkQuestionFolder(const QString &folder)
+{
+    ++summary.questionFolders;
+    const QString where = relative(folder);
+    if (unreadable(folder))
+        return;
+    if (progress)
+        progress(filesRead, where);
+
+    // The player counts every file of the folder and draws numbers from 1
+    // to that count, each looked up as "N.txt" whatever its letter case.
+    const QList<bank::FileEntry> files = bank::fileEntries(folder);
+    const int count = int(files.size());
+    if (count < player::kMinimumQuestionFiles) {
+        report(where, QStringLiteral("La carpeta té %1 i el programa no fa mai una matèria amb menys de %2.")
+                          .arg(fileCountText(count), QString::number(player::kMinimumQuestionFiles)));
+    }
+    std::vector<int> drawn(size_t(count) + 1, -1); // number -> index in `files`
+    for (int i = 0; i < count; ++i) {
+        const int n = bank::questionFileNumber(files[i].name);
+        if (n < 1 || n > count)
+            continue;
+        // The exact lower-case name is the one asked for first.
+        const bool exact = files[i].name.endsWith(QStringLiteral(".txt"));
+        if (drawn[size_t(n)] < 0 || (exact && !files[drawn[size_t(n)]].name.endsWith(QStringLiteral(".txt"))))
+            drawn[size_t(n)] = i;
+    }
+    QStringList missing;
+    std::vector<bool> used(size_t(count), false);
+    for (int n = 1; n <= count; ++n) {
+        if (drawn[size_t(n)] < 0)
+            missing.append(QString::number(n) + QStringLiteral(".txt"));
+        else
+            used[size_t(drawn[size_t(n)])] = true;
+    }
+    QStringList stray;
+    for (int i = 0; i < count; ++i) {
+        if (!used[size_t(i)])
+            stray.append(files[i].name);
+    }
+    if (!missing.isEmpty() || !stray.isEmpty()) {
+        std::sort(stray.begin(), stray.end(), [](const QString &a, const QString &b) {
+            const int na = bank::questionFileNumber(a);
+            const int nb = bank::questionFileNumber(b);
+            return na != nb ? na < nb : a < b;
+        });
+        QStringList parts;
+        if (!missing.isEmpty())
+            parts.append((missing.size() == 1 ? QStringLiteral("falta ") : QStringLiteral("falten "))
+                         + listed(missing));
+        if (!stray.isEmpty())
+            parts.append(QStringLiteral("no es fan mai: ") + listed(stray));
+        report(where, QStringLiteral("Amb %1 a la carpeta, el programa tria entre 1.txt i %2.txt: %3.")
+                          .arg(fileCountText(count), QString::number(count), parts.join(QStringLiteral("; "))));
+    }
+
+    const bool folderInside = bank::isInside(folder, program);
+    for (int n = 1; n <= count; ++n) {
+        if (drawn[size_t(n)] >= 0) {
+            const bank::FileEntry &file = files[drawn[size_t(n)]];
+            checkQuestion(folder + u'/' + file.name, file.isLink, folderInside);
+        }
+    }
+}
+
+void BankCheck::checkQuestion(const QString &path, bool viaLink, bool folderInside)
+{
+    ++filesRead;
+    if (progress && filesRead % 256 == 0)
+        progress(filesRead, relative(QFileInfo(path).path()));
+    const QString where = relative(path);
+    const QString name = QFileInfo(path).fileName();
+    // Only a link can lead out of a folder that lies inside.
+    const bank::QuestionRead read = viaLink || !folderInside ? player::readListedQuestion(program, path)
+                                                             : bank::readQuestion(path);
+    if (const QString why = player::notAQuestionText(read, name); !why.isEmpty()) {
+        ++summary.notQuestions;
+        report(where, why);
+        return;
+    }
+    const bank::Question &q = read.question;
+    ++summary.questions[size_t(q.type)];
+    switch (static_cast<bank::QuestionType>(q.type)) {
+    case bank::QuestionType::MultipleChoice:
+        checkMultipleChoice(where, q);
+        break;
+    case bank::QuestionType::PictureAnswer:
+        if (const QString why = pictures.failure(q.fileName); !why.isEmpty())
+            report(where, why);
+        break;
+    case bank::QuestionType::GraphicPoint:
+        checkGraphic(where, q);
+        break;
+    case bank::QuestionType::ReadingWord:
+        checkReading(where, q);
+        break;
+    case bank::QuestionType::TrueFalse:
+    case bank::QuestionType::WrittenAnswer:
+        break;
+    }
+}
+
+void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &q)
+{
+    QStringList correct;
+    for (int i = 0; i < q.options.size(); ++i) {
+        if (bank::isCorrectOption(q.options[i]))
+            correct.append(QString::number(i + 1));
+    }
+    if (correct.isEmpty()) {
+        report(where, QStringLiteral("La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
+    } else if (correct.size() > 1) {
+        const QString last = correct.takeLast();
+        report(where, QStringLiteral("La pregunta té %1 opcions correctes (les que acaben en un espai): la %2 i "
+                                     "la %3.")
+                          .arg(QString::number(correct.size() + 1), correct.join(QStringLiteral(", la ")), last));
+    }
+    if (q.attachment.isEmpty())
+        return;
+    const QString why = bank::isPictureAttachment(q.attachment) ? pictures.failure(q.attachment)
+                                                                : readingText(q.attachment).failure;
+    if (!why.isEmpty())
+        report(where, why);
+}
+
+void BankCheck::checkGraphic(const QString &where, const bank::Question &q)
+{
+    if (const QString why = pictures.failure(q.fileName); !why.isEmpty()) {
+        report(where, why);
+        return;
+    }
+    QSize size;
+    const PointProblem problem = pictures.point(q.fileName, q.x, q.y, &size);
+    const QString point = QStringLiteral("(%1, %2)").arg(bank::coordinateText(q.x), bank::coordinateText(q.y));
+    if (problem == PointProblem::Outside) {
+        report(where, QStringLiteral("El punt %1 és fora del gràfic «%2», de %3 × %4 píxels: cap clic no hi arriba.")
+                          .arg(point, q.fileName, QString::number(size.width()), QString::number(size.height())));
+    } else if (problem == PointProblem::NoRoom) {
+        report(where, QStringLiteral("El punt %1 del gràfic «%2» és sobre una línia o una taca massa petita per "
+                                     "clicar-hi: la seva regió no té cap quadrat de %3 × %3 píxels del seu color.")
+                          .arg(point, q.fileName, QString::number(kClickSquare)));
+    }
+}
+
+const ReadingText &BankCheck::readingText(const QString &name)
+{
+    auto it = texts.find(name);
+    if (it != texts.end())
+        return *it;
+    ReadingText read;
+    QString text;
+    if (player::readQuestionText(program, name, text, read.failure))
+        read.words = clickableWords(text);
+    return *texts.insert(name, read);
+}
+
+void BankCheck::checkReading(const QString &where, const bank::Question &q)
+{
+    const ReadingText &text = readingText(q.fileName);
+    if (!text.failure.isEmpty()) {
+        report(where, text.failure);
+        return;
+    }
+    const bool found = std::any_of(text.words.cbegin(), text.words.cend(),
+                                   [&q](const QString &word) { return player::isRightWord(word, q.answer); });
+    if (!found) {
+        report(where, QStringLiteral("Cap paraula del text «%1» no es pot triar com a «%2»: només els espais "
+                                     "separen les paraules.")
+                          .arg(q.fileName, q.answer));
+    }
+}
+
+} // namespace
+
+Outcome checkProgramFolder(const QString &programFolder, const ProblemSink &problem, const ProgressSink &progress)
+{
+    QString folder = QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath());
+    BankCheck check(folder, problem, progress);
+    return check.run();
+}
+
+QStringList summaryLines(const Summary &s)
+{
+    const char *const kTypes[] = {"tipus test",        "resposta escrita",   "imatge amb resposta",
+                                  "marcar en un gràfic", "comprensió lectora", "vertader o fals"};
+    auto count = [](int n, const char *one, const char *many) {
+        return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
+    };
+    QStringList lines;
+    lines.append(QStringLiteral("Resum: %1, %2, %3, %4.")
+                     .arg(count(s.courses, "curs", "cursos"), count(s.subjects, "matèria", "matèries"),
+                          count(s.questionFolders, "carpeta de preguntes", "carpetes de preguntes"),
+                          count(s.questionCount(), "pregunta", "preguntes")));
+    for (int type = 1; type <= 6; ++type)
+        lines.append(QStringLiteral("  %1: %2").arg(QString::fromUtf8(kTypes[type - 1])).arg(s.questions[size_t(type)]));
+    if (s.notQuestions > 0)
+        lines.append(QStringLiteral("  fitxers que no són preguntes: %1").arg(s.notQuestions));
+    lines.append(s.problems == 0 ? QStringLiteral("Cap problema.") : count(s.problems, "problema", "problemes") + u'.');
+    return lines;
+}
+
+} // namespace checker

@@ -1,0 +1,58 @@
+#pragma once
+
+// Checks a program folder before class: everything the quiz player would
+// stumble on while a pupil answers, found by the player's own readers,
+// folder rules and judging rules, and told in the words of its error lines.
+// Nothing is ever written.
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+namespace checker {
+
+// One problem: where (relative to the program folder, "/" between
+// components) and what, in Catalan as the player's error lines.
+struct Problem {
+    QString path;
+    QString message;
+};
+
+struct Summary {
+    int courses = 0;
+    int subjects = 0;
+    int questionFolders = 0;
+    std::array<int, 7> questions{}; // by type code 1..6
+    int notQuestions = 0;           // files drawn that are no question
+    int problems = 0;
+
+    int questionCount() const;
+};
+
+enum Status { NoProblem = 0, ProblemsFound = 1, CannotCheck = 2 };
+
+struct Outcome {
+    Status status = NoProblem;
+    QString failure; // why the folder could not be checked at all
+    Summary summary;
+};
+
+using ProblemSink = std::function<void(const Problem &)>;
+// The question files read so far and the folder being read.
+using ProgressSink = std::function<void(int filesRead, const QString &folder)>;
+
+// Checks the program folder `programFolder`, giving each problem to
+// `problem` as it is found, in the order of the player's folder lists.
+Outcome checkProgramFolder(const QString &programFolder, const ProblemSink &problem,
+                           const ProgressSink &progress = {});
+
+// The closing lines: courses, subjects, questions of each type, problems.
+QStringList summaryLines(const Summary &summary);
+
+// The words of a reading text a click can choose: each run between
+// separators, as the word rule takes it at a caret just after a separator.
+QStringList clickableWords(const QString &text);
+
+} // namespace checker

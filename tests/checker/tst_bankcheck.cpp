@@ -1,0 +1,457 @@
+// brenloq-check on banks built here: a clean one gives no line and exit 0;
+// each problem planted on its own gives exactly its one line and exit 1;
+// a folder that cannot be checked gives exit 2. The reasons the player
+// shares are expected in the player's own words.
+
+#include "checker/bankcheck.h"
+#include "checker/pictures.h"
+
+#include "player/loadfailure.h"
+#include "ui/picturefile.h"
+
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using testsupport::ProgramFolder;
+
+using Plant = std::function<void(const ProgramFolder &)>;
+Q_DECLARE_METATYPE(Plant)
+
+namespace {
+
+const QString kCourse = QStringLiteral("Preguntas/1r ESO");
+const QString kMaths = kCourse + QStringLiteral("/Matemàtiques");
+const QString kScience = kCourse + QStringLiteral("/Ciències");
+
+// The plan: 60 x 40 white, a one-pixel black frame from (10, 10) to
+// (50, 30); inside it, white.
+QImage plan()
+{
+    QImage image(60, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int x = 10; x <= 50; ++x) {
+        image.setPixel(x, 10, qRgb(0, 0, 0));
+        image.setPixel(x, 30, qRgb(0, 0, 0));
+    }
+    for (int y = 10; y <= 30; ++y) {
+        image.setPixel(10, y, qRgb(0, 0, 0));
+        image.setPixel(50, y, qRgb(0, 0, 0));
+    }
+    return image;
+}
+
+QStringList lines(int count, const QString &text)
+{
+    QStringList result;
+    for (int i = 1; i <= count; ++i)
+        result.append(text + QString::number(i));
+    return result;
+}
+
+QStringList question(int type)
+{
+    const QString author = QStringLiteral("Mestra");
+    switch (type) {
+    case 1:
+        return {QStringLiteral(" 1 "), author, QStringLiteral("Quant fan 2 + 2?"), QStringLiteral("3"),
+                QStringLiteral("4 "), QStringLiteral("5"), QStringLiteral("foto.jpg")};
+    case 2:
+        return {QStringLiteral(" 2 "), author, QStringLiteral("Capital de França?"), QStringLiteral("París")};
+    case 3:
+        return {QStringLiteral(" 3 "), author, QStringLiteral("foto.jpg"), QStringLiteral("Quin color?"),
+                QStringLiteral("blau")};
+    case 4:
+        return {QStringLiteral(" 4 "), author, QStringLiteral("plano.png"), QStringLiteral("Marca la sala."),
+                QStringLiteral("30"), QStringLiteral("20")};
+    case 5:
+        // The word ends its line: a line break ends a word as a space does.
+        return {QStringLiteral(" 5 "), author, QStringLiteral("lectura.txt"), QStringLiteral("On dorm el gat?"),
+                QStringLiteral("cadira.")};
+    default:
+        return {QStringLiteral(" 6 "), author, QStringLiteral("El Sol és una estrella."), QStringLiteral("VERDADERO")};
+    }
+}
+
+// A program folder with nothing to report: one course, a subject of six
+// questions (one of each type) and a subject with two options of three.
+void writeCleanBank(const ProgramFolder &folder)
+{
+    folder.writeLines(QStringLiteral("idioma/inicio.txt"), lines(3, QStringLiteral("inici ")));
+    folder.writeLines(QStringLiteral("idioma/seleccion.txt"), lines(8, QStringLiteral("selecció ")));
+    folder.writeLines(QStringLiteral("idioma/Principal.txt"), lines(13, QStringLiteral("prova ")));
+    folder.writeLines(QStringLiteral("idioma/ayuda.txt"), lines(7, QStringLiteral("ajuda ")));
+    folder.writeLines(QStringLiteral("idioma/Final.txt"), lines(5, QStringLiteral("final ")));
+    folder.writeLines(QStringLiteral("tope.txt"), {QStringLiteral("10")});
+
+    folder.makeFolder(QStringLiteral("Graficos"));
+    plan().save(folder.file(QStringLiteral("Graficos/plano.png")), "PNG");
+    QImage photo(32, 24, QImage::Format_RGB32);
+    photo.fill(QColor(40, 90, 200));
+    photo.save(folder.file(QStringLiteral("Graficos/foto.jpg")), "JPG");
+    folder.writeLines(QStringLiteral("textos/lectura.txt"),
+                      {QStringLiteral("El gat dorm a la cadira."), QStringLiteral("La casa és gran.")});
+
+    for (int type = 1; type <= 6; ++type)
+        folder.writeLines(kMaths + QStringLiteral("/%1.txt").arg(type), question(type));
+    for (const QString option : {QStringLiteral("Opció A"), QStringLiteral("Opció B")}) {
+        for (int n = 1; n <= 3; ++n)
+            folder.writeLines(kScience + u'/' + option + QStringLiteral("/%1.txt").arg(n), question(2));
+    }
+}
+
+struct Run {
+    int status = -1;
+    QStringList problems; // the lines before the summary
+    QStringList summary;
+    QString errors;
+};
+
+Run runChecker(const QStringList &arguments, const QString &program = QStringLiteral(CHECK_PROGRAM))
+{
+    QProcess process;
+    // Not from the folder checked: the program finds it by itself.
+    process.setWorkingDirectory(QDir::tempPath());
+    process.start(program, arguments);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    QStringList out = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    qsizetype summaryAt = 0;
+    while (summaryAt < out.size() && !out[summaryAt].startsWith(QStringLiteral("Resum: ")))
+        ++summaryAt;
+    run.problems = out.mid(0, summaryAt);
+    run.summary = out.mid(summaryAt);
+    return run;
+}
+
+// A GIF announcing 40000 x 40000 pixels, more than any picture box takes,
+// whose data ends at once.
+QByteArray hugeGif()
+{
+    QByteArray gif("GIF89a");
+    auto put16 = [&gif](int v) {
+        gif += char(v & 0xFF);
+        gif += char((v >> 8) & 0xFF);
+    };
+    put16(40000);
+    put16(40000);
+    gif += QByteArray::fromHex("800000" "000000ffffff" "2c");
+    put16(0);
+    put16(0);
+    put16(40000);
+    put16(40000);
+    gif += QByteArray::fromHex("00" "02" "012c00" "3b"); // clear and end codes only
+    return gif;
+}
+
+} // namespace
+
+class TstBankCheck : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanBank();
+    void folderOfTheProgram();
+    void oneProblem_data();
+    void oneProblem();
+    void cannotCheck_data();
+    void cannotCheck();
+    void roomForClick_data();
+    void roomForClick();
+    void picturesDecodedOnce_data();
+    void picturesDecodedOnce();
+};
+
+void TstBankCheck::cleanBank()
+{
+    ProgramFolder folder(false);
+    writeCleanBank(folder);
+    const Run run = runChecker({folder.path()});
+    QCOMPARE(run.problems.join(u'\n'), QString());
+    QCOMPARE(run.status, 0);
+    // No progress line when standard error is no terminal.
+    QCOMPARE(run.errors, QString());
+
+    checker::Summary expected;
+    expected.courses = 1;
+    expected.subjects = 2;
+    expected.questionFolders = 3;
+    expected.questions = {0, 1, 7, 1, 1, 1, 1};
+    QCOMPARE(run.summary, checker::summaryLines(expected));
+}
+
+void TstBankCheck::folderOfTheProgram()
+{
+    ProgramFolder folder(false);
+    writeCleanBank(folder);
+    folder.remove(QStringLiteral("idioma/ayuda.txt"));
+    const QString copy = folder.file(QStringLiteral("brenloq-check"));
+    QVERIFY(QFile::copy(QStringLiteral(CHECK_PROGRAM), copy));
+    const Run run = runChecker({}, copy);
+    QCOMPARE(run.problems.join(u'\n'), "idioma/ayuda.txt: " + player::missingFileText("ayuda.txt"));
+    QCOMPARE(run.status, 1);
+}
+
+void TstBankCheck::oneProblem_data()
+{
+    QTest::addColumn<Plant>("plant");
+    QTest::addColumn<QString>("line");
+
+    auto replace = [](const QString &relative, const QStringList &content) {
+        return Plant([=](const ProgramFolder &f) { f.writeLines(relative, content); });
+    };
+    const QString q2 = kMaths + QStringLiteral("/2.txt");
+    const QString q1 = kMaths + QStringLiteral("/1.txt");
+
+    // The bank's folders.
+    QTest::newRow("numbering gap") << Plant([](const ProgramFolder &f) { f.remove(kMaths + "/3.txt"); })
+                                   << kMaths + ": Amb 5 fitxers a la carpeta, el programa tria entre 1.txt i "
+                                               "5.txt: falta 3.txt; no es fan mai: 6.txt.";
+    QTest::newRow("stray file") << Plant([](const ProgramFolder &f) { f.writeLines(kMaths + "/notes.doc", {"x"}); })
+                                << kMaths + ": Amb 7 fitxers a la carpeta, el programa tria entre 1.txt i 7.txt: "
+                                            "falta 7.txt; no es fan mai: notes.doc.";
+    QTest::newRow("option folder of two files")
+        << Plant([](const ProgramFolder &f) { f.remove(kScience + "/Opció B/3.txt"); })
+        << kScience + "/Opció B: La carpeta té 2 fitxers i el programa no fa mai una matèria amb menys de 3.";
+    QTest::newRow("no course") << Plant([](const ProgramFolder &f) { f.remove(kCourse); })
+                               << "Preguntas: La carpeta no té cap curs.";
+    QTest::newRow("course without subjects")
+        << Plant([](const ProgramFolder &f) { f.makeFolder("Preguntas/2n ESO"); })
+        << "Preguntas/2n ESO: El curs no té cap matèria.";
+    QTest::newRow("seventeen subjects") << Plant([](const ProgramFolder &f) {
+        for (int s = 1; s <= 17; ++s) {
+            for (int n = 1; n <= 3; ++n)
+                f.writeLines(QStringLiteral("Preguntas/3r ESO/Matèria %1/%2.txt").arg(s).arg(n), question(6));
+        }
+    }) << "Preguntas/3r ESO: El curs té 17 matèries i una prova en fa com a màxim 16: les que es triïn de més no es "
+          "fan.";
+    QTest::newRow("question beside option folders")
+        << replace(kScience + "/1.txt", question(2))
+        << kScience + ": Aquestes preguntes no es fan mai (la matèria té carpetes d'opció i només es fan les "
+                      "preguntes que hi ha dins): 1.txt.";
+
+    // Files that are no question, in the words of the player's error line.
+    QTest::newRow("empty file") << Plant([=](const ProgramFolder &f) { f.writeBytes(q2, {}); })
+                                << q2 + ": " + player::emptyFileText("2.txt");
+    QTest::newRow("zeroed file") << Plant([=](const ProgramFolder &f) { f.writeBytes(q2, QByteArray(40, '\0')); })
+                                 << q2 + ": " + player::damagedFileText("2.txt");
+    QTest::newRow("unknown type") << replace(q2, {" 9 ", "Mestra", "Pregunta?", "Sí"})
+                                  << q2 + ": " + player::unknownTypeText(" 9 ");
+    QTest::newRow("file ends early") << replace(q2, {" 2 ", "Mestra", "Capital de França?"})
+                                     << q2 + ": " + player::fileEndsEarlyText();
+    QTest::newRow("nine options") << replace(q1, QStringList{" 1 ", "Mestra", "Quin?"} + lines(8, "op ") + QStringList{"op 9 "})
+                                  << q1 + ": " + player::tooManyOptionsText();
+    QTest::newRow("no option") << replace(q1, {" 1 ", "Mestra", "Quin?"}) << q1 + ": " + player::noOptionsText();
+    QTest::newRow("too large for a question")
+        << Plant([=](const ProgramFolder &f) { f.writeBytes(q2, QByteArray(1100 * 1024, 'a')); })
+        << q2 + ": " + player::questionTooLargeText("2.txt");
+    QTest::newRow("link out of the program folder") << Plant([=](const ProgramFolder &f) {
+        static QTemporaryDir outside;
+        const QString target = outside.path() + QStringLiteral("/2.txt");
+        QFile::remove(target);
+        QFile::copy(f.file(q2), target);
+        f.remove(q2);
+        QFile::link(target, f.file(q2));
+    }) << q2 + ": " + player::missingFileText("2.txt");
+
+    // Multiple choice.
+    QTest::newRow("no correct option") << replace(q1, {" 1 ", "Mestra", "Quin?", "a", "b"})
+                                       << q1 + ": La pregunta no té cap opció correcta: cap opció no acaba en un espai.";
+    QTest::newRow("two correct options") << replace(q1, {" 1 ", "Mestra", "Quin?", "a ", "b", "c "})
+                                         << q1 + ": La pregunta té 2 opcions correctes (les que acaben en un espai): "
+                                                 "la 1 i la 3.";
+    QTest::newRow("attachment missing") << replace(q1, {" 1 ", "Mestra", "Quin?", "a ", "b", "mapa.gif"})
+                                        << q1 + ": " + player::missingFileText("mapa.gif");
+    QTest::newRow("text attachment missing") << replace(q1, {" 1 ", "Mestra", "Quin?", "a ", "b", "nota.TXT"})
+                                             << q1 + ": " + player::missingFileText("nota.TXT");
+
+    // Pictures, graphics and reading texts.
+    const QString q3 = kMaths + QStringLiteral("/3.txt");
+    const QString q4 = kMaths + QStringLiteral("/4.txt");
+    const QString q5 = kMaths + QStringLiteral("/5.txt");
+    QTest::newRow("picture missing") << replace(q3, {" 3 ", "Mestra", "gos.jpg", "Quin animal?", "gos"})
+                                     << q3 + ": " + player::missingFileText("gos.jpg");
+    ui::Picture damaged;
+    damaged.problem = ui::PictureProblem::Unreadable;
+    QTest::newRow("picture damaged") << Plant([=](const ProgramFolder &f) {
+        f.writeBytes("Graficos/gos.jpg", QByteArray("\xFF\xD8\xFF\xE0 no JPEG at all"));
+        f.writeLines(q3, {" 3 ", "Mestra", "gos.jpg", "Quin animal?", "gos"});
+    }) << q3 + ": " + player::pictureFailureText("gos.jpg", damaged);
+    ui::Picture huge;
+    huge.problem = ui::PictureProblem::TooLarge;
+    huge.size = QSize(40000, 40000);
+    QTest::newRow("graphic too large to show") << Plant([=](const ProgramFolder &f) {
+        f.writeBytes("Graficos/plano.png", hugeGif());
+    }) << q4 + ": " + player::pictureFailureText("plano.png", huge);
+    QTest::newRow("point outside the graphic")
+        << replace(q4, {" 4 ", "Mestra", "plano.png", "Marca la sala.", "200", "20"})
+        << q4 + ": El punt (200, 20) és fora del gràfic «plano.png», de 60 × 40 píxels: cap clic no hi arriba.";
+    QTest::newRow("point on the frame line")
+        << replace(q4, {" 4 ", "Mestra", "plano.png", "Marca la sala.", "10", "20"})
+        << q4 + ": El punt (10, 20) del gràfic «plano.png» és sobre una línia o una taca massa petita per clicar-hi: "
+                "la seva regió no té cap quadrat de 5 × 5 píxels del seu color.";
+    QTest::newRow("reading text missing") << replace(q5, {" 5 ", "Mestra", "conte.txt", "On?", "cadira."})
+                                          << q5 + ": " + player::missingFileText("conte.txt");
+    QTest::newRow("reading text too long") << Plant([=](const ProgramFolder &f) {
+        f.writeBytes("textos/lectura.txt", QByteArray(3 * 1024 * 1024, 'a'));
+    }) << q5 + ": " + player::textTooLongText("lectura.txt", 3 * 1024 * 1024);
+    QTest::newRow("word spanning a space") << replace(q5, {" 5 ", "Mestra", "lectura.txt", "Qui?", "El gat"})
+                                           << q5 + ": Cap paraula del text «lectura.txt» no es pot triar com a "
+                                                   "«El gat»: només els espais separen les paraules.";
+
+    // Language files and the mark scale.
+    QTest::newRow("language file missing") << Plant([](const ProgramFolder &f) { f.remove("idioma/ayuda.txt"); })
+                                           << "idioma/ayuda.txt: " + player::missingFileText("ayuda.txt");
+    QTest::newRow("language file short") << replace("idioma/Final.txt", lines(4, "final "))
+                                         << "idioma/Final.txt: El fitxer té 4 línies i la finestra de prova en llegeix 5.";
+    QTest::newRow("no usable mark scale") << replace("tope.txt", {"zero"})
+                                          << "tope.txt: La primera línia («zero») no és cap nota màxima de 1 a 32767: "
+                                             "el programa puntua sobre 10.";
+}
+
+void TstBankCheck::oneProblem()
+{
+    QFETCH(Plant, plant);
+    QFETCH(QString, line);
+    ProgramFolder folder(false);
+    writeCleanBank(folder);
+    plant(folder);
+    const Run run = runChecker({folder.path()});
+    // Compared as text, so that a failure shows every line given.
+    QCOMPARE(run.problems.join(u'\n'), line);
+    QCOMPARE(run.status, 1);
+}
+
+void TstBankCheck::cannotCheck_data()
+{
+    QTest::addColumn<Plant>("plant");
+    QTest::addColumn<QStringList>("arguments"); // "@" stands for the folder
+
+    QTest::newRow("no such folder") << Plant([](const ProgramFolder &) {}) << QStringList{"@/no-such-folder"};
+    QTest::newRow("no Preguntas folder")
+        << Plant([](const ProgramFolder &f) { f.remove("Preguntas"); }) << QStringList{"@"};
+    QTest::newRow("Preguntas is a file") << Plant([](const ProgramFolder &f) {
+        f.remove("Preguntas");
+        f.writeLines("Preguntas", {"x"});
+    }) << QStringList{"@"};
+    QTest::newRow("two folders") << Plant([](const ProgramFolder &) {}) << QStringList{"@", "@"};
+    QTest::newRow("unknown option") << Plant([](const ProgramFolder &) {}) << QStringList{"--quiet", "@"};
+}
+
+void TstBankCheck::cannotCheck()
+{
+    QFETCH(Plant, plant);
+    QFETCH(QStringList, arguments);
+    ProgramFolder folder(false);
+    writeCleanBank(folder);
+    plant(folder);
+    arguments.replaceInStrings(QStringLiteral("@"), folder.path());
+    const Run run = runChecker(arguments);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.problems, QStringList());
+    QVERIFY(!run.errors.isEmpty());
+}
+
+void TstBankCheck::roomForClick_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("room");
+
+    // A white picture with a black band of `width` pixels across it.
+    auto band = [](int width) {
+        QImage image(40, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        for (int y = 10; y < 10 + width; ++y) {
+            for (int x = 0; x < 40; ++x)
+                image.setPixel(x, y, qRgb(0, 0, 0));
+        }
+        return image;
+    };
+    QTest::newRow("one-pixel line") << band(1) << QPoint(20, 10) << false;
+    QTest::newRow("four-pixel band") << band(4) << QPoint(20, 11) << false;
+    QTest::newRow("five-pixel band") << band(5) << QPoint(20, 10) << true;
+    QTest::newRow("beside the band") << band(1) << QPoint(20, 5) << true;
+    QTest::newRow("edge pixel of a large area") << band(1) << QPoint(0, 39) << true;
+
+    QImage speck(40, 40, QImage::Format_RGB32);
+    speck.fill(Qt::white);
+    for (int y = 20; y < 24; ++y) {
+        for (int x = 20; x < 24; ++x)
+            speck.setPixel(x, y, qRgb(255, 0, 0));
+    }
+    QTest::newRow("speck of four by four") << speck << QPoint(21, 21) << false;
+
+    // A diagonal line: its pixels touch only at corners, so each is a
+    // region of its own, as the player's fill sees it.
+    QImage diagonal(40, 40, QImage::Format_RGB32);
+    diagonal.fill(Qt::white);
+    for (int i = 0; i < 40; ++i)
+        diagonal.setPixel(i, i, qRgb(0, 0, 0));
+    QTest::newRow("diagonal line") << diagonal << QPoint(15, 15) << false;
+    QTest::newRow("half cut by the diagonal") << diagonal << QPoint(30, 5) << true;
+
+    // A transparent hole shows the white of the box, so it joins the white.
+    QImage hole(40, 40, QImage::Format_ARGB32);
+    hole.fill(Qt::white);
+    for (int y = 0; y < 40; ++y)
+        hole.setPixel(20, y, qRgba(0, 0, 0, 255));
+    for (int x = 21; x < 24; ++x)
+        hole.setPixel(x, 5, qRgba(0, 0, 0, 0));
+    QTest::newRow("transparent pixels read as white") << hole << QPoint(22, 5) << true;
+}
+
+void TstBankCheck::roomForClick()
+{
+    QFETCH(QImage, picture);
+    QFETCH(QPoint, point);
+    QFETCH(bool, room);
+    checker::Regions regions(ui::pictureSurface(picture));
+    QCOMPARE(regions.hasRoomForClick(point), room);
+    // Asked again, the region is known: the same answer.
+    QCOMPARE(regions.hasRoomForClick(point), room);
+}
+
+void TstBankCheck::picturesDecodedOnce_data()
+{
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<QStringList>("points"); // the graphic of each point asked, in turn
+    QTest::addColumn<int>("decoded");
+
+    const qint64 roomy = 64 * 1024 * 1024;
+    QTest::newRow("one graphic, three points") << roomy << QStringList{"a.png", "a.png", "a.png"} << 1;
+    QTest::newRow("two graphics in turn") << roomy << QStringList{"a.png", "b.png", "a.png", "b.png"} << 2;
+    // Room for one surface only: each change of graphic reads it again.
+    QTest::newRow("two graphics, room for one") << qint64(1) << QStringList{"a.png", "b.png", "a.png", "b.png"} << 4;
+}
+
+void TstBankCheck::picturesDecodedOnce()
+{
+    QFETCH(qint64, budget);
+    QFETCH(QStringList, points);
+    QFETCH(int, decoded);
+    ProgramFolder folder(false);
+    folder.makeFolder(QStringLiteral("Graficos"));
+    QVERIFY(plan().save(folder.file(QStringLiteral("Graficos/a.png"))));
+    QVERIFY(plan().save(folder.file(QStringLiteral("Graficos/b.png"))));
+    checker::Pictures pictures(folder.path(), budget);
+    for (const QString &name : points) {
+        QCOMPARE(pictures.failure(name), QString());
+        QCOMPARE(pictures.point(name, 30, 20), checker::PointProblem::None);
+    }
+    QCOMPARE(pictures.decoded(), decoded);
+}
+
+QTEST_GUILESS_MAIN(TstBankCheck)
+#include "tst_bankcheck.moc"
