@@ -24,6 +24,9 @@ QString pictureFailureText(const QString &name, const ui::Picture &picture)
     case ui::PictureProblem::Missing:
         return missingFileText(name);
     case ui::PictureProblem::TooLarge:
+        // A file refused for its bytes has no size read from its header.
+        if (!picture.size.isValid())
+            return QStringLiteral("La imatge «%1» és massa gran per mostrar-la.").arg(name);
         return QStringLiteral("La imatge «%1» és massa gran per mostrar-la (%2 × %3 píxels).")
             .arg(name, QString::number(picture.size.width()), QString::number(picture.size.height()));
     case ui::PictureProblem::Unreadable:

@@ -1,3 +1,4 @@
+#include "player/loadfailure.h"
 #include "player/testlogic.h"
 
 #include "support/testsupport.h"
@@ -931,6 +932,15 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{fileName});
     }
 
+
+    // A picture refused for its bytes has no header size to show.
+    void pictureTooLargeForItsBytes()
+    {
+        ui::Picture picture;
+        picture.problem = ui::PictureProblem::TooLarge;
+        QCOMPARE(player::pictureFailureText(QStringLiteral("gran.gif"), picture),
+                 QStringLiteral("La imatge «gran.gif» és massa gran per mostrar-la."));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstTestLogic)
