@@ -5,10 +5,10 @@
 #include "form2.h"
 #include "playerstate.h"
 #include "registercomponents.h"
+#include "testlogic.h"
 
 #include "bank/folders.h"
 #include "bank/languagefile.h"
-#include "bank/readfile.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 
@@ -153,10 +153,9 @@ void Form1::Command2_Click()
     // The folder may not exist yet; the file manager says so itself. A file
     // or a link standing in its place is never opened.
     const QString folder = bank::findEntry(state().programFolder, QString::fromLatin1(bank::kReportsFolder));
-    if (QFileInfo(folder).exists() || QFileInfo(folder).isSymLink()) {
-        if (!bank::isRealFolder(folder) || !bank::isInside(folder, state().programFolder))
-            return;
-    }
+    const QFileInfo standing(folder);
+    if ((standing.exists() || standing.isSymLink()) && usableReportsFolder(state().programFolder).isEmpty())
+        return;
     ui::platform().openFolder(folder);
 }
 

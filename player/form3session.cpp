@@ -9,7 +9,6 @@
 
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
-#include "bank/readfile.h"
 #include "ui/platform.h"
 #include "ui/rtfwriter.h"
 
@@ -180,9 +179,8 @@ void Form3::WriteResultsReport()
     RichTextBox3->setText(transcript);
 
     auto fail = [this] { ui::message(this, QStringLiteral("Error")); };
-    const QString folder = bank::findEntry(state().programFolder, QString::fromLatin1(bank::kReportsFolder));
-    // A link there would send every report somewhere else.
-    if (!bank::isRealFolder(folder) || !bank::isInside(folder, state().programFolder)) {
+    const QString folder = usableReportsFolder(state().programFolder);
+    if (folder.isEmpty()) {
         fail();
         return;
     }

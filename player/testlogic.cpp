@@ -2,7 +2,9 @@
 
 #include "selection.h"
 
+#include "bank/folders.h"
 #include "bank/numeric.h"
+#include "bank/readfile.h"
 
 #include <QFileInfo>
 
@@ -210,6 +212,12 @@ QString reportFileName(const QString &pupilName, const QDateTime &when)
                       .arg(date.day())
                       .arg(date.month())
                       .arg(date.year());
+}
+
+QString usableReportsFolder(const QString &programFolder)
+{
+    const QString folder = bank::findEntry(programFolder, QString::fromLatin1(bank::kReportsFolder));
+    return bank::isRealFolder(folder) && bank::isInside(folder, programFolder) ? folder : QString();
 }
 
 } // namespace player

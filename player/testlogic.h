@@ -127,4 +127,9 @@ QString resultLine(const TestResult &result, const QString &rightLabel, const QS
 // another folder.
 QString reportFileName(const QString &pupilName, const QDateTime &when);
 
+// The reports folder of the program folder, or an empty name when what
+// stands there is no real folder inside it: a file, or a link that would
+// send every report elsewhere.
+QString usableReportsFolder(const QString &programFolder);
+
 } // namespace player
