@@ -12,7 +12,7 @@
 #include "bank/question.h"
 #include "editor/form1.h"
 #include "editor/questioncheck.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <benchmark/benchmark.h>
 

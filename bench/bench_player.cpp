@@ -12,7 +12,7 @@
 #include "player/form5.h"
 #include "player/playerstate.h"
 #include "player/testlogic.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <benchmark/benchmark.h>
 

@@ -15,7 +15,7 @@
 #include "editor/form1.h"
 
 #include "bank/atomicfile.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

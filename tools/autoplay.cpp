@@ -23,7 +23,7 @@
 #include "player/playerstate.h"
 
 #include "bank/atomicfile.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -12,7 +12,7 @@
 #include "bank/languagefile.h"
 #include "bank/numeric.h"
 #include "bank/question.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QApplication>
 #include <QDir>

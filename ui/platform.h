@@ -4,8 +4,9 @@
 // ui::Platform: message boxes, the program and system folders, starting
 // programs, opening folders and documents, sound, the clock and random
 // numbers. The desktop implementation talks to Qt and the operating system;
-// RecordingPlatform (recordingplatform.h) records every call and answers from
-// a script, so tests drive windows without dialogs, processes or real time.
+// the tests' RecordingPlatform (tests/support/recordingplatform.h) records
+// every call and answers from a script, so tests drive windows without
+// dialogs, processes or real time.
 
 #include <QDateTime>
 #include <QString>

@@ -6,7 +6,7 @@
 
 #include "editor/form1.h"
 #include "support/testsupport.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "installer/form1.h"
 
 #include "support/testsupport.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QDir>
 #include <QFile>

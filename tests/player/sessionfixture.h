@@ -10,7 +10,7 @@
 #include "player/session.h"
 
 #include "support/testsupport.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QStringList>
 

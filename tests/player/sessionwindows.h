@@ -13,7 +13,7 @@
 
 #include "bank/textcodec.h"
 #include "support/testsupport.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "player/registercomponents.h"
 
 #include "support/testsupport.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "player/selection.h"
 
 #include "support/testsupport.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QTest>
 

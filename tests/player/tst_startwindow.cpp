@@ -5,7 +5,7 @@
 
 #include "support/testsupport.h"
 #include "ui/controls.h"
-#include "ui/recordingplatform.h"
+#include "support/recordingplatform.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
