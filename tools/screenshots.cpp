@@ -1,8 +1,11 @@
 // Plays a session on a copy of the demo folder and photographs the quiz
-// player's windows for docs/: the selection window, the test window with a
-// multiple-choice question, the attachment viewer, and an answered question
-// of each type. Usage: screenshots DEMO_FOLDER DOCS_FOLDER
+// player's windows for docs/: the start and selection windows, the test
+// window with a multiple-choice question, the attachment viewer, an answered
+// question of each type, the final window and the transcript; and the
+// component installer's window. Usage: screenshots DEMO_FOLDER DOCS_FOLDER
 
+#include "installer/form1.h"
+#include "player/form1.h"
 #include "player/form2.h"
 #include "player/form3.h"
 #include "player/form5.h"
@@ -32,6 +35,15 @@ void shoot(const QString &name)
     QApplication::processEvents();
     QScreen *screen = QGuiApplication::primaryScreen();
     screen->grabWindow(0).save(docs + u'/' + name);
+}
+
+// A small window alone, without the screen around it.
+void shootWindow(QWidget *window, const QString &name)
+{
+    window->show();
+    QTest::qWaitForWindowExposed(window);
+    QTest::qWait(400);
+    window->grab().save(docs + u'/' + name);
 }
 
 void copyTree(const QString &from, const QString &to)
@@ -100,6 +112,18 @@ int main(int argc, char *argv[])
     auto &platform = ui::installRecordingPlatform();
     platform.folder = folder.path();
     player::state().programFolder = folder.path();
+    // The components are copied into a folder of the copy, not the machine's.
+    platform.system = folder.path() + QStringLiteral("/system");
+    QDir().mkpath(platform.system);
+
+    {
+        player::Form1 start;
+        shootWindow(&start, QStringLiteral("start-window.png"));
+    }
+    {
+        installer::Form1 installer;
+        shootWindow(&installer, QStringLiteral("installer.png"));
+    }
 
     player::Form2 selection;
     selection.show();
@@ -187,5 +211,11 @@ int main(int argc, char *argv[])
         test->Command1_Click(1);
         shoot(QStringLiteral("switched-test.png"));
     }
+
+    // The session ended: the final window, then the transcript beside it.
+    test->endSession();
+    shoot(QStringLiteral("final-window.png"));
+    test->Command7_Click(0);
+    shoot(QStringLiteral("transcript.png"));
     return 0;
 }

@@ -1,6 +1,6 @@
 // A program folder shared by a whole class: many quiz players finishing at
 // the same moment, and two editors saving into one bank folder at once.
-// Real processes (tools/autoplay, tools/autoedit) with real windows
+// Real processes (tests/drivers: autoplay, autoedit) with real windows
 // offscreen, released together so that their writes collide.
 
 #include "sessionwindows.h"

@@ -36,8 +36,8 @@
 
 #include <cstdio>
 
-using tools::type;
-using tools::waitForFile;
+using drivers::type;
+using drivers::waitForFile;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
-namespace tools {
+namespace drivers {
 
 inline bool waitForFile(const QString &path, int milliseconds)
 {
@@ -37,4 +37,4 @@ inline void type(QWidget *box, const QString &text)
     }
 }
 
-} // namespace tools
+} // namespace drivers
