@@ -6,6 +6,8 @@
 
 #include "bank/question.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QTest>
@@ -874,7 +876,14 @@ void TstLoadQuestion::loadedFileNeverRewritten()
     editor::Form1 &form = *e.form;
     editortest::chooseFolder(form, e.subject());
     const QString path = e.subject() + QStringLiteral("/1.txt");
-    const QDateTime modified = QFileInfo(path).lastModified();
+    // An hour old: a write now would show in its time at once.
+    const QDateTime modified = QDateTime::currentDateTime().addSecs(-3600);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+    QCOMPARE(QFileInfo(path).lastModified(), modified);
 
     clickEntry(form.File1, QStringLiteral("1.txt"));
     typeInto(form.Text4, QStringLiteral(" exactamente"));

@@ -5,6 +5,8 @@
 
 #include "player/form5.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 
@@ -94,6 +96,11 @@ private Q_SLOTS:
         QFETCH(QSize, newSize);
         Session s;
         savePicture(s, QStringLiteral("prova.jpg"), QSize(90, 60), Qt::yellow);
+        // Saved an hour ago, so that the replacement below bears another time.
+        QFile old(s.folder.file(QStringLiteral("Graficos/prova.jpg")));
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        old.close();
         for (int n = 1; n <= 3; ++n)
             s.question(QStringLiteral("A"), n, withAttachment(QStringLiteral("prova.jpg")));
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
@@ -103,8 +110,7 @@ private Q_SLOTS:
         QCOMPARE(shownPixel(viewer), QColor(Qt::yellow).rgb());
 
         // A teacher replaces the picture while the pupil looks at another
-        // window (file times count in milliseconds).
-        QTest::qWait(20);
+        // window.
         savePicture(s, QStringLiteral("prova.jpg"), newSize, Qt::blue);
         activate(viewer);
         QCOMPARE(shownPixel(viewer), QColor(Qt::blue).rgb());
