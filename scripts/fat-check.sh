@@ -13,6 +13,8 @@ command -v mkfs.fat >/dev/null || skip "mkfs.fat (dosfstools) is not installed"
 
 work=$(mktemp -d)
 stick=$work/stick
+# Whatever the drivers' Qt keeps goes to the throw-away folder, not the user's home.
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
 unmount() { fusermount -u "$stick" 2>/dev/null || fusermount3 -u "$stick" 2>/dev/null || umount "$stick" 2>/dev/null; }
 trap 'unmount; rm -rf "$work"' EXIT
 truncate -s 64M "$work/fat.img"

@@ -7,7 +7,11 @@ set -euo pipefail
 bin=$1
 demo=$2
 folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
+# The programs' own data (the player's component folder), settings and caches
+# go to a throw-away home, never the user's.
+home=$(mktemp -d)
+trap 'rm -rf "$folder" "$home"' EXIT
+export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache
 cp "$bin/BRENLOQ" "$bin/Editor" "$bin/INSTALAR BRENLOQ" "$folder/"
 cp -r "$demo/." "$folder/"
 
