@@ -74,24 +74,25 @@ ReadError parseQuestion(const QStringList &lines, Question &question);
 // through the bank's file reader (a regular file of at most
 // kMaxLineFileBytes), its lines split at CR LF, CR or LF, then parsed.
 // Everything the lines hold is kept whatever failed, so a window can show
-// what it shows for a damaged file and say why.
+// what it shows for a damaged file and say why. Every member has its
+// initializer, so that QuestionRead{problem} names a whole value.
 struct QuestionRead {
     FileProblem file = FileProblem::None; // the file itself could not be read
     bool empty = false;                   // it holds no byte at all
     bool holdsNul = false;                // a NUL: zeroed by a crash, or no text
     ReadError error = ReadError::None;    // what its lines lack
     int lineCount = 0;                    // the lines it holds
-    QString typeLine;                     // line 1 as written
-    Question question;
+    QString typeLine{};                   // line 1 as written
+    Question question{};
     // Lines the question keeps only as values, as written: the editor shows
     // them as captions. The answer of a TrueFalse file, the point of a
     // GraphicPoint file.
-    QString answerLine;
-    QString xLine;
-    QString yLine;
+    QString answerLine{};
+    QString xLine{};
+    QString yLine{};
     // A multiple-choice file with more than eight option lines: the lines
     // after the eighth (the editor passes over empty ones to reach them).
-    QStringList linesBeyondEighth;
+    QStringList linesBeyondEighth{};
 
     bool ok() const { return file == FileProblem::None && !empty && !holdsNul && error == ReadError::None; }
     bool hasLine(int number) const { return number <= lineCount; }

@@ -26,11 +26,13 @@ enum class FileProblem {
     Unreadable, // there, but it cannot be opened or read
 };
 
+// Every member has its initializer, so that FileContent{{}, problem} names
+// a whole value.
 struct FileContent {
-    QByteArray bytes;
+    QByteArray bytes{};
     FileProblem problem = FileProblem::None;
-    qint64 size = 0;  // the file's size, as far as it is known
-    QString error;    // the system's words for an Unreadable file
+    qint64 size = 0;   // the file's size, as far as it is known
+    QString error{};   // the system's words for an Unreadable file
 };
 
 // Reads the regular file `path` whole, up to `limit` bytes. Special files

@@ -13,10 +13,12 @@ enum class PictureProblem {
     Unreadable, // not a picture the readers know, or damaged
 };
 
+// Every member has its initializer, so that Picture{{}, problem} names a
+// whole value.
 struct Picture {
-    QImage image;
+    QImage image{};
     PictureProblem problem = PictureProblem::None;
-    QSize size; // as the file's header gives it; invalid when unknown
+    QSize size{}; // as the file's header gives it; invalid when unknown
 };
 
 // Reads a picture file by what it holds, not by its name; only a regular

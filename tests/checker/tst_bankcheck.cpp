@@ -101,7 +101,7 @@ void writeCleanBank(const ProgramFolder &folder)
 
     for (int type = 1; type <= 6; ++type)
         folder.writeLines(kMaths + QStringLiteral("/%1.txt").arg(type), question(type));
-    for (const QString option : {QStringLiteral("Opció A"), QStringLiteral("Opció B")}) {
+    for (const QString &option : {QStringLiteral("Opció A"), QStringLiteral("Opció B")}) {
         for (int n = 1; n <= 3; ++n)
             folder.writeLines(kScience + u'/' + option + QStringLiteral("/%1.txt").arg(n), question(2));
     }

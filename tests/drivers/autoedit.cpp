@@ -83,11 +83,11 @@ int main(int argc, char *argv[])
     if (!tree)
         return fail(QStringLiteral("no folder tree"));
     QModelIndex folder;
-    QTest::qWaitFor([&] {
+    const bool listed = QTest::qWaitFor([&] {
         folder = tree->indexOf(target);
         return folder.isValid();
     }, 10000);
-    if (!folder.isValid())
+    if (!listed)
         return fail(QStringLiteral("no folder %1 in the tree").arg(target));
     form.Dir1->setCurrentIndex(folder);
     if (QFileInfo(form.targetFolder()).canonicalFilePath() != QFileInfo(target).canonicalFilePath())
