@@ -26,9 +26,13 @@ ui::StartupTexts startupTexts()
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("INSTALAR BRENLOQ"));
     QApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
+    if (ui::asksOnlyForHelp(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return ui::startUp(app, startupTexts()).value_or(0);
+    }
+    QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (const auto exitCode = ui::startUp(app, startupTexts()))
         return *exitCode;

@@ -32,11 +32,15 @@ ui::StartupTexts startupTexts()
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
     QApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
     // Ties the windows to the menu entry, for the icon of the task bar.
     QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq"));
+    if (ui::asksOnlyForHelp(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return ui::startUp(app, startupTexts()).value_or(0);
+    }
+    QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     player::installDesktopPlatform();

@@ -55,6 +55,9 @@ rm "$work/etc/brenloq/brenloq.conf"
 expect_help "$root/usr/bin/brenloq-installer" "$HOME/Documents/BRENLOQ (la carpeta del usuario)."
 [ ! -e "$HOME/Documents/BRENLOQ" ] || fail "--help made the user's folder"
 [ "$("$player" --version)" = "BRENLOQ 3.0" ] || fail "--version"
+# Both answer on a terminal without a screen.
+[ "$(QT_QPA_PLATFORM=xcb DISPLAY= "$root/usr/bin/brenloq-editor" --version)" = "Editor 3.0" ] ||
+  fail "--version needs a screen"
 
 # Runs a program in the background until CONDITION (a command) holds, then
 # ends it; false when the condition never held in 30 s.

@@ -4,7 +4,7 @@
 
 #include "bank/folders.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -80,7 +80,20 @@ QString installedDemoFolder()
                                   QStandardPaths::LocateDirectory);
 }
 
-std::optional<int> startUp(QApplication &app, const StartupTexts &texts)
+bool asksOnlyForHelp(int argc, char *argv[])
+{
+    static const QByteArrayList asks = {"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--folder" || arg == "-folder")
+            ++i; // its value may be any name, "-h" too
+        else if (asks.contains(arg))
+            return true;
+    }
+    return false;
+}
+
+std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(texts.description);

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-class QApplication;
+class QCoreApplication;
 
 namespace ui {
 
@@ -26,7 +26,11 @@ struct StartupTexts
 // user's copy from the installed demo on first start) and checks that it can
 // be used, saying what is wrong in a message box. Returns an exit code when
 // the program must end now (after --help, or without a folder to work on).
-std::optional<int> startUp(QApplication &app, const StartupTexts &texts);
+std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts);
+
+// True when the command line asks only for --help or --version: those are
+// answered on the terminal, with no window and no screen needed.
+bool asksOnlyForHelp(int argc, char *argv[]);
 
 // The program folder startUp() chose; empty before it ran.
 QString chosenProgramFolder();
