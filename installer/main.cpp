@@ -1,13 +1,41 @@
 #include "form1.h"
 
+#include "ui/startup.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
+namespace {
+
+ui::StartupTexts startupTexts()
+{
+    ui::StartupTexts texts;
+    texts.description = QStringLiteral("INSTALAR BRENLOQ: instala los componentes que usa el programa BRENLOQ.");
+    texts.folderHelp = QStringLiteral("Usar la carpeta del programa PATH.");
+    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
+    texts.fromOption = QStringLiteral("de la opción --folder");
+    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
+    texts.fromSettings = QStringLiteral("de la configuración del sistema");
+    texts.fromExecutable = QStringLiteral("la carpeta del propio programa");
+    texts.fromUserCopy = QStringLiteral("la carpeta del usuario");
+    texts.missingFolder = QStringLiteral("No se encuentra la carpeta del programa «%1».");
+    return texts;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("INSTALAR BRENLOQ"));
+    QApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
+    if (ui::asksOnlyForHelp(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return ui::startUp(app, startupTexts()).value_or(0);
+    }
+    QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (const auto exitCode = ui::startUp(app, startupTexts()))
+        return *exitCode;
 
     auto *window = new installer::Form1;
     window->setAttribute(Qt::WA_DeleteOnClose);

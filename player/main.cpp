@@ -2,18 +2,50 @@
 #include "playerstate.h"
 #include "wavplayer.h"
 
+#include "bank/folders.h"
 #include "ui/platform.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 
+namespace {
+
+ui::StartupTexts startupTexts()
+{
+    ui::StartupTexts texts;
+    texts.description = QStringLiteral("BRENLOQ: proves amb preguntes del banc, amb els resultats desats en un informe.");
+    texts.folderHelp = QStringLiteral("Fes servir la carpeta del programa PATH (preguntes, idioma, informes).");
+    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
+    texts.fromOption = QStringLiteral("de l'opció --folder");
+    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
+    texts.fromSettings = QStringLiteral("de la configuració del sistema");
+    texts.fromExecutable = QStringLiteral("la carpeta del programa mateix");
+    texts.fromUserCopy = QStringLiteral("la carpeta de l'usuari");
+    texts.missingFolder = QStringLiteral("No es troba la carpeta del programa «%1».");
+    texts.cannotWrite = QStringLiteral("No es pot escriure a la carpeta «%1»: els resultats de les proves no s'hi podran desar.");
+    texts.writableFolder = QString::fromLatin1(bank::kReportsFolder);
+    return texts;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
+    QApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
+    // Ties the windows to the menu entry, for the icon of the task bar.
+    QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq"));
+    if (ui::asksOnlyForHelp(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return ui::startUp(app, startupTexts()).value_or(0);
+    }
+    QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     player::installDesktopPlatform();
+    if (const auto exitCode = ui::startUp(app, startupTexts()))
+        return *exitCode;
     player::state().programFolder = ui::platform().programFolder();
 
     // The test window closes the start window when it loads.

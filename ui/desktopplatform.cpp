@@ -1,5 +1,7 @@
 #include "desktopplatform.h"
 
+#include "startup.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -43,7 +45,8 @@ MessageAnswer DesktopPlatform::message(QWidget *parent, const QString &text, con
 
 QString DesktopPlatform::programFolder() const
 {
-    return QCoreApplication::applicationDirPath();
+    const QString chosen = chosenProgramFolder();
+    return chosen.isEmpty() ? QCoreApplication::applicationDirPath() : chosen;
 }
 
 QString DesktopPlatform::systemFolder() const

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Installs the kit into a temporary DESTDIR and starts the installed
+# programs offscreen: the folder each one uses (--folder, BRENLOQ_FOLDER,
+# the system settings file, the user's first-start copy of the installed
+# demo) and the message naming a folder that cannot be used.
+#   install-check.sh BUILD_FOLDER
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'pkill -P $$ 2>/dev/null || true; rm -rf "$work"' EXIT
+root=$work/root
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+for f in usr/bin/brenloq usr/bin/brenloq-editor usr/bin/brenloq-installer usr/bin/brenloq-check \
+         usr/share/brenloq/demo/tope.txt usr/share/brenloq/demo/Preguntas \
+         usr/share/applications/org.brenloq.Brenloq.desktop \
+         usr/share/applications/org.brenloq.Brenloq.Editor.desktop \
+         usr/share/metainfo/org.brenloq.Brenloq.metainfo.xml \
+         usr/share/icons/hicolor/48x48/apps/brenloq.png usr/share/icons/hicolor/scalable/apps/brenloq.svg; do
+  [ -e "$root/$f" ] || fail "$f not installed"
+done
+[ ! -e "$root/usr/share/brenloq/demo/Controles-Usuarios/.gitkeep" ] || fail "hidden files installed"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop entries"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml >/dev/null || fail "metainfo"
+fi
+
+# Every start happens in a home of its own, offscreen.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_CONFIG_DIRS=$work/etc QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/runtime
+unset BRENLOQ_FOLDER
+mkdir -p "$HOME" "$work/etc"
+mkdir -m 700 "$work/runtime"
+player=$root/usr/bin/brenloq
+
+expect_help() { # PROGRAM EXPECTED [ARGS...]: --help names the folder in use
+  local program=$1 expected=$2; shift 2
+  local out
+  out=$("$program" "$@" --help 2>&1) || fail "$program --help failed"
+  grep -qF -- "$expected" <<<"$out" || fail "$program $* --help: expected '$expected' in: $out"
+}
+mkdir -p "$work/a" "$work/b" "$work/c"
+expect_help "$player" "Carpeta del programa: $work/a (de l'opció --folder)." --folder "$work/a"
+BRENLOQ_FOLDER=$work/b expect_help "$player" "Carpeta del programa: $work/b (de la variable BRENLOQ_FOLDER)."
+BRENLOQ_FOLDER=$work/b expect_help "$player" "$work/a (de l'opció" --folder "$work/a"
+mkdir -p "$work/etc/brenloq"
+printf 'folder=%s\n' "$work/c" >"$work/etc/brenloq/brenloq.conf"
+expect_help "$player" "Carpeta del programa: $work/c (de la configuració del sistema)."
+expect_help "$root/usr/bin/brenloq-editor" "Carpeta del programa: $work/c (de la configuración del sistema)."
+rm "$work/etc/brenloq/brenloq.conf"
+expect_help "$root/usr/bin/brenloq-installer" "$HOME/Documents/BRENLOQ (la carpeta del usuario)."
+[ ! -e "$HOME/Documents/BRENLOQ" ] || fail "--help made the user's folder"
+[ "$("$player" --version)" = "BRENLOQ 3.0" ] || fail "--version"
+# Both answer on a terminal without a screen.
+[ "$(QT_QPA_PLATFORM=xcb DISPLAY= "$root/usr/bin/brenloq-editor" --version)" = "Editor 3.0" ] ||
+  fail "--version needs a screen"
+
+# Runs a program in the background until CONDITION (a command) holds, then
+# ends it; false when the condition never held in 30 s.
+start_until() {
+  local condition=$1; shift
+  "$@" >"$work/out" 2>&1 &
+  local pid=$!
+  for _ in $(seq 1 300); do
+    if eval "$condition"; then kill $pid; wait $pid 2>/dev/null || true; return 0; fi
+    sleep 0.1
+  done
+  kill $pid 2>/dev/null || true
+  return 1
+}
+demo=$root/usr/share/brenloq/demo
+user=$HOME/Documents/BRENLOQ
+
+# First start: the user's folder is made from the installed demo; a file
+# already there is kept.
+mkdir -p "$HOME/Documents/BRENLOQ"
+echo 20 >"$HOME/Documents/BRENLOQ/tope.txt"
+start_until 'diff -r -x tope.txt "$demo" "$user" >/dev/null 2>&1' "$player" ||
+  fail "the first start made no full copy of the demo"
+[ "$(cat "$user/tope.txt")" = 20 ] || fail "the first start overwrote tope.txt"
+
+# A folder that cannot be used is named in a message (and on the terminal).
+start_until 'grep -qF "$work/missing" "$work/out"' "$player" --folder "$work/missing" ||
+  fail "no message for a missing folder: $(cat "$work/out")"
+cp -r "$demo/." "$work/stick"
+rmdir "$work/stick/Controles-Usuarios" && touch "$work/stick/Controles-Usuarios"
+start_until 'grep -qF "$work/stick/Controles-Usuarios" "$work/out"' "$player" --folder "$work/stick" ||
+  fail "no message for a reports folder that takes no files: $(cat "$work/out")"
+echo "installed kit: folders, first start and messages as expected"

@@ -1,0 +1,149 @@
+#include "startup.h"
+
+#include "platform.h"
+
+#include "bank/folders.h"
+
+#include <QCoreApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace ui {
+
+namespace {
+
+QString chosen;
+
+QString sourceText(const StartupTexts &texts, bank::FolderSource source)
+{
+    switch (source) {
+    case bank::FolderSource::Option:
+        return texts.fromOption;
+    case bank::FolderSource::Environment:
+        return texts.fromEnvironment;
+    case bank::FolderSource::Settings:
+        return texts.fromSettings;
+    case bank::FolderSource::Executable:
+        return texts.fromExecutable;
+    case bank::FolderSource::UserCopy:
+        return texts.fromUserCopy;
+    }
+    return {};
+}
+
+QStringList systemSettingsDirs()
+{
+    const QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    return dirs.isEmpty() ? QStringList{QStringLiteral("/etc/xdg")}
+                          : dirs.split(u':', Qt::SkipEmptyParts);
+}
+
+// A folder takes new files when one can really be made there: permission
+// bits say nothing on a read-only disk or to the administrator.
+bool takesNewFiles(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(folder + QStringLiteral("/.brenloq-probe-XXXXXX"));
+    return probe.open();
+}
+
+// Said on the terminal as well, for scripts and for a machine without a screen.
+void tell(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    message(nullptr, text);
+}
+
+} // namespace
+
+QString chosenProgramFolder()
+{
+    return chosen;
+}
+
+QString installedDemoFolder()
+{
+#ifdef BRENLOQ_DEMO_FROM_PROGRAM
+    // Beside an installed program, wherever the prefix is (a DESTDIR too).
+    const QString beside = QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/'
+                                           + QStringLiteral(BRENLOQ_DEMO_FROM_PROGRAM));
+    if (QFileInfo(beside).isDir())
+        return beside;
+#endif
+    return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("brenloq/demo"),
+                                  QStandardPaths::LocateDirectory);
+}
+
+bool asksOnlyForHelp(int argc, char *argv[])
+{
+    static const QByteArrayList asks = {"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--folder" || arg == "-folder")
+            ++i; // its value may be any name, "-h" too
+        else if (asks.contains(arg))
+            return true;
+    }
+    return false;
+}
+
+std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(texts.description);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption folderOption(QStringLiteral("folder"), texts.folderHelp,
+                                          QStringLiteral("PATH"));
+    parser.addOption(folderOption);
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "%s\n", parser.errorText().toLocal8Bit().constData());
+        return 2;
+    }
+    if (parser.isSet(version))
+        parser.showVersion(); // exits
+
+    bank::FolderClues clues;
+    clues.option = parser.value(folderOption);
+    clues.environment = qEnvironmentVariable(bank::kFolderEnvironment);
+    clues.settingsDirs = systemSettingsDirs();
+    clues.executableFolder = QCoreApplication::applicationDirPath();
+    clues.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (clues.documentsFolder.isEmpty())
+        clues.documentsFolder = QDir::homePath();
+    const bank::ProgramFolder folder = bank::findProgramFolder(clues);
+
+    if (parser.isSet(help)) {
+        parser.setApplicationDescription(
+            texts.description + u'\n'
+            + texts.folderLine.arg(QDir::toNativeSeparators(folder.path), sourceText(texts, folder.source)));
+        parser.showHelp(); // exits
+    }
+
+    chosen = folder.path;
+    if (folder.source == bank::FolderSource::UserCopy
+        && !QFileInfo(bank::findEntry(folder.path, QString::fromLatin1(bank::kQuestionsFolder))).isDir()) {
+        const QString demo = installedDemoFolder();
+        QString failed;
+        if (!demo.isEmpty() && !bank::copyMissing(demo, folder.path, &failed) && QFileInfo(folder.path).isDir())
+            tell(texts.cannotWrite.arg(QDir::toNativeSeparators(failed)));
+    }
+    if (!QFileInfo(folder.path).isDir()) {
+        tell(texts.missingFolder.arg(QDir::toNativeSeparators(folder.path)));
+        return 1;
+    }
+    if (!texts.writableFolder.isEmpty()) {
+        const QString writable = bank::findEntry(folder.path, texts.writableFolder);
+        if (!takesNewFiles(writable))
+            tell(texts.cannotWrite.arg(QDir::toNativeSeparators(writable)));
+    }
+    return std::nullopt;
+}
+
+} // namespace ui

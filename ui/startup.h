@@ -1,0 +1,41 @@
+#pragma once
+
+#include "bank/programfolder.h"
+
+#include <QString>
+
+#include <optional>
+
+class QCoreApplication;
+
+namespace ui {
+
+// What one program says and needs at start, in its own language.
+struct StartupTexts
+{
+    QString description;    // first line of --help
+    QString folderHelp;     // --folder in --help
+    QString folderLine;     // "%1" the folder in use, "%2" where it came from
+    QString fromOption, fromEnvironment, fromSettings, fromExecutable, fromUserCopy;
+    QString missingFolder;  // "%1" the folder
+    QString cannotWrite;    // "%1" the folder that must take new files
+    QString writableFolder; // inside the program folder; empty when nothing is written
+};
+
+// Reads --help, --version and --folder, finds the program folder (making the
+// user's copy from the installed demo on first start) and checks that it can
+// be used, saying what is wrong in a message box. Returns an exit code when
+// the program must end now (after --help, or without a folder to work on).
+std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts);
+
+// True when the command line asks only for --help or --version: those are
+// answered on the terminal, with no window and no screen needed.
+bool asksOnlyForHelp(int argc, char *argv[]);
+
+// The program folder startUp() chose; empty before it ran.
+QString chosenProgramFolder();
+
+// The installed demo program folder, empty when this copy is not installed.
+QString installedDemoFolder();
+
+} // namespace ui
