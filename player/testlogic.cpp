@@ -63,7 +63,7 @@ EntryState entryState(const QString &entry, int questionType, const QString &rig
 {
     if (bank::numericValue(entry) > 0)
         return EntryState::Open;
-    if (questionType == 1)
+    if (questionType == TypeCode::MultipleChoice)
         return entry.contains(u' ') ? EntryState::Wrong : EntryState::Right;
     return entry == rightText ? EntryState::Right : EntryState::Wrong;
 }

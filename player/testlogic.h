@@ -5,6 +5,8 @@
 // marks, clock texts, typed answers letter by letter, and the report's lines
 // and file names. The windows call these and only show the results.
 
+#include "bank/question.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QList>
@@ -17,6 +19,22 @@
 namespace player {
 
 using RandomSource = std::function<double()>; // uniform in [0, 1)
+
+// A question's type code (line 1 of its file) as the test window uses it: the
+// index of the type's answer frame and help line. Code 0, no question on
+// show, has the credits frame and the general help line.
+struct TypeCode {
+    enum Code : int {
+        None = 0,
+        MultipleChoice = static_cast<int>(bank::QuestionType::MultipleChoice),
+        WrittenAnswer = static_cast<int>(bank::QuestionType::WrittenAnswer),
+        PictureAnswer = static_cast<int>(bank::QuestionType::PictureAnswer),
+        GraphicPoint = static_cast<int>(bank::QuestionType::GraphicPoint),
+        ReadingWord = static_cast<int>(bank::QuestionType::ReadingWord),
+        TrueFalse = static_cast<int>(bank::QuestionType::TrueFalse),
+    };
+};
+inline constexpr int kTypeCodes = 7;
 
 // `count` distinct numbers in 1..available, in draw order: a repeat is drawn
 // again.

@@ -263,7 +263,7 @@ inline QString answerMultipleChoice(player::Form3 *w, bool right)
 
 inline void answerTrueFalse(player::Form3 *w, bool choice)
 {
-    QTest::mouseClick(w->Command5[choice ? 0 : 1], Qt::LeftButton);
+    QTest::mouseClick(w->Command5[choice ? player::TrueFalseButton::SaysTrue : player::TrueFalseButton::SaysFalse], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
 }
 

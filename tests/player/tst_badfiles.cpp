@@ -325,7 +325,7 @@ void TstBadFiles::questionFile()
     // The next question is shown as usual.
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[6]->isVisibleTo(w));
+    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
     QCOMPARE(w->Label15->text(), QStringLiteral("L'aigua bull a 100 graus."));
     QVERIFY(w->Command2->isEnabled());
 }
@@ -434,7 +434,7 @@ void TstBadFiles::referencedFile()
 
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[6]->isVisibleTo(w));
+    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
 }
 
 void TstBadFiles::attachment_data()
@@ -528,7 +528,7 @@ void TstBadFiles::feedbackPicture()
 
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(w->Command5[0], Qt::LeftButton);
+    QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(w->List1(0)->item(0)->text(), w->rightText());
@@ -577,14 +577,14 @@ void TstBadFiles::languageFile()
     player::Form3 *w = openWithFirst(s);
     QVERIFY(w);
     QCOMPARE(w->Command2->text(), confirm);
-    QCOMPARE(w->Command5[0]->text(), trueText);
+    QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), trueText);
     QCOMPARE(w->maximumMark, 10);
 
     // The session still works: a right answer is booked under whatever
     // text the file gave.
     s.show(0, 0);
     QCOMPARE(w->Label18->text(), QString());
-    QTest::mouseClick(w->Command5[0], Qt::LeftButton);
+    QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
     QCOMPARE(player::state().subjectRight[0], 1);
 }

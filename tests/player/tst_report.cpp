@@ -71,7 +71,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         setResult(0, QStringLiteral(" 7,50"), 3, 1);
-        QVERIFY(!w->Command7[1]->isEnabled());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
         w->WriteResultsReport();
 
         // Two spaces after the first dash: the mark text begins with one.
@@ -83,10 +83,10 @@ private Q_SLOTS:
         const QByteArray report = testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna")));
         QCOMPARE(sessiontest::rtfParagraphs(report), expected.split(kCR));
         QCOMPARE(testsupport::readBytes(s.latest()), report);
-        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
         // A classmate's report written since is not the one the button opens.
         s.program->writeBytes(QStringLiteral("ultimo.rtf"), "{\\rtf1 Joan}");
-        w->Command7_Click(1);
+        w->Command7_Click(player::ReportButton::Report);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + fileName(QStringLiteral("Anna"))});
         QVERIFY(s.platform->messages.isEmpty());
         // Writing the report does not show the final window; its caller does.
@@ -135,7 +135,7 @@ private Q_SLOTS:
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Sin-nombre"))});
         QCOMPARE(w->RichTextBox3->text(),
                  kCR + kCR + kCR + QStringLiteral("MATEMÀTIQUES -  5,00 - ( ENCERTS : 1; ERRORS : 1; EN BLANC : 0 )"));
-        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
     }
 
     // The report keeps the name as typed; only the file name is mended.
@@ -210,7 +210,7 @@ private Q_SLOTS:
         QVERIFY(name.size() > 100);
         QVERIFY(pupil.startsWith(name.left(name.indexOf(QStringLiteral(" --")))));
         QCOMPARE(sessiontest::rtfParagraphs(testsupport::readBytes(s.reports() + u'/' + name)).first(), pupil);
-        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
 
         // A second report in the same minute still finds a free name.
         w->WriteResultsReport();
@@ -302,7 +302,7 @@ private Q_SLOTS:
         QVERIFY(w->finalWindow());
         QVERIFY(w->finalWindow()->isVisible());
         QCOMPARE(testsupport::readBytes(s.latest()), kOldLatest);
-        QVERIFY(!w->Command7[1]->isEnabled());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
         // The summary was added before the failure and stays.
         QVERIFY(w->RichTextBox3->text().contains(QStringLiteral("MATEMÀTIQUES -  0,00")));
         // The player never makes the folder itself.
@@ -365,8 +365,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(s.latest()).isDir());
         QVERIFY(QDir(s.latest()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
         // The report button opens the pupil's own report, which was written.
-        QVERIFY(w->Command7[1]->isEnabled());
-        w->Command7_Click(1);
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
+        w->Command7_Click(player::ReportButton::Report);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + fileName(QStringLiteral("Anna"))});
         QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(programFiles, QStringList{QStringLiteral("tope.txt")});
@@ -409,23 +409,23 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         QVERIFY(w->RichTextBox3->isHidden());
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         QVERIFY(w->RichTextBox3->isVisible());
-        QCOMPARE(w->RichTextBox3->geometry(), w->Frame1[0]->geometry());
+        QCOMPARE(w->RichTextBox3->geometry(), w->Frame1[player::TypeCode::None]->geometry());
         // In front of the answer areas it covers.
         QWidget *top = w->childAt(w->RichTextBox3->geometry().center());
         QVERIFY(top == w->RichTextBox3 || w->RichTextBox3->isAncestorOf(top));
         QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Anna"));
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         QVERIFY(w->RichTextBox3->isHidden());
 
         // Shown over a question on show.
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         sessiontest::clickRow(w, 0, 0);
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         top = w->childAt(w->RichTextBox3->geometry().center());
         QVERIFY(top == w->RichTextBox3 || w->RichTextBox3->isAncestorOf(top));
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         QVERIFY(w->RichTextBox3->isHidden());
     }
 
@@ -437,14 +437,14 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         // Disabled until a report exists.
-        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
-        w->Command7_Click(1);
+        QTest::mouseClick(w->Command7[player::ReportButton::Report], Qt::LeftButton);
+        w->Command7_Click(player::ReportButton::Report);
         QVERIFY(s.platform->openedDocuments.isEmpty());
         QVERIFY(s.platform->started.isEmpty());
 
         finishByGivingUp(w);
-        QVERIFY(w->Command7[1]->isEnabled());
-        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
+        QTest::mouseClick(w->Command7[player::ReportButton::Report], Qt::LeftButton);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + w->reportFileName});
         QVERIFY(QFileInfo::exists(s.platform->openedDocuments.first()));
     }

@@ -56,14 +56,14 @@ private Q_SLOTS:
         Form3 *w = s.open({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"), &limit);
         QVERIFY(w);
         QVERIFY(w->Timer1->isActive());
-        QVERIFY(w->Label17[0]->isVisible());
-        QVERIFY(w->Label17[1]->isVisible());
-        QCOMPARE(w->Label17[0]->text(), caption);
+        QVERIFY(w->Label17[player::ClockLabel::Allowed]->isVisible());
+        QVERIFY(w->Label17[player::ClockLabel::Countdown]->isVisible());
+        QCOMPARE(w->Label17[player::ClockLabel::Allowed]->text(), caption);
         QCOMPARE(w->remainingSeconds, seconds);
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), firstTick);
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), firstTick);
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), secondTick);
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), secondTick);
         QCOMPARE(w->remainingSeconds, seconds - 2);
         QVERIFY(s.reportFiles().isEmpty());
     }
@@ -93,8 +93,8 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         QVERIFY(!w->Timer1->isActive());
-        QVERIFY(w->Label17[0]->isHidden());
-        QVERIFY(w->Label17[1]->isHidden());
+        QVERIFY(w->Label17[player::ClockLabel::Allowed]->isHidden());
+        QVERIFY(w->Label17[player::ClockLabel::Countdown]->isHidden());
     }
 
     void countdownHasNoLeadingZeros()
@@ -105,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(w);
         w->remainingSeconds = 3725;
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("1 : 2 : 5"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("1 : 2 : 5"));
         QCOMPARE(w->remainingSeconds, 3724);
     }
 
@@ -142,18 +142,18 @@ private Q_SLOTS:
 
         for (int i = 0; i < 60; ++i)
             w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("0 : 0 : 1"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 0 : 1"));
         QVERIFY(s.reportFiles().isEmpty());
         QVERIFY(!w->finalWindow());
         QVERIFY(w->Timer1->isActive());
 
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("0 : 0 : 0"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 0 : 0"));
         QVERIFY(!w->Timer1->isActive());
         QCOMPARE(s.reportFiles(), QStringList{QStringLiteral("Pau --5M,10H --9-3-2026.rtf")});
         QVERIFY(w->finalWindow());
         QVERIFY(w->finalWindow()->isVisible());
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
 
         const QString summary = kCR + kCR + kCR
             + QStringLiteral("LLENGUA CATALANA -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 2 )") + kCR
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QVERIFY(!w->Timer1->isActive());
         QCOMPARE(s.reportFiles().size(), 1);
         QCOMPARE(w->RichTextBox3->text().count(QStringLiteral("EN BLANC")), 1);
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("0 : 5 : 0"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 5 : 0"));
     }
 
     // ---- moving between tests
@@ -209,9 +209,9 @@ private Q_SLOTS:
         QCOMPARE(ui::backColor(w->Command1(1)), kLightGreen);
         QVERIFY(w->List1(0)->isHidden());
         QVERIFY(w->List1(1)->isVisible());
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral(" 0"));
-        QCOMPARE(w->Command3[1]->text(), QStringLiteral(" 3"));
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Questions]->text(), QStringLiteral(" 3"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral(" 0"));
         QCOMPARE(w->Label4->text(), QStringLiteral("Tria una pregunta de la llista"));
         QVERIFY(w->Command2->isVisible());
 
@@ -231,13 +231,13 @@ private Q_SLOTS:
         QCOMPARE(ui::backColor(w->Command1(0)), kLightGreen);
         QVERIFY(w->List1(0)->isVisible());
         QVERIFY(w->List1(1)->isHidden());
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral(" 0"));
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral(" 0"));
 
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral(" 1"));
-        QCOMPARE(w->Command3[1]->text(), QStringLiteral(" 3"));
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral(" 1"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral(" 1"));
+        QCOMPARE(w->Command3[player::Counter::Questions]->text(), QStringLiteral(" 3"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral(" 1"));
 
         // The current test's button clicked again stays chosen.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
@@ -273,12 +273,12 @@ private Q_SLOTS:
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         sessiontest::clickRow(w, 0, 0);
-        QVERIFY(w->Frame1[1]->isVisible());
-        QVERIFY(w->Frame1[0]->isHidden());
-        QTest::mouseClick(w->Command6[1], Qt::LeftButton);
-        QVERIFY(w->Frame1[1]->isHidden());
-        QVERIFY(w->Frame1[0]->isVisible());
-        QCOMPARE(w->Command6[1]->text(), QStringLiteral("©"));
+        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisible());
+        QVERIFY(w->Frame1[player::TypeCode::None]->isHidden());
+        QTest::mouseClick(w->Command6[player::TopButton::Credits], Qt::LeftButton);
+        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isHidden());
+        QVERIFY(w->Frame1[player::TypeCode::None]->isVisible());
+        QCOMPARE(w->Command6[player::TopButton::Credits]->text(), QStringLiteral("©"));
     }
 
     void quitAnsweredNoChangesNothing()
@@ -290,14 +290,14 @@ private Q_SLOTS:
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         sessiontest::clickRow(w, 0, 0);
         s.platform->answers.enqueue(ui::MessageAnswer::No);
-        QTest::mouseClick(w->Command6[6], Qt::LeftButton);
+        QTest::mouseClick(w->Command6[player::TopButton::Quit], Qt::LeftButton);
         QCOMPARE(s.platform->messages.size(), 1);
         QCOMPARE(s.platform->messages[0].text, QStringLiteral("Segur que vols sortir del programa?"));
         QCOMPARE(s.platform->messages[0].title, QStringLiteral("Brenloq"));
         QVERIFY(s.platform->messages[0].buttons == ui::MessageButtons::YesNo);
         QCOMPARE(s.platform->quitCalls, 0);
         QVERIFY(w->isVisible());
-        QVERIFY(w->Frame1[1]->isVisible());
+        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisible());
         QVERIFY(w->Command2->isEnabled());
         QVERIFY(w->Timer1->isActive());
     }
@@ -312,7 +312,7 @@ private Q_SLOTS:
         sessiontest::clickRow(w, 0, 0);
         sessiontest::giveUp(w);
         s.platform->answers.enqueue(ui::MessageAnswer::Yes);
-        QTest::mouseClick(w->Command6[6], Qt::LeftButton);
+        QTest::mouseClick(w->Command6[player::TopButton::Quit], Qt::LeftButton);
         QCOMPARE(s.platform->messages.size(), 1);
         QCOMPARE(s.platform->quitCalls, 1);
         QVERIFY(!w->Timer1->isActive());
@@ -338,7 +338,7 @@ private Q_SLOTS:
         Session s;
         Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         QPointer<Form4> finalWindow = w->finalWindow();
         QVERIFY(finalWindow);
         QVERIFY(w->close());
@@ -361,8 +361,8 @@ private Q_SLOTS:
         QCOMPARE(w->Command1(1)->text(), kMates);
         QVERIFY(w->List2[0][0].endsWith(QStringLiteral("/2.txt")));
         QVERIFY(w->List2[1][3].endsWith(QStringLiteral("/3.txt")));
-        QVERIFY(!w->Command7[1]->isEnabled());
-        QVERIFY(!w->Command6[0]->isEnabled());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
+        QVERIFY(!w->Command6[player::TopButton::Results]->isEnabled());
 
         QString expected = QStringLiteral("Anna");
         int n = 0;
@@ -459,7 +459,7 @@ private Q_SLOTS:
             QCOMPARE(lines[i], expectedLines[i]);
         QCOMPARE(testsupport::readBytes(s.latest()), report);
         QVERIFY(s.platform->messages.isEmpty());
-        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
 
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -471,10 +471,10 @@ private Q_SLOTS:
         QCOMPARE(ui::foreColor(f->Label2(0)), kFailRed);
         QCOMPARE(ui::foreColor(f->Label2(1)), kPassBlue);
         QVERIFY(f->Label2(1)->isVisible());
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
 
         // The report button now opens the pupil's own report.
-        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Report], Qt::LeftButton);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + name});
     }
 
@@ -492,8 +492,8 @@ private Q_SLOTS:
             player::state().subjectMark[k] = marks[k];
         player::state().subjectRight[2] = 2;
         player::state().subjectWrong[0] = 1;
-        QVERIFY(!w->Command6[0]->isEnabled());
-        w->Command6_Click(0);
+        QVERIFY(!w->Command6[player::TopButton::Results]->isEnabled());
+        w->Command6_Click(player::TopButton::Results);
 
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -513,7 +513,7 @@ private Q_SLOTS:
         }
         const QLabel *last = f->Label2(3);
         QCOMPARE(ui::heightTwips(f), ui::twips(ui::px(ui::topTwips(last) + ui::heightTwips(last) + 800)));
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
 
         // Centred on the screen, give or take the window frame.
         const QRect screen = f->screen()->geometry();
@@ -538,7 +538,7 @@ private Q_SLOTS:
         player::state().subjectMark[0] = QStringLiteral(" 6,66");
         player::state().subjectRight[0] = 2;
         player::state().subjectWrong[0] = 1;
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QCOMPARE(f->Label2.count(), 1);
@@ -571,7 +571,7 @@ private Q_SLOTS:
         player::state().subjectMark[0] = QStringLiteral(" 3,33");
         player::state().subjectRight[0] = 1;
         player::state().subjectWrong[0] = 1;
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QCOMPARE(f->Label2(0)->text(), subject + QStringLiteral(" -  3,33 - ( Encerts : 1; Errors : 1; En blanc : 1 )"));
@@ -621,7 +621,7 @@ private Q_SLOTS:
         player::state().subjectMark[0] = QStringLiteral(" 5,00");
         player::state().subjectRight[0] = 1;
         player::state().subjectWrong[0] = 1;
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QCOMPARE(f->Label1->text(), heading);
@@ -636,14 +636,14 @@ private Q_SLOTS:
         QVERIFY(w);
         s.program->remove(QStringLiteral("idioma/Final.txt"));
         player::state().subjectMark[0] = QStringLiteral(" 0,00");
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QVERIFY(f->isVisible());
         QCOMPARE(f->Label1->text(), QString());
         QCOMPARE(f->Label2(0)->text(), QStringLiteral("Matemàtiques -  0,00 - (  : 0;  : 0;  : 2 )"));
         QCOMPARE(ui::foreColor(f->Label2(0)), kFailRed);
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
     }
 
     void finalWindowClickBringsTheTestWindowBack()
@@ -652,7 +652,7 @@ private Q_SLOTS:
         s.choose({kMates, kCatalana}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -679,7 +679,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         player::state().subjectMark[0] = QStringLiteral(" 0,00");
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         QPointer<Form4> first = w->finalWindow();
         QVERIFY(first);
         const QString line = first->Label2(0)->text();
@@ -687,15 +687,15 @@ private Q_SLOTS:
         // Still open: the same window and the same lines.
         player::state().subjectMark[0] = QStringLiteral(" 10,00");
         player::state().subjectRight[0] = 2;
-        QTest::mouseClick(w->Command6[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command6[player::TopButton::Results], Qt::LeftButton);
         QCOMPARE(w->finalWindow(), first.data());
         QCOMPARE(first->Label2(0)->text(), line);
 
         // Closed by the pupil: shown again, it is built from the results now.
         first->close();
         QTRY_VERIFY(!first);
-        QVERIFY(w->Command6[0]->isEnabled());
-        QTest::mouseClick(w->Command6[0], Qt::LeftButton);
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
+        QTest::mouseClick(w->Command6[player::TopButton::Results], Qt::LeftButton);
         Form4 *second = w->finalWindow();
         QVERIFY(second);
         QVERIFY(second->isVisible());
@@ -712,7 +712,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         player::state().subjectMark[0] = QStringLiteral(" 6,66");
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         QVERIFY(w->finalWindow());
         QCOMPARE(ui::foreColor(w->finalWindow()->Label2(0)), kFailRed);
     }

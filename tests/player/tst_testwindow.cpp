@@ -141,13 +141,13 @@ private Q_SLOTS:
         fillSubject(s, QStringLiteral("A"));
         fillSubject(s, QStringLiteral("B"));
         player::Form3 *w = s.open({QStringLiteral("A"), QStringLiteral("B")}, 3, {});
-        const QRect f0 = w->Frame1[0]->geometry();
+        const QRect f0 = w->Frame1[player::TypeCode::None]->geometry();
         for (int i = 0; i < 7; ++i) {
             QCOMPARE(w->Frame1[i]->geometry(), f0);
             QCOMPARE(w->Frame1[i]->isVisibleTo(w), i == 0);
         }
-        QCOMPARE(f0.top(), w->Command6[0]->geometry().bottom() + 1);
-        QCOMPARE(f0.left(), w->Command6[0]->x());
+        QCOMPARE(f0.top(), w->Command6[player::TopButton::Results]->geometry().bottom() + 1);
+        QCOMPARE(f0.left(), w->Command6[player::TopButton::Results]->x());
         QVERIFY(qAbs(ui::twips(w->width() - f0.right() - 1) - 100) <= 15);
         QVERIFY(qAbs(frameBottomMargin(w, 0) - 1050) <= 15);
         QCOMPARE(w->RichTextBox3->geometry(), f0);
@@ -160,8 +160,8 @@ private Q_SLOTS:
             QCOMPARE(w->Label3(i)->y(), ui::px(ui::topTwips(w->Label3(i - 1)) + ui::heightTwips(w->Label3(i - 1)) + 100));
 
         // Counters under the last subject button, lists in one rectangle.
-        QCOMPARE(w->Command3[0]->y(), ui::px(ui::topTwips(w->Command1(1)) + ui::heightTwips(w->Command1(1)) + 75));
-        QCOMPARE(w->Command3[1]->y(), w->Command3[0]->y());
+        QCOMPARE(w->Command3[player::Counter::Wrong]->y(), ui::px(ui::topTwips(w->Command1(1)) + ui::heightTwips(w->Command1(1)) + 75));
+        QCOMPARE(w->Command3[player::Counter::Questions]->y(), w->Command3[player::Counter::Wrong]->y());
         QCOMPARE(w->List1(1)->geometry(), w->List1(0)->geometry());
         QCOMPARE(w->List1(0)->width(), w->Command1(0)->width());
 
@@ -175,8 +175,8 @@ private Q_SLOTS:
         QVERIFY(w->HScroll1->y() > view.bottom());
 
         // True and false side by side in the middle.
-        QCOMPARE(w->Command5[1]->x(), w->Command5[0]->geometry().right() + 1);
-        QVERIFY(qAbs((w->Command5[0]->x() + w->Command5[1]->geometry().right() + 1) - f0.width()) <= 2);
+        QCOMPARE(w->Command5[player::TrueFalseButton::SaysFalse]->x(), w->Command5[player::TrueFalseButton::SaysTrue]->geometry().right() + 1);
+        QVERIFY(qAbs((w->Command5[player::TrueFalseButton::SaysTrue]->x() + w->Command5[player::TrueFalseButton::SaysFalse]->geometry().right() + 1) - f0.width()) <= 2);
         // Reading text centred.
         QVERIFY(qAbs(w->Text2->x() * 2 + w->Text2->width() - f0.width()) <= 2);
     }
@@ -190,18 +190,18 @@ private Q_SLOTS:
         QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Pau"));
         QVERIFY(!w->RichTextBox3->isVisibleTo(w));
         QVERIFY(!s.selection->isEnabled());
-        QVERIFY(!w->Command6[0]->isEnabled());
-        QVERIFY(!w->Command7[1]->isEnabled());
+        QVERIFY(!w->Command6[player::TopButton::Results]->isEnabled());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
         QVERIFY(!w->Timer1->isActive());
-        QVERIFY(!w->Label17[0]->isVisibleTo(w));
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral("0"));
-        QCOMPARE(w->Command3[1]->text(), QStringLiteral("3"));
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral("0"));
-        QCOMPARE(w->Label14->text(), w->typeHelpTexts[0]);
-        QVERIFY(!w->typeHelpTexts[0].isEmpty());
+        QVERIFY(!w->Label17[player::ClockLabel::Allowed]->isVisibleTo(w));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral("0"));
+        QCOMPARE(w->Command3[player::Counter::Questions]->text(), QStringLiteral("3"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral("0"));
+        QCOMPARE(w->Label14->text(), w->typeHelpTexts[player::TypeCode::None]);
+        QVERIFY(!w->typeHelpTexts[player::TypeCode::None].isEmpty());
         QCOMPARE(w->rightText(), QStringLiteral("CORRECTA"));
         QCOMPARE(w->wrongText(), QStringLiteral("INCORRECTA"));
-        QCOMPARE(w->Command5[0]->text(), QStringLiteral("VERTADER"));
+        QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), QStringLiteral("VERTADER"));
         QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
         QCOMPARE(w->rightLabel, QStringLiteral("Encerts"));
         QCOMPARE(w->quitQuestion, QStringLiteral("Segur que vols sortir del programa?"));
@@ -233,8 +233,8 @@ private Q_SLOTS:
         s.timeLimit = limit;
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
         QCOMPARE(w->Timer1->isActive(), running);
-        QCOMPARE(w->Label17[0]->isVisibleTo(w), running);
-        QCOMPARE(w->Label17[0]->text(), caption);
+        QCOMPARE(w->Label17[player::ClockLabel::Allowed]->isVisibleTo(w), running);
+        QCOMPARE(w->Label17[player::ClockLabel::Allowed]->text(), caption);
         QCOMPARE(w->remainingSeconds, seconds);
     }
 
@@ -281,11 +281,11 @@ private Q_SLOTS:
         s.folder.writeLines(QStringLiteral("idioma/ayuda.txt"), {QStringLiteral("h0"), QStringLiteral("h1"), QStringLiteral("h2")});
         s.folder.remove(QStringLiteral("idioma/Principal.txt"));
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        QCOMPARE(w->typeHelpTexts[6], QStringLiteral("h2"));
+        QCOMPARE(w->typeHelpTexts[player::TypeCode::TrueFalse], QStringLiteral("h2"));
         QCOMPARE(w->Command2->text(), QStringLiteral("h2"));
         QCOMPARE(w->Label12->text(), QStringLiteral("h2"));
         QCOMPARE(w->rightText(), QStringLiteral("h2"));
-        QCOMPARE(w->Command5[1]->text(), QStringLiteral("h2"));
+        QCOMPARE(w->Command5[player::TrueFalseButton::SaysFalse]->text(), QStringLiteral("h2"));
         QCOMPARE(w->languageTexts[6], QString());
     }
 
@@ -312,7 +312,7 @@ private Q_SLOTS:
         for (int row : {0, 1}) {
             s.show(0, row);
             QCOMPARE(w->questionType, 1);
-            QVERIFY(w->Frame1[1]->isVisibleTo(w));
+            QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisibleTo(w));
             QVERIFY(w->Label3(2)->text().startsWith(QStringLiteral("1. ")));
             QVERIFY(w->Label3(0)->text().startsWith(QStringLiteral("2. ")));
             QVERIFY(w->Label3(1)->text().startsWith(QStringLiteral("3. ")));
@@ -324,7 +324,7 @@ private Q_SLOTS:
         QCOMPARE(w->Label3(2)->text(), QStringLiteral("1. c "));
         QCOMPARE(w->Label2->text(), QStringLiteral("Quina?"));
         QCOMPARE(w->Label4->text(), QStringLiteral("Autor: Mestra"));
-        QCOMPARE(w->Label14->text(), w->typeHelpTexts[1]);
+        QCOMPARE(w->Label14->text(), w->typeHelpTexts[player::TypeCode::MultipleChoice]);
         QCOMPARE(ui::backColor(w->Command2), ui::kGreen);
         QVERIFY(w->Command2->isEnabled());
     }
@@ -446,7 +446,7 @@ private Q_SLOTS:
         QCOMPARE(ui::foreColor(w->Label3(1)), ui::kBlack);
         QCOMPARE(ui::backColor(w->Command2), button);
         QVERIFY(!w->Command2->isEnabled());
-        QVERIFY(!w->Frame1[1]->isEnabled());
+        QVERIFY(!w->Frame1[player::TypeCode::MultipleChoice]->isEnabled());
     }
 
     void badQuestionFiles_data()
@@ -483,8 +483,8 @@ private Q_SLOTS:
         if (!fails) {
             // Type 0: the empty frame and the general help; the button as it was.
             QCOMPARE(w->questionType, 0);
-            QVERIFY(w->Frame1[0]->isVisibleTo(w));
-            QCOMPARE(w->Label14->text(), w->typeHelpTexts[0]);
+            QVERIFY(w->Frame1[player::TypeCode::None]->isVisibleTo(w));
+            QCOMPARE(w->Label14->text(), w->typeHelpTexts[player::TypeCode::None]);
             QVERIFY(w->Command2->isEnabled());
         }
         // The next good entry works as usual.
