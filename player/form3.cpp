@@ -525,23 +525,19 @@ void Form3::StartUp()
                          ui::widthTwips(Label14), ui::heightTwips(Label18));
 
     // 20: the window's own texts.
-    bank::LineReader texts = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));
-    auto caption = [&](QWidget *control, auto setText) {
-        texts.readLine(readingBuffer);
-        setText(readingBuffer.text);
-        control->setAccessibleName(readingBuffer.text);
+    bank::LineReader textFile = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));
+    texts = readTestWindowTexts(textFile, readingBuffer);
+    const auto caption = [](auto *control, const QString &text) {
+        control->setText(text);
+        control->setAccessibleName(text);
     };
-    caption(Label13[CreditsLine::Title], [this](const QString &t) { Label13[CreditsLine::Title]->setText(t); });
-    caption(Label13[CreditsLine::Subtitle], [this](const QString &t) { Label13[CreditsLine::Subtitle]->setText(t); });
-    caption(Label13[CreditsLine::Footer], [this](const QString &t) { Label13[CreditsLine::Footer]->setText(t); });
-    caption(Label12, [this](const QString &t) { Label12->setText(t); });
-    caption(Label6, [this](const QString &t) { Label6->setText(t); });
-    caption(Label8, [this](const QString &t) { Label8->setText(t); });
-    caption(Command2, [this](const QString &t) { Command2->setText(t); });
-    for (int i = 0; i < 6; ++i) {
-        texts.readLine(readingBuffer);
-        languageTexts[i] = readingBuffer.text;
-    }
+    caption(Label13[CreditsLine::Title], texts.creditsTitle);
+    caption(Label13[CreditsLine::Subtitle], texts.creditsSubtitle);
+    caption(Label13[CreditsLine::Footer], texts.creditsFooter);
+    caption(Label12, texts.readingCaption);
+    caption(Label6, texts.writtenCaption);
+    caption(Label8, texts.pictureCaption);
+    caption(Command2, texts.confirm);
     RichTextBox1->setAccessibleName(Label6->text());
     RichTextBox2->setAccessibleName(Label8->text());
     Text2->setAccessibleName(Label12->text());
@@ -556,11 +552,10 @@ void Form3::StartUp()
     const int buttonsLeft = (ui::widthTwips(f6) - 2 * ui::widthTwips(trueButton)) / 2;
     ui::setLeftTwips(trueButton, buttonsLeft);
     ui::setLeftTwips(Command5[TrueFalseButton::SaysFalse], buttonsLeft + ui::widthTwips(trueButton));
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         ui::setTopTwips(Command5[i], ui::topTwips(Label16) + ui::heightTwips(Label16) + 300);
-        Command5[i]->setText(languageTexts[4 + i]);
-        Command5[i]->setAccessibleName(languageTexts[4 + i]);
-    }
+    caption(Command5[TrueFalseButton::SaysTrue], texts.trueWord);
+    caption(Command5[TrueFalseButton::SaysFalse], texts.falseWord);
 
     // 22: the clock.
     Timer1->stop();

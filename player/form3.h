@@ -142,7 +142,7 @@ public:
     QString pupilName;                       // as typed in the start window
     QString rightLabel, wrongLabel, blankLabel, quitQuestion; // from Final.txt
     std::array<QString, kTypeCodes> typeHelpTexts; // help line per TypeCode, from ayuda.txt
-    std::array<QString, 7> languageTexts;    // authorPrefix, rightText, wrongText, subjectPrompt, true, false
+    TestWindowTexts texts;                   // from Principal.txt
     int maximumMark = 10;                    // top of the mark scale, from tope.txt
     int remainingSeconds = 0;                // of the time limit
     QString appFolder;                       // the program folder
@@ -164,11 +164,6 @@ public:
     int finishedTestCount = 0;
     QString reportFileName;                  // the pupil's report, without folder
     QString reportPath;                      // this pupil's report, once written
-
-    QString authorPrefix() const { return languageTexts[0]; }
-    QString rightText() const { return languageTexts[1]; }
-    QString wrongText() const { return languageTexts[2]; }
-    QString subjectPrompt() const { return languageTexts[3]; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -63,7 +63,7 @@ void Form3::appendHead(const QLabel *statement)
 void Form3::appendVerdict(const QString &given, bool right)
 {
     appendTranscript(kCR + kCR + QStringLiteral(" --- ") + given + QStringLiteral(" - ")
-                     + (right ? rightText() : wrongText()));
+                     + (right ? texts.right : texts.wrong));
 }
 
 void Form3::setCounter(Counter::Index counter, int value)
@@ -89,7 +89,7 @@ void Form3::RecordRightAnswer()
     const int k = currentTestIndex;
     ui::setBackColor(Command2, ui::kBlue);
     if (QListWidgetItem *entry = currentEntry())
-        entry->setText(rightText());
+        entry->setText(texts.right);
     setCounter(Counter::Right, ++state().subjectRight[k]);
     ShowFeedback(true);
     PlayFeedbackSound(QStringLiteral("si"));
@@ -99,7 +99,7 @@ void Form3::RecordWrongAnswer()
 {
     const int k = currentTestIndex;
     if (QListWidgetItem *entry = currentEntry())
-        entry->setText(wrongText());
+        entry->setText(texts.wrong);
     ui::setBackColor(Command2, ui::kRed);
     setCounter(Counter::Wrong, ++state().subjectWrong[k]);
     ShowFeedback(false);
@@ -169,7 +169,7 @@ void Form3::Command2_Click()
         } else {
             ui::setBackColor(Command2, ui::kRed);
             if (QListWidgetItem *entry = currentEntry())
-                entry->setText(wrongMultipleChoiceEntry(wrongText(), chosenOption));
+                entry->setText(wrongMultipleChoiceEntry(texts.wrong, chosenOption));
             ui::setForeColor(Label3(chosenOption), ui::kRed);
             for (int i = 0; i < 8; ++i) {
                 if (bank::isCorrectOption(Label3(i)->text()))
@@ -193,7 +193,7 @@ void Form3::Command2_Click()
         typedBox(box)->setEnabled(false);
         Command2->setEnabled(false);
         if (QListWidgetItem *entry = currentEntry())
-            entry->setText(wrongText());
+            entry->setText(texts.wrong);
         ShowFeedback(false);
         appendHead(typedStatement(box));
         appendVerdict(QStringLiteral("???"), false);
@@ -207,14 +207,14 @@ void Form3::Command2_Click()
         appendHead(Label9);
         if (targetInMarkedRegion) {
             RecordRightAnswer();
-            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + rightText());
+            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + texts.right);
         } else {
             Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
             Picture2->setFillColor(ui::kRed);
             Picture2->floodFill(qRound(markX), markY);
             Picture2->setFillColor(ui::kBlue);
             RecordWrongAnswer();
-            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + wrongText());
+            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + texts.wrong);
         }
         break;
     }
@@ -301,7 +301,7 @@ void Form3::completeTypedAnswer(int box)
         setCounter(Counter::Wrong, ++state().subjectWrong[k]);
         ui::setBackColor(Command2, ui::kRed);
         if (QListWidgetItem *entry = currentEntry())
-            entry->setText(wrongText());
+            entry->setText(texts.wrong);
         ShowFeedback(false);
         // The mark is shown after a wrong answer too, as for every other type.
         UpdateTestMark();
@@ -311,7 +311,7 @@ void Form3::completeTypedAnswer(int box)
         setCounter(Counter::Right, ++state().subjectRight[k]);
         ui::setBackColor(Command2, ui::kBlue);
         if (QListWidgetItem *entry = currentEntry())
-            entry->setText(rightText());
+            entry->setText(texts.right);
         ShowFeedback(true);
         UpdateTestMark();
         PlayFeedbackSound(QStringLiteral("si"));

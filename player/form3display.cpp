@@ -93,12 +93,12 @@ bool Form3::showQuestion(const bank::QuestionRead &read, const QString &entry, Q
     Label14->setText(typeHelpTexts[questionType]);
     if (!take(read, 2, read.question.author, line, failure))
         return false;
-    Label4->setText(authorPrefix() + line);
+    Label4->setText(texts.authorPrefix + line);
     for (int i = 0; i < kTypeCodes; ++i)
         Frame1[i]->setVisible(i == questionType);
     Frame1[questionType]->setEnabled(true);
 
-    const EntryState state = entryState(entry, questionType, rightText());
+    const EntryState state = entryState(entry, questionType, texts.right);
     switch (questionType) {
     case TypeCode::MultipleChoice:
         return showMultipleChoice(read, entry, failure);

@@ -65,7 +65,7 @@ void Form3::Command1_Click(int index)
     Command3[Counter::Questions]->setText(QLatin1Char(' ') + QString::number(List1(index)->count()));
     currentTestIndex = index;
     Command2->show();
-    Label4->setText(subjectPrompt());
+    Label4->setText(texts.subjectPrompt);
 }
 
 void Form3::putAwayQuestion()

@@ -59,6 +59,18 @@ QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int que
     return tests;
 }
 
+TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &buffer)
+{
+    TestWindowTexts texts;
+    for (QString *text : {&texts.creditsTitle, &texts.creditsSubtitle, &texts.creditsFooter, &texts.readingCaption,
+                          &texts.writtenCaption, &texts.pictureCaption, &texts.confirm, &texts.authorPrefix,
+                          &texts.right, &texts.wrong, &texts.subjectPrompt, &texts.trueWord, &texts.falseWord}) {
+        file.readLine(buffer);
+        *text = buffer.text;
+    }
+    return texts;
+}
+
 EntryState entryState(const QString &entry, int questionType, const QString &rightText)
 {
     if (bank::numericValue(entry) > 0)

@@ -5,6 +5,7 @@
 // marks, clock texts, typed answers letter by letter, and the report's lines
 // and file names. The windows call these and only show the results.
 
+#include "bank/languagefile.h"
 #include "bank/question.h"
 
 #include <QColor>
@@ -35,6 +36,28 @@ struct TypeCode {
     };
 };
 inline constexpr int kTypeCodes = 7;
+
+// The test window's own texts, in the order of the lines of its language file
+// (Principal.txt).
+struct TestWindowTexts {
+    QString creditsTitle;    // Label13(Title)
+    QString creditsSubtitle; // Label13(Subtitle)
+    QString creditsFooter;   // Label13(Footer)
+    QString readingCaption;  // Label12, over the reading text
+    QString writtenCaption;  // Label6, over the box of a written answer
+    QString pictureCaption;  // Label8, over the box of an answer about a picture
+    QString confirm;         // Command2
+    QString authorPrefix;    // before the author's name under the lists
+    QString right;           // the list entry and the transcript's verdict of a right answer
+    QString wrong;           // and of a wrong one
+    QString subjectPrompt;   // under the lists once a test is chosen
+    QString trueWord;        // Command5(SaysTrue)
+    QString falseWord;       // Command5(SaysFalse)
+};
+
+// Reads the texts through `buffer`, which the window shares with its other
+// language files: a line that is missing repeats the text read before it.
+TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &buffer);
 
 // `count` distinct numbers in 1..available, in draw order: a repeat is drawn
 // again.

@@ -531,7 +531,7 @@ void TstBadFiles::feedbackPicture()
     QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(w->List1(0)->item(0)->text(), w->rightText());
+    QCOMPARE(w->List1(0)->item(0)->text(), w->texts.right);
     QCOMPARE(player::state().subjectRight[0], 1);
     QCOMPARE(w->Gif89a1->isShowing(), showing);
     qInfo("%s -> verdict booked, picture %s", QTest::currentDataTag(), showing ? "shown" : "not shown");

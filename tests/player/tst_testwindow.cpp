@@ -199,8 +199,8 @@ private Q_SLOTS:
         QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral("0"));
         QCOMPARE(w->Label14->text(), w->typeHelpTexts[player::TypeCode::None]);
         QVERIFY(!w->typeHelpTexts[player::TypeCode::None].isEmpty());
-        QCOMPARE(w->rightText(), QStringLiteral("CORRECTA"));
-        QCOMPARE(w->wrongText(), QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->texts.right, QStringLiteral("CORRECTA"));
+        QCOMPARE(w->texts.wrong, QStringLiteral("INCORRECTA"));
         QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), QStringLiteral("VERTADER"));
         QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
         QCOMPARE(w->rightLabel, QStringLiteral("Encerts"));
@@ -284,9 +284,8 @@ private Q_SLOTS:
         QCOMPARE(w->typeHelpTexts[player::TypeCode::TrueFalse], QStringLiteral("h2"));
         QCOMPARE(w->Command2->text(), QStringLiteral("h2"));
         QCOMPARE(w->Label12->text(), QStringLiteral("h2"));
-        QCOMPARE(w->rightText(), QStringLiteral("h2"));
+        QCOMPARE(w->texts.right, QStringLiteral("h2"));
         QCOMPARE(w->Command5[player::TrueFalseButton::SaysFalse]->text(), QStringLiteral("h2"));
-        QCOMPARE(w->languageTexts[6], QString());
     }
 
     void finalTextsMissingStillOpens()
