@@ -423,7 +423,7 @@ void Form3::StartUp()
     const int windowWidth = screenWidth;
     const int windowHeight = ui::twips(area.height());
 
-    // 1-3: the frames fill the window under the top row of buttons.
+    // The frames fill the window under the top row of buttons.
     for (int i = 0; i < kTypeCodes; ++i) {
         const int top = ui::topTwips(Command6[TopButton::Results]) + ui::heightTwips(Command6[TopButton::Results]);
         const int left = ui::leftTwips(Command6[TopButton::Results]);
@@ -435,7 +435,7 @@ void Form3::StartUp()
     ui::setTopTwips(Command2, ui::topTwips(f0) + ui::heightTwips(f0) + 10);
     ui::setLeftTwips(Command2, ui::leftTwips(f0));
 
-    // 4-5: the statement and eight option labels.
+    // The statement and eight option labels.
     const int w1 = ui::widthTwips(Frame1[TypeCode::MultipleChoice]);
     ui::setWidthTwips(Label2, w1 - 800);
     ui::setHeightTwips(Label2, 800);
@@ -450,17 +450,17 @@ void Form3::StartUp()
         Label3(i)->show();
     }
 
-    // 6: the counters of the first test.
+    // The counters of the first test.
     Command3[Counter::Wrong]->setText(QStringLiteral("0"));
     Command3[Counter::Questions]->setText(QString::number(List1(0)->count()));
     Command3[Counter::Right]->setText(QStringLiteral("0"));
 
     state().programFolder = ui::platform().programFolder();
 
-    // 8: graphics are filled solid blue.
+    // Graphics are filled solid blue.
     Picture2->setFillColor(ui::kBlue);
 
-    // 9-11: credits centred, feedback picture and help line beside the button.
+    // The credits centred; the feedback picture and the help line beside the confirm button.
     ui::setLeftTwips(Frame2, (ui::widthTwips(f0) - ui::widthTwips(Frame2)) / 2);
     ui::setTopTwips(Frame2, (ui::heightTwips(f0) - ui::heightTwips(Frame2)) / 2);
     ui::setTopTwips(Gif89a1, ui::topTwips(Command2));
@@ -470,7 +470,7 @@ void Form3::StartUp()
     ui::setTopTwips(Label14, ui::topTwips(Command2) + 60);
     ui::setLeftTwips(Label14, ui::leftTwips(Gif89a1) + ui::widthTwips(Gif89a1) + 250);
 
-    // 12: help texts, through the buffer the other two files share.
+    // The help texts, through the buffer that Principal.txt and tope.txt share.
     bank::LineReader help = bank::openLanguageFile(appFolder, QStringLiteral("ayuda.txt"));
     for (QString &text : typeHelpTexts) {
         help.readLine(readingBuffer);
@@ -478,13 +478,13 @@ void Form3::StartUp()
     }
     Label14->setText(typeHelpTexts[TypeCode::None]);
 
-    // 13-14.
+    // The selection stays locked while the test runs; the answer boxes start empty.
     if (selection)
         selection->setEnabled(false);
     RichTextBox1->setText(QString());
     RichTextBox2->setText(QString());
 
-    // 15: the graphic viewport, two thirds of its frame and centred.
+    // The graphic viewport, two thirds of its frame and centred.
     QFrame *f4 = Frame1[TypeCode::GraphicPoint];
     const double viewHeight = ui::heightTwips(f4) / 3.0 * 2;
     const double viewWidth = ui::widthTwips(f4) / 3.0 * 2;
@@ -496,7 +496,7 @@ void Form3::StartUp()
     VScroll1->setGeometry(Picture1->geometry().right() + 1, Picture1->y(), VScroll1->sizeHint().width(),
                           Picture1->height());
 
-    // 16: the reading text, centred, with its labels around it.
+    // The reading text, centred, with its labels around it.
     QFrame *f5 = Frame1[TypeCode::ReadingWord];
     const int textHeight = ui::heightTwips(f5) / 2 + 250;
     const int textWidth = (ui::widthTwips(f5) / 3) * 2 + 350;
@@ -512,7 +512,8 @@ void Form3::StartUp()
     ui::setLeftTwips(Label11, ui::leftTwips(Text2));
     ui::setWidthTwips(Label11, textWidth);
 
-    // 17-19.
+    // Statements and answer boxes as wide as the frame allows; the help and
+    // error lines to the right edge of the screen.
     for (QLabel *statement : {Label5, Label7, Label9})
         ui::setWidthTwips(statement, ui::widthTwips(f0) - ui::leftTwips(statement) - 250);
     ui::setWidthTwips(RichTextBox1, std::min(9000, ui::widthTwips(f0) - 800));
@@ -524,7 +525,7 @@ void Form3::StartUp()
     ui::setGeometryTwips(Label18, ui::leftTwips(Label14), ui::topTwips(Label14) + ui::heightTwips(Label14),
                          ui::widthTwips(Label14), ui::heightTwips(Label18));
 
-    // 20: the window's own texts.
+    // The window's own texts.
     bank::LineReader textFile = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));
     texts = readTestWindowTexts(textFile, readingBuffer);
     const auto caption = [](auto *control, const QString &text) {
@@ -542,7 +543,7 @@ void Form3::StartUp()
     RichTextBox2->setAccessibleName(Label8->text());
     Text2->setAccessibleName(Label12->text());
 
-    // 21: true/false buttons side by side in the middle.
+    // True and false buttons side by side in the middle.
     QFrame *f6 = Frame1[TypeCode::TrueFalse];
     ui::setWidthTwips(Label15, ui::widthTwips(f6) - 600);
     ui::setHeightTwips(Label15, 2500);
@@ -557,7 +558,7 @@ void Form3::StartUp()
     caption(Command5[TrueFalseButton::SaysTrue], texts.trueWord);
     caption(Command5[TrueFalseButton::SaysFalse], texts.falseWord);
 
-    // 22: the clock.
+    // The clock.
     Timer1->stop();
     const int minutes = selection ? timeLimitMinutes(!selection->Text1->isHidden(),
                                                      selection->Text1->text())
@@ -570,7 +571,7 @@ void Form3::StartUp()
         Timer1->start();
     }
 
-    // 23-24.
+    // The results wait for the end of the session; the top of the mark scale.
     Command6[TopButton::Results]->setEnabled(false);
     bank::LineReader top = bank::openProgramFile(appFolder, QStringLiteral("tope.txt"));
     top.readLine(readingBuffer);
