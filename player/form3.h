@@ -1,5 +1,6 @@
 #pragma once
 
+#include "testlayout.h"
 #include "testlogic.h"
 
 #include "bank/languagefile.h"
@@ -172,6 +173,7 @@ protected:
 private:
     void buildControls();
     void AssembleTest();
+    void placeControls(const TestWindowLayout &layout);
     void StartUp();
     void DrawOptionOrder();
     void readFinalTexts();
