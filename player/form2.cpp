@@ -348,8 +348,7 @@ void Form2::Command1_Click()
     }
     state().selectedSubjectCount = selected;
     if (selected > 0 && state().questionsPerSubject > 1) {
-        if (openTestWindow)
-            openTestWindow(this);
+        Q_EMIT testWindowRequested();
         return;
     }
     ui::message(this, warning);

@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 namespace player {
 
@@ -42,9 +41,11 @@ public:
     int courseCount() const { return courses; }
     QString selectionWarning() const { return warning; }
 
-    // Called by a valid start; the program sets it to open the test window.
-    std::function<void(Form2 *)> openTestWindow;
+Q_SIGNALS:
+    // A valid start: the program opens the test window on this selection.
+    void testWindowRequested();
 
+public:
     // Controls, under their names.
     ui::ControlFamily<ui::ClickLabel> Label1; // one per course folder; a click chooses the course
     ui::ControlFamily<QCheckBox> Check1;      // one per subject of the course; bold when chosen

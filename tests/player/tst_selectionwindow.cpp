@@ -5,6 +5,7 @@
 #include "support/testsupport.h"
 #include "ui/recordingplatform.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using player::Form2;
@@ -265,11 +266,10 @@ private Q_SLOTS:
     void startWithoutSubjectWarns()
     {
         auto w = openWindow();
-        int opened = 0;
-        w->openTestWindow = [&](Form2 *) { ++opened; };
+        QSignalSpy opened(w.get(), &Form2::testWindowRequested);
         QTest::mouseClick(w->Label1(1), Qt::LeftButton);
         QTest::mouseClick(w->Command1, Qt::LeftButton);
-        QCOMPARE(opened, 0);
+        QCOMPARE(opened.count(), 0);
         QCOMPARE(platform->messages.size(), 1);
         QCOMPARE(platform->messages[0].text, QStringLiteral("Tria una matèria"));
         QCOMPARE(platform->messages[0].title, QString());
@@ -279,13 +279,12 @@ private Q_SLOTS:
     void startWithSubjectsOpensTheTest()
     {
         auto w = openWindow();
-        int opened = 0;
-        w->openTestWindow = [&](Form2 *) { ++opened; };
+        QSignalSpy opened(w.get(), &Form2::testWindowRequested);
         QTest::mouseClick(w->Label1(1), Qt::LeftButton);
         clickBox(w->Check1(0));
         clickBox(w->Check1(2));
         QTest::mouseClick(w->Command1, Qt::LeftButton);
-        QCOMPARE(opened, 1);
+        QCOMPARE(opened.count(), 1);
         QCOMPARE(player::state().selectedSubjectCount, 2);
         QVERIFY(platform->messages.isEmpty());
     }
