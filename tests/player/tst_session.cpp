@@ -1,4 +1,4 @@
-#include "sessionwindows.h"
+#include "sessionfixture.h"
 
 #include "player/form5.h"
 #include "player/testlogic.h"
@@ -8,8 +8,8 @@
 
 using player::Form3;
 using player::Form4;
-using sessiontest::Session;
-using sessiontest::kCR;
+using testsupport::Session;
+using testsupport::kCR;
 
 namespace {
 
@@ -53,7 +53,8 @@ private Q_SLOTS:
         QFETCH(QString, firstTick);
         QFETCH(QString, secondTick);
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QVERIFY(w->Timer1->isActive());
         QVERIFY(w->Label17[player::ClockLabel::Allowed]->isVisible());
@@ -101,7 +102,8 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("90");
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         w->remainingSeconds = 3725;
         w->Timer1_Timer();
@@ -132,13 +134,14 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("1");
         Session s;
-        Form3 *w = s.open({kCatalana, kMates}, {{3, 4}, {2, 3}}, QStringLiteral("Pau"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kCatalana, kMates}, {{3, 4}, {2, 3}}, QStringLiteral("Pau"));
         QVERIFY(w);
         // One question of Matemàtiques given up; Llengua Catalana untouched.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
-        sessiontest::clickRow(w, 1, 0);
+        testsupport::clickRow(w, 1, 0);
         QCOMPARE(w->questionType, 2);
-        sessiontest::giveUp(w);
+        testsupport::giveUp(w);
 
         for (int i = 0; i < 60; ++i)
             w->Timer1_Timer();
@@ -177,13 +180,14 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("5");
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Pau"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Pau"));
         QVERIFY(w);
         w->Timer1_Timer();
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         for (int row = 0; row < 2; ++row) {
-            sessiontest::clickRow(w, 0, row);
-            sessiontest::giveUp(w);
+            testsupport::clickRow(w, 0, row);
+            testsupport::giveUp(w);
         }
         QVERIFY(w->sessionOver());
         QVERIFY(!w->Timer1->isActive());
@@ -197,7 +201,7 @@ private Q_SLOTS:
     void chooseTest()
     {
         Session s;
-        Form3 *w = s.open({kCatalana, kMates}, {{2, 4, 1}, {1, 4, 2}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kCatalana, kMates}, {{2, 4, 1}, {1, 4, 2}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QCOMPARE(w->testCount(), 2);
 
@@ -216,12 +220,12 @@ private Q_SLOTS:
         QVERIFY(w->Command2->isVisible());
 
         // One right, one wrong in Matemàtiques.
-        sessiontest::clickRow(w, 1, 0);
+        testsupport::clickRow(w, 1, 0);
         QCOMPARE(w->questionType, 1);
-        sessiontest::answerMultipleChoice(w, true);
-        sessiontest::clickRow(w, 1, 1);
+        testsupport::answerMultipleChoice(w, true);
+        testsupport::clickRow(w, 1, 1);
         QCOMPARE(w->questionType, 6);
-        sessiontest::answerTrueFalse(w, false);
+        testsupport::answerTrueFalse(w, false);
 
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         QCOMPARE(w->currentTestIndex, 0);
@@ -249,10 +253,10 @@ private Q_SLOTS:
     void attachmentButtonShowsTheViewer()
     {
         Session s;
-        Form3 *w = s.open({kCatalana}, {{2, 4, 1}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kCatalana}, {{2, 4, 1}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0); // names the text poema.txt
+        testsupport::clickRow(w, 0, 0); // names the text poema.txt
         QVERIFY(w->Command4->isVisible());
         QPointer<player::Form5> viewer = w->attachmentViewer();
         QVERIFY(viewer);
@@ -269,10 +273,10 @@ private Q_SLOTS:
     void creditsPanel()
     {
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
+        testsupport::clickRow(w, 0, 0);
         QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisible());
         QVERIFY(w->Frame1[player::TypeCode::None]->isHidden());
         QTest::mouseClick(w->Command6[player::TopButton::Credits], Qt::LeftButton);
@@ -285,10 +289,11 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("30");
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
+        testsupport::clickRow(w, 0, 0);
         s.platform->answers.enqueue(ui::MessageAnswer::No);
         QTest::mouseClick(w->Command6[player::TopButton::Quit], Qt::LeftButton);
         QCOMPARE(s.platform->messages.size(), 1);
@@ -306,11 +311,12 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("30");
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
-        sessiontest::giveUp(w);
+        testsupport::clickRow(w, 0, 0);
+        testsupport::giveUp(w);
         s.platform->answers.enqueue(ui::MessageAnswer::Yes);
         QTest::mouseClick(w->Command6[player::TopButton::Quit], Qt::LeftButton);
         QCOMPARE(s.platform->messages.size(), 1);
@@ -324,7 +330,7 @@ private Q_SLOTS:
     void otherCommand6IndexesDoNothing()
     {
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         for (int index : {2, 3, 4, 5, 7, -1})
             w->Command6_Click(index);
@@ -336,7 +342,7 @@ private Q_SLOTS:
     void closingTheTestWindowEndsTheProgram()
     {
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         w->Command6_Click(player::TopButton::Results);
         QPointer<Form4> finalWindow = w->finalWindow();
@@ -354,7 +360,7 @@ private Q_SLOTS:
     {
         Session s;
         s.platform->clock = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 31));
-        Form3 *w = s.open({kCatalana, kMates}, {{2, 4, 1, 3}, {1, 4, 2, 3}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kCatalana, kMates}, {{2, 4, 1, 3}, {1, 4, 2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QCOMPARE(w->testCount(), 2);
         QCOMPARE(w->Command1(0)->text(), kCatalana);
@@ -376,34 +382,34 @@ private Q_SLOTS:
 
         // Matemàtiques: everything right.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
-        sessiontest::clickRow(w, 1, 0);
+        testsupport::clickRow(w, 1, 0);
         QCOMPARE(w->questionType, 1);
-        QStringList file = sessiontest::fileOf(w, 1, 0);
+        QStringList file = testsupport::fileOf(w, 1, 0);
         head(file[2]);
-        const QString option = sessiontest::answerMultipleChoice(w, true);
+        const QString option = testsupport::answerMultipleChoice(w, true);
         QCOMPARE(option, QStringLiteral("56 "));
         verdict(option, true);
 
-        sessiontest::clickRow(w, 1, 1);
+        testsupport::clickRow(w, 1, 1);
         QCOMPARE(w->questionType, 6);
-        file = sessiontest::fileOf(w, 1, 1);
+        file = testsupport::fileOf(w, 1, 1);
         QCOMPARE(file[3], QStringLiteral("VERDADERO"));
         head(file[2]);
-        sessiontest::answerTrueFalse(w, true);
+        testsupport::answerTrueFalse(w, true);
         verdict(QStringLiteral("VERTADER"), true);
 
-        sessiontest::clickRow(w, 1, 2);
+        testsupport::clickRow(w, 1, 2);
         QCOMPARE(w->questionType, 2);
-        file = sessiontest::fileOf(w, 1, 2);
+        file = testsupport::fileOf(w, 1, 2);
         QTest::keyClicks(w->RichTextBox1, file[3]);
         head(file[2]);
         verdict(file[3], true);
 
-        sessiontest::clickRow(w, 1, 3);
+        testsupport::clickRow(w, 1, 3);
         QCOMPARE(w->questionType, 4);
-        file = sessiontest::fileOf(w, 1, 3);
+        file = testsupport::fileOf(w, 1, 3);
         QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(file[4].toInt(), file[5].toInt()));
-        sessiontest::giveUp(w); // confirms the marked region
+        testsupport::giveUp(w); // confirms the marked region
         head(file[3]);
         expected += kCR + kCR + QStringLiteral(" --- CORRECTA");
         QCOMPARE(w->Command1(1)->text(), QStringLiteral("Matemàtiques -  10,00"));
@@ -411,34 +417,34 @@ private Q_SLOTS:
 
         // Llengua Catalana: one right of four.
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
+        testsupport::clickRow(w, 0, 0);
         QCOMPARE(w->questionType, 1);
-        file = sessiontest::fileOf(w, 0, 0);
+        file = testsupport::fileOf(w, 0, 0);
         head(file[2]);
-        const QString wrongOption = sessiontest::answerMultipleChoice(w, false);
+        const QString wrongOption = testsupport::answerMultipleChoice(w, false);
         QCOMPARE(wrongOption, QStringLiteral("De la muntanya"));
         verdict(wrongOption, false);
 
-        sessiontest::clickRow(w, 0, 1);
+        testsupport::clickRow(w, 0, 1);
         QCOMPARE(w->questionType, 6);
-        file = sessiontest::fileOf(w, 0, 1);
+        file = testsupport::fileOf(w, 0, 1);
         head(file[2]);
-        sessiontest::answerTrueFalse(w, true);
+        testsupport::answerTrueFalse(w, true);
         verdict(QStringLiteral("VERTADER"), true);
 
-        sessiontest::clickRow(w, 0, 2);
+        testsupport::clickRow(w, 0, 2);
         QCOMPARE(w->questionType, 5);
-        file = sessiontest::fileOf(w, 0, 2);
+        file = testsupport::fileOf(w, 0, 2);
         head(file[3]);
-        sessiontest::giveUp(w);
+        testsupport::giveUp(w);
         verdict(QStringLiteral("???"), false);
         QVERIFY(s.reportFiles().isEmpty());
 
-        sessiontest::clickRow(w, 0, 3);
+        testsupport::clickRow(w, 0, 3);
         QCOMPARE(w->questionType, 2);
-        file = sessiontest::fileOf(w, 0, 3);
+        file = testsupport::fileOf(w, 0, 3);
         head(file[2]);
-        sessiontest::giveUp(w);
+        testsupport::giveUp(w);
         verdict(QStringLiteral("???"), false);
 
         expected += kCR + kCR + kCR + QStringLiteral("LLENGUA CATALANA -  2,50 - ( ENCERTS : 1; ERRORS : 3; EN BLANC : 0 )")
@@ -452,7 +458,7 @@ private Q_SLOTS:
         QCOMPARE(w->reportFileName, name);
         const QByteArray report = testsupport::readBytes(s.reports() + u'/' + name);
         QVERIFY(report.startsWith("{\\rtf1"));
-        const QStringList lines = sessiontest::rtfParagraphs(report);
+        const QStringList lines = testsupport::rtfParagraphs(report);
         const QStringList expectedLines = expected.split(kCR);
         QCOMPARE(lines.size(), expectedLines.size());
         for (int i = 0; i < lines.size(); ++i)
@@ -563,7 +569,7 @@ private Q_SLOTS:
         Session s;
         const QByteArray question = testsupport::readBytes(testsupport::demoFolder() + QStringLiteral("/Preguntas/1r ESO/Matemàtiques/2.txt"));
         for (int i = 1; i <= 3; ++i)
-            s.program->writeBytes(QStringLiteral("Preguntas/1r ESO/%1/%2.txt").arg(subject).arg(i), question);
+            s.folder.writeBytes(QStringLiteral("Preguntas/1r ESO/%1/%2.txt").arg(subject).arg(i), question);
         s.choose({subject, kMates}, 3);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
@@ -617,7 +623,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         // Rewritten after the test window has read its copy.
-        s.program->writeLines(QStringLiteral("idioma/Final.txt"), finalTexts);
+        s.folder.writeLines(QStringLiteral("idioma/Final.txt"), finalTexts);
         player::state().subjectMark[0] = QStringLiteral(" 5,00");
         player::state().subjectRight[0] = 1;
         player::state().subjectWrong[0] = 1;
@@ -634,7 +640,7 @@ private Q_SLOTS:
         s.choose({kMates}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
-        s.program->remove(QStringLiteral("idioma/Final.txt"));
+        s.folder.remove(QStringLiteral("idioma/Final.txt"));
         player::state().subjectMark[0] = QStringLiteral(" 0,00");
         w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
@@ -707,7 +713,7 @@ private Q_SLOTS:
     {
         // 6,66 passes on the scale of 10 but not on a scale of 20.
         Session s;
-        s.program->writeLines(QStringLiteral("tope.txt"), {QStringLiteral("20")});
+        s.folder.writeLines(QStringLiteral("tope.txt"), {QStringLiteral("20")});
         s.choose({kMates}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
