@@ -139,9 +139,10 @@ void Form1::Command1_Click()
         auto typedName = std::make_shared<QString>(pupilNameText());
         connect(Text1, &QLineEdit::textChanged, selection, [typedName](const QString &text) { *typedName = text; });
         QPointer<Form1> startWindow(this);
-        selection->openTestWindow = [startWindow, typedName](Form2 *form) {
+        Form2 *form = selection;
+        connect(selection, &Form2::testWindowRequested, selection, [form, startWindow, typedName] {
             startTest(form, *typedName, startWindow.data());
-        };
+        });
     }
     selection->show();
     selection->raise();

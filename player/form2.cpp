@@ -90,21 +90,22 @@ void Form2::buildControls()
     headingFont.setPointSize(12);
     headingFont.setBold(true);
 
-    heading(0, 240, 240, 2600, 360)->setFont(headingFont);
-    heading(1, 3120, 240, 3400, 360)->setFont(headingFont);
-    heading(3, 6600, 240, 2600, 360)->setFont(headingFont);
-    QLabel *big = heading(2, 3120, 720, 7400, 1800);
+    heading(SelectionHeading::Courses, 240, 240, 2600, 360)->setFont(headingFont);
+    heading(SelectionHeading::Subjects, 3120, 240, 3400, 360)->setFont(headingFont);
+    heading(SelectionHeading::Options, 6600, 240, 2600, 360)->setFont(headingFont);
+    QLabel *big = heading(SelectionHeading::Title, 3120, 720, 7400, 1800);
     QFont bigFont = font();
     bigFont.setPointSize(26);
     bigFont.setBold(true);
     big->setFont(bigFont);
     ui::setForeColor(big, QColor(0, 90, 160));
     big->setAlignment(Qt::AlignCenter);
-    QLabel *instructions = heading(4, 3120, 2640, 7400, 2400);
+    QLabel *instructions = heading(SelectionHeading::Instructions, 3120, 2640, 7400, 2400);
     instructions->setWordWrap(true);
     instructions->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    Label2[1]->hide();
-    Label2[3]->hide();
+    // The column headings show once a course is chosen, instead of the title.
+    Label2[SelectionHeading::Subjects]->hide();
+    Label2[SelectionHeading::Options]->hide();
 
     // Long course and subject lists scroll instead of leaving the window.
     courseArea = new QScrollArea(this);
@@ -163,10 +164,10 @@ void Form2::buildControls()
     ui::setGeometryTwips(Label3, 3120, 5400, 5000, 330);
     ui::nameControl(Label3, QStringLiteral("Label3"));
 
-    Command3[0] = new QPushButton(this);
-    ui::setGeometryTwips(Command3[0], 3120, 5790, 540, 540);
-    Command3[0]->setIcon(arrowIcon(true));
-    ui::nameControl(Command3[0], QStringLiteral("Command3(0)"), QStringLiteral("Més preguntes"));
+    QPushButton *more = Command3[QuestionStep::More] = new QPushButton(this);
+    ui::setGeometryTwips(more, 3120, 5790, 540, 540);
+    more->setIcon(arrowIcon(true));
+    ui::nameControl(more, QStringLiteral("Command3(0)"), QStringLiteral("Més preguntes"));
     Command2 = new QPushButton(QStringLiteral("15"), this);
     ui::setGeometryTwips(Command2, 3720, 5790, 900, 540);
     QFont counterFont = font();
@@ -174,10 +175,10 @@ void Form2::buildControls()
     counterFont.setBold(true);
     Command2->setFont(counterFont);
     ui::nameControl(Command2, QStringLiteral("Command2"), QStringLiteral("15"));
-    Command3[1] = new QPushButton(this);
-    ui::setGeometryTwips(Command3[1], 4680, 5790, 540, 540);
-    Command3[1]->setIcon(arrowIcon(false));
-    ui::nameControl(Command3[1], QStringLiteral("Command3(1)"), QStringLiteral("Menys preguntes"));
+    QPushButton *fewer = Command3[QuestionStep::Fewer] = new QPushButton(this);
+    ui::setGeometryTwips(fewer, 4680, 5790, 540, 540);
+    fewer->setIcon(arrowIcon(false));
+    ui::nameControl(fewer, QStringLiteral("Command3(1)"), QStringLiteral("Menys preguntes"));
     for (int i = 0; i < 2; ++i)
         connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
 
@@ -228,7 +229,10 @@ void Form2::ApplySelectionTexts()
 {
     bank::LineReader file = bank::openLanguageFile(state().programFolder, QStringLiteral("seleccion.txt"));
     bank::LineBuffer line;
-    QLabel *labels[] = {Label2[0], Label2[1], Label2[2], Label2[3], Label2[4], Label3};
+    // The headings in SelectionHeading order, then the counter's caption.
+    QLabel *labels[] = {Label2[SelectionHeading::Courses], Label2[SelectionHeading::Subjects],
+                        Label2[SelectionHeading::Title], Label2[SelectionHeading::Options],
+                        Label2[SelectionHeading::Instructions], Label3};
     for (QLabel *label : labels) {
         file.readLine(line);
         label->setText(line.text);
@@ -241,7 +245,7 @@ void Form2::ApplySelectionTexts()
 
     // A box is named by the caption of the heading over its column.
     for (int k = 0; k < Combo1.count(); ++k)
-        Combo1(k)->setAccessibleName(Label2[3]->text());
+        Combo1(k)->setAccessibleName(Label2[SelectionHeading::Options]->text());
     ui::setPlainToolTip(Command2, Label3->text());
 }
 
@@ -252,8 +256,8 @@ void Form2::Label1_Click(int index)
     for (int b = 0; b < courses; ++b)
         setCourseColour(Label1(b), b == index);
     state().courseIndex = index;
-    Label2[4]->hide();
-    Label2[2]->hide();
+    Label2[SelectionHeading::Instructions]->hide();
+    Label2[SelectionHeading::Title]->hide();
 
     if (Check1.count() > 1) {
         Check1.unloadAllButFirst();
@@ -263,8 +267,8 @@ void Form2::Label1_Click(int index)
     setSubjectChosen(Check1(0), false);
     Check1(0)->setChecked(false);
     Combo1(0)->clear();
-    Label2[1]->show();
-    Label2[3]->show();
+    Label2[SelectionHeading::Subjects]->show();
+    Label2[SelectionHeading::Options]->show();
 
     dir1 = bank::findEntry(bank::findEntry(state().programFolder, QString::fromLatin1(bank::kQuestionsFolder)),
                            Label1(index)->text());
@@ -285,7 +289,7 @@ void Form2::Label1_Click(int index)
         Check1(k)->show();
         Combo1(k)->addItems(row.options);
         Combo1(k)->setCurrentIndex(row.options.isEmpty() ? -1 : 0);
-        Combo1(k)->setAccessibleName(Label2[3]->text());
+        Combo1(k)->setAccessibleName(Label2[SelectionHeading::Options]->text());
         Combo1(k)->setVisible(true);
         Combo1(k)->setEnabled(!row.options.isEmpty());
         Label4(k)->setText(QString::number(row.fileCount));
@@ -344,8 +348,7 @@ void Form2::Command1_Click()
     }
     state().selectedSubjectCount = selected;
     if (selected > 0 && state().questionsPerSubject > 1) {
-        if (openTestWindow)
-            openTestWindow(this);
+        Q_EMIT testWindowRequested();
         return;
     }
     ui::message(this, warning);

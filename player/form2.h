@@ -12,9 +12,13 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 namespace player {
+
+// The headings of the selection window (Label2), by role.
+struct SelectionHeading {
+    enum Index : int { Courses, Subjects, Title, Options, Instructions };
+};
 
 // The selection window: course, subjects with their option folders, questions
 // per subject and an optional time limit. The test window reads its controls
@@ -37,20 +41,23 @@ public:
     int courseCount() const { return courses; }
     QString selectionWarning() const { return warning; }
 
-    // Called by a valid start; the program sets it to open the test window.
-    std::function<void(Form2 *)> openTestWindow;
+Q_SIGNALS:
+    // A valid start: the program opens the test window on this selection.
+    void testWindowRequested();
 
-    ui::ControlFamily<ui::ClickLabel> Label1;
-    ui::ControlFamily<QCheckBox> Check1;
-    ui::ControlFamily<QComboBox> Combo1;
-    ui::ControlFamily<QLabel> Label4;
-    std::array<QLabel *, 5> Label2{};
-    QLabel *Label3 = nullptr;
-    QPushButton *Command2 = nullptr;
-    std::array<QPushButton *, 2> Command3{};
-    QPushButton *Command4 = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QPushButton *Command1 = nullptr;
+public:
+    // Controls, under their names.
+    ui::ControlFamily<ui::ClickLabel> Label1; // one per course folder; a click chooses the course
+    ui::ControlFamily<QCheckBox> Check1;      // one per subject of the course; bold when chosen
+    ui::ControlFamily<QComboBox> Combo1;      // the subject's option folders, beside its box
+    ui::ControlFamily<QLabel> Label4;         // the number of question files of the subject's row
+    std::array<QLabel *, 5> Label2{};         // headings, by SelectionHeading
+    QLabel *Label3 = nullptr;                 // the caption of the questions per subject
+    QPushButton *Command2 = nullptr;          // shows the questions per subject
+    std::array<QPushButton *, 2> Command3{};  // more and fewer questions, by QuestionStep
+    QPushButton *Command4 = nullptr;          // shows or hides the time limit box
+    QLineEdit *Text1 = nullptr;               // the time limit in minutes, when shown
+    QPushButton *Command1 = nullptr;          // starts the test
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

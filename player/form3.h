@@ -1,5 +1,6 @@
 #pragma once
 
+#include "testlayout.h"
 #include "testlogic.h"
 
 #include "bank/languagefile.h"
@@ -27,6 +28,33 @@ namespace player {
 class Form2;
 class Form4;
 class Form5;
+
+// The members of the test window's indexed controls, by role; each struct
+// names the family it indexes.
+struct Counter { // Command3, the counters of the test on show
+    enum Index : int { Wrong, Questions, Right };
+};
+struct TopButton { // Command6; members 2 to 5 were never used
+    enum Index : int { Results = 0, Credits = 1, Quit = 6 };
+};
+struct ReportButton { // Command7
+    enum Index : int { Transcript, Report };
+};
+struct TrueFalseButton { // Command5
+    enum Index : int { SaysTrue, SaysFalse };
+};
+struct ClockLabel { // Label17
+    enum Index : int { Allowed, Countdown };
+};
+struct CreditsLine { // Label13
+    enum Index : int { Title, Subtitle, ProgramName, Address, Footer };
+};
+// Frame1 and typeHelpTexts are indexed by TypeCode; the answer boxes that
+// take a typed answer are numbered as their handler richtextbox_KeyPress
+// receives them.
+struct TypedBox {
+    enum Index : int { Written = 1, Picture = 2 };
+};
 
 // The test window: one test per chosen subject (a button, a visible question
 // list and the hidden list of question files), an answer frame per question
@@ -74,12 +102,12 @@ public:
     ui::ControlFamily<QPushButton> Command1; // one button per test: subject and mark
     ui::ControlFamily<QListWidget> List1;    // one question list per test; only the current one shows
     QList<QStringList> List2;                // per test, the question file behind each row of List1
-    std::array<QPushButton *, 3> Command3{}; // counters of the current test: wrong, questions, right
-    std::array<QPushButton *, 7> Command6{}; // top row: results (0), credits (1), quit (6)
-    std::array<QPushButton *, 2> Command7{}; // show the transcript (0), open the pupil's report (1)
-    std::array<QFrame *, 7> Frame1{};        // answer area per question type; 0 holds the credits
-    QFrame *Frame2 = nullptr;                // the credits panel inside Frame1(0)
-    std::array<QLabel *, 5> Label13{};       // credits lines
+    std::array<QPushButton *, 3> Command3{}; // counters of the current test, by Counter
+    std::array<QPushButton *, 7> Command6{}; // top row: results, credits, quit, by TopButton
+    std::array<QPushButton *, 2> Command7{}; // show the transcript, open the pupil's report, by ReportButton
+    std::array<QFrame *, kTypeCodes> Frame1{}; // answer area per TypeCode; None holds the credits
+    QFrame *Frame2 = nullptr;                // the credits panel inside Frame1(None)
+    std::array<QLabel *, 5> Label13{};       // credits lines, by CreditsLine
     QLabel *Label2 = nullptr;                // multiple choice: the statement
     ui::ControlFamily<ui::ClickLabel> Label3; // multiple choice: the options, in drawn order
     QPushButton *Command4 = nullptr;         // multiple choice: opens the attachment again
@@ -100,11 +128,11 @@ public:
     QLabel *Label10 = nullptr;               // reading word: the statement
     QLabel *Label11 = nullptr;               // reading word: the word chosen, the pupil's answer
     QLabel *Label15 = nullptr;               // true or false: the statement
-    std::array<QPushButton *, 2> Command5{}; // true or false: the true (0) and false (1) buttons
+    std::array<QPushButton *, 2> Command5{}; // true or false: the buttons, by TrueFalseButton
     QLabel *Label16 = nullptr;               // true or false: the word chosen
     QLabel *Label4 = nullptr;                // under the lists: author line or a hint
     QLabel *Label14 = nullptr;               // help line for the type on show
-    std::array<QLabel *, 2> Label17{};       // the clock: time allowed (0), countdown (1)
+    std::array<QLabel *, 2> Label17{};       // the clock: time allowed, countdown, by ClockLabel
     QLabel *Label18 = nullptr;               // the error line under the question
     QPushButton *Command2 = nullptr;         // confirm; its colour shows the verdict
     ui::AnimatedPicture *Gif89a1 = nullptr;  // the right/wrong feedback picture
@@ -114,12 +142,12 @@ public:
     // Fields.
     QString pupilName;                       // as typed in the start window
     QString rightLabel, wrongLabel, blankLabel, quitQuestion; // from Final.txt
-    std::array<QString, 7> typeHelpTexts;    // help line per type code, from ayuda.txt
-    std::array<QString, 7> languageTexts;    // authorPrefix, rightText, wrongText, subjectPrompt, true, false
+    std::array<QString, kTypeCodes> typeHelpTexts; // help line per TypeCode, from ayuda.txt
+    TestWindowTexts texts;                   // from Principal.txt
     int maximumMark = 10;                    // top of the mark scale, from tope.txt
     int remainingSeconds = 0;                // of the time limit
     QString appFolder;                       // the program folder
-    int questionType = 0;                    // type code of the question on show
+    int questionType = TypeCode::None;       // type code of the question on show
     int currentQuestionRow = 0;              // its row in List1(currentTestIndex)
     std::array<int, 8> optionOrder{0, 1, 2, 3, 4, 5, 6, 7}; // display order of options, drawn once
     int chosenOption = -1;                   // none chosen for the question on show
@@ -138,11 +166,6 @@ public:
     QString reportFileName;                  // the pupil's report, without folder
     QString reportPath;                      // this pupil's report, once written
 
-    QString authorPrefix() const { return languageTexts[0]; }
-    QString rightText() const { return languageTexts[1]; }
-    QString wrongText() const { return languageTexts[2]; }
-    QString subjectPrompt() const { return languageTexts[3]; }
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -150,6 +173,7 @@ protected:
 private:
     void buildControls();
     void AssembleTest();
+    void placeControls(const TestWindowLayout &layout);
     void StartUp();
     void DrawOptionOrder();
     void readFinalTexts();
@@ -180,10 +204,10 @@ private:
     void appendTranscript(const QString &text);
     void ShowFeedback(bool right);
     void PlayFeedbackSound(const QString &name);
-    void setCounter(int index, int value);
-    int typedFrame(int box) const { return box == 1 ? 2 : 3; }
-    ui::RichTextBox *typedBox(int box) const { return box == 1 ? RichTextBox1 : RichTextBox2; }
-    QLabel *typedStatement(int box) const { return box == 1 ? Label5 : Label7; }
+    void setCounter(Counter::Index counter, int value);
+    int typedFrame(int box) const { return box == TypedBox::Written ? TypeCode::WrittenAnswer : TypeCode::PictureAnswer; }
+    ui::RichTextBox *typedBox(int box) const { return box == TypedBox::Written ? RichTextBox1 : RichTextBox2; }
+    QLabel *typedStatement(int box) const { return box == TypedBox::Written ? Label5 : Label7; }
     void completeTypedAnswer(int box);
     void restoreFrame(int type);
 

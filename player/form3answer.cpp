@@ -45,7 +45,7 @@ void Form3::Command5_Click(int index)
 {
     Label16->setText(Command5[index]->text());
     ui::setForeColor(Label16, ui::backColor(Command5[index]));
-    trueFalseChoice = index == 0;
+    trueFalseChoice = index == TrueFalseButton::SaysTrue;
     trueFalseChosen = true;
 }
 
@@ -63,12 +63,12 @@ void Form3::appendHead(const QLabel *statement)
 void Form3::appendVerdict(const QString &given, bool right)
 {
     appendTranscript(kCR + kCR + QStringLiteral(" --- ") + given + QStringLiteral(" - ")
-                     + (right ? rightText() : wrongText()));
+                     + (right ? texts.right : texts.wrong));
 }
 
-void Form3::setCounter(int index, int value)
+void Form3::setCounter(Counter::Index counter, int value)
 {
-    Command3[index]->setText(QString::number(value));
+    Command3[counter]->setText(QString::number(value));
 }
 
 void Form3::ShowFeedback(bool right)
@@ -89,8 +89,8 @@ void Form3::RecordRightAnswer()
     const int k = currentTestIndex;
     ui::setBackColor(Command2, ui::kBlue);
     if (QListWidgetItem *entry = currentEntry())
-        entry->setText(rightText());
-    setCounter(2, ++state().subjectRight[k]);
+        entry->setText(texts.right);
+    setCounter(Counter::Right, ++state().subjectRight[k]);
     ShowFeedback(true);
     PlayFeedbackSound(QStringLiteral("si"));
 }
@@ -99,9 +99,9 @@ void Form3::RecordWrongAnswer()
 {
     const int k = currentTestIndex;
     if (QListWidgetItem *entry = currentEntry())
-        entry->setText(wrongText());
+        entry->setText(texts.wrong);
     ui::setBackColor(Command2, ui::kRed);
-    setCounter(0, ++state().subjectWrong[k]);
+    setCounter(Counter::Wrong, ++state().subjectWrong[k]);
     ShowFeedback(false);
     PlayFeedbackSound(QStringLiteral("no"));
 }
@@ -130,7 +130,7 @@ void Form3::checkEndOfTest()
 
 bool Form3::testIsOver(int k) const
 {
-    const int questions = k == currentTestIndex ? static_cast<int>(bank::numericValue(Command3[1]->text()))
+    const int questions = k == currentTestIndex ? static_cast<int>(bank::numericValue(Command3[Counter::Questions]->text()))
                                                 : List1(k)->count();
     if (questions == state().subjectRight[k] + state().subjectWrong[k])
         return true;
@@ -145,7 +145,8 @@ bool Form3::testIsOver(int k) const
 
 void Form3::restoreFrame(int type)
 {
-    Frame1[type]->setGeometry(Frame1[0]->x(), Frame1[type]->y(), Frame1[0]->width(), Frame1[type]->height());
+    const QFrame *designed = Frame1[TypeCode::None];
+    Frame1[type]->setGeometry(designed->x(), Frame1[type]->y(), designed->width(), Frame1[type]->height());
 }
 
 void Form3::Command2_Click()
@@ -154,7 +155,7 @@ void Form3::Command2_Click()
         return;
     const int k = currentTestIndex;
     switch (questionType) {
-    case 1: {
+    case TypeCode::MultipleChoice: {
         // Nothing to judge until an option of this question was chosen.
         if (chosenOption < 0 || chosenOption > 7)
             return;
@@ -168,37 +169,37 @@ void Form3::Command2_Click()
         } else {
             ui::setBackColor(Command2, ui::kRed);
             if (QListWidgetItem *entry = currentEntry())
-                entry->setText(wrongMultipleChoiceEntry(wrongText(), chosenOption));
+                entry->setText(wrongMultipleChoiceEntry(texts.wrong, chosenOption));
             ui::setForeColor(Label3(chosenOption), ui::kRed);
             for (int i = 0; i < 8; ++i) {
                 if (bank::isCorrectOption(Label3(i)->text()))
                     setOptionLook(Label3(i), ui::kBlue, true, 12);
             }
-            setCounter(0, ++state().subjectWrong[k]);
+            setCounter(Counter::Wrong, ++state().subjectWrong[k]);
             ShowFeedback(false);
             PlayFeedbackSound(QStringLiteral("no"));
             appendVerdict(given, false);
         }
         break;
     }
-    case 2:
-    case 3: {
+    case TypeCode::WrittenAnswer:
+    case TypeCode::PictureAnswer: {
         ++answeredCount;
-        const int box = questionType == 2 ? 1 : 2;
+        const int box = questionType == TypeCode::WrittenAnswer ? TypedBox::Written : TypedBox::Picture;
         restoreFrame(questionType);
-        setCounter(0, ++state().subjectWrong[k]);
+        setCounter(Counter::Wrong, ++state().subjectWrong[k]);
         ui::setBackColor(Command2, ui::kRed);
         colourTypedAnswer(typedBox(box), ui::kRed);
         typedBox(box)->setEnabled(false);
         Command2->setEnabled(false);
         if (QListWidgetItem *entry = currentEntry())
-            entry->setText(wrongText());
+            entry->setText(texts.wrong);
         ShowFeedback(false);
         appendHead(typedStatement(box));
         appendVerdict(QStringLiteral("???"), false);
         break;
     }
-    case 4: {
+    case TypeCode::GraphicPoint: {
         // Nothing to judge until the pupil has marked this graphic.
         if (!graphicMarked)
             return;
@@ -206,18 +207,18 @@ void Form3::Command2_Click()
         appendHead(Label9);
         if (targetInMarkedRegion) {
             RecordRightAnswer();
-            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + rightText());
+            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + texts.right);
         } else {
             Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
             Picture2->setFillColor(ui::kRed);
             Picture2->floodFill(qRound(markX), markY);
             Picture2->setFillColor(ui::kBlue);
             RecordWrongAnswer();
-            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + wrongText());
+            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + texts.wrong);
         }
         break;
     }
-    case 5: {
+    case TypeCode::ReadingWord: {
         ++answeredCount;
         appendHead(Label10);
         if (isRightWord(Label11->text(), expectedAnswer)) {
@@ -229,7 +230,7 @@ void Form3::Command2_Click()
         }
         break;
     }
-    case 6: {
+    case TypeCode::TrueFalse: {
         // Nothing to judge until true or false was pressed for this question.
         if (!trueFalseChosen)
             return;
@@ -243,7 +244,7 @@ void Form3::Command2_Click()
             ui::setForeColor(Label16, ui::kRed);
             RecordWrongAnswer();
             // The words of the language file, as on the buttons.
-            appendVerdict(Command5[trueFalseChoice ? 0 : 1]->text(), false);
+            appendVerdict(Command5[trueFalseChoice ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]->text(), false);
         }
         break;
     }
@@ -252,7 +253,7 @@ void Form3::Command2_Click()
     }
     UpdateTestMark();
     checkEndOfTest();
-    if (questionType >= 0 && questionType <= 6)
+    if (questionType >= 0 && questionType < kTypeCodes)
         Frame1[questionType]->setEnabled(false);
     Command2->setEnabled(false);
     typed.clearPending();
@@ -297,20 +298,20 @@ void Form3::completeTypedAnswer(int box)
     ++answeredCount;
     appendHead(typedStatement(box));
     if (!typed.isRight()) {
-        setCounter(0, ++state().subjectWrong[k]);
+        setCounter(Counter::Wrong, ++state().subjectWrong[k]);
         ui::setBackColor(Command2, ui::kRed);
         if (QListWidgetItem *entry = currentEntry())
-            entry->setText(wrongText());
+            entry->setText(texts.wrong);
         ShowFeedback(false);
         // The mark is shown after a wrong answer too, as for every other type.
         UpdateTestMark();
         PlayFeedbackSound(QStringLiteral("no"));
         appendVerdict(QStringLiteral("???"), false);
     } else {
-        setCounter(2, ++state().subjectRight[k]);
+        setCounter(Counter::Right, ++state().subjectRight[k]);
         ui::setBackColor(Command2, ui::kBlue);
         if (QListWidgetItem *entry = currentEntry())
-            entry->setText(rightText());
+            entry->setText(texts.right);
         ShowFeedback(true);
         UpdateTestMark();
         PlayFeedbackSound(QStringLiteral("si"));

@@ -85,7 +85,7 @@ bool Form3::showQuestion(const bank::QuestionRead &read, const QString &entry, Q
     if (!take(read, 1, read.typeLine, line, failure))
         return false;
     const double code = bank::numericValue(line);
-    if (code < 0 || code > 6 || code != static_cast<int>(code)) {
+    if (code < 0 || code >= kTypeCodes || code != static_cast<int>(code)) {
         failure = unknownTypeText(line);
         return false;
     }
@@ -93,24 +93,24 @@ bool Form3::showQuestion(const bank::QuestionRead &read, const QString &entry, Q
     Label14->setText(typeHelpTexts[questionType]);
     if (!take(read, 2, read.question.author, line, failure))
         return false;
-    Label4->setText(authorPrefix() + line);
-    for (int i = 0; i < 7; ++i)
+    Label4->setText(texts.authorPrefix + line);
+    for (int i = 0; i < kTypeCodes; ++i)
         Frame1[i]->setVisible(i == questionType);
     Frame1[questionType]->setEnabled(true);
 
-    const EntryState state = entryState(entry, questionType, rightText());
+    const EntryState state = entryState(entry, questionType, texts.right);
     switch (questionType) {
-    case 1:
+    case TypeCode::MultipleChoice:
         return showMultipleChoice(read, entry, failure);
-    case 2:
+    case TypeCode::WrittenAnswer:
         return showWrittenAnswer(read, state, failure);
-    case 3:
+    case TypeCode::PictureAnswer:
         return showPictureAnswer(read, state, failure);
-    case 4:
+    case TypeCode::GraphicPoint:
         return showGraphicPoint(read, state, failure);
-    case 5:
+    case TypeCode::ReadingWord:
         return showReadingWord(read, state, failure);
-    case 6:
+    case TypeCode::TrueFalse:
         return showTrueFalse(read, state, failure);
     default:
         return true;
@@ -121,7 +121,7 @@ void Form3::showErrorLine(const QString &failure)
 {
     Label18->setText(failure);
     Command2->setEnabled(false);
-    if (questionType >= 0 && questionType <= 6)
+    if (questionType >= 0 && questionType < kTypeCodes)
         Frame1[questionType]->setEnabled(false);
 }
 
@@ -236,7 +236,7 @@ bool Form3::showWrittenAnswer(const bank::QuestionRead &read, EntryState state, 
     if (state == EntryState::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
-        ui::setWidthTwips(Label5, ui::widthTwips(Frame1[2]) - 400);
+        ui::setWidthTwips(Label5, ui::widthTwips(Frame1[TypeCode::WrittenAnswer]) - 400);
         RichTextBox1->setText(QString());
         RichTextBox1->setEnabled(true);
         typed.start(QString());
@@ -277,12 +277,12 @@ bool Form3::showPicture(const QString &name, QString &failure)
     int height = ui::topTwips(Label8) - (ui::topTwips(Label7) + ui::heightTwips(Label7)) - 100;
     int width = h > 0 ? static_cast<int>(static_cast<double>(w) * height / h) : 0;
     // A wide picture is made smaller still rather than cut off at the sides.
-    const int room = ui::widthTwips(Frame1[3]) - 400;
+    const int room = ui::widthTwips(Frame1[TypeCode::PictureAnswer]) - 400;
     if (width > room && w > 0) {
         height = static_cast<int>(static_cast<double>(h) * room / w);
         width = room;
     }
-    ui::setGeometryTwips(Image1, (ui::widthTwips(Frame1[3]) - width) / 2,
+    ui::setGeometryTwips(Image1, (ui::widthTwips(Frame1[TypeCode::PictureAnswer]) - width) / 2,
                          ui::topTwips(Label7) + ui::heightTwips(Label7), width, height);
     Image1->setPixmap(QPixmap::fromImage(picture.scaled(Image1->size(), Qt::IgnoreAspectRatio,
                                                         Qt::SmoothTransformation)));
@@ -295,7 +295,7 @@ bool Form3::showPictureAnswer(const bank::QuestionRead &read, EntryState state, 
     const bank::Question &q = read.question;
     QString line;
     if (state == EntryState::Open) {
-        QFrame *frame = Frame1[3];
+        QFrame *frame = Frame1[TypeCode::PictureAnswer];
         ui::setTopTwips(RichTextBox2, ui::heightTwips(frame) - ui::heightTwips(RichTextBox2) - 200);
         ui::setLeftTwips(RichTextBox2, (ui::widthTwips(frame) - ui::widthTwips(RichTextBox2)) / 2);
         ui::setLeftTwips(Label8, ui::leftTwips(RichTextBox2));
@@ -329,7 +329,7 @@ bool Form3::showPictureAnswer(const bank::QuestionRead &read, EntryState state, 
         return false;
     colourTypedAnswer(RichTextBox2, verdict);
     ui::setBackColor(Command2, verdict);
-    Frame1[3]->setEnabled(false);
+    Frame1[TypeCode::PictureAnswer]->setEnabled(false);
     return true;
 }
 
@@ -376,7 +376,7 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, Q
     ui::setBackColor(Command2, verdict);
     Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
     Picture2->setFillColor(ui::kBlue);
-    Frame1[4]->setEnabled(false);
+    Frame1[TypeCode::GraphicPoint]->setEnabled(false);
     return true;
 }
 
@@ -407,7 +407,7 @@ bool Form3::showReadingWord(const bank::QuestionRead &read, EntryState state, QS
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);
     Label11->setText(expectedAnswer);
-    Frame1[5]->setEnabled(false);
+    Frame1[TypeCode::ReadingWord]->setEnabled(false);
     return true;
 }
 
@@ -434,8 +434,8 @@ bool Form3::showTrueFalse(const bank::QuestionRead &read, EntryState state, QStr
     ui::setForeColor(Label16, verdict);
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);
-    Label16->setText(Command5[trueFalseAnswer ? 0 : 1]->text());
-    Frame1[6]->setEnabled(false);
+    Label16->setText(Command5[trueFalseAnswer ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]->text());
+    Frame1[TypeCode::TrueFalse]->setEnabled(false);
     return true;
 }
 

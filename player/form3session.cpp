@@ -60,24 +60,24 @@ void Form3::Command1_Click(int index)
     ui::setBackColor(Command1(index), ui::bgr(0xC0FFC0));
     for (int i = 0; i < testCount(); ++i)
         List1(i)->setVisible(i == index);
-    Command3[0]->setText(QLatin1Char(' ') + QString::number(state().subjectWrong[index]));
-    Command3[2]->setText(QLatin1Char(' ') + QString::number(state().subjectRight[index]));
-    Command3[1]->setText(QLatin1Char(' ') + QString::number(List1(index)->count()));
+    Command3[Counter::Wrong]->setText(QLatin1Char(' ') + QString::number(state().subjectWrong[index]));
+    Command3[Counter::Right]->setText(QLatin1Char(' ') + QString::number(state().subjectRight[index]));
+    Command3[Counter::Questions]->setText(QLatin1Char(' ') + QString::number(List1(index)->count()));
     currentTestIndex = index;
     Command2->show();
-    Label4->setText(subjectPrompt());
+    Label4->setText(texts.subjectPrompt);
 }
 
 void Form3::putAwayQuestion()
 {
     // An answer is booked in the test of the question it answers: a question
     // of another test cannot stay on show, answerable, under this test's row.
-    if (questionType >= 1 && questionType <= 6) {
+    if (questionType > TypeCode::None && questionType < kTypeCodes) {
         restoreFrame(questionType);
         Frame1[questionType]->hide();
     }
-    Frame1[0]->show();
-    Label14->setText(typeHelpTexts[0]);
+    Frame1[TypeCode::None]->show();
+    Label14->setText(typeHelpTexts[TypeCode::None]);
     Command2->setEnabled(false);
     typed.clearPending();
     if (form5)
@@ -97,15 +97,15 @@ void Form3::Command4_Click()
 void Form3::Command6_Click(int index)
 {
     switch (index) {
-    case 0:
+    case TopButton::Results:
         ShowFinalWindow();
         break;
-    case 1:
-        if (questionType >= 0 && questionType <= 6)
+    case TopButton::Credits:
+        if (questionType >= 0 && questionType < kTypeCodes)
             Frame1[questionType]->hide();
-        Frame1[0]->show();
+        Frame1[TypeCode::None]->show();
         break;
-    case 6:
+    case TopButton::Quit:
         if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
             == ui::MessageAnswer::Yes) {
             Timer1->stop();
@@ -119,7 +119,7 @@ void Form3::Command6_Click(int index)
 
 void Form3::Command7_Click(int index)
 {
-    if (index == 0) {
+    if (index == ReportButton::Transcript) {
         if (RichTextBox3->isVisible()) {
             RichTextBox3->hide();
         } else {
@@ -129,14 +129,14 @@ void Form3::Command7_Click(int index)
         return;
     }
     // This pupil's own report: ultimo.rtf may already hold a classmate's.
-    if (Command7[1]->isEnabled() && !reportPath.isEmpty())
+    if (Command7[ReportButton::Report]->isEnabled() && !reportPath.isEmpty())
         ui::platform().openDocument(reportPath);
 }
 
 void Form3::Timer1_Timer()
 {
     const int r = remainingSeconds;
-    Label17[1]->setText(countdownText(r));
+    Label17[ClockLabel::Countdown]->setText(countdownText(r));
     if (r == 0) {
         Timer1->stop();
         WriteResultsReport();
@@ -204,7 +204,7 @@ void Form3::WriteResultsReport()
         return;
     }
     reportPath = folder + u'/' + reportFileName;
-    Command7[1]->setEnabled(true);
+    Command7[ReportButton::Report]->setEnabled(true);
     if (!bank::replaceAtomically(bank::findEntry(state().programFolder, QStringLiteral("ultimo.rtf")), rtf)) {
         fail();
         return;

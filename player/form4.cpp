@@ -99,7 +99,7 @@ void Form4::Form_Load()
     QLabel *last = Label2(Label2.last());
     ui::setHeightTwips(this, ui::topTwips(last) + ui::heightTwips(last) + 800);
     ui::centreOnScreen(this);
-    testWindow->Command6[0]->setEnabled(true);
+    testWindow->Command6[TopButton::Results]->setEnabled(true);
 }
 
 void Form4::fitWidth(const QStringList &lines)

@@ -4,9 +4,9 @@
 
 namespace player {
 
-int stepQuestionsPerSubject(int current, int index)
+int stepQuestionsPerSubject(int current, int button)
 {
-    if (index == 0)
+    if (button == QuestionStep::More)
         return current < kMaxQuestions ? current + 1 : current;
     return current > kMinQuestions ? current - 1 : current;
 }

@@ -11,9 +11,14 @@ namespace player {
 inline constexpr int kMinQuestions = 2;
 inline constexpr int kMaxQuestions = 100;
 
-// The questions per subject after a press of counter button `index`
-// (0 raises, any other lowers), kept within 2..100.
-int stepQuestionsPerSubject(int current, int index);
+// The selection window's buttons beside the questions per subject (Command3).
+struct QuestionStep {
+    enum Button : int { More, Fewer };
+};
+
+// The questions per subject after a press of `button` (More raises, any
+// other lowers), kept within 2..100.
+int stepQuestionsPerSubject(int current, int button);
 
 // Only digits and backspace may be typed into the time limit.
 bool acceptsTimeLimitKey(QChar key);

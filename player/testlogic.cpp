@@ -59,11 +59,23 @@ QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int que
     return tests;
 }
 
+TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &buffer)
+{
+    TestWindowTexts texts;
+    for (QString *text : {&texts.creditsTitle, &texts.creditsSubtitle, &texts.creditsFooter, &texts.readingCaption,
+                          &texts.writtenCaption, &texts.pictureCaption, &texts.confirm, &texts.authorPrefix,
+                          &texts.right, &texts.wrong, &texts.subjectPrompt, &texts.trueWord, &texts.falseWord}) {
+        file.readLine(buffer);
+        *text = buffer.text;
+    }
+    return texts;
+}
+
 EntryState entryState(const QString &entry, int questionType, const QString &rightText)
 {
     if (bank::numericValue(entry) > 0)
         return EntryState::Open;
-    if (questionType == 1)
+    if (questionType == TypeCode::MultipleChoice)
         return entry.contains(u' ') ? EntryState::Wrong : EntryState::Right;
     return entry == rightText ? EntryState::Right : EntryState::Wrong;
 }

@@ -5,6 +5,9 @@
 // marks, clock texts, typed answers letter by letter, and the report's lines
 // and file names. The windows call these and only show the results.
 
+#include "bank/languagefile.h"
+#include "bank/question.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QList>
@@ -17,6 +20,44 @@
 namespace player {
 
 using RandomSource = std::function<double()>; // uniform in [0, 1)
+
+// A question's type code (line 1 of its file) as the test window uses it: the
+// index of the type's answer frame and help line. Code 0, no question on
+// show, has the credits frame and the general help line.
+struct TypeCode {
+    enum Code : int {
+        None = 0,
+        MultipleChoice = static_cast<int>(bank::QuestionType::MultipleChoice),
+        WrittenAnswer = static_cast<int>(bank::QuestionType::WrittenAnswer),
+        PictureAnswer = static_cast<int>(bank::QuestionType::PictureAnswer),
+        GraphicPoint = static_cast<int>(bank::QuestionType::GraphicPoint),
+        ReadingWord = static_cast<int>(bank::QuestionType::ReadingWord),
+        TrueFalse = static_cast<int>(bank::QuestionType::TrueFalse),
+    };
+};
+inline constexpr int kTypeCodes = 7;
+
+// The test window's own texts, in the order of the lines of its language file
+// (Principal.txt).
+struct TestWindowTexts {
+    QString creditsTitle;    // Label13(Title)
+    QString creditsSubtitle; // Label13(Subtitle)
+    QString creditsFooter;   // Label13(Footer)
+    QString readingCaption;  // Label12, over the reading text
+    QString writtenCaption;  // Label6, over the box of a written answer
+    QString pictureCaption;  // Label8, over the box of an answer about a picture
+    QString confirm;         // Command2
+    QString authorPrefix;    // before the author's name under the lists
+    QString right;           // the list entry and the transcript's verdict of a right answer
+    QString wrong;           // and of a wrong one
+    QString subjectPrompt;   // under the lists once a test is chosen
+    QString trueWord;        // Command5(SaysTrue)
+    QString falseWord;       // Command5(SaysFalse)
+};
+
+// Reads the texts through `buffer`, which the window shares with its other
+// language files: a line that is missing repeats the text read before it.
+TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &buffer);
 
 // `count` distinct numbers in 1..available, in draw order: a repeat is drawn
 // again.

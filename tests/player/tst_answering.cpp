@@ -91,8 +91,8 @@ private Q_SLOTS:
         QVERIFY(w->Label3(1)->font().bold());
         QCOMPARE(ui::backColor(w->Command2), ui::kRed);
         QVERIFY(!w->Command2->isEnabled());
-        QVERIFY(!w->Frame1[1]->isEnabled());
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral("1"));
+        QVERIFY(!w->Frame1[player::TypeCode::MultipleChoice]->isEnabled());
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral("1"));
         QCOMPARE(player::state().subjectWrong[0], 1);
         QCOMPARE(w->Command1(0)->text(), QStringLiteral("A -  0,00"));
         QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("gifs/no.gif")));
@@ -114,7 +114,7 @@ private Q_SLOTS:
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
         QCOMPARE(ui::backColor(w->Command2), ui::kBlue);
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral("1"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral("1"));
         QCOMPARE(player::state().subjectMark[0], QStringLiteral(" 3,33"));
         QCOMPARE(w->Command1(0)->text(), QStringLiteral("A -  3,33"));
         QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("gifs/si.gif")));
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(s.platform->sounds.size(), 1);
         QCOMPARE(player::state().subjectMark[0], right ? QStringLiteral(" 3,33") : QStringLiteral(" 0,00"));
         // The answer area is back in its place.
-        QCOMPARE(w->Frame1[2]->geometry(), w->Frame1[0]->geometry());
+        QCOMPARE(w->Frame1[player::TypeCode::WrittenAnswer]->geometry(), w->Frame1[player::TypeCode::None]->geometry());
     }
 
     void wrongLetterShowsRedUntilReplaced()
@@ -192,8 +192,8 @@ private Q_SLOTS:
         QCOMPARE(w->RichTextBox1->text(), QStringLiteral("cax"));
         QCOMPARE(w->RichTextBox1->colorAt(2), ui::kRed);
         // The area stretches across the screen while the pupil types.
-        QCOMPARE(w->Frame1[2]->x(), ui::px(20));
-        QVERIFY(w->Frame1[2]->width() > w->Frame1[0]->width());
+        QCOMPARE(w->Frame1[player::TypeCode::WrittenAnswer]->x(), ui::px(20));
+        QVERIFY(w->Frame1[player::TypeCode::WrittenAnswer]->width() > w->Frame1[player::TypeCode::None]->width());
         // Backspace, Enter and Delete do nothing.
         QTest::keyClick(w->RichTextBox1, Qt::Key_Backspace);
         QTest::keyClick(w->RichTextBox1, Qt::Key_Return);
@@ -223,11 +223,11 @@ private Q_SLOTS:
         QCOMPARE(w->RichTextBox1->colorAt(4), ui::kRed);
         QVERIFY(!w->RichTextBox1->isEnabled());
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral("1"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral("1"));
         QVERIFY(s.platform->sounds.isEmpty());
         QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("no.gif")));
         QCOMPARE(transcriptTail(w), QStringLiteral("\r\r\r1.- Capital?\r\r --- ??? - INCORRECTA"));
-        QCOMPARE(w->Frame1[2]->geometry(), w->Frame1[0]->geometry());
+        QCOMPARE(w->Frame1[player::TypeCode::WrittenAnswer]->geometry(), w->Frame1[player::TypeCode::None]->geometry());
         // Shown again: the expected answer, all red.
         s.show(0, 1);
         s.show(0, 0);
@@ -251,7 +251,7 @@ private Q_SLOTS:
         const int band = ui::topTwips(w->Label8) - (ui::topTwips(w->Label7) + ui::heightTwips(w->Label7)) - 100;
         QCOMPARE(w->Image1->height(), ui::px(band));
         QVERIFY(qAbs(w->Image1->width() - ui::px(band) / 40.0) <= 1);
-        QVERIFY(qAbs(w->Image1->x() * 2 + w->Image1->width() - w->Frame1[3]->width()) <= 2);
+        QVERIFY(qAbs(w->Image1->x() * 2 + w->Image1->width() - w->Frame1[player::TypeCode::PictureAnswer]->width()) <= 2);
         QCOMPARE(w->Image1->y(), w->Label7->geometry().bottom() + 1);
         QCOMPARE(w->Label7->text(), QStringLiteral("Què és?"));
         QVERIFY(w->Label8->geometry().bottom() < w->RichTextBox2->y());
@@ -260,12 +260,12 @@ private Q_SLOTS:
         // frame, to the frame's width; the shape is kept either way.
         QVERIFY(qAbs(w->Image1->width() - 2 * w->Image1->height()) <= 2);
         QVERIFY(w->Image1->height() == ui::px(band)
-                || qAbs(w->Image1->width() - ui::px(ui::widthTwips(w->Frame1[3]) - 400)) <= 1);
+                || qAbs(w->Image1->width() - ui::px(ui::widthTwips(w->Frame1[player::TypeCode::PictureAnswer]) - 400)) <= 1);
         QVERIFY(w->Image1->height() > 20);
         QVERIFY(w->Image1->x() >= 0);
         QTest::keyClicks(w->RichTextBox2, QStringLiteral("vermell"));
         QCOMPARE(w->List1(0)->item(1)->text(), QStringLiteral("CORRECTA"));
-        QCOMPARE(w->Frame1[3]->geometry(), w->Frame1[0]->geometry());
+        QCOMPARE(w->Frame1[player::TypeCode::PictureAnswer]->geometry(), w->Frame1[player::TypeCode::None]->geometry());
     }
 
     void missingPictureTakesTheErrorPath()
@@ -463,11 +463,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("given");
-        QTest::newRow("true, pressed true") << "VERDADERO" << 0 << true << "VERTADER";
-        QTest::newRow("false, pressed false") << "FALSO" << 1 << true << "FALS";
-        QTest::newRow("false, pressed true") << "FALSO" << 0 << false << "VERTADER";
-        QTest::newRow("lower case is false") << "verdadero" << 0 << false << "VERTADER";
-        QTest::newRow("true, pressed false") << "VERDADERO" << 1 << false << "FALS";
+        const int pressTrue = player::TrueFalseButton::SaysTrue;
+        const int pressFalse = player::TrueFalseButton::SaysFalse;
+        QTest::newRow("true, pressed true") << "VERDADERO" << pressTrue << true << "VERTADER";
+        QTest::newRow("false, pressed false") << "FALSO" << pressFalse << true << "FALS";
+        QTest::newRow("false, pressed true") << "FALSO" << pressTrue << false << "VERTADER";
+        QTest::newRow("lower case is false") << "verdadero" << pressTrue << false << "VERTADER";
+        QTest::newRow("true, pressed false") << "VERDADERO" << pressFalse << false << "FALS";
     }
     void trueFalse()
     {
@@ -488,7 +490,7 @@ private Q_SLOTS:
         QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- ") + given + (right ? QStringLiteral(" - CORRECTA") : QStringLiteral(" - INCORRECTA"))));
         s.show(0, 1);
         s.show(0, 0);
-        QCOMPARE(w->Label16->text(), w->Command5[line == u"VERDADERO" ? 0 : 1]->text());
+        QCOMPARE(w->Label16->text(), w->Command5[line == u"VERDADERO" ? player::TrueFalseButton::SaysTrue : player::TrueFalseButton::SaysFalse]->text());
     }
 
     void feedbackFilesMissing()
@@ -497,7 +499,7 @@ private Q_SLOTS:
         s.folder.remove(QStringLiteral("sonidos"));
         s.folder.remove(QStringLiteral("gifs/no.gif"));
         player::Form3 *w = openWith(s, ::trueFalse());
-        w->Command5_Click(0);
+        w->Command5_Click(player::TrueFalseButton::SaysTrue);
         w->Command2_Click();
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
         QCOMPARE(ui::backColor(w->Command2), ui::kRed);
@@ -509,7 +511,7 @@ private Q_SLOTS:
     {
         Session s;
         player::Form3 *w = openWith(s, ::trueFalse());
-        w->Command5_Click(1);
+        w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command2_Click();
         QVERIFY(!w->Gif89a1->fileName().isEmpty());
         s.show(0, 1);
@@ -536,7 +538,7 @@ private Q_SLOTS:
     {
         Session s;
         player::Form3 *w = openWith(s, ::trueFalse());
-        for (int button = 0; button < 2; ++button) {
+        for (int button : {player::TrueFalseButton::SaysTrue, player::TrueFalseButton::SaysFalse}) {
             w->Command5_Click(button);
             QCOMPARE(ui::foreColor(w->Label16), ui::backColor(w->Command5[button]));
             QVERIFY2(contrast(ui::foreColor(w->Label16), QColor(255, 224, 192)) >= 3.0, qPrintable(w->Label16->text()));
@@ -559,14 +561,14 @@ private Q_SLOTS:
         QCOMPARE(w->currentQuestionRow, 2);
         QCOMPARE(w->questionType, 6);
         // A confirm judges the highlighted question.
-        w->Command5_Click(1);
+        w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command2_Click();
         QCOMPARE(list->item(2)->text(), QStringLiteral("CORRECTA"));
         // A click on the current row shows it again.
-        w->Command6_Click(1);
-        QVERIFY(w->Frame1[6]->isHidden());
+        w->Command6_Click(player::TopButton::Credits);
+        QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isHidden());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-        QVERIFY(!w->Frame1[6]->isHidden());
+        QVERIFY(!w->Frame1[player::TypeCode::TrueFalse]->isHidden());
     }
 
     void choosingAnotherTestPutsTheQuestionAway()
@@ -579,10 +581,10 @@ private Q_SLOTS:
         player::Form3 *w = s.open({QStringLiteral("A"), QStringLiteral("B")}, 3,
                                   testsupport::drawInOrder(3) + testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
         s.show(0, 0);
-        w->Command5_Click(1);
+        w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command1_Click(1);
-        QVERIFY(w->Frame1[6]->isHidden());
-        QVERIFY(!w->Frame1[0]->isHidden());
+        QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isHidden());
+        QVERIFY(!w->Frame1[player::TypeCode::None]->isHidden());
         QVERIFY(!w->Command2->isEnabled());
         w->Command2_Click();
         QCOMPARE(w->answeredCount, 0);
@@ -590,7 +592,7 @@ private Q_SLOTS:
         QCOMPARE(w->List1(1)->item(0)->text(), QStringLiteral("1. B"));
         // Back in its own test, the question is answered and booked there.
         s.show(0, 0);
-        w->Command5_Click(1);
+        w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command2_Click();
         QCOMPARE(player::state().subjectRight[0], 1);
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
@@ -619,7 +621,7 @@ private Q_SLOTS:
         }
         for (int row : {0, 1, 3}) {
             s.show(0, row);
-            w->Command5_Click(1);
+            w->Command5_Click(player::TrueFalseButton::SaysFalse);
             w->Command2_Click();
         }
         QVERIFY(player::state().subjectFinished[0]);
@@ -634,7 +636,7 @@ private Q_SLOTS:
         player::Form3 *w = openWith(s, ::trueFalse(), 3);
         for (int row = 0; row < 3; ++row) {
             s.show(0, row);
-            w->Command5_Click(1);
+            w->Command5_Click(player::TrueFalseButton::SaysFalse);
             w->Command2_Click();
         }
         QVERIFY(player::state().subjectFinished[0]);
@@ -644,8 +646,8 @@ private Q_SLOTS:
         QCOMPARE(reports.size(), 1);
         QVERIFY(QFileInfo::exists(s.folder.file(QStringLiteral("ultimo.rtf"))));
         QVERIFY(w->RichTextBox3->text().endsWith(QStringLiteral("\r\r\rA -  10,00 - ( ENCERTS : 3; ERRORS : 0; EN BLANC : 0 )")));
-        QVERIFY(w->Command7[1]->isEnabled());
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
     }
 };
 

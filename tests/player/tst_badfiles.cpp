@@ -352,7 +352,7 @@ void TstBadFiles::questionFile()
     // The next question is shown as usual.
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[6]->isVisibleTo(w));
+    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
     QCOMPARE(w->Label15->text(), QStringLiteral("L'aigua bull a 100 graus."));
     QVERIFY(w->Command2->isEnabled());
 }
@@ -460,7 +460,7 @@ void TstBadFiles::referencedFile()
 
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[6]->isVisibleTo(w));
+    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
 }
 
 void TstBadFiles::attachment_data()
@@ -552,9 +552,9 @@ void TstBadFiles::feedbackPicture()
     s.show(0, 0);
 
     // Booked by the time the click returns, whatever the picture.
-    QTest::mouseClick(w->Command5[0], Qt::LeftButton);
+    QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
-    QCOMPARE(w->List1(0)->item(0)->text(), w->rightText());
+    QCOMPARE(w->List1(0)->item(0)->text(), w->texts.right);
     QCOMPARE(player::state().subjectRight[0], 1);
     QCOMPARE(w->Gif89a1->isShowing(), showing);
     qInfo("%s -> verdict booked, picture %s", QTest::currentDataTag(), showing ? "shown" : "not shown");
@@ -600,14 +600,14 @@ void TstBadFiles::languageFile()
     player::Form3 *w = openWithFirst(s);
     QVERIFY(w);
     QCOMPARE(w->Command2->text(), confirm);
-    QCOMPARE(w->Command5[0]->text(), trueText);
+    QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), trueText);
     QCOMPARE(w->maximumMark, 10);
 
     // The session still works: a right answer is booked under whatever
     // text the file gave.
     s.show(0, 0);
     QCOMPARE(w->Label18->text(), QString());
-    QTest::mouseClick(w->Command5[0], Qt::LeftButton);
+    QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
     QCOMPARE(player::state().subjectRight[0], 1);
 }

@@ -1,4 +1,4 @@
-#include "sessionwindows.h"
+#include "sessionfixture.h"
 
 #include "player/form1.h"
 #include "player/testlogic.h"
@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 
 using player::Form3;
-using sessiontest::Session;
-using sessiontest::kCR;
+using testsupport::Session;
+using testsupport::kCR;
 
 namespace {
 
@@ -39,8 +39,8 @@ void finishByGivingUp(Form3 *w)
 {
     QTest::mouseClick(w->Command1(0), Qt::LeftButton);
     for (int row = 0; row < 2; ++row) {
-        sessiontest::clickRow(w, 0, row);
-        sessiontest::giveUp(w);
+        testsupport::clickRow(w, 0, row);
+        testsupport::giveUp(w);
     }
 }
 
@@ -64,14 +64,14 @@ private Q_SLOTS:
     void oneTest()
     {
         Session s;
-        s.program->writeLines(QStringLiteral("idioma/Final.txt"),
+        s.folder.writeLines(QStringLiteral("idioma/Final.txt"),
                               {QStringLiteral("RESULTATS"), QStringLiteral("Correctes"), QStringLiteral("Errors"),
                                QStringLiteral("Sense resposta"), QStringLiteral("Sortir?")});
         s.choose({kMates}, 5);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         setResult(0, QStringLiteral(" 7,50"), 3, 1);
-        QVERIFY(!w->Command7[1]->isEnabled());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
         w->WriteResultsReport();
 
         // Two spaces after the first dash: the mark text begins with one.
@@ -81,12 +81,12 @@ private Q_SLOTS:
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
         QCOMPARE(w->reportFileName, fileName(QStringLiteral("Anna")));
         const QByteArray report = testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna")));
-        QCOMPARE(sessiontest::rtfParagraphs(report), expected.split(kCR));
+        QCOMPARE(testsupport::rtfParagraphs(report), expected.split(kCR));
         QCOMPARE(testsupport::readBytes(s.latest()), report);
-        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
         // A classmate's report written since is not the one the button opens.
-        s.program->writeBytes(QStringLiteral("ultimo.rtf"), "{\\rtf1 Joan}");
-        w->Command7_Click(1);
+        s.folder.writeBytes(QStringLiteral("ultimo.rtf"), "{\\rtf1 Joan}");
+        w->Command7_Click(player::ReportButton::Report);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + fileName(QStringLiteral("Anna"))});
         QVERIFY(s.platform->messages.isEmpty());
         // Writing the report does not show the final window; its caller does.
@@ -109,7 +109,7 @@ private Q_SLOTS:
             + QStringLiteral("LLENGUA CATALANA -  10,00 - ( ENCERTS : 4; ERRORS : 0; EN BLANC : 0 )") + kCR
             + QStringLiteral("MATEMÀTIQUES -  5,00 - ( ENCERTS : 2; ERRORS : 0; EN BLANC : 2 )");
         QCOMPARE(w->RichTextBox3->text(), expected);
-        QCOMPARE(sessiontest::rtfParagraphs(testsupport::readBytes(s.latest())), expected.split(kCR));
+        QCOMPARE(testsupport::rtfParagraphs(testsupport::readBytes(s.latest())), expected.split(kCR));
     }
 
     void unansweredTestsCountAsBlank()
@@ -135,7 +135,7 @@ private Q_SLOTS:
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Sin-nombre"))});
         QCOMPARE(w->RichTextBox3->text(),
                  kCR + kCR + kCR + QStringLiteral("MATEMÀTIQUES -  5,00 - ( ENCERTS : 1; ERRORS : 1; EN BLANC : 0 )"));
-        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
     }
 
     // The report keeps the name as typed; only the file name is mended.
@@ -149,7 +149,7 @@ private Q_SLOTS:
         w->WriteResultsReport();
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna_B_ 2n"))});
         QCOMPARE(QDir(s.reports()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
-        const QStringList lines = sessiontest::rtfParagraphs(testsupport::readBytes(s.latest()));
+        const QStringList lines = testsupport::rtfParagraphs(testsupport::readBytes(s.latest()));
         QCOMPARE(lines.first(), pupil);
         QVERIFY(w->RichTextBox3->text().startsWith(pupil + kCR));
         QVERIFY(s.platform->messages.isEmpty());
@@ -209,8 +209,8 @@ private Q_SLOTS:
         QVERIFY(name.endsWith(QStringLiteral(" --5M,10H --9-3-2026.rtf")));
         QVERIFY(name.size() > 100);
         QVERIFY(pupil.startsWith(name.left(name.indexOf(QStringLiteral(" --")))));
-        QCOMPARE(sessiontest::rtfParagraphs(testsupport::readBytes(s.reports() + u'/' + name)).first(), pupil);
-        QVERIFY(w->Command7[1]->isEnabled());
+        QCOMPARE(testsupport::rtfParagraphs(testsupport::readBytes(s.reports() + u'/' + name)).first(), pupil);
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
 
         // A second report in the same minute still finds a free name.
         w->WriteResultsReport();
@@ -231,7 +231,7 @@ private Q_SLOTS:
         QVERIFY(!firstReport.isEmpty());
         delete first;
 
-        const QString path = s.program->path();
+        const QString path = s.folder.path();
         player::resetState();
         player::state().programFolder = path;
         s.choose({kMates}, 2);
@@ -247,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(second->reportFileName, again);
         QCOMPARE(testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna"))), firstReport);
         const QByteArray secondReport = testsupport::readBytes(s.reports() + u'/' + again);
-        QVERIFY(sessiontest::rtfParagraphs(secondReport).last().contains(QStringLiteral(" 10,00")));
+        QVERIFY(testsupport::rtfParagraphs(secondReport).last().contains(QStringLiteral(" 10,00")));
         QCOMPARE(testsupport::readBytes(s.latest()), secondReport);
         QVERIFY(s.platform->messages.isEmpty());
     }
@@ -255,7 +255,7 @@ private Q_SLOTS:
     void replacesTheLatestReport()
     {
         Session s;
-        s.program->writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
+        s.folder.writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
         s.choose({kMates}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
@@ -265,7 +265,7 @@ private Q_SLOTS:
         QCOMPARE(latest, testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna"))));
         // Nothing left behind from writing under a temporary name.
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
-        QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
+        QStringList programFiles = QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden);
         programFiles.sort();
         QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
     }
@@ -283,10 +283,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, damage);
         Session s;
-        s.program->writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
-        s.program->remove(QStringLiteral("Controles-Usuarios"));
+        s.folder.writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
+        s.folder.remove(QStringLiteral("Controles-Usuarios"));
         if (damage == QLatin1String("file"))
-            s.program->writeBytes(QStringLiteral("Controles-Usuarios"), "not a folder");
+            s.folder.writeBytes(QStringLiteral("Controles-Usuarios"), "not a folder");
         QTemporaryDir elsewhere;
         if (damage == QLatin1String("link"))
             QVERIFY(QFile::link(elsewhere.path(), s.reports()));
@@ -302,7 +302,7 @@ private Q_SLOTS:
         QVERIFY(w->finalWindow());
         QVERIFY(w->finalWindow()->isVisible());
         QCOMPARE(testsupport::readBytes(s.latest()), kOldLatest);
-        QVERIFY(!w->Command7[1]->isEnabled());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
         // The summary was added before the failure and stays.
         QVERIFY(w->RichTextBox3->text().contains(QStringLiteral("MATEMÀTIQUES -  0,00")));
         // The player never makes the folder itself.
@@ -319,7 +319,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(!folder.exists());
         }
-        QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
+        QStringList programFiles = QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden);
         programFiles.removeAll(QStringLiteral("Controles-Usuarios"));
         programFiles.sort();
         QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
@@ -335,8 +335,8 @@ private Q_SLOTS:
         QFile notes(victim);
         QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("the teacher's notes") > 0);
         notes.close();
-        s.program->remove(QStringLiteral("ultimo.rtf"));
-        QVERIFY(QFile::link(victim, s.program->file(QStringLiteral("ULTIMO.RTF"))));
+        s.folder.remove(QStringLiteral("ultimo.rtf"));
+        QVERIFY(QFile::link(victim, s.folder.file(QStringLiteral("ULTIMO.RTF"))));
         s.choose({kMates}, 2);
         s.drawQuestions({kMates}, {{2, 3}});
         Form3 *w = s.start(QStringLiteral("Anna"));
@@ -344,7 +344,7 @@ private Q_SLOTS:
         finishByGivingUp(w);
         QVERIFY(s.platform->messages.isEmpty());
         QCOMPARE(testsupport::readBytes(victim), QByteArray("the teacher's notes"));
-        const QString latest = s.program->file(QStringLiteral("ULTIMO.RTF"));
+        const QString latest = s.folder.file(QStringLiteral("ULTIMO.RTF"));
         QVERIFY(!QFileInfo(latest).isSymLink());
         QCOMPARE(testsupport::readBytes(latest), testsupport::readBytes(s.reports() + u'/' + w->reportFileName));
     }
@@ -353,7 +353,7 @@ private Q_SLOTS:
     void latestReportCannotBeReplaced()
     {
         Session s;
-        s.program->makeFolder(QStringLiteral("ultimo.rtf"));
+        s.folder.makeFolder(QStringLiteral("ultimo.rtf"));
         s.choose({kMates}, 2);
         s.drawQuestions({kMates}, {{2, 3}});
         Form3 *w = s.start(QStringLiteral("Anna"));
@@ -365,17 +365,17 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(s.latest()).isDir());
         QVERIFY(QDir(s.latest()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
         // The report button opens the pupil's own report, which was written.
-        QVERIFY(w->Command7[1]->isEnabled());
-        w->Command7_Click(1);
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
+        w->Command7_Click(player::ReportButton::Report);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + fileName(QStringLiteral("Anna"))});
-        QStringList programFiles = QDir(s.program->path()).entryList(QDir::Files | QDir::Hidden);
+        QStringList programFiles = QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(programFiles, QStringList{QStringLiteral("tope.txt")});
     }
 
     void readOnlyReportFolder()
     {
         Session s;
-        s.program->writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
+        s.folder.writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
         QFile::setPermissions(s.reports(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
         auto restore = qScopeGuard([&] {
             QFile::setPermissions(s.reports(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -409,23 +409,23 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         QVERIFY(w->RichTextBox3->isHidden());
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         QVERIFY(w->RichTextBox3->isVisible());
-        QCOMPARE(w->RichTextBox3->geometry(), w->Frame1[0]->geometry());
+        QCOMPARE(w->RichTextBox3->geometry(), w->Frame1[player::TypeCode::None]->geometry());
         // In front of the answer areas it covers.
         QWidget *top = w->childAt(w->RichTextBox3->geometry().center());
         QVERIFY(top == w->RichTextBox3 || w->RichTextBox3->isAncestorOf(top));
         QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Anna"));
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         QVERIFY(w->RichTextBox3->isHidden());
 
         // Shown over a question on show.
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        testsupport::clickRow(w, 0, 0);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         top = w->childAt(w->RichTextBox3->geometry().center());
         QVERIFY(top == w->RichTextBox3 || w->RichTextBox3->isAncestorOf(top));
-        QTest::mouseClick(w->Command7[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         QVERIFY(w->RichTextBox3->isHidden());
     }
 
@@ -437,14 +437,14 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         // Disabled until a report exists.
-        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
-        w->Command7_Click(1);
+        QTest::mouseClick(w->Command7[player::ReportButton::Report], Qt::LeftButton);
+        w->Command7_Click(player::ReportButton::Report);
         QVERIFY(s.platform->openedDocuments.isEmpty());
         QVERIFY(s.platform->started.isEmpty());
 
         finishByGivingUp(w);
-        QVERIFY(w->Command7[1]->isEnabled());
-        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
+        QTest::mouseClick(w->Command7[player::ReportButton::Report], Qt::LeftButton);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + w->reportFileName});
         QVERIFY(QFileInfo::exists(s.platform->openedDocuments.first()));
     }

@@ -5,6 +5,7 @@
 #include "support/testsupport.h"
 #include "support/recordingplatform.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using player::Form2;
@@ -96,16 +97,16 @@ private Q_SLOTS:
     void headingsBeforeAndAfterACourse()
     {
         auto w = openWindow();
-        QVERIFY(w->Label2[2]->isVisible());
-        QVERIFY(w->Label2[4]->isVisible());
-        QVERIFY(!w->Label2[1]->isVisible());
-        QVERIFY(!w->Label2[3]->isVisible());
+        QVERIFY(w->Label2[player::SelectionHeading::Title]->isVisible());
+        QVERIFY(w->Label2[player::SelectionHeading::Instructions]->isVisible());
+        QVERIFY(!w->Label2[player::SelectionHeading::Subjects]->isVisible());
+        QVERIFY(!w->Label2[player::SelectionHeading::Options]->isVisible());
         QVERIFY(!w->Check1(0)->isVisible());
         QTest::mouseClick(w->Label1(1), Qt::LeftButton);
-        QVERIFY(!w->Label2[2]->isVisible());
-        QVERIFY(!w->Label2[4]->isVisible());
-        QVERIFY(w->Label2[1]->isVisible());
-        QVERIFY(w->Label2[3]->isVisible());
+        QVERIFY(!w->Label2[player::SelectionHeading::Title]->isVisible());
+        QVERIFY(!w->Label2[player::SelectionHeading::Instructions]->isVisible());
+        QVERIFY(w->Label2[player::SelectionHeading::Subjects]->isVisible());
+        QVERIFY(w->Label2[player::SelectionHeading::Options]->isVisible());
         QCOMPARE(ui::foreColor(w->Label1(1)), QColor(0, 0, 255));
         QCOMPARE(ui::foreColor(w->Label1(0)), QColor(255, 0, 0));
         QCOMPARE(player::state().courseIndex, 1);
@@ -194,10 +195,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("presses");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("one up") << 0 << 1 << "16";
-        QTest::newRow("stops at 100") << 0 << 120 << "100";
-        QTest::newRow("one down") << 1 << 1 << "14";
-        QTest::newRow("stops at 2") << 1 << 40 << "2";
+        const int more = player::QuestionStep::More;
+        const int fewer = player::QuestionStep::Fewer;
+        QTest::newRow("one up") << more << 1 << "16";
+        QTest::newRow("stops at 100") << more << 120 << "100";
+        QTest::newRow("one down") << fewer << 1 << "14";
+        QTest::newRow("stops at 2") << fewer << 40 << "2";
     }
     void questionCounter()
     {
@@ -263,11 +266,10 @@ private Q_SLOTS:
     void startWithoutSubjectWarns()
     {
         auto w = openWindow();
-        int opened = 0;
-        w->openTestWindow = [&](Form2 *) { ++opened; };
+        QSignalSpy opened(w.get(), &Form2::testWindowRequested);
         QTest::mouseClick(w->Label1(1), Qt::LeftButton);
         QTest::mouseClick(w->Command1, Qt::LeftButton);
-        QCOMPARE(opened, 0);
+        QCOMPARE(opened.count(), 0);
         QCOMPARE(platform->messages.size(), 1);
         QCOMPARE(platform->messages[0].text, QStringLiteral("Tria una matèria"));
         QCOMPARE(platform->messages[0].title, QString());
@@ -277,13 +279,12 @@ private Q_SLOTS:
     void startWithSubjectsOpensTheTest()
     {
         auto w = openWindow();
-        int opened = 0;
-        w->openTestWindow = [&](Form2 *) { ++opened; };
+        QSignalSpy opened(w.get(), &Form2::testWindowRequested);
         QTest::mouseClick(w->Label1(1), Qt::LeftButton);
         clickBox(w->Check1(0));
         clickBox(w->Check1(2));
         QTest::mouseClick(w->Command1, Qt::LeftButton);
-        QCOMPARE(opened, 1);
+        QCOMPARE(opened.count(), 1);
         QCOMPARE(player::state().selectedSubjectCount, 2);
         QVERIFY(platform->messages.isEmpty());
     }
@@ -291,8 +292,8 @@ private Q_SLOTS:
     void captionsFromTheLanguageFile()
     {
         auto w = openWindow();
-        QCOMPARE(w->Label2[0]->text(), QStringLiteral("Curs"));
-        QCOMPARE(w->Label2[2]->text(), QStringLiteral("Tria"));
+        QCOMPARE(w->Label2[player::SelectionHeading::Courses]->text(), QStringLiteral("Curs"));
+        QCOMPARE(w->Label2[player::SelectionHeading::Title]->text(), QStringLiteral("Tria"));
         QCOMPARE(w->Label3->text(), QStringLiteral("Preguntes per matèria"));
         QCOMPARE(w->Command1->text(), QStringLiteral("INICI DE LA PROVA"));
         QCOMPARE(w->Command1->accessibleName(), QStringLiteral("INICI DE LA PROVA"));
@@ -316,8 +317,8 @@ private Q_SLOTS:
     {
         folder->writeLines(QStringLiteral("idioma/seleccion.txt"), {QStringLiteral("Curs"), QStringLiteral("Assignatures")});
         auto w = openWindow();
-        QCOMPARE(w->Label2[0]->text(), QStringLiteral("Curs"));
-        QCOMPARE(w->Label2[4]->text(), QStringLiteral("Assignatures"));
+        QCOMPARE(w->Label2[player::SelectionHeading::Courses]->text(), QStringLiteral("Curs"));
+        QCOMPARE(w->Label2[player::SelectionHeading::Instructions]->text(), QStringLiteral("Assignatures"));
         QCOMPARE(w->Command1->text(), QStringLiteral("Assignatures"));
         // The warning is read into its own variable and stays empty.
         QCOMPARE(w->selectionWarning(), QString());
@@ -362,7 +363,7 @@ private Q_SLOTS:
         }
         QVERIFY(shown >= 0);
         QVERIFY(testsupport::laidOutAsWritten(w->Label1(shown)->textFormat(), course));
-        for (QLabel *label : {w->Label2[0], w->Label2[2], w->Label2[4], w->Label3}) {
+        for (QLabel *label : {w->Label2[player::SelectionHeading::Courses], w->Label2[player::SelectionHeading::Title], w->Label2[player::SelectionHeading::Instructions], w->Label3}) {
             QCOMPARE(label->text(), caption);
             QVERIFY2(testsupport::laidOutAsWritten(label->textFormat(), caption), qPrintable(label->objectName()));
         }

@@ -1,4 +1,4 @@
-#include "sessionwindows.h"
+#include "sessionfixture.h"
 
 #include "player/form5.h"
 #include "player/testlogic.h"
@@ -8,8 +8,8 @@
 
 using player::Form3;
 using player::Form4;
-using sessiontest::Session;
-using sessiontest::kCR;
+using testsupport::Session;
+using testsupport::kCR;
 
 namespace {
 
@@ -53,17 +53,18 @@ private Q_SLOTS:
         QFETCH(QString, firstTick);
         QFETCH(QString, secondTick);
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QVERIFY(w->Timer1->isActive());
-        QVERIFY(w->Label17[0]->isVisible());
-        QVERIFY(w->Label17[1]->isVisible());
-        QCOMPARE(w->Label17[0]->text(), caption);
+        QVERIFY(w->Label17[player::ClockLabel::Allowed]->isVisible());
+        QVERIFY(w->Label17[player::ClockLabel::Countdown]->isVisible());
+        QCOMPARE(w->Label17[player::ClockLabel::Allowed]->text(), caption);
         QCOMPARE(w->remainingSeconds, seconds);
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), firstTick);
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), firstTick);
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), secondTick);
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), secondTick);
         QCOMPARE(w->remainingSeconds, seconds - 2);
         QVERIFY(s.reportFiles().isEmpty());
     }
@@ -93,19 +94,20 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         QVERIFY(!w->Timer1->isActive());
-        QVERIFY(w->Label17[0]->isHidden());
-        QVERIFY(w->Label17[1]->isHidden());
+        QVERIFY(w->Label17[player::ClockLabel::Allowed]->isHidden());
+        QVERIFY(w->Label17[player::ClockLabel::Countdown]->isHidden());
     }
 
     void countdownHasNoLeadingZeros()
     {
         const QString limit = QStringLiteral("90");
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         w->remainingSeconds = 3725;
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("1 : 2 : 5"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("1 : 2 : 5"));
         QCOMPARE(w->remainingSeconds, 3724);
     }
 
@@ -132,28 +134,29 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("1");
         Session s;
-        Form3 *w = s.open({kCatalana, kMates}, {{3, 4}, {2, 3}}, QStringLiteral("Pau"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kCatalana, kMates}, {{3, 4}, {2, 3}}, QStringLiteral("Pau"));
         QVERIFY(w);
         // One question of Matemàtiques given up; Llengua Catalana untouched.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
-        sessiontest::clickRow(w, 1, 0);
+        testsupport::clickRow(w, 1, 0);
         QCOMPARE(w->questionType, 2);
-        sessiontest::giveUp(w);
+        testsupport::giveUp(w);
 
         for (int i = 0; i < 60; ++i)
             w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("0 : 0 : 1"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 0 : 1"));
         QVERIFY(s.reportFiles().isEmpty());
         QVERIFY(!w->finalWindow());
         QVERIFY(w->Timer1->isActive());
 
         w->Timer1_Timer();
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("0 : 0 : 0"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 0 : 0"));
         QVERIFY(!w->Timer1->isActive());
         QCOMPARE(s.reportFiles(), QStringList{QStringLiteral("Pau --5M,10H --9-3-2026.rtf")});
         QVERIFY(w->finalWindow());
         QVERIFY(w->finalWindow()->isVisible());
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
 
         const QString summary = kCR + kCR + kCR
             + QStringLiteral("LLENGUA CATALANA -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 2 )") + kCR
@@ -177,19 +180,20 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("5");
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Pau"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Pau"));
         QVERIFY(w);
         w->Timer1_Timer();
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         for (int row = 0; row < 2; ++row) {
-            sessiontest::clickRow(w, 0, row);
-            sessiontest::giveUp(w);
+            testsupport::clickRow(w, 0, row);
+            testsupport::giveUp(w);
         }
         QVERIFY(w->sessionOver());
         QVERIFY(!w->Timer1->isActive());
         QCOMPARE(s.reportFiles().size(), 1);
         QCOMPARE(w->RichTextBox3->text().count(QStringLiteral("EN BLANC")), 1);
-        QCOMPARE(w->Label17[1]->text(), QStringLiteral("0 : 5 : 0"));
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 5 : 0"));
     }
 
     // ---- moving between tests
@@ -197,7 +201,7 @@ private Q_SLOTS:
     void chooseTest()
     {
         Session s;
-        Form3 *w = s.open({kCatalana, kMates}, {{2, 4, 1}, {1, 4, 2}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kCatalana, kMates}, {{2, 4, 1}, {1, 4, 2}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QCOMPARE(w->testCount(), 2);
 
@@ -209,19 +213,19 @@ private Q_SLOTS:
         QCOMPARE(ui::backColor(w->Command1(1)), kLightGreen);
         QVERIFY(w->List1(0)->isHidden());
         QVERIFY(w->List1(1)->isVisible());
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral(" 0"));
-        QCOMPARE(w->Command3[1]->text(), QStringLiteral(" 3"));
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Questions]->text(), QStringLiteral(" 3"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral(" 0"));
         QCOMPARE(w->Label4->text(), QStringLiteral("Tria una pregunta de la llista"));
         QVERIFY(w->Command2->isVisible());
 
         // One right, one wrong in Matemàtiques.
-        sessiontest::clickRow(w, 1, 0);
+        testsupport::clickRow(w, 1, 0);
         QCOMPARE(w->questionType, 1);
-        sessiontest::answerMultipleChoice(w, true);
-        sessiontest::clickRow(w, 1, 1);
+        testsupport::answerMultipleChoice(w, true);
+        testsupport::clickRow(w, 1, 1);
         QCOMPARE(w->questionType, 6);
-        sessiontest::answerTrueFalse(w, false);
+        testsupport::answerTrueFalse(w, false);
 
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         QCOMPARE(w->currentTestIndex, 0);
@@ -231,13 +235,13 @@ private Q_SLOTS:
         QCOMPARE(ui::backColor(w->Command1(0)), kLightGreen);
         QVERIFY(w->List1(0)->isVisible());
         QVERIFY(w->List1(1)->isHidden());
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral(" 0"));
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral(" 0"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral(" 0"));
 
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
-        QCOMPARE(w->Command3[0]->text(), QStringLiteral(" 1"));
-        QCOMPARE(w->Command3[1]->text(), QStringLiteral(" 3"));
-        QCOMPARE(w->Command3[2]->text(), QStringLiteral(" 1"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral(" 1"));
+        QCOMPARE(w->Command3[player::Counter::Questions]->text(), QStringLiteral(" 3"));
+        QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral(" 1"));
 
         // The current test's button clicked again stays chosen.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
@@ -249,10 +253,10 @@ private Q_SLOTS:
     void attachmentButtonShowsTheViewer()
     {
         Session s;
-        Form3 *w = s.open({kCatalana}, {{2, 4, 1}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kCatalana}, {{2, 4, 1}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0); // names the text poema.txt
+        testsupport::clickRow(w, 0, 0); // names the text poema.txt
         QVERIFY(w->Command4->isVisible());
         QPointer<player::Form5> viewer = w->attachmentViewer();
         QVERIFY(viewer);
@@ -269,35 +273,36 @@ private Q_SLOTS:
     void creditsPanel()
     {
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
-        QVERIFY(w->Frame1[1]->isVisible());
-        QVERIFY(w->Frame1[0]->isHidden());
-        QTest::mouseClick(w->Command6[1], Qt::LeftButton);
-        QVERIFY(w->Frame1[1]->isHidden());
-        QVERIFY(w->Frame1[0]->isVisible());
-        QCOMPARE(w->Command6[1]->text(), QStringLiteral("©"));
+        testsupport::clickRow(w, 0, 0);
+        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisible());
+        QVERIFY(w->Frame1[player::TypeCode::None]->isHidden());
+        QTest::mouseClick(w->Command6[player::TopButton::Credits], Qt::LeftButton);
+        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isHidden());
+        QVERIFY(w->Frame1[player::TypeCode::None]->isVisible());
+        QCOMPARE(w->Command6[player::TopButton::Credits]->text(), QStringLiteral("©"));
     }
 
     void quitAnsweredNoChangesNothing()
     {
         const QString limit = QStringLiteral("30");
         Session s;
-        Form3 *w = s.open({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{1, 4, 2}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
+        testsupport::clickRow(w, 0, 0);
         s.platform->answers.enqueue(ui::MessageAnswer::No);
-        QTest::mouseClick(w->Command6[6], Qt::LeftButton);
+        QTest::mouseClick(w->Command6[player::TopButton::Quit], Qt::LeftButton);
         QCOMPARE(s.platform->messages.size(), 1);
         QCOMPARE(s.platform->messages[0].text, QStringLiteral("Segur que vols sortir del programa?"));
         QCOMPARE(s.platform->messages[0].title, QStringLiteral("Brenloq"));
         QVERIFY(s.platform->messages[0].buttons == ui::MessageButtons::YesNo);
         QCOMPARE(s.platform->quitCalls, 0);
         QVERIFY(w->isVisible());
-        QVERIFY(w->Frame1[1]->isVisible());
+        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisible());
         QVERIFY(w->Command2->isEnabled());
         QVERIFY(w->Timer1->isActive());
     }
@@ -306,13 +311,14 @@ private Q_SLOTS:
     {
         const QString limit = QStringLiteral("30");
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Anna"), &limit);
+        s.timeLimit = limit;
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
-        sessiontest::giveUp(w);
+        testsupport::clickRow(w, 0, 0);
+        testsupport::giveUp(w);
         s.platform->answers.enqueue(ui::MessageAnswer::Yes);
-        QTest::mouseClick(w->Command6[6], Qt::LeftButton);
+        QTest::mouseClick(w->Command6[player::TopButton::Quit], Qt::LeftButton);
         QCOMPARE(s.platform->messages.size(), 1);
         QCOMPARE(s.platform->quitCalls, 1);
         QVERIFY(!w->Timer1->isActive());
@@ -324,7 +330,7 @@ private Q_SLOTS:
     void otherCommand6IndexesDoNothing()
     {
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         for (int index : {2, 3, 4, 5, 7, -1})
             w->Command6_Click(index);
@@ -336,9 +342,9 @@ private Q_SLOTS:
     void closingTheTestWindowEndsTheProgram()
     {
         Session s;
-        Form3 *w = s.open({kMates}, {{2, 3}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         QPointer<Form4> finalWindow = w->finalWindow();
         QVERIFY(finalWindow);
         QVERIFY(w->close());
@@ -354,15 +360,15 @@ private Q_SLOTS:
     {
         Session s;
         s.platform->clock = QDateTime(QDate(2026, 12, 6), QTime(9, 5, 31));
-        Form3 *w = s.open({kCatalana, kMates}, {{2, 4, 1, 3}, {1, 4, 2, 3}}, QStringLiteral("Anna"));
+        Form3 *w = s.openDemo({kCatalana, kMates}, {{2, 4, 1, 3}, {1, 4, 2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
         QCOMPARE(w->testCount(), 2);
         QCOMPARE(w->Command1(0)->text(), kCatalana);
         QCOMPARE(w->Command1(1)->text(), kMates);
         QVERIFY(w->List2[0][0].endsWith(QStringLiteral("/2.txt")));
         QVERIFY(w->List2[1][3].endsWith(QStringLiteral("/3.txt")));
-        QVERIFY(!w->Command7[1]->isEnabled());
-        QVERIFY(!w->Command6[0]->isEnabled());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
+        QVERIFY(!w->Command6[player::TopButton::Results]->isEnabled());
 
         QString expected = QStringLiteral("Anna");
         int n = 0;
@@ -376,34 +382,34 @@ private Q_SLOTS:
 
         // Matemàtiques: everything right.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
-        sessiontest::clickRow(w, 1, 0);
+        testsupport::clickRow(w, 1, 0);
         QCOMPARE(w->questionType, 1);
-        QStringList file = sessiontest::fileOf(w, 1, 0);
+        QStringList file = testsupport::fileOf(w, 1, 0);
         head(file[2]);
-        const QString option = sessiontest::answerMultipleChoice(w, true);
+        const QString option = testsupport::answerMultipleChoice(w, true);
         QCOMPARE(option, QStringLiteral("56 "));
         verdict(option, true);
 
-        sessiontest::clickRow(w, 1, 1);
+        testsupport::clickRow(w, 1, 1);
         QCOMPARE(w->questionType, 6);
-        file = sessiontest::fileOf(w, 1, 1);
+        file = testsupport::fileOf(w, 1, 1);
         QCOMPARE(file[3], QStringLiteral("VERDADERO"));
         head(file[2]);
-        sessiontest::answerTrueFalse(w, true);
+        testsupport::answerTrueFalse(w, true);
         verdict(QStringLiteral("VERTADER"), true);
 
-        sessiontest::clickRow(w, 1, 2);
+        testsupport::clickRow(w, 1, 2);
         QCOMPARE(w->questionType, 2);
-        file = sessiontest::fileOf(w, 1, 2);
+        file = testsupport::fileOf(w, 1, 2);
         QTest::keyClicks(w->RichTextBox1, file[3]);
         head(file[2]);
         verdict(file[3], true);
 
-        sessiontest::clickRow(w, 1, 3);
+        testsupport::clickRow(w, 1, 3);
         QCOMPARE(w->questionType, 4);
-        file = sessiontest::fileOf(w, 1, 3);
+        file = testsupport::fileOf(w, 1, 3);
         QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(file[4].toInt(), file[5].toInt()));
-        sessiontest::giveUp(w); // confirms the marked region
+        testsupport::giveUp(w); // confirms the marked region
         head(file[3]);
         expected += kCR + kCR + QStringLiteral(" --- CORRECTA");
         QCOMPARE(w->Command1(1)->text(), QStringLiteral("Matemàtiques -  10,00"));
@@ -411,34 +417,34 @@ private Q_SLOTS:
 
         // Llengua Catalana: one right of four.
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
-        sessiontest::clickRow(w, 0, 0);
+        testsupport::clickRow(w, 0, 0);
         QCOMPARE(w->questionType, 1);
-        file = sessiontest::fileOf(w, 0, 0);
+        file = testsupport::fileOf(w, 0, 0);
         head(file[2]);
-        const QString wrongOption = sessiontest::answerMultipleChoice(w, false);
+        const QString wrongOption = testsupport::answerMultipleChoice(w, false);
         QCOMPARE(wrongOption, QStringLiteral("De la muntanya"));
         verdict(wrongOption, false);
 
-        sessiontest::clickRow(w, 0, 1);
+        testsupport::clickRow(w, 0, 1);
         QCOMPARE(w->questionType, 6);
-        file = sessiontest::fileOf(w, 0, 1);
+        file = testsupport::fileOf(w, 0, 1);
         head(file[2]);
-        sessiontest::answerTrueFalse(w, true);
+        testsupport::answerTrueFalse(w, true);
         verdict(QStringLiteral("VERTADER"), true);
 
-        sessiontest::clickRow(w, 0, 2);
+        testsupport::clickRow(w, 0, 2);
         QCOMPARE(w->questionType, 5);
-        file = sessiontest::fileOf(w, 0, 2);
+        file = testsupport::fileOf(w, 0, 2);
         head(file[3]);
-        sessiontest::giveUp(w);
+        testsupport::giveUp(w);
         verdict(QStringLiteral("???"), false);
         QVERIFY(s.reportFiles().isEmpty());
 
-        sessiontest::clickRow(w, 0, 3);
+        testsupport::clickRow(w, 0, 3);
         QCOMPARE(w->questionType, 2);
-        file = sessiontest::fileOf(w, 0, 3);
+        file = testsupport::fileOf(w, 0, 3);
         head(file[2]);
-        sessiontest::giveUp(w);
+        testsupport::giveUp(w);
         verdict(QStringLiteral("???"), false);
 
         expected += kCR + kCR + kCR + QStringLiteral("LLENGUA CATALANA -  2,50 - ( ENCERTS : 1; ERRORS : 3; EN BLANC : 0 )")
@@ -452,14 +458,14 @@ private Q_SLOTS:
         QCOMPARE(w->reportFileName, name);
         const QByteArray report = testsupport::readBytes(s.reports() + u'/' + name);
         QVERIFY(report.startsWith("{\\rtf1"));
-        const QStringList lines = sessiontest::rtfParagraphs(report);
+        const QStringList lines = testsupport::rtfParagraphs(report);
         const QStringList expectedLines = expected.split(kCR);
         QCOMPARE(lines.size(), expectedLines.size());
         for (int i = 0; i < lines.size(); ++i)
             QCOMPARE(lines[i], expectedLines[i]);
         QCOMPARE(testsupport::readBytes(s.latest()), report);
         QVERIFY(s.platform->messages.isEmpty());
-        QVERIFY(w->Command7[1]->isEnabled());
+        QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
 
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -471,10 +477,10 @@ private Q_SLOTS:
         QCOMPARE(ui::foreColor(f->Label2(0)), kFailRed);
         QCOMPARE(ui::foreColor(f->Label2(1)), kPassBlue);
         QVERIFY(f->Label2(1)->isVisible());
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
 
         // The report button now opens the pupil's own report.
-        QTest::mouseClick(w->Command7[1], Qt::LeftButton);
+        QTest::mouseClick(w->Command7[player::ReportButton::Report], Qt::LeftButton);
         QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + name});
     }
 
@@ -492,8 +498,8 @@ private Q_SLOTS:
             player::state().subjectMark[k] = marks[k];
         player::state().subjectRight[2] = 2;
         player::state().subjectWrong[0] = 1;
-        QVERIFY(!w->Command6[0]->isEnabled());
-        w->Command6_Click(0);
+        QVERIFY(!w->Command6[player::TopButton::Results]->isEnabled());
+        w->Command6_Click(player::TopButton::Results);
 
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -513,7 +519,7 @@ private Q_SLOTS:
         }
         const QLabel *last = f->Label2(3);
         QCOMPARE(ui::heightTwips(f), ui::twips(ui::px(ui::topTwips(last) + ui::heightTwips(last) + 800)));
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
 
         // Centred on the screen, give or take the window frame.
         const QRect screen = f->screen()->geometry();
@@ -538,7 +544,7 @@ private Q_SLOTS:
         player::state().subjectMark[0] = QStringLiteral(" 6,66");
         player::state().subjectRight[0] = 2;
         player::state().subjectWrong[0] = 1;
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QCOMPARE(f->Label2.count(), 1);
@@ -563,7 +569,7 @@ private Q_SLOTS:
         Session s;
         const QByteArray question = testsupport::readBytes(testsupport::demoFolder() + QStringLiteral("/Preguntas/1r ESO/Matemàtiques/2.txt"));
         for (int i = 1; i <= 3; ++i)
-            s.program->writeBytes(QStringLiteral("Preguntas/1r ESO/%1/%2.txt").arg(subject).arg(i), question);
+            s.folder.writeBytes(QStringLiteral("Preguntas/1r ESO/%1/%2.txt").arg(subject).arg(i), question);
         s.choose({subject, kMates}, 3);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
@@ -571,7 +577,7 @@ private Q_SLOTS:
         player::state().subjectMark[0] = QStringLiteral(" 3,33");
         player::state().subjectRight[0] = 1;
         player::state().subjectWrong[0] = 1;
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QCOMPARE(f->Label2(0)->text(), subject + QStringLiteral(" -  3,33 - ( Encerts : 1; Errors : 1; En blanc : 1 )"));
@@ -617,11 +623,11 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         // Rewritten after the test window has read its copy.
-        s.program->writeLines(QStringLiteral("idioma/Final.txt"), finalTexts);
+        s.folder.writeLines(QStringLiteral("idioma/Final.txt"), finalTexts);
         player::state().subjectMark[0] = QStringLiteral(" 5,00");
         player::state().subjectRight[0] = 1;
         player::state().subjectWrong[0] = 1;
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QCOMPARE(f->Label1->text(), heading);
@@ -634,16 +640,16 @@ private Q_SLOTS:
         s.choose({kMates}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
-        s.program->remove(QStringLiteral("idioma/Final.txt"));
+        s.folder.remove(QStringLiteral("idioma/Final.txt"));
         player::state().subjectMark[0] = QStringLiteral(" 0,00");
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QVERIFY(f->isVisible());
         QCOMPARE(f->Label1->text(), QString());
         QCOMPARE(f->Label2(0)->text(), QStringLiteral("Matemàtiques -  0,00 - (  : 0;  : 0;  : 2 )"));
         QCOMPARE(ui::foreColor(f->Label2(0)), kFailRed);
-        QVERIFY(w->Command6[0]->isEnabled());
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
     }
 
     void finalWindowClickBringsTheTestWindowBack()
@@ -652,7 +658,7 @@ private Q_SLOTS:
         s.choose({kMates, kCatalana}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -679,7 +685,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         player::state().subjectMark[0] = QStringLiteral(" 0,00");
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         QPointer<Form4> first = w->finalWindow();
         QVERIFY(first);
         const QString line = first->Label2(0)->text();
@@ -687,15 +693,15 @@ private Q_SLOTS:
         // Still open: the same window and the same lines.
         player::state().subjectMark[0] = QStringLiteral(" 10,00");
         player::state().subjectRight[0] = 2;
-        QTest::mouseClick(w->Command6[0], Qt::LeftButton);
+        QTest::mouseClick(w->Command6[player::TopButton::Results], Qt::LeftButton);
         QCOMPARE(w->finalWindow(), first.data());
         QCOMPARE(first->Label2(0)->text(), line);
 
         // Closed by the pupil: shown again, it is built from the results now.
         first->close();
         QTRY_VERIFY(!first);
-        QVERIFY(w->Command6[0]->isEnabled());
-        QTest::mouseClick(w->Command6[0], Qt::LeftButton);
+        QVERIFY(w->Command6[player::TopButton::Results]->isEnabled());
+        QTest::mouseClick(w->Command6[player::TopButton::Results], Qt::LeftButton);
         Form4 *second = w->finalWindow();
         QVERIFY(second);
         QVERIFY(second->isVisible());
@@ -707,12 +713,12 @@ private Q_SLOTS:
     {
         // 6,66 passes on the scale of 10 but not on a scale of 20.
         Session s;
-        s.program->writeLines(QStringLiteral("tope.txt"), {QStringLiteral("20")});
+        s.folder.writeLines(QStringLiteral("tope.txt"), {QStringLiteral("20")});
         s.choose({kMates}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         player::state().subjectMark[0] = QStringLiteral(" 6,66");
-        w->Command6_Click(0);
+        w->Command6_Click(player::TopButton::Results);
         QVERIFY(w->finalWindow());
         QCOMPARE(ui::foreColor(w->finalWindow()->Label2(0)), kFailRed);
     }

@@ -3,7 +3,7 @@
 // Real processes (tests/drivers: autoplay, autoedit) with real windows
 // offscreen, released together so that their writes collide.
 
-#include "sessionwindows.h"
+#include "sessionfixture.h"
 
 #include "bank/question.h"
 
@@ -130,7 +130,7 @@ void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
         QVERIFY(rtf.startsWith("{\\rtf1"));
         QVERIFY(rtf.trimmed().endsWith('}'));
         QCOMPARE(rtf.count('{'), rtf.count('}'));
-        const QStringList paragraphs = sessiontest::rtfParagraphs(rtf);
+        const QStringList paragraphs = testsupport::rtfParagraphs(rtf);
         QCOMPARE(paragraphs.first(), pupils[i]);
         QVERIFY2(paragraphs.filter(QStringLiteral("MATEMÀTIQUES - ")).size() == 1, qPrintable(paragraphs.join(u'|')));
     }

@@ -933,6 +933,35 @@ private Q_SLOTS:
     }
 
 
+    // The test window's texts come line by line through the buffer it shares
+    // with its other language files.
+    void testWindowTexts_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("falseWord");
+        QStringList all;
+        for (int i = 1; i <= 13; ++i)
+            all << QString::number(i);
+        QTest::newRow("every line") << all << "1" << "7" << "9" << "13";
+        QTest::newRow("two lines: the rest repeat the second") << QStringList{"1", "2"} << "1" << "2" << "2" << "2";
+        QTest::newRow("an empty file: every text repeats the buffer") << QStringList() << "ayuda" << "ayuda" << "ayuda" << "ayuda";
+    }
+    void testWindowTexts()
+    {
+        QFETCH(QStringList, lines);
+        bank::LineBuffer buffer{QStringLiteral("ayuda")};
+        bank::LineReader file = bank::LineReader::fromBytes(testsupport::crlf(lines), bank::LineEnds::CrOnly);
+        const player::TestWindowTexts texts = player::readTestWindowTexts(file, buffer);
+        QTEST(texts.creditsTitle, "title");
+        QTEST(texts.confirm, "confirm");
+        QTEST(texts.right, "right");
+        QTEST(texts.falseWord, "falseWord");
+        QCOMPARE(buffer.text, texts.falseWord);
+    }
+
     // A picture refused for its bytes has no header size to show.
     void pictureTooLargeForItsBytes()
     {

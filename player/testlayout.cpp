@@ -1,0 +1,139 @@
+#include "testlayout.h"
+
+#include "ui/controls.h"
+
+#include <algorithm>
+
+namespace player {
+
+namespace {
+
+// A rectangle given in twips, as a widget keeps it.
+QRect twipsRect(double left, double top, double width, double height)
+{
+    return QRect(ui::px(left), ui::px(top), std::max(0, ui::px(width)), std::max(0, ui::px(height)));
+}
+
+// A length in twips as a widget keeps it: whole pixels.
+int snapped(double twips)
+{
+    return ui::twips(ui::px(twips));
+}
+
+int leftOf(const QRect &r) { return ui::twips(r.x()); }
+int topOf(const QRect &r) { return ui::twips(r.y()); }
+int widthOf(const QRect &r) { return ui::twips(r.width()); }
+int heightOf(const QRect &r) { return ui::twips(r.height()); }
+int rightOf(const QRect &r) { return leftOf(r) + widthOf(r); }
+int bottomOf(const QRect &r) { return topOf(r) + heightOf(r); }
+
+void setLeft(QRect &r, double left) { r.moveLeft(ui::px(left)); }
+void setTop(QRect &r, double top) { r.moveTop(ui::px(top)); }
+void setWidth(QRect &r, double width) { r.setWidth(std::max(0, ui::px(width))); }
+
+} // namespace
+
+TestWindowLayout testWindowLayout(QSize screen, int tests)
+{
+    TestWindowLayout l;
+    const int screenWidth = ui::twips(screen.width());
+    const int screenHeight = ui::twips(screen.height());
+
+    // The top row.
+    l.resultsButton = twipsRect(3900, 120, 1800, 500);
+    l.creditsButton = twipsRect(5760, 120, 600, 500);
+    l.quitButton = twipsRect(6420, 120, 1500, 500);
+    for (int i = 0; i < 2; ++i) {
+        l.reportButtons[i] = twipsRect(8040 + i * 560, 120, 500, 500);
+        l.clock[i] = twipsRect(9400 + i * 2400, 160, 2300, 460);
+    }
+
+    // The left column: subject buttons 25 twips apart, the counters under the
+    // last one, and the lists down to 1050 twips above the screen's bottom.
+    QRect button = twipsRect(120, 120, 3600, 560);
+    for (int k = 0; k < std::max(tests, 1); ++k) {
+        if (k > 0)
+            setTop(button, bottomOf(button) + 25);
+        l.subjectButtons.append(button);
+    }
+    const int counterTop = bottomOf(l.subjectButtons.last()) + 75;
+    for (int i = 0; i < 3; ++i)
+        l.counters[i] = twipsRect(120 + i * 1225, counterTop, 1150, 560);
+    const int listTop = bottomOf(l.counters[0]) + 75;
+    l.questionList = twipsRect(120, listTop, widthOf(l.subjectButtons.first()), screenHeight - listTop - 1050);
+    l.authorLine = twipsRect(120, bottomOf(l.questionList) + 200, 3600, 600);
+
+    // The answer frames fill the window under the top row, from the results
+    // button to 100 twips short of the right edge and 1050 of the bottom.
+    const int frameLeft = leftOf(l.resultsButton);
+    const int frameTop = bottomOf(l.resultsButton);
+    l.answerFrame = twipsRect(frameLeft, frameTop, screenWidth - frameLeft - 100, screenHeight - frameTop - 1050);
+    const QRect &frame = l.answerFrame;
+    const int frameWidth = widthOf(frame);
+    const int frameHeight = heightOf(frame);
+
+    // Under the frames: the confirm button, the feedback picture beside it,
+    // and the help and error lines beside that, to 200 twips short of the
+    // right edge.
+    l.confirmButton = twipsRect(leftOf(frame), bottomOf(frame) + 10, 2400, 600);
+    l.feedbackPicture = twipsRect(rightOf(l.confirmButton) + 25, topOf(l.confirmButton), 960, 960);
+    l.helpLine = twipsRect(rightOf(l.feedbackPicture) + 250, topOf(l.confirmButton) + 60, 6000, 460);
+    setWidth(l.helpLine, screenWidth - leftOf(l.helpLine) - 200);
+    l.errorLine = twipsRect(leftOf(l.helpLine), bottomOf(l.helpLine), widthOf(l.helpLine), snapped(460));
+
+    // The credits, centred in their frame.
+    l.creditsPanel = twipsRect(0, 0, 7200, 3600);
+    setLeft(l.creditsPanel, (frameWidth - widthOf(l.creditsPanel)) / 2);
+    setTop(l.creditsPanel, (frameHeight - heightOf(l.creditsPanel)) / 2);
+    for (int i = 0; i < 5; ++i)
+        l.creditsLines[i] = twipsRect(200, 240 + i * 640, 6800, 560);
+
+    // Multiple choice: the statement, eight options 100 twips apart, and the
+    // attachment button at the right.
+    l.choiceStatement = twipsRect(400, 200, frameWidth - 800, 800);
+    QRect option = twipsRect(snapped(400), bottomOf(l.choiceStatement) + 200, frameWidth - 800, 600);
+    for (int i = 0; i < 8; ++i) {
+        if (i > 0)
+            setTop(option, bottomOf(option) + 100);
+        l.options[i] = option;
+    }
+    l.attachmentButton = twipsRect(frameWidth - 800, 100, 600, 600);
+
+    // The typed answers: statements to 250 twips short of the frame's edge,
+    // boxes at most 9000 twips wide, the written one centred.
+    const int statementWidth = frameWidth - snapped(400) - 250;
+    const int boxWidth = std::min(9000, frameWidth - 800);
+    l.writtenStatement = twipsRect(400, 400, statementWidth, 1600);
+    l.writtenBox = twipsRect(0, 3150, boxWidth, 1100);
+    setLeft(l.writtenBox, (frameWidth - widthOf(l.writtenBox)) / 2);
+    l.writtenCaption = twipsRect(leftOf(l.writtenBox), 2700, 6000, 400);
+    l.pictureStatement = twipsRect(400, 200, statementWidth, 1000);
+    l.pictureCaption = twipsRect(400, 5000, 6000, 400);
+    l.pictureBox = twipsRect(400, 5500, boxWidth, 1000);
+    l.graphicStatement = twipsRect(400, 200, statementWidth, 800);
+
+    // The reading text, centred: half the frame's height and two thirds of
+    // its width, with a little more of each; its caption above, the
+    // statement and the chosen word under it.
+    const int textHeight = frameHeight / 2 + 250;
+    const int textWidth = (frameWidth / 3) * 2 + 350;
+    l.readingText = twipsRect((frameWidth - textWidth) / 2, (frameHeight - textHeight) / 2, textWidth, textHeight);
+    const QRect &text = l.readingText;
+    l.readingCaption = twipsRect(leftOf(text) + 200, topOf(text) - snapped(400) - 200, textWidth - 200, 400);
+    l.readingStatement = twipsRect(leftOf(text), bottomOf(text) + 150, textWidth, 700);
+    l.readingWord = twipsRect(leftOf(text), bottomOf(l.readingStatement) + 50, textWidth, 500);
+
+    // True or false: the word chosen centred under the statement, the two
+    // buttons side by side in the middle under it.
+    l.trueFalseStatement = twipsRect(300, 300, frameWidth - 600, 2500);
+    l.trueFalseWord = twipsRect(0, bottomOf(l.trueFalseStatement) + 500, 6000, 700);
+    setLeft(l.trueFalseWord, (frameWidth - widthOf(l.trueFalseWord)) / 2);
+    const int buttonWidth = snapped(2800);
+    const int buttonsLeft = (frameWidth - 2 * buttonWidth) / 2;
+    const int buttonsTop = bottomOf(l.trueFalseWord) + 300;
+    l.trueFalseButtons[0] = twipsRect(buttonsLeft, buttonsTop, 2800, 900);
+    l.trueFalseButtons[1] = twipsRect(buttonsLeft + buttonWidth, buttonsTop, 2800, 900);
+    return l;
+}
+
+} // namespace player
