@@ -133,6 +133,8 @@ private:
             current.skip = true;
             return i + 2;
         case '\'': {
+            if (i + 3 >= n)
+                return n;
             const int high = i + 2 < n ? hexValue(p[i + 2]) : -1;
             const int low = i + 3 < n ? hexValue(p[i + 3]) : -1;
             if (high < 0 || low < 0)
