@@ -104,7 +104,7 @@ void Form1::buildControls()
     // Every row is one line: the view need not measure ten thousand of them.
     Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Grid1->verticalHeader()->setDefaultSectionSize(Grid1->fontMetrics().height() + 8);
-    Grid1->horizontalHeader()->setStretchLastSection(false);
+    Grid1->horizontalHeader()->setSectionResizeMode(Subject, QHeaderView::Stretch);
     Grid1->setSortingEnabled(true);
     Grid1->sortByColumn(When, Qt::AscendingOrder);
 
@@ -116,6 +116,10 @@ void Form1::buildControls()
     Grid2->setHorizontalHeaderLabels(texts.summaryHeaders);
     Grid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid2->verticalHeader()->hide();
+    Grid2->setWordWrap(false);
+    Grid2->verticalHeader()->setDefaultSectionSize(Grid1->verticalHeader()->defaultSectionSize());
+    Grid2->setAlternatingRowColors(true);
+    Grid2->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Grid2->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     Label5->setBuddy(Grid2);
 

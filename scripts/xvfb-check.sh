@@ -8,7 +8,7 @@ bin=$1
 demo=$2
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-cp "$bin/BRENLOQ" "$bin/Editor" "$bin/INSTALAR BRENLOQ" "$folder/"
+cp "$bin/BRENLOQ" "$bin/Editor" "$bin/INSTALAR BRENLOQ" "$bin/RESULTATS BRENLOQ" "$folder/"
 cp -r "$demo/." "$folder/"
 
 check() {
@@ -39,3 +39,4 @@ check() {
 check BRENLOQ "BRENLOQ 3.0"
 check Editor "Editor de preguntas"
 check "INSTALAR BRENLOQ" "REGISTRAR ARCHIVOS"
+check "RESULTATS BRENLOQ" "RESULTATS BRENLOQ 3.0"
