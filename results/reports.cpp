@@ -35,7 +35,9 @@ std::optional<ReportName> reportName(const QString &fileName)
         return std::nullopt;
     ReportName name;
     name.pupil = match.captured(1);
-    name.when = QDateTime(date, time);
+    // As written, in no time zone: a report of the hour that daylight saving
+    // skips keeps its time, and comparing moments costs no zone look-up.
+    name.when = QDateTime(date, time, Qt::UTC);
     if (match.hasCaptured(7)) {
         // The writer's first repeat is " (2)"; no report is named " (1)".
         name.repeat = match.capturedView(7).toInt();

@@ -24,7 +24,7 @@ inline constexpr qint64 kMaxReportBytes = 8 * 1024 * 1024;
 // What a report's file name says: "Anna --5M,9H --6-12-2026 (2).rtf".
 struct ReportName {
     QString pupil;  // as in the file name: "Sin-nombre" for a pupil without a name
-    QDateTime when; // to the minute
+    QDateTime when; // to the minute, as written (Qt::UTC: no time zone)
     int repeat = 1; // 2 and up: a later report of the same name and minute
 };
 std::optional<ReportName> reportName(const QString &fileName);

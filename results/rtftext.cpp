@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace results {
@@ -71,6 +72,7 @@ public:
     explicit Reader(const QByteArray &rtf)
         : p(rtf.constData())
         , n(rtf.size())
+        , bytes(windows1252())
     {
     }
 
@@ -87,7 +89,7 @@ public:
         bool ended = false;
         while (i < n && !ended)
             i = step(i, ended);
-        paragraphs.append(paragraph);
+        endParagraph();
         out.paragraphs = std::move(paragraphs);
         if (!ended)
             out.problem = RtfProblem::Unfinished;
@@ -119,7 +121,7 @@ private:
             return i + 1;
         if (c != '\\') {
             groupStart = false;
-            text(windows1252()[uchar(c)]);
+            text(bytes[uchar(c)]);
             return i + 1;
         }
         if (i + 1 >= n)
@@ -139,7 +141,7 @@ private:
             const int low = i + 3 < n ? hexValue(p[i + 3]) : -1;
             if (high < 0 || low < 0)
                 return i + 2;
-            text(windows1252()[high * 16 + low]);
+            text(bytes[high * 16 + low]);
             return i + 4;
         }
         case '\\':
@@ -205,12 +207,12 @@ private:
             || word == QByteArrayView("row")) {
             endParagraph();
         } else if (word == QByteArrayView("line")) {
-            paragraph += QChar(QChar::LineSeparator);
+            paragraph += char16_t(QChar::LineSeparator);
         } else if (word == QByteArrayView("tab") || word == QByteArrayView("cell")) {
             paragraph += u'\t';
         } else if (word == QByteArrayView("u") && hasParameter) {
             // Signed 16 bits: -4064 is U+F020.
-            paragraph += QChar(char16_t(parameter & 0xFFFF));
+            paragraph += char16_t(parameter & 0xFFFF);
             pendingSkip = current.unicodeFallback;
         }
         return j;
@@ -224,12 +226,12 @@ private:
             --pendingSkip;
             return;
         }
-        paragraph += c;
+        paragraph += c.unicode();
     }
 
     void endParagraph()
     {
-        paragraphs.append(paragraph);
+        paragraphs.append(QString::fromUtf16(paragraph.data(), qsizetype(paragraph.size())));
         paragraph.clear();
     }
 
@@ -239,7 +241,8 @@ private:
     GroupState current;
     bool groupStart = false;
     int pendingSkip = 0;
-    QString paragraph;
+    const std::array<QChar, 256> &bytes;
+    std::u16string paragraph; // appended to character by character: no call per character
     QStringList paragraphs;
 };
 

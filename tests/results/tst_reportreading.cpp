@@ -38,13 +38,13 @@ private Q_SLOTS:
         QTest::addColumn<QDateTime>("when");
         QTest::addColumn<int>("repeat");
         QTest::newRow("minutes before hours") << "Anna --5M,9H --6-12-2026.rtf" << "Anna"
-                                              << QDateTime(QDate(2026, 12, 6), QTime(9, 5)) << 1;
+                                              << QDateTime(QDate(2026, 12, 6), QTime(9, 5), Qt::UTC) << 1;
         QTest::newRow("a repeat within the minute") << "Anna --5M,9H --6-12-2026 (12).rtf" << "Anna"
-                                                    << QDateTime(QDate(2026, 12, 6), QTime(9, 5)) << 12;
+                                                    << QDateTime(QDate(2026, 12, 6), QTime(9, 5), Qt::UTC) << 12;
         QTest::newRow("a name holding the separator") << "Anna --1M --5M,9H --6-12-2026.rtf" << "Anna --1M"
-                                                      << QDateTime(QDate(2026, 12, 6), QTime(9, 5)) << 1;
+                                                      << QDateTime(QDate(2026, 12, 6), QTime(9, 5), Qt::UTC) << 1;
         QTest::newRow("spaces and accents") << "Núria Puig --59M,23H --31-1-2027.rtf" << "Núria Puig"
-                                            << QDateTime(QDate(2027, 1, 31), QTime(23, 59)) << 1;
+                                            << QDateTime(QDate(2027, 1, 31), QTime(23, 59), Qt::UTC) << 1;
     }
     void reportName()
     {
