@@ -50,6 +50,11 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+bool isSpecial(char c)
+{
+    return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n';
+}
+
 int hexValue(char c)
 {
     if (isDigit(c))
@@ -120,9 +125,12 @@ private:
         if (c == '\r' || c == '\n')
             return i + 1;
         if (c != '\\') {
+            // Text comes in runs: take the whole run at once.
             groupStart = false;
-            text(bytes[uchar(c)]);
-            return i + 1;
+            qsizetype j = i;
+            for (; j < n && !isSpecial(p[j]); ++j)
+                text(bytes[uchar(p[j])]);
+            return j;
         }
         if (i + 1 >= n)
             return n;

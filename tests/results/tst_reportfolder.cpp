@@ -8,6 +8,7 @@
 
 #include "results/commandline.h"
 #include "results/reports.h"
+#include "results/rtftext.h"
 #include "results/table.h"
 
 #include <QTemporaryDir>
@@ -133,6 +134,16 @@ private Q_SLOTS:
             {QStringLiteral("Rosa --2M,8H --1-12-2026.rtf"), R::Unfinished},
         };
         QCOMPARE(found, expected);
+    }
+
+    // A report caught at any point of its writing is never read as one.
+    void everyCutShortReport()
+    {
+        const QByteArray report = testsupport::readBytes(s->latest());
+        const qsizetype closed = report.lastIndexOf('}') + 1;
+        for (qsizetype size = 0; size < closed; ++size)
+            QVERIFY2(results::rtfText(report.left(size)).problem != results::RtfProblem::None, qPrintable(QString::number(size)));
+        QCOMPARE(results::rtfText(report.left(closed)).problem, results::RtfProblem::None);
     }
 
     void csvFromTheCommandLine()
