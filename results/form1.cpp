@@ -184,7 +184,8 @@ void Form1::Form_Load()
         progress->setWindowModality(Qt::WindowModal);
         progress->setCancelButton(nullptr);
     }
-    Command1->setEnabled(false);
+    // Nothing to filter or export before the reports are read.
+    enableFilters(false);
     Timer1->start();
 }
 
@@ -234,7 +235,14 @@ void Form1::showTable(ReportTable table)
     }
     Date_Change();
     Grid1->resizeColumnsToContents();
-    Command1->setEnabled(true);
+    enableFilters(true);
+}
+
+void Form1::enableFilters(bool enabled)
+{
+    const QList<QWidget *> controls = {Date1, Date2, Combo1, Command1};
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
 }
 
 void Form1::Combo1_Click(int index)

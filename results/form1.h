@@ -67,6 +67,7 @@ private:
     void readChunk();
     void showTable(ReportTable table);
     void updateSummary();
+    void enableFilters(bool enabled);
 
     QString programFolder;
     ResultsTexts texts;

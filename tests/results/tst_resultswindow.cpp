@@ -126,9 +126,11 @@ private Q_SLOTS:
         QVERIFY(!w.isLoaded());
         QCOMPARE(w.Grid1->model()->rowCount(), 0);
         QVERIFY(!w.Command1->isEnabled());
+        QVERIFY(!w.Combo1->isEnabled());
         QTRY_VERIFY(w.isLoaded());
         QCOMPARE(w.Grid1->model()->rowCount(), 253);
         QVERIFY(w.Command1->isEnabled());
+        QVERIFY(w.Combo1->isEnabled());
     }
 };
 
