@@ -1,6 +1,6 @@
 // Prints every figure of one benchmark run beside its reference and its goal,
 // from the JSON files scripts/bench.sh collects in one folder:
-//   floodfill.json player.json editor.json   (Google Benchmark, median of repetitions)
+//   floodfill.json player.json editor.json results.json   (Google Benchmark, median of repetitions)
 //   startup-offscreen.json startup-x11.json memory.json check.json   (bench_spawn, one object a line)
 // In-process figures are judged on CPU time, since the machine may be shared
 // and a busy neighbour stretches wall time; the wall time is printed beside.
@@ -171,6 +171,7 @@ int main(int argc, char *argv[])
     const QHash<QString, Timing> player = readBenchmarks(QStringLiteral("player.json"));
     const QHash<QString, Timing> editor = readBenchmarks(QStringLiteral("editor.json"));
     const QHash<QString, Timing> fill = readBenchmarks(QStringLiteral("floodfill.json"));
+    const QHash<QString, Timing> classResults = readBenchmarks(QStringLiteral("results.json"));
 
     std::printf("Summary (in-process figures: CPU time, judged; wall time beside it)\n");
     row(QStringLiteral("Figure"), QStringLiteral("Measured"), QStringLiteral("Reference"), QStringLiteral("Goal"),
@@ -287,6 +288,20 @@ int main(int argc, char *argv[])
     if (const auto t = find(editor, QStringLiteral("editor/fileNames")))
         row(QStringLiteral("bank::fileNames of the folder alone"), timing(*t), QString(), QString(),
             QStringLiteral("(no goal)"));
+
+    heading("Class results: 10,000 reports of three subjects");
+    const auto readAlone = find(classResults, QStringLiteral("results/readFiles"));
+    const QString readReference = readAlone ? QStringLiteral("reading the files ") + timing(*readAlone) : QString();
+    if (const auto t = find(classResults, QStringLiteral("results/loadReports")))
+        row(QStringLiteral("loadReports, every report into rows"), timing(*t), readReference,
+            QStringLiteral("< 2000 ms"), verdict(t->cpu < 2000, QString()));
+    else
+        absent(QStringLiteral("loadReports"));
+    if (const auto t = find(classResults, QStringLiteral("results/window")))
+        row(QStringLiteral("window: read, sorted, shown"), timing(*t), QString(), QStringLiteral("< 2000 ms"),
+            verdict(t->cpu < 2000, QString()));
+    else
+        absent(QStringLiteral("class results window"));
 
     heading("Peak memory (resident), offscreen");
     const QHash<QString, QJsonObject> memory = readSpawns(QStringLiteral("memory.json"));

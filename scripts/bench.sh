@@ -15,7 +15,7 @@ fi
 targets=(BRENLOQ Editor installer brenloq-check
          bench_makebank bench_floodfill bench_player bench_editor bench_session
          bench_start_trivial bench_start_player bench_start_editor bench_start_installer
-         bench_spawn bench_summary)
+         bench_spawn bench_summary bench_results)
 cmake --build build-bench -j 2 --target "${targets[@]}"
 bin=$root/build-bench/bin
 
@@ -57,6 +57,10 @@ QT_QPA_PLATFORM=$offscreen "$bin/bench_player" --bank="$work/bank" "${repetition
 echo "== Editor saving into 10,000 questions"
 QT_QPA_PLATFORM=$offscreen "$bin/bench_editor" --bank="$work/bank" "${repetitions[@]}" \
   --benchmark_out="$results/editor.json" 2>"$results/editor.log"
+
+echo "== Class results reading 10,000 reports"
+QT_QPA_PLATFORM=$offscreen "$bin/bench_results" "${repetitions[@]}" \
+  --benchmark_out="$results/results.json" 2>"$results/results.log"
 
 # A first run reads the bank into the page cache and tells the exit status
 # the timed runs must give (1: the bank's courses have more than 16 subjects).

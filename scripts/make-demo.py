@@ -838,6 +838,19 @@ LANGUAGE = {
         "En blanc",
         "Segur que vols sortir del programa?",
     ],
+    # The class results program: heading, the table's columns, the filters,
+    # the summary, the reasons a file is not read, and the export.
+    "resultats.txt": [
+        "RESULTATS DE LA CLASSE",
+        "Alumne", "Data i hora", "Matèria", "Nota", "Encerts", "Errors", "En blanc",
+        "Des del", "Fins al", "Matèria", "Totes les matèries", "Exporta a CSV...",
+        "Resum per matèria", "Matèria", "Informes", "Mitjana", "Mínima", "Màxima",
+        "Fitxers que no s'han llegit",
+        "no té nom d'informe", "s'està escrivint", "és buit", "és massa gran", "no es pot llegir",
+        "no és un document RTF", "és incomplet", "no té les línies de resultats",
+        "S'estan llegint els informes...", "No hi ha la carpeta Controles-Usuarios.", "%1 de %2 files",
+        "Full de càlcul CSV (*.csv)", "resultats.csv", "No s'ha pogut desar el fitxer.",
+    ],
 }
 
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Lays out a program folder in stage/: the three programs and the bank
-# checker beside a copy of demo/. Files already there (reports, questions a
+# Lays out a program folder in stage/: the three programs, the class
+# results and the bank checker beside a copy of demo/. Files already there (reports, questions a
 # teacher added) are kept.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p stage
-cp -f build/bin/BRENLOQ build/bin/Editor "build/bin/INSTALAR BRENLOQ" build/bin/brenloq-check stage/
+cp -f build/bin/BRENLOQ build/bin/Editor "build/bin/INSTALAR BRENLOQ" "build/bin/RESULTATS BRENLOQ" \
+  build/bin/brenloq-check stage/
 cp -rn demo/. stage/

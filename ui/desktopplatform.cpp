@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -112,6 +113,12 @@ bool DesktopPlatform::openFolder(const QString &folder)
 bool DesktopPlatform::openDocument(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString DesktopPlatform::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                      const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 bool DesktopPlatform::copyFile(const QString &source, const QString &target)

@@ -21,6 +21,8 @@ public:
     bool startProgram(const QString &program, const QStringList &arguments, bool minimized) override;
     bool openFolder(const QString &folder) override;
     bool openDocument(const QString &path) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                         const QString &filter) override;
     bool copyFile(const QString &source, const QString &target) override;
     void playSound(const QString &wavPath) override;
     void beep() override;

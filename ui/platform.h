@@ -51,6 +51,11 @@ public:
     // Opens a document in the desktop's default program for its type.
     virtual bool openDocument(const QString &path) = 0;
 
+    // Asks where to save a file, suggesting `suggested`; empty when the user
+    // cancels.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                                 const QString &filter) = 0;
+
     // Copies a file; false when the copy was refused or the source is missing.
     virtual bool copyFile(const QString &source, const QString &target) = 0;
 

@@ -33,6 +33,12 @@ bool RecordingPlatform::openDocument(const QString &path)
     return true;
 }
 
+QString RecordingPlatform::saveFileName(QWidget *, const QString &, const QString &suggested, const QString &)
+{
+    saveFileSuggestions.append(suggested);
+    return saveFileAnswer;
+}
+
 bool RecordingPlatform::copyFile(const QString &source, const QString &target)
 {
     copies.append(source + QStringLiteral(" -> ") + target);

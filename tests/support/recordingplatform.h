@@ -32,6 +32,8 @@ public:
     bool startProgram(const QString &program, const QStringList &arguments, bool minimized) override;
     bool openFolder(const QString &path) override;
     bool openDocument(const QString &path) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                         const QString &filter) override;
     bool copyFile(const QString &source, const QString &target) override;
     void playSound(const QString &wavPath) override;
     void beep() override;
@@ -48,12 +50,14 @@ public:
     QQueue<MessageAnswer> answers;
     QList<double> randomValues; // used in turn, then a fixed pseudo-random sequence
     bool refuseCopies = false;
+    QString saveFileAnswer; // the file chosen in every save dialog; empty: cancelled
 
     // What tests read.
     QList<Message> messages;
     QList<Started> started;
     QStringList openedFolders;
     QStringList openedDocuments;
+    QStringList saveFileSuggestions;
     QStringList copies; // "source -> target"
     QStringList sounds;
     int beeps = 0;

@@ -1,0 +1,297 @@
+#include "form1.h"
+
+#include "bank/atomicfile.h"
+#include "ui/controls.h"
+#include "ui/platform.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace results {
+
+namespace {
+
+const QString kCaption = QStringLiteral("RESULTATS BRENLOQ 3.0 - brenloq@escoles.cat");
+const QColor kBackground(255, 246, 216);
+const QColor kHeading(0, 0, 160);
+
+// Enough to keep each step well under a frame on a slow machine.
+constexpr int kReportsPerStep = 100;
+constexpr int kSummaryColumns = 5;
+
+QLabel *namingLabel(QWidget *parent, const QString &name, const QString &text, QWidget *named)
+{
+    auto *label = new QLabel(text, parent);
+    ui::nameControl(label, name, text);
+    ui::setBold(label, true);
+    if (named) {
+        label->setBuddy(named);
+        named->setAccessibleName(text);
+    }
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(const QString &folder, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , programFolder(folder)
+    , texts(readResultsTexts(folder))
+{
+    setWindowTitle(kCaption);
+    buildControls();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls()
+{
+    resize(ui::px(13500), ui::px(10500));
+    ui::setBackColor(this, kBackground);
+
+    Label1 = new QLabel(texts.heading, this);
+    ui::nameControl(Label1, QStringLiteral("Label1"), texts.heading);
+    QFont heading = font();
+    heading.setPointSize(18);
+    heading.setBold(true);
+    Label1->setFont(heading);
+    Label1->setAlignment(Qt::AlignCenter);
+    ui::setForeColor(Label1, kHeading);
+
+    Date1 = new QDateEdit(this);
+    Date2 = new QDateEdit(this);
+    Combo1 = new QComboBox(this);
+    for (QDateEdit *date : {Date1, Date2}) {
+        date->setCalendarPopup(true);
+        date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    }
+    ui::nameControl(Date1, QStringLiteral("Date1"), texts.from);
+    ui::nameControl(Date2, QStringLiteral("Date2"), texts.to);
+    ui::nameControl(Combo1, QStringLiteral("Combo1"), texts.subject);
+    Label2 = namingLabel(this, QStringLiteral("Label2"), texts.from, Date1);
+    Label3 = namingLabel(this, QStringLiteral("Label3"), texts.to, Date2);
+    Label4 = namingLabel(this, QStringLiteral("Label4"), texts.subject, Combo1);
+    Combo1->setMinimumWidth(ui::px(3000));
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    Label6 = new QLabel(this);
+    ui::nameControl(Label6, QStringLiteral("Label6"));
+    Command1 = new QPushButton(texts.exportCsv, this);
+    ui::nameControl(Command1, QStringLiteral("Command1"), texts.exportCsv);
+    ui::setBold(Command1, true);
+
+    model = new ResultsModel(this);
+    model->setHeaders(texts.headers);
+    filter = new ResultsFilter(model, this);
+    Grid1 = new QTableView(this);
+    ui::nameControl(Grid1, QStringLiteral("Grid1"), texts.heading);
+    Grid1->setModel(filter);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setAlternatingRowColors(true);
+    Grid1->verticalHeader()->hide();
+    // Every row is one line: the view need not measure ten thousand of them.
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->verticalHeader()->setDefaultSectionSize(Grid1->fontMetrics().height() + 8);
+    Grid1->horizontalHeader()->setSectionResizeMode(Subject, QHeaderView::Stretch);
+    Grid1->setSortingEnabled(true);
+    Grid1->sortByColumn(When, Qt::AscendingOrder);
+
+    Label5 = new QLabel(texts.summary, this);
+    ui::nameControl(Label5, QStringLiteral("Label5"), texts.summary);
+    ui::setBold(Label5, true);
+    Grid2 = new QTableWidget(0, kSummaryColumns, this);
+    ui::nameControl(Grid2, QStringLiteral("Grid2"), texts.summary);
+    Grid2->setHorizontalHeaderLabels(texts.summaryHeaders);
+    Grid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid2->verticalHeader()->hide();
+    Grid2->setWordWrap(false);
+    Grid2->verticalHeader()->setDefaultSectionSize(Grid1->verticalHeader()->defaultSectionSize());
+    Grid2->setAlternatingRowColors(true);
+    Grid2->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Grid2->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Label5->setBuddy(Grid2);
+
+    List1 = new QListWidget(this);
+    Label7 = namingLabel(this, QStringLiteral("Label7"), texts.skipped, List1);
+    ui::nameControl(List1, QStringLiteral("List1"), texts.skipped);
+
+    auto *filters = new QHBoxLayout;
+    filters->addWidget(Label2);
+    filters->addWidget(Date1);
+    filters->addSpacing(ui::px(240));
+    filters->addWidget(Label3);
+    filters->addWidget(Date2);
+    filters->addSpacing(ui::px(240));
+    filters->addWidget(Label4);
+    filters->addWidget(Combo1);
+    filters->addStretch(1);
+    filters->addWidget(Label6);
+    filters->addSpacing(ui::px(240));
+    filters->addWidget(Command1);
+
+    auto *summary = new QVBoxLayout;
+    summary->addWidget(Label5);
+    summary->addWidget(Grid2);
+    auto *skipped = new QVBoxLayout;
+    skipped->addWidget(Label7);
+    skipped->addWidget(List1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addLayout(summary, 3);
+    bottom->addLayout(skipped, 2);
+
+    auto *layout = new QVBoxLayout(this);
+    const int margin = ui::px(120);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->addWidget(Label1);
+    layout->addLayout(filters);
+    layout->addWidget(Grid1, 3);
+    layout->addLayout(bottom, 1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(0);
+
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Date1, &QDateEdit::dateChanged, this, &Form1::Date_Change);
+    connect(Date2, &QDateEdit::dateChanged, this, &Form1::Date_Change);
+    connect(Grid1, &QTableView::doubleClicked, this, &Form1::Grid1_DblClick);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::readChunk);
+    ui::showPlainTexts(this);
+}
+
+void Form1::Form_Load()
+{
+    ui::centreOnScreen(this);
+    loader = std::make_unique<ReportLoader>(programFolder);
+    if (loader->total() > 0) {
+        progress = new QProgressDialog(texts.loading, QString(), 0, loader->total(), this);
+        progress->setObjectName(QStringLiteral("progress"));
+        progress->setWindowTitle(kCaption);
+        progress->setMinimumDuration(500);
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setCancelButton(nullptr);
+    }
+    // Nothing to filter or export before the reports are read.
+    enableFilters(false);
+    Timer1->start();
+}
+
+void Form1::readChunk()
+{
+    loader->readNext(kReportsPerStep);
+    if (progress)
+        progress->setValue(loader->done());
+    if (!loader->atEnd())
+        return;
+    Timer1->stop();
+    delete progress;
+    progress = nullptr;
+    ReportTable table = loader->result();
+    loader.reset();
+    showTable(std::move(table));
+    Q_EMIT loaded();
+}
+
+void Form1::showTable(ReportTable table)
+{
+    QDate first, last;
+    for (const ResultRow &row : std::as_const(table.rows)) {
+        const QDate day = row.when.date();
+        first = first.isValid() ? std::min(first, day) : day;
+        last = last.isValid() ? std::max(last, day) : day;
+    }
+    if (!first.isValid())
+        first = last = ui::platform().now().date();
+    Combo1->clear();
+    Combo1->addItem(texts.allSubjects);
+    Combo1->addItems(subjects(table.rows));
+
+    List1->clear();
+    if (!table.folderFound)
+        List1->addItem(texts.noFolder);
+    for (const SkippedFile &file : std::as_const(table.skipped))
+        List1->addItem(file.name + QStringLiteral(" — ") + texts.reason(file.reason));
+
+    totalRows = int(table.rows.size());
+    model->setRows(std::move(table.rows));
+    {
+        const QSignalBlocker blockFrom(Date1);
+        const QSignalBlocker blockTo(Date2);
+        Date1->setDate(first);
+        Date2->setDate(last);
+    }
+    Date_Change();
+    Grid1->resizeColumnsToContents();
+    enableFilters(true);
+}
+
+void Form1::enableFilters(bool enabled)
+{
+    const QList<QWidget *> controls = {Date1, Date2, Combo1, Command1};
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
+
+void Form1::Combo1_Click(int index)
+{
+    filter->setSubject(index <= 0 ? QString() : Combo1->itemText(index));
+    updateSummary();
+}
+
+void Form1::Date_Change()
+{
+    filter->setDateRange(Date1->date(), Date2->date());
+    updateSummary();
+}
+
+void Form1::updateSummary()
+{
+    const QList<SubjectSummary> summaries = summarize(filter->shownRows());
+    Grid2->setRowCount(int(summaries.size()));
+    for (int i = 0; i < summaries.size(); ++i) {
+        const SubjectSummary &s = summaries[i];
+        const QString figures[kSummaryColumns] = {
+            s.subject, QString::number(s.reports), s.marked ? decimalText(s.average) : QString(),
+            s.marked ? decimalText(s.lowest) : QString(), s.marked ? decimalText(s.highest) : QString()};
+        for (int column = 0; column < kSummaryColumns; ++column) {
+            auto *item = new QTableWidgetItem(figures[column]);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Grid2->setItem(i, column, item);
+        }
+    }
+    Label6->setText(texts.shown.arg(filter->rowCount()).arg(totalRows));
+}
+
+void Form1::Grid1_DblClick(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    ui::platform().openDocument(model->row(filter->mapToSource(index).row()).path);
+}
+
+void Form1::Command1_Click()
+{
+    const QString path = ui::platform().saveFileName(this, texts.exportCsv,
+                                                     programFolder + u'/' + texts.csvName, texts.csvFilter);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!bank::replaceAtomically(path, csvBytes(texts.headers, filter->shownRows()), &error))
+        ui::message(this, texts.writeError + u'\n' + error);
+}
+
+} // namespace results

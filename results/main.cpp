@@ -1,0 +1,57 @@
+// RESULTATS BRENLOQ: the class results window, or with --csv FILE the CSV
+// of every report written without a window.
+
+#include "commandline.h"
+#include "form1.h"
+
+#include "ui/desktopplatform.h"
+#include "ui/platform.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdio>
+
+namespace {
+
+void writeError(const QString &line)
+{
+    const QByteArray bytes = QStringLiteral("RESULTATS BRENLOQ: %1\n").arg(line).toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const results::CommandLine line = results::parseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        writeError(line.error);
+        writeError(QStringLiteral("ús: \"RESULTATS BRENLOQ\" [--csv FITXER] [--folder CARPETA]"));
+        return results::kBadArguments;
+    }
+
+    if (!line.csvFile.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        ui::setPlatform(std::make_unique<ui::DesktopPlatform>());
+        QStringList messages;
+        const int status = results::exportCsv(line.folder.isEmpty() ? ui::platform().programFolder() : line.folder,
+                                              line.csvFile, messages);
+        for (const QString &message : std::as_const(messages))
+            writeError(message);
+        return status;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("RESULTATS BRENLOQ"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::setPlatform(std::make_unique<ui::DesktopPlatform>());
+
+    auto *window = new results::Form1(line.folder.isEmpty() ? ui::platform().programFolder() : line.folder);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return app.exec();
+}

@@ -1,0 +1,189 @@
+#include "reports.h"
+
+#include "rtftext.h"
+
+#include "bank/readfile.h"
+#include "player/testlogic.h"
+
+#include <QDir>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace results {
+
+namespace {
+
+// The hidden name a report has while it is being written.
+const QString kTemporaryPrefix = QStringLiteral(".nou-");
+
+const QString kLatestReport = QStringLiteral("ultimo.rtf");
+
+} // namespace
+
+std::optional<ReportName> reportName(const QString &fileName)
+{
+    static const QRegularExpression shape(
+        QStringLiteral(R"(^(.+) --(\d{1,2})M,(\d{1,2})H --(\d{1,2})-(\d{1,2})-(\d{4})(?: \((\d{1,3})\))?\.rtf$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = shape.match(fileName);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QTime time(match.capturedView(3).toInt(), match.capturedView(2).toInt());
+    const QDate date(match.capturedView(6).toInt(), match.capturedView(5).toInt(), match.capturedView(4).toInt());
+    if (!time.isValid() || !date.isValid())
+        return std::nullopt;
+    ReportName name;
+    name.pupil = match.captured(1);
+    // As written, in no time zone: a report of the hour that daylight saving
+    // skips keeps its time, and comparing moments costs no zone look-up.
+    name.when = QDateTime(date, time, Qt::UTC);
+    if (match.hasCaptured(7)) {
+        // The writer's first repeat is " (2)"; no report is named " (1)".
+        name.repeat = match.capturedView(7).toInt();
+        if (name.repeat < 2)
+            return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<SubjectResult> summaryLine(const QString &line)
+{
+    static const QRegularExpression shape(
+        QStringLiteral(R"(^(.+) - (?: ?(\d+(?:,\d+)?))? - \( (.*) : (\d{1,9}); (.*) : (\d{1,9}); (.*) : (\d{1,9}) \)\s*$)"));
+    const QRegularExpressionMatch match = shape.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    SubjectResult result;
+    result.subject = match.captured(1);
+    result.mark = match.captured(2);
+    result.right = match.capturedView(4).toInt();
+    result.wrong = match.capturedView(6).toInt();
+    result.blank = match.capturedView(8).toInt();
+    return result;
+}
+
+QList<SubjectResult> summaryLines(const QStringList &paragraphs)
+{
+    qsizetype end = paragraphs.size();
+    // A word processor may have added an empty paragraph after the last line.
+    while (end > 0 && paragraphs[end - 1].trimmed().isEmpty())
+        --end;
+    qsizetype start = end;
+    QList<SubjectResult> lines;
+    while (start > 0) {
+        const std::optional<SubjectResult> line = summaryLine(paragraphs[start - 1]);
+        if (!line)
+            break;
+        lines.prepend(*line);
+        --start;
+    }
+    return lines;
+}
+
+std::optional<double> markValue(const QString &mark)
+{
+    if (mark.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = QString(mark).replace(u',', u'.').toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+QString reportsFolder(const QString &programFolder)
+{
+    return player::usableReportsFolder(programFolder);
+}
+
+ReportLoader::ReportLoader(const QString &programFolder)
+{
+    table.folder = reportsFolder(programFolder);
+    table.folderFound = !table.folder.isEmpty();
+    if (table.folderFound) {
+        names = QDir(table.folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                             QDir::Name);
+    }
+}
+
+void ReportLoader::readNext(int count)
+{
+    for (int i = 0; i < count && !atEnd(); ++i)
+        read(names[next++]);
+}
+
+void ReportLoader::read(const QString &name)
+{
+    auto skip = [&](SkipReason reason) { table.skipped.append({name, reason}); };
+    if (name.startsWith(u'.')) {
+        // Other hidden files are the file manager's or the system's.
+        if (name.startsWith(kTemporaryPrefix))
+            skip(SkipReason::BeingWritten);
+        return;
+    }
+    if (name.compare(kLatestReport, Qt::CaseInsensitive) == 0)
+        return;
+    const std::optional<ReportName> parsed = reportName(name);
+    if (!parsed) {
+        skip(SkipReason::NotReportName);
+        return;
+    }
+    const QString path = table.folder + u'/' + name;
+    const bank::FileContent content = bank::readFile(path, kMaxReportBytes);
+    switch (content.problem) {
+    case bank::FileProblem::None:
+        break;
+    case bank::FileProblem::Missing:
+        // Removed since the folder was listed.
+        return;
+    case bank::FileProblem::TooLarge:
+        skip(SkipReason::TooLarge);
+        return;
+    case bank::FileProblem::NotAFile:
+    case bank::FileProblem::Unreadable:
+        skip(SkipReason::Unreadable);
+        return;
+    }
+    if (content.bytes.isEmpty()) {
+        skip(SkipReason::Empty);
+        return;
+    }
+    const RtfText text = rtfText(content.bytes);
+    if (text.problem == RtfProblem::NotRtf) {
+        skip(SkipReason::NotRtf);
+        return;
+    }
+    if (text.problem == RtfProblem::Unfinished) {
+        skip(SkipReason::Unfinished);
+        return;
+    }
+    const QList<SubjectResult> lines = summaryLines(text.paragraphs);
+    if (lines.isEmpty()) {
+        skip(SkipReason::NoSummary);
+        return;
+    }
+    for (const SubjectResult &line : lines) {
+        table.rows.append({parsed->pupil, parsed->when, parsed->repeat, line.subject, line.mark, line.right,
+                           line.wrong, line.blank, path});
+    }
+}
+
+ReportTable ReportLoader::result()
+{
+    readNext(int(names.size()));
+    // Rows of one report stay together, in the report's order.
+    std::stable_sort(table.rows.begin(), table.rows.end(), [](const ResultRow &a, const ResultRow &b) {
+        if (a.when != b.when)
+            return a.when < b.when;
+        if (a.pupil != b.pupil)
+            return a.pupil < b.pupil;
+        return a.repeat < b.repeat;
+    });
+    return std::move(table);
+}
+
+ReportTable loadReports(const QString &programFolder)
+{
+    return ReportLoader(programFolder).result();
+}
+
+} // namespace results

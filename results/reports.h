@@ -1,0 +1,114 @@
+#pragma once
+
+// The class results program reads every pupil report in the reports folder
+// of a program folder into one table. Each file name gives the pupil and the
+// moment (reportName); each report's plain text (rtfText) ends with one
+// summary line per subject, found by its shape (summaryLines), which gives
+// one ResultRow. Files that are no complete report are listed as skipped
+// with their reason, never guessed at. ReportLoader reads a folder a few
+// files at a time, so a window can show its progress; the table, the CSV
+// export and the per-subject summary (table.h) work on the rows.
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace results {
+
+// A report is a transcript of a few hundred lines; far more is no report.
+inline constexpr qint64 kMaxReportBytes = 8 * 1024 * 1024;
+
+// What a report's file name says: "Anna --5M,9H --6-12-2026 (2).rtf".
+struct ReportName {
+    QString pupil;  // as in the file name: "Sin-nombre" for a pupil without a name
+    QDateTime when; // to the minute, as written (Qt::UTC: no time zone)
+    int repeat = 1; // 2 and up: a later report of the same name and minute
+};
+std::optional<ReportName> reportName(const QString &fileName);
+
+// One summary line: "MATEMÀTIQUES -  7,50 - ( ENCERTS : 3; ERRORS : 1; EN BLANC : 1 )".
+struct SubjectResult {
+    QString subject;
+    QString mark; // as written, "7,50"; empty for a test that was never marked
+    int right = 0;
+    int wrong = 0;
+    int blank = 0;
+};
+std::optional<SubjectResult> summaryLine(const QString &line);
+
+// The summary lines that end a report's paragraphs (a report written twice
+// gives its last set); empty when the text does not end with any.
+QList<SubjectResult> summaryLines(const QStringList &paragraphs);
+
+struct ResultRow {
+    QString pupil;
+    QDateTime when;
+    int repeat = 1;
+    QString subject;
+    QString mark;
+    int right = 0;
+    int wrong = 0;
+    int blank = 0;
+    QString path; // the report file
+};
+
+// The mark as a number, or nothing for a test without a mark.
+std::optional<double> markValue(const QString &mark);
+
+enum class SkipReason {
+    NotReportName, // a file name the player does not write
+    BeingWritten,  // the hidden temporary file of a report being saved
+    Empty,
+    TooLarge,
+    Unreadable,
+    NotRtf,
+    Unfinished,    // cut short or still being written
+    NoSummary,     // RTF without the summary lines
+};
+
+struct SkippedFile {
+    QString name;
+    SkipReason reason;
+};
+
+struct ReportTable {
+    bool folderFound = false;
+    QString folder;
+    QList<ResultRow> rows; // by moment, then pupil, then subject as in the report
+    QList<SkippedFile> skipped; // by name
+};
+
+// The reports folder of a program folder, or an empty name when there is
+// no real folder of that name inside it.
+QString reportsFolder(const QString &programFolder);
+
+// Reads a reports folder in steps: readNext() reads a few files, so a
+// window stays responsive and can show how far it has come.
+class ReportLoader
+{
+public:
+    explicit ReportLoader(const QString &programFolder);
+
+    int total() const { return int(names.size()); }
+    int done() const { return next; }
+    bool atEnd() const { return next >= names.size(); }
+    void readNext(int count);
+
+    // The table once every file was read.
+    ReportTable result();
+
+private:
+    void read(const QString &name);
+
+    ReportTable table;
+    QStringList names;
+    int next = 0;
+};
+
+// The whole folder at once.
+ReportTable loadReports(const QString &programFolder);
+
+} // namespace results

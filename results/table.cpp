@@ -1,0 +1,216 @@
+#include "table.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <map>
+
+namespace results {
+
+QString cellText(const ResultRow &row, int column)
+{
+    switch (column) {
+    case Pupil:
+        return row.pupil;
+    case When: {
+        QString text = row.when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+        if (row.repeat > 1)
+            text += QStringLiteral(" (%1)").arg(row.repeat);
+        return text;
+    }
+    case Subject:
+        return row.subject;
+    case Mark:
+        return row.mark;
+    case Right:
+        return QString::number(row.right);
+    case Wrong:
+        return QString::number(row.wrong);
+    case Blank:
+        return QString::number(row.blank);
+    default:
+        return {};
+    }
+}
+
+ResultsModel::ResultsModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void ResultsModel::setRows(QList<ResultRow> newRows)
+{
+    beginResetModel();
+    rows = std::move(newRows);
+    endResetModel();
+}
+
+void ResultsModel::setHeaders(const QStringList &newHeaders)
+{
+    headers = newHeaders;
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
+int ResultsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(rows.size());
+}
+
+int ResultsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ResultsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows.size())
+        return {};
+    const ResultRow &r = rows.at(index.row());
+    const int column = index.column();
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return cellText(r, column);
+    if (role == Qt::TextAlignmentRole && column >= Mark)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::ToolTipRole && column == Pupil)
+        return r.path.section(u'/', -1);
+    if (role != SortRole)
+        return {};
+    switch (column) {
+    case When:
+        // Minutes, then the repeat within the minute.
+        return r.when.toSecsSinceEpoch() * 1000 + r.repeat;
+    case Mark:
+        // A test without a mark sorts below every mark.
+        return markValue(r.mark).value_or(-1.0);
+    case Right:
+        return r.right;
+    case Wrong:
+        return r.wrong;
+    case Blank:
+        return r.blank;
+    default:
+        return cellText(r, column);
+    }
+}
+
+QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+        return headers.value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+ResultsFilter::ResultsFilter(ResultsModel *source, QObject *parent)
+    : QSortFilterProxyModel(parent)
+    , model(source)
+{
+    setSourceModel(model);
+    setSortRole(SortRole);
+    setSortLocaleAware(true);
+    setSortCaseSensitivity(Qt::CaseInsensitive);
+}
+
+void ResultsFilter::setDateRange(QDate newFrom, QDate newTo)
+{
+    from = newFrom;
+    to = newTo;
+    invalidateRowsFilter();
+}
+
+void ResultsFilter::setSubject(const QString &newSubject)
+{
+    subject = newSubject;
+    invalidateRowsFilter();
+}
+
+QList<ResultRow> ResultsFilter::shownRows() const
+{
+    QList<ResultRow> shown;
+    shown.reserve(rowCount());
+    for (int i = 0; i < rowCount(); ++i)
+        shown.append(model->row(mapToSource(index(i, 0)).row()));
+    return shown;
+}
+
+bool ResultsFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
+{
+    const ResultRow &r = model->row(sourceRow);
+    const QDate day = r.when.date();
+    if (from.isValid() && day < from)
+        return false;
+    if (to.isValid() && day > to)
+        return false;
+    return subject.isEmpty() || r.subject == subject;
+}
+
+QStringList subjects(const QList<ResultRow> &rows)
+{
+    QStringList names;
+    for (const ResultRow &r : rows)
+        names.append(r.subject);
+    names.removeDuplicates();
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
+    return names;
+}
+
+QList<SubjectSummary> summarize(const QList<ResultRow> &rows)
+{
+    std::map<QString, SubjectSummary> bySubject;
+    for (const ResultRow &r : rows) {
+        SubjectSummary &s = bySubject[r.subject];
+        s.subject = r.subject;
+        ++s.reports;
+        const std::optional<double> mark = markValue(r.mark);
+        if (!mark)
+            continue;
+        s.lowest = s.marked == 0 ? *mark : std::min(s.lowest, *mark);
+        s.highest = s.marked == 0 ? *mark : std::max(s.highest, *mark);
+        s.average += *mark;
+        ++s.marked;
+    }
+    QList<SubjectSummary> summaries;
+    for (const QString &name : subjects(rows)) {
+        SubjectSummary s = bySubject[name];
+        if (s.marked > 0)
+            s.average /= s.marked;
+        summaries.append(s);
+    }
+    return summaries;
+}
+
+QString decimalText(double value)
+{
+    return QString::number(value, 'f', 2).replace(u'.', u',');
+}
+
+QString csvField(const QString &text)
+{
+    static const QString needsQuotes = QStringLiteral(";\"\r\n");
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return needsQuotes.contains(c); }))
+        return text;
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows)
+{
+    QString text;
+    auto record = [&text](const QStringList &fields) {
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                text += u';';
+            text += csvField(fields[i]);
+        }
+        text += QStringLiteral("\r\n");
+    };
+    record(headers);
+    for (const ResultRow &r : rows) {
+        QStringList fields;
+        for (int column = 0; column < ColumnCount; ++column)
+            fields.append(cellText(r, column));
+        record(fields);
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+} // namespace results
