@@ -6,6 +6,7 @@
 
 #include "ui/desktopplatform.h"
 #include "ui/platform.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -38,8 +39,7 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         ui::setPlatform(std::make_unique<ui::DesktopPlatform>());
         QStringList messages;
-        const int status = results::exportCsv(line.folder.isEmpty() ? ui::platform().programFolder() : line.folder,
-                                              line.csvFile, messages);
+        const int status = results::exportCsv(ui::lookUpProgramFolder(line.folder).path, line.csvFile, messages);
         for (const QString &message : std::as_const(messages))
             writeError(message);
         return status;
@@ -47,10 +47,12 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RESULTATS BRENLOQ"));
+    // Ties the window to the menu entry, for the icon of the task bar.
+    QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq.Results"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::setPlatform(std::make_unique<ui::DesktopPlatform>());
 
-    auto *window = new results::Form1(line.folder.isEmpty() ? ui::platform().programFolder() : line.folder);
+    auto *window = new results::Form1(ui::lookUpProgramFolder(line.folder).path);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return app.exec();

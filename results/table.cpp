@@ -184,8 +184,12 @@ QString decimalText(double value)
     return QString::number(value, 'f', 2).replace(u'.', u',');
 }
 
-QString csvField(const QString &text)
+QString csvField(const QString &field)
 {
+    // A pupil types the name: one that starts like a formula must not become
+    // one in the teacher's spreadsheet, so it is kept as text.
+    static const QString startsFormula = QStringLiteral("=+-@\t\r");
+    const QString text = !field.isEmpty() && startsFormula.contains(field.front()) ? u'\'' + field : field;
     static const QString needsQuotes = QStringLiteral(";\"\r\n");
     if (std::none_of(text.begin(), text.end(), [](QChar c) { return needsQuotes.contains(c); }))
         return text;

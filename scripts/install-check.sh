@@ -13,10 +13,11 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for f in usr/bin/brenloq usr/bin/brenloq-editor usr/bin/brenloq-installer usr/bin/brenloq-check \
+for f in usr/bin/brenloq usr/bin/brenloq-editor usr/bin/brenloq-installer usr/bin/brenloq-check usr/bin/brenloq-results \
          usr/share/brenloq/demo/tope.txt usr/share/brenloq/demo/Preguntas \
          usr/share/applications/org.brenloq.Brenloq.desktop \
          usr/share/applications/org.brenloq.Brenloq.Editor.desktop \
+         usr/share/applications/org.brenloq.Brenloq.Results.desktop \
          usr/share/metainfo/org.brenloq.Brenloq.metainfo.xml \
          usr/share/icons/hicolor/48x48/apps/brenloq.png usr/share/icons/hicolor/scalable/apps/brenloq.svg; do
   [ -e "$root/$f" ] || fail "$f not installed"
@@ -90,4 +91,8 @@ cp -r "$demo/." "$work/stick"
 rmdir "$work/stick/Controles-Usuarios" && touch "$work/stick/Controles-Usuarios"
 start_until 'grep -qF "$work/stick/Controles-Usuarios" "$work/out"' "$player" --folder "$work/stick" ||
   fail "no message for a reports folder that takes no files: $(cat "$work/out")"
+# The class results read the user's folder the player writes into.
+"$root/usr/bin/brenloq-results" --csv "$work/class.csv" || fail "brenloq-results --csv"
+grep -q "^.*;" "$work/class.csv" || fail "no CSV header from the user's folder"
+
 echo "installed kit: folders, first start and messages as expected"

@@ -80,6 +80,19 @@ QString installedDemoFolder()
                                   QStandardPaths::LocateDirectory);
 }
 
+bank::ProgramFolder lookUpProgramFolder(const QString &option)
+{
+    bank::FolderClues clues;
+    clues.option = option;
+    clues.environment = qEnvironmentVariable(bank::kFolderEnvironment);
+    clues.settingsDirs = systemSettingsDirs();
+    clues.executableFolder = QCoreApplication::applicationDirPath();
+    clues.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (clues.documentsFolder.isEmpty())
+        clues.documentsFolder = QDir::homePath();
+    return bank::findProgramFolder(clues);
+}
+
 bool asksOnlyForHelp(int argc, char *argv[])
 {
     static const QByteArrayList asks = {"-h", "--help", "-?", "--help-all", "-v", "--version"};
@@ -109,15 +122,7 @@ std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
     if (parser.isSet(version))
         parser.showVersion(); // exits
 
-    bank::FolderClues clues;
-    clues.option = parser.value(folderOption);
-    clues.environment = qEnvironmentVariable(bank::kFolderEnvironment);
-    clues.settingsDirs = systemSettingsDirs();
-    clues.executableFolder = QCoreApplication::applicationDirPath();
-    clues.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (clues.documentsFolder.isEmpty())
-        clues.documentsFolder = QDir::homePath();
-    const bank::ProgramFolder folder = bank::findProgramFolder(clues);
+    const bank::ProgramFolder folder = lookUpProgramFolder(parser.value(folderOption));
 
     if (parser.isSet(help)) {
         parser.setApplicationDescription(

@@ -32,6 +32,11 @@ std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts);
 // answered on the terminal, with no window and no screen needed.
 bool asksOnlyForHelp(int argc, char *argv[]);
 
+// The program folder the clues of this run name (--folder given as
+// `option`, BRENLOQ_FOLDER, the settings file, the program's own folder, the
+// user's copy), without making or checking anything.
+bank::ProgramFolder lookUpProgramFolder(const QString &option);
+
 // The program folder startUp() chose; empty before it ran.
 QString chosenProgramFolder();
 

@@ -259,6 +259,8 @@ private Q_SLOTS:
         QTest::newRow("quote doubled") << "El \"Pep\"" << "\"El \"\"Pep\"\"\"";
         QTest::newRow("line feed") << "a\nb" << "\"a\nb\"";
         QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
+        QTest::newRow("formula kept as text") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
+        QTest::newRow("plus and at sign") << "+1" << "'+1";
     }
     void csvField()
     {
