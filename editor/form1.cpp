@@ -359,9 +359,8 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     Picture2->setFillColor(ui::kBlue);
     Picture2->move(0, 0);
     Picture2->setCursor(Qt::CrossCursor);
-    Picture2->mouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) {
-        Picture2_MouseDown(button, at);
-    };
+    connect(Picture2, &ui::PictureBox::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) { Picture2_MouseDown(button, at); });
     VScroll1 = new QScrollBar(Qt::Vertical, frame);
     ui::nameControl(VScroll1, QStringLiteral("VScroll1"));
     place(VScroll1, 612, 122, 16, 480);
@@ -901,7 +900,7 @@ void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
 {
     if (button == Qt::NoButton)
         return;
-    Picture2->repaint();
+    Picture2->clearFills();
     Picture2->floodFill(qRound(position.x()), qRound(position.y()));
     Label8(1)->setText(markCaption(position.x()));
     Label9(1)->setText(markCaption(position.y()));

@@ -257,8 +257,9 @@ void Form3::buildControls()
     for (int b = 0; b < 2; ++b) {
         ui::RichTextBox *box = answerBoxes[b];
         box->setFont(sizedFont(base, 22, true));
-        box->keyDown = [this](int &keyCode, Qt::KeyboardModifiers) { RichTextBox_KeyDown(keyCode); };
-        box->keyPress = [this, b](QChar &key) { richtextbox_KeyPress(b + 1, key); };
+        connect(box, &ui::RichTextBox::keyDown, this,
+                [this](int &keyCode, Qt::KeyboardModifiers) { RichTextBox_KeyDown(keyCode); });
+        connect(box, &ui::RichTextBox::keyPress, this, [this, b](QChar &key) { richtextbox_KeyPress(b + 1, key); });
         // Letters arrive only by typing, so each one is judged.
         box->setTypingOnly(true);
     }
@@ -271,9 +272,8 @@ void Form3::buildControls()
     ui::setBackColor(Picture1, Qt::white);
     Picture2 = new ui::PictureBox(Picture1);
     ui::nameControl(Picture2, QStringLiteral("Picture2"));
-    Picture2->mouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) {
-        Picture2_MouseDown(button, at);
-    };
+    connect(Picture2, &ui::PictureBox::mouseDown, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) { Picture2_MouseDown(button, at); });
     HScroll1 = new QScrollBar(Qt::Horizontal, Frame1[4]);
     ui::nameControl(HScroll1, QStringLiteral("HScroll1"));
     VScroll1 = new QScrollBar(Qt::Vertical, Frame1[4]);
@@ -337,7 +337,7 @@ void Form3::buildControls()
     RichTextBox3 = new ui::RichTextBox(this);
     ui::nameControl(RichTextBox3, QStringLiteral("RichTextBox3"));
     RichTextBox3->setFont(sizedFont(base, 11));
-    RichTextBox3->keyDown = [](int &keyCode, Qt::KeyboardModifiers) { keyCode = 0; };
+    connect(RichTextBox3, &ui::RichTextBox::keyDown, this, [](int &keyCode, Qt::KeyboardModifiers) { keyCode = 0; });
     // The transcript becomes the report: only the program writes into it.
     RichTextBox3->setReadOnly(true);
     RichTextBox3->hide();

@@ -324,7 +324,7 @@ void Form3::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
 {
     if (button == Qt::NoButton)
         return;
-    Picture2->repaint();
+    Picture2->clearFills();
     const QPoint click(qRound(position.x()), qRound(position.y()));
     // Judged by where the pupil pointed, not by the target's colour: a
     // coloured target region is no longer right without a click on it.

@@ -348,7 +348,7 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, Q
         failure = pictureFailureText(line, why);
         return false;
     }
-    Picture2->repaint();
+    Picture2->clearFills();
     ui::setScrollRange(HScroll1, Picture1->width(), Picture2->width());
     ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
     HScroll1_Change();
