@@ -7,7 +7,6 @@
 #include "bank/folders.h"
 #include "bank/question.h"
 #include "bank/readfile.h"
-#include "bank/wordrule.h"
 #include "ui/picturefile.h"
 #include "ui/platform.h"
 
@@ -18,7 +17,6 @@
 #include <QHeaderView>
 #include <QPixmap>
 #include <QSignalBlocker>
-#include <QTextCursor>
 
 namespace editor {
 
@@ -347,31 +345,20 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     Text7 = makeBox<StatementBox>(QStringLiteral("Text7"), QStringLiteral("Pregunta"), frame);
     place(Text7, 204, 28, 424, 84);
 
-    // The viewport has no border: its whole area is the inner area the
-    // scrolling formula measures, and the graphic never covers a frame line.
-    Picture1 = new QFrame(frame);
-    ui::nameControl(Picture1, QStringLiteral("Picture1"));
-    Picture1->setFrameShape(QFrame::NoFrame);
+    // Bars 16 pixels thick, right against the viewport.
+    graphic = new ui::ClickGraphic(frame, ui::ScrollBarPlacement{0, 16});
+    graphic->setViewportGeometry(QRect(204, 122, 408, 480));
+    Picture1 = graphic->viewport();
+    Picture2 = graphic->pictureBox();
+    HScroll1 = graphic->horizontalBar();
+    VScroll1 = graphic->verticalBar();
     setPanelColor(Picture1, kViewportGrey);
-    place(Picture1, 204, 122, 408, 480);
-    Picture2 = new ui::PictureBox(Picture1);
-    ui::nameControl(Picture2, QStringLiteral("Picture2"));
     Picture2->setFillColor(ui::kBlue);
-    Picture2->move(0, 0);
     Picture2->setCursor(Qt::CrossCursor);
-    connect(Picture2, &ui::PictureBox::mouseDown, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) { Picture2_MouseDown(button, at); });
-    VScroll1 = new QScrollBar(Qt::Vertical, frame);
-    ui::nameControl(VScroll1, QStringLiteral("VScroll1"));
-    place(VScroll1, 612, 122, 16, 480);
-    HScroll1 = new QScrollBar(Qt::Horizontal, frame);
-    ui::nameControl(HScroll1, QStringLiteral("HScroll1"));
-    place(HScroll1, 204, 602, 408, 16);
     // Nothing to scroll until a graphic is chosen.
     VScroll1->setRange(0, 0);
     HScroll1->setRange(0, 0);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
+    connect(graphic, &ui::ClickGraphic::marked, this, &Form1::Picture2_MouseDown);
 
     Label8.reset(QStringLiteral("Label8"),
                  makeLabel(QStringLiteral("Label8"), QStringLiteral("X-"), frame));
@@ -399,11 +386,8 @@ void Form1::buildReadingWord(QGroupBox *frame)
     Label7.reset(QStringLiteral("Label7"),
                  makeLabel(QStringLiteral("Label7"), QStringLiteral("Texto seleccionado"), frame));
     place(Label7(0), 204, 28, 424, 20);
-    Text8 = makeBox<QPlainTextEdit>(QStringLiteral("Text8"), Label7(0)->text(), frame);
-    Text8->setReadOnly(true);
-    Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text8 = makeBox<ui::ReadingText>(QStringLiteral("Text8"), Label7(0)->text(), frame);
     Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text8->viewport()->installEventFilter(this);
     place(Text8, 204, 48, 424, 440);
 
     QLabel *question = Label7.load(1);
@@ -421,6 +405,7 @@ void Form1::buildReadingWord(QGroupBox *frame)
     QFont bold = Label11->font();
     bold.setBold(true);
     Label11->setFont(bold);
+    connect(Text8, &ui::ReadingText::wordTaken, Label11, &QLabel::setText);
     place(Label11, 204, 580, 424, 30);
 
     auto *refresh = makeButton(QStringLiteral("Command4"), QStringLiteral("Refresca"), frame);
@@ -834,21 +819,10 @@ void Form1::File2_Click()
     const QString name = File2->fileName();
     const ui::Picture read = name.isEmpty() ? ui::Picture{{}, ui::PictureProblem::Missing}
                                             : ui::readPicture(File2->path() + u'/' + name);
-    if (read.problem == ui::PictureProblem::None)
-        Picture2->setPicture(read.image);
-    else
-        clearGraphic();
-    ui::setScrollRange(HScroll1, Picture1->width(), Picture2->width());
-    ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
-    HScroll1_Change();
-    VScroll1_Change();
+    // A graphic that cannot be shown leaves the viewport empty.
+    graphic->setPicture(read.problem == ui::PictureProblem::None ? read.image : QImage());
     if (const QString refusal = pictureRefusal(name, read); !refusal.isEmpty())
         ui::message(this, refusal);
-}
-
-void Form1::clearGraphic()
-{
-    Picture2->setPicture(QImage());
 }
 
 void Form1::File3_Click()
@@ -896,48 +870,10 @@ void Form1::File4_Click()
     Text8->setPlainText(readingText(file.bytes));
 }
 
-void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
+void Form1::Picture2_MouseDown(QPointF position)
 {
-    if (button == Qt::NoButton)
-        return;
-    Picture2->clearFills();
-    Picture2->floodFill(qRound(position.x()), qRound(position.y()));
     Label8(1)->setText(markCaption(position.x()));
     Label9(1)->setText(markCaption(position.y()));
-}
-
-void Form1::HScroll1_Change()
-{
-    Picture2->move(Picture1->width() - HScroll1->value(), Picture2->y());
-}
-
-void Form1::VScroll1_Change()
-{
-    Picture2->move(Picture2->x(), Picture1->height() - VScroll1->value());
-}
-
-void Form1::Text8_Click()
-{
-    // The player reads the text the same way (no-break spaces as spaces), so
-    // the word stored is the word a pupil's click gives.
-    const QString text = Text8->toPlainText();
-    if (text.isEmpty())
-        return;
-    const bank::WordRange range = bank::wordRangeAt(text, Text8->textCursor().position());
-    QTextCursor cursor = Text8->textCursor();
-    cursor.setPosition(range.start);
-    cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
-    Text8->setTextCursor(cursor);
-    Label11->setText(text.mid(range.start, range.length));
-}
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Text8->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // The text box places its caret first; the word is taken there.
-        QMetaObject::invokeMethod(this, &Form1::Text8_Click, Qt::QueuedConnection);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -7,9 +7,11 @@
 #include "questioncheck.h"
 #include "questionloader.h"
 
+#include "ui/clickgraphic.h"
 #include "ui/clicklabel.h"
 #include "ui/controls.h"
 #include "ui/picturebox.h"
+#include "ui/readingtext.h"
 
 #include <QGroupBox>
 #include <QPointer>
@@ -76,10 +78,7 @@ public:
     void File2_Click();
     void File3_Click();
     void File4_Click();
-    void Picture2_MouseDown(Qt::MouseButton button, QPointF position);
-    void HScroll1_Change();
-    void VScroll1_Change();
-    void Text8_Click();
+    void Picture2_MouseDown(QPointF position);
 
     void ShowTypeFrame();
 
@@ -133,6 +132,7 @@ public:
 
     // Frame1(3): a point on a graphic.
     FileList *File2;
+    ui::ClickGraphic *graphic; // the four controls below
     QFrame *Picture1;
     ui::PictureBox *Picture2;
     QScrollBar *VScroll1;
@@ -144,7 +144,7 @@ public:
     // Frame1(4): a word of a reading text.
     FileList *File4;
     ui::ControlFamily<QLabel> Label7;
-    QPlainTextEdit *Text8;
+    ui::ReadingText *Text8;
     LineBox *Text9;
     QLabel *Label11;
 
@@ -155,7 +155,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildWindow();
@@ -170,7 +169,6 @@ private:
     void openCheckWindow();
     void showLoaded(const LoadedQuestion &loaded);
     void showChosenFile(FileList *list, const QString &name);
-    void clearGraphic();
 
     QFileSystemModel *folderModel = nullptr;
     BankFolderModel *folderTree = nullptr;

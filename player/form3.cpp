@@ -267,34 +267,27 @@ void Form3::buildControls()
     // Point on a graphic.
     Label9 = makeLabel(Frame1[4], QStringLiteral("Label9"), 13, true);
     ui::setGeometryTwips(Label9, 400, 200, 8000, 800);
-    Picture1 = new QWidget(Frame1[4]);
-    ui::nameControl(Picture1, QStringLiteral("Picture1"));
+    // The bars at the style's thickness, the lower one a pixel below the view.
+    graphic = new ui::ClickGraphic(Frame1[4], ui::ScrollBarPlacement{1, 0});
+    Picture1 = graphic->viewport();
+    Picture2 = graphic->pictureBox();
+    HScroll1 = graphic->horizontalBar();
+    VScroll1 = graphic->verticalBar();
     ui::setBackColor(Picture1, Qt::white);
-    Picture2 = new ui::PictureBox(Picture1);
-    ui::nameControl(Picture2, QStringLiteral("Picture2"));
-    connect(Picture2, &ui::PictureBox::mouseDown, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) { Picture2_MouseDown(button, at); });
-    HScroll1 = new QScrollBar(Qt::Horizontal, Frame1[4]);
-    ui::nameControl(HScroll1, QStringLiteral("HScroll1"));
-    VScroll1 = new QScrollBar(Qt::Vertical, Frame1[4]);
-    ui::nameControl(VScroll1, QStringLiteral("VScroll1"));
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form3::HScroll1_Change);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &Form3::VScroll1_Change);
+    connect(graphic, &ui::ClickGraphic::marked, this, &Form3::Picture2_MouseDown);
 
     // A word in a reading text.
     Label12 = makeLabel(Frame1[5], QStringLiteral("Label12"), 12, true);
     ui::setGeometryTwips(Label12, 400, 200, 6000, 400);
-    Text2 = new QTextEdit(Frame1[5]);
-    Text2->setReadOnly(true);
-    Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text2 = new ui::ReadingText(Frame1[5]);
     Text2->setFont(sizedFont(base, 14));
     ui::nameControl(Text2, QStringLiteral("Text2"));
-    Text2->viewport()->installEventFilter(this);
     Label10 = makeLabel(Frame1[5], QStringLiteral("Label10"), 12, true);
     ui::setGeometryTwips(Label10, 400, 6000, 8000, 700);
     Label11 = makeLabel(Frame1[5], QStringLiteral("Label11"), 14, true);
     ui::setGeometryTwips(Label11, 400, 6800, 8000, 500);
     ui::setForeColor(Label11, ui::kBlue);
+    connect(Text2, &ui::ReadingText::wordTaken, Label11, &QLabel::setText);
 
     // True or false.
     Label15 = makeLabel(Frame1[6], QStringLiteral("Label15"), 16, true);
@@ -478,13 +471,9 @@ void Form3::StartUp()
     QFrame *f4 = Frame1[4];
     const double viewHeight = ui::heightTwips(f4) / 3.0 * 2;
     const double viewWidth = ui::widthTwips(f4) / 3.0 * 2;
-    ui::setGeometryTwips(Picture1, static_cast<int>(ui::widthTwips(f4) - viewWidth) / 2,
-                         static_cast<int>(ui::heightTwips(f4) - viewHeight) / 2, viewWidth, viewHeight);
-    Picture2->move(0, 0);
-    HScroll1->setGeometry(Picture1->x(), Picture1->geometry().bottom() + 1 + 1, Picture1->width(),
-                          HScroll1->sizeHint().height());
-    VScroll1->setGeometry(Picture1->geometry().right() + 1, Picture1->y(), VScroll1->sizeHint().width(),
-                          Picture1->height());
+    graphic->setViewportGeometry(ui::rectTwips(static_cast<int>(ui::widthTwips(f4) - viewWidth) / 2,
+                                               static_cast<int>(ui::heightTwips(f4) - viewHeight) / 2,
+                                               viewWidth, viewHeight));
 
     // 16: the reading text, centred, with its labels around it.
     QFrame *f5 = Frame1[5];
