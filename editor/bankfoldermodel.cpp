@@ -10,14 +10,16 @@ namespace editor {
 
 namespace {
 
-// Every folder gets the theme's folder icon, looked up once: the default
-// provider asks the MIME database for each folder's icon, on the main thread
-// too when the tree opens a path.
+// Every folder gets the theme's folder icon, looked up once, and the type
+// name the MIME database gives a folder: the default provider asks that
+// database for each folder's icon and type, on the main thread too.
 class PlainFolderIcons : public QAbstractFileIconProvider
 {
 public:
     QIcon icon(IconType) const override { return folder; }
     QIcon icon(const QFileInfo &) const override { return folder; }
+    // Never empty: with no type the model missed folders asked for by path.
+    QString type(const QFileInfo &) const override { return QStringLiteral("folder"); }
 
 private:
     const QIcon folder = QIcon::fromTheme(QStringLiteral("folder"));
