@@ -58,6 +58,11 @@ bool BankFolderModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceP
     return folders->filePath(row) == bank;
 }
 
+bool BankFolderModel::filterAcceptsColumn(int sourceColumn, const QModelIndex &) const
+{
+    return sourceColumn == 0;
+}
+
 QModelIndex BankFolderModel::indexOf(const QString &folder) const
 {
     return mapFromSource(folders->index(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())));

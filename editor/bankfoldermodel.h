@@ -10,7 +10,8 @@ class QFileSystemModel;
 namespace editor {
 
 // Dir1 shows the question bank folder itself as its one top entry, and the
-// folders below it; nothing beside or above the bank. The folders come from
+// folders below it; nothing beside or above the bank, and only their names
+// (no size, type or date column). The folders come from
 // a file-system model of its own, read-only, in which every folder has the
 // same plain icon.
 class BankFolderModel : public QSortFilterProxyModel
@@ -27,6 +28,7 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    bool filterAcceptsColumn(int sourceColumn, const QModelIndex &sourceParent) const override;
 
 private:
     std::unique_ptr<QAbstractFileIconProvider> icons;

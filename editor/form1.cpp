@@ -142,8 +142,6 @@ void Form1::Form_Load()
     folderTree = new BankFolderModel(bankFolder, this);
     Dir1->setModel(folderTree);
     Dir1->setHeaderHidden(true);
-    for (int column = 1; column < folderTree->columnCount(); ++column)
-        Dir1->hideColumn(column);
     Dir1->setSortingEnabled(true);
     Dir1->sortByColumn(0, Qt::AscendingOrder);
     Dir1->setRootIndex(folderTree->rootIndex());

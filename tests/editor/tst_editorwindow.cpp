@@ -460,6 +460,7 @@ void TstEditorWindow::fileListsAtStart()
     QAbstractItemModel *model = e.form->Dir1->model();
     const QPersistentModelIndex root = e.form->Dir1->rootIndex();
     QTRY_COMPARE(model->rowCount(root), 1);
+    QCOMPARE(model->columnCount(root), 1); // names only
     const QPersistentModelIndex top = model->index(0, 0, root);
     QCOMPARE(top.data().toString(), QStringLiteral("Preguntas"));
     QCOMPARE(QPersistentModelIndex(e.form->Dir1->currentIndex()), top);
