@@ -93,7 +93,7 @@ bool answer(player::Form3 *test)
             typeInto(test->questionType == 2 ? test->RichTextBox1 : test->RichTextBox2, test->expectedAnswer);
         return true;
     case 4:
-        test->Picture2_MouseDown(Qt::LeftButton, QPointF(test->targetX, test->targetY));
+        test->graphic->markAt(QPointF(test->targetX, test->targetY));
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
     case 5: {
@@ -101,7 +101,7 @@ bool answer(player::Form3 *test)
         QTextCursor cursor = test->Text2->textCursor();
         cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, text.indexOf(test->expectedAnswer)) + 1));
         test->Text2->setTextCursor(cursor);
-        test->Text2_Click();
+        test->Text2->takeWordAtCaret();
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
     }

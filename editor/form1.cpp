@@ -1,24 +1,21 @@
 #include "form1.h"
 
+#include "form1parts.h"
 #include "form2.h"
-
 #include "panelfiles.h"
 
 #include "bank/folders.h"
 #include "bank/question.h"
 #include "bank/readfile.h"
-#include "bank/wordrule.h"
 #include "ui/picturefile.h"
 #include "ui/platform.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QPixmap>
 #include <QSignalBlocker>
-#include <QTextCursor>
 
 namespace editor {
 
@@ -27,7 +24,7 @@ namespace {
 const QString kContact = QStringLiteral("brenloq@escoles.cat");
 
 // Type colours, #RRGGBB as the teachers know them, here 0xBBGGRR.
-const QColor kTypeColors[6] = {
+const QColor kTypeColors[kTypeCount] = {
     ui::bgr(0xC0C0FF), // #FFC0C0 multiple choice
     ui::bgr(0xC0E0FF), // #FFE0C0 written answer
     ui::bgr(0xC0FFFF), // #FFFFC0 picture answer
@@ -35,12 +32,8 @@ const QColor kTypeColors[6] = {
     ui::bgr(0xFFFFC0), // #C0FFFF reading word
     ui::bgr(0x80C0FF), // #FFC080 true or false
 };
-const QColor kStatementGrey = ui::bgr(0xE0E0E0);
-const QColor kViewportGrey = ui::bgr(0x808080);
-const QColor kTrueColor = ui::bgr(0xFF8080);  // #8080FF
-const QColor kFalseColor = ui::bgr(0x8080FF); // #FF8080
 
-const QString kTypeCaptions[6] = {
+const QString kTypeCaptions[kTypeCount] = {
     QStringLiteral("Pregunta tipo test"),
     QStringLiteral("Pregunta con una respuesta escrita"),
     QStringLiteral("Pregunta referida a una imagen con respuesta"),
@@ -48,51 +41,6 @@ const QString kTypeCaptions[6] = {
     QStringLiteral("Pregunta de comprensión lectora"),
     QStringLiteral("Pregunta de verdadero o falso"),
 };
-
-constexpr int kTypeCount = 6;
-
-// Lengths below are screen pixels, kept in twips by the controls.
-void place(QWidget *widget, int x, int y, int width, int height)
-{
-    ui::setGeometryTwips(widget, ui::twips(x), ui::twips(y), ui::twips(width), ui::twips(height));
-}
-
-// The window and the panels colour only their own background: a text box
-// or list inside keeps its white.
-void setPanelColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QColor panelColor(const QWidget *widget)
-{
-    return widget->palette().color(QPalette::Window);
-}
-
-QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    ui::nameControl(label, name, caption);
-    return label;
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    ui::nameControl(button, name, caption);
-    return button;
-}
-
-template <class T>
-T *makeBox(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *box = new T(parent);
-    ui::nameControl(box, name, caption);
-    return box;
-}
 
 // Where a picker opens: the folder of the program folder in which the player
 // looks for what is picked, or the program folder when it has none.
@@ -104,41 +52,6 @@ QString pickerFolder(const char *name)
 }
 
 } // namespace
-
-BankFolderModel::BankFolderModel(QFileSystemModel *folders, const QString &bankFolder,
-                                 QObject *parent)
-    : QSortFilterProxyModel(parent)
-    , folders(folders)
-    , bank(QDir::cleanPath(QFileInfo(bankFolder).absoluteFilePath()))
-    , bankParent(QFileInfo(bank).absolutePath())
-{
-    setSourceModel(folders);
-    setSortCaseSensitivity(Qt::CaseInsensitive);
-    setRecursiveFilteringEnabled(false);
-}
-
-bool BankFolderModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
-{
-    if (folders->filePath(sourceParent) != bankParent)
-        return true;
-    const QModelIndex row = folders->index(sourceRow, 0, sourceParent);
-    return folders->filePath(row) == bank;
-}
-
-QModelIndex BankFolderModel::indexOf(const QString &folder) const
-{
-    return mapFromSource(folders->index(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())));
-}
-
-QString BankFolderModel::folderOf(const QModelIndex &index) const
-{
-    return folders->filePath(mapToSource(index));
-}
-
-QModelIndex BankFolderModel::rootIndex() const
-{
-    return mapFromSource(folders->index(bankParent));
-}
 
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
@@ -203,273 +116,14 @@ void Form1::buildWindow()
     File1 = makeBox<FileList>(QStringLiteral("File1"), QStringLiteral("Preguntas"), this);
     place(File1, 660, 418, 312, 274);
 
-    buildMultipleChoice(Frame1(0));
-    buildWrittenAnswer(Frame1(1));
-    buildPictureAnswer(Frame1(2));
-    buildGraphicPoint(Frame1(3));
-    buildReadingWord(Frame1(4));
-    buildTrueFalse(Frame1(5));
-
-    // The panel captions are larger than their contents: each control keeps
-    // the size and weight it has now instead of taking the caption's.
+    // The panels' controls are built when a panel is first shown.
     for (int k = 0; k < kTypeCount; ++k) {
-        const auto children = Frame1(k)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        for (QWidget *child : children) {
-            QFont own = child->font();
-            own.setPointSizeF(own.pointSizeF());
-            own.setBold(own.bold());
-            child->setFont(own);
-        }
         QFont caption = Frame1(k)->font();
         caption.setPointSize(12);
         caption.setBold(true);
         Frame1(k)->setFont(caption);
     }
     ui::showPlainTexts(this);
-}
-
-void Form1::buildMultipleChoice(QGroupBox *frame)
-{
-    Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("Pregunta"), frame);
-    place(Label2, 12, 28, 200, 20);
-
-    auto *statement = makeBox<StatementBox>(QStringLiteral("Text1"), Label2->text(), frame);
-    place(statement, 12, 48, 616, 84);
-    Text1.reset(QStringLiteral("Text1"), statement, [this](StatementBox *box, int index) {
-        connect(box, &StatementBox::enterRefused, this, [this, index] { Text1_KeyDown(index); });
-    });
-    ui::setBackColor(statement, kStatementGrey);
-
-    auto *label = new ui::ClickLabel(frame);
-    label->hide(); // the options are numbered from 1
-    label->setCursor(Qt::PointingHandCursor);
-    ui::setForeColor(label, ui::kRed);
-    Label1.reset(QStringLiteral("Label1"), label, [this](ui::ClickLabel *member, int index) {
-        connect(member, &ui::ClickLabel::clicked, this, [this, index] { Label1_Click(index); });
-    });
-
-    auto *pick = makeButton(QStringLiteral("Command5"), QStringLiteral("..."), frame);
-    Command5.reset(QStringLiteral("Command5"), pick, [this](QPushButton *button, int index) {
-        connect(button, &QPushButton::clicked, this, [this, index] { Command5_Click(index); });
-    });
-
-    for (int i = 1; i <= kOptionCount; ++i) {
-        const int top = 142 + (i - 1) * 56;
-        ui::ClickLabel *name = Label1.load(i);
-        name->setText(QStringLiteral("Opción %1").arg(i));
-        name->setAccessibleName(name->text());
-        place(name, 12, top + 14, 72, 20);
-        name->show();
-
-        StatementBox *option = Text1.load(i);
-        option->setAccessibleName(name->text());
-        place(option, 86, top, 500, 50);
-        ui::setBackColor(option, ui::kWhite);
-        option->show();
-
-        QPushButton *button = i == 1 ? Command5(0) : Command5.load(i - 1);
-        button->setText(pick->text());
-        place(button, 592, top + 12, 36, 26);
-        button->show();
-    }
-
-    Command7 = makeButton(QStringLiteral("Command7"), kAttachmentButtonCaption, frame);
-    place(Command7, 12, 600, 220, 30);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    Command8 = makeButton(QStringLiteral("Command8"),
-                          QStringLiteral("BORRAR TODO Y EMPEZAR UNA NUEVA PREGUNTA TIPO TEST"),
-                          frame);
-    place(Command8, 240, 600, 388, 30);
-    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
-
-    Label3 = makeLabel(QStringLiteral("Label3"),
-                       QStringLiteral("Después de escribir el enunciado se ha de seleccionar la "
-                                      "opción correcta"),
-                       frame);
-    Label3->setWordWrap(true);
-    place(Label3, 12, 640, 616, 36);
-}
-
-void Form1::buildWrittenAnswer(QGroupBox *frame)
-{
-    Label5.reset(QStringLiteral("Label5"),
-                 makeLabel(QStringLiteral("Label5"), QStringLiteral("Pregunta"), frame));
-    place(Label5(0), 12, 28, 300, 20);
-    Text3 = makeBox<StatementBox>(QStringLiteral("Text3"), QStringLiteral("Pregunta"), frame);
-    place(Text3, 12, 48, 616, 200);
-
-    QLabel *answer = Label5.load(1);
-    answer->setText(QStringLiteral("Respuesta"));
-    answer->setAccessibleName(answer->text());
-    place(answer, 12, 262, 300, 20);
-    answer->show();
-    Text4 = makeBox<LineBox>(QStringLiteral("Text4"), answer->text(), frame);
-    place(Text4, 12, 282, 616, 28);
-}
-
-void Form1::buildPictureAnswer(QGroupBox *frame)
-{
-    // The picture takes the panel's whole width, so that it can fill the
-    // height down to "Respuesta" without running past the panel; the list
-    // of pictures sits beside the statement instead.
-    File3 = makeBox<FileList>(QStringLiteral("File3"), QStringLiteral("Graficos"), frame);
-    place(File3, 12, 28, 180, 136);
-
-    Label6.reset(QStringLiteral("Label6"),
-                 makeLabel(QStringLiteral("Label6"), QStringLiteral("Pregunta"), frame));
-    place(Label6(0), 204, 28, 424, 20);
-    Text5 = makeBox<StatementBox>(QStringLiteral("Text5"), QStringLiteral("Pregunta"), frame);
-    place(Text5, 204, 48, 424, 156);
-
-    // A picture wider still is cut at the panel's inner edge, not drawn
-    // over its border.
-    auto *pictureArea = new QWidget(frame);
-    place(pictureArea, 12, 212, 616, 396);
-    Image1 = makeLabel(QStringLiteral("Image1"), QString(), pictureArea);
-    place(Image1, 0, 0, 616, 396);
-    Image1->setScaledContents(false);
-    Image1->hide();
-
-    QLabel *answer = Label6.load(1);
-    answer->setText(QStringLiteral("Respuesta"));
-    answer->setAccessibleName(answer->text());
-    place(answer, 12, 608, 616, 20);
-    answer->show();
-    Text6 = makeBox<LineBox>(QStringLiteral("Text6"), answer->text(), frame);
-    place(Text6, 12, 630, 616, 28);
-}
-
-void Form1::buildGraphicPoint(QGroupBox *frame)
-{
-    File2 = makeBox<FileList>(QStringLiteral("File2"), QStringLiteral("Graficos"), frame);
-    place(File2, 12, 28, 180, 600);
-
-    Text7 = makeBox<StatementBox>(QStringLiteral("Text7"), QStringLiteral("Pregunta"), frame);
-    place(Text7, 204, 28, 424, 84);
-
-    // The viewport has no border: its whole area is the inner area the
-    // scrolling formula measures, and the graphic never covers a frame line.
-    Picture1 = new QFrame(frame);
-    ui::nameControl(Picture1, QStringLiteral("Picture1"));
-    Picture1->setFrameShape(QFrame::NoFrame);
-    setPanelColor(Picture1, kViewportGrey);
-    place(Picture1, 204, 122, 408, 480);
-    Picture2 = new ui::PictureBox(Picture1);
-    ui::nameControl(Picture2, QStringLiteral("Picture2"));
-    Picture2->setFillColor(ui::kBlue);
-    Picture2->move(0, 0);
-    Picture2->setCursor(Qt::CrossCursor);
-    Picture2->mouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) {
-        Picture2_MouseDown(button, at);
-    };
-    VScroll1 = new QScrollBar(Qt::Vertical, frame);
-    ui::nameControl(VScroll1, QStringLiteral("VScroll1"));
-    place(VScroll1, 612, 122, 16, 480);
-    HScroll1 = new QScrollBar(Qt::Horizontal, frame);
-    ui::nameControl(HScroll1, QStringLiteral("HScroll1"));
-    place(HScroll1, 204, 602, 408, 16);
-    // Nothing to scroll until a graphic is chosen.
-    VScroll1->setRange(0, 0);
-    HScroll1->setRange(0, 0);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &Form1::VScroll1_Change);
-
-    Label8.reset(QStringLiteral("Label8"),
-                 makeLabel(QStringLiteral("Label8"), QStringLiteral("X-"), frame));
-    place(Label8(0), 204, 630, 24, 24);
-    QLabel *x = Label8.load(1);
-    x->setTextFormat(Qt::PlainText);
-    x->setText(QStringLiteral("0"));
-    place(x, 230, 630, 80, 24);
-    x->show();
-    Label9.reset(QStringLiteral("Label9"),
-                 makeLabel(QStringLiteral("Label9"), QStringLiteral("Y-"), frame));
-    place(Label9(0), 320, 630, 24, 24);
-    QLabel *y = Label9.load(1);
-    y->setTextFormat(Qt::PlainText);
-    y->setText(QStringLiteral("0"));
-    place(y, 346, 630, 80, 24);
-    y->show();
-}
-
-void Form1::buildReadingWord(QGroupBox *frame)
-{
-    File4 = makeBox<FileList>(QStringLiteral("File4"), QStringLiteral("Textos"), frame);
-    place(File4, 12, 28, 180, 600);
-
-    Label7.reset(QStringLiteral("Label7"),
-                 makeLabel(QStringLiteral("Label7"), QStringLiteral("Texto seleccionado"), frame));
-    place(Label7(0), 204, 28, 424, 20);
-    Text8 = makeBox<QPlainTextEdit>(QStringLiteral("Text8"), Label7(0)->text(), frame);
-    Text8->setReadOnly(true);
-    Text8->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text8->viewport()->installEventFilter(this);
-    place(Text8, 204, 48, 424, 440);
-
-    QLabel *question = Label7.load(1);
-    question->setText(QStringLiteral("Pregunta referida al texto que tiene de respuesta una palabra"));
-    question->setAccessibleName(question->text());
-    question->setWordWrap(true);
-    place(question, 204, 498, 424, 40);
-    question->show();
-    Text9 = makeBox<LineBox>(QStringLiteral("Text9"), question->text(), frame);
-    place(Text9, 204, 540, 424, 28);
-
-    Label11 = makeLabel(QStringLiteral("Label11"), kNoWordCaption, frame);
-    // A word of the text is shown as it is, even one that looks like markup.
-    Label11->setTextFormat(Qt::PlainText);
-    QFont bold = Label11->font();
-    bold.setBold(true);
-    Label11->setFont(bold);
-    place(Label11, 204, 580, 424, 30);
-
-    auto *refresh = makeButton(QStringLiteral("Command4"), QStringLiteral("Refresca"), frame);
-    place(refresh, 12, 636, 180, 32);
-    Command4.reset(QStringLiteral("Command4"), refresh, [this](QPushButton *button, int index) {
-        connect(button, &QPushButton::clicked, this, [this, index] { Command4_Click(index); });
-    });
-    // Refresca of the graphic and picture panels are copies of this one;
-    // the picture panel's sits under its shorter list.
-    QGroupBox *const owners[] = {Frame1(3), Frame1(2)};
-    for (int i = 1; i <= 2; ++i) {
-        QPushButton *copy = Command4.load(i);
-        copy->setText(refresh->text());
-        copy->setParent(owners[i - 1]);
-        if (owners[i - 1] == Frame1(2))
-            place(copy, 12, 172, 180, 32);
-        else
-            place(copy, 12, 636, 180, 32);
-        copy->show();
-    }
-}
-
-void Form1::buildTrueFalse(QGroupBox *frame)
-{
-    Text10 = makeBox<StatementBox>(QStringLiteral("Text10"), QStringLiteral("Pregunta"), frame);
-    place(Text10, 12, 28, 616, 200);
-
-    auto *yes = makeButton(QStringLiteral("Command6"), QStringLiteral("VERDADERO"), frame);
-    QFont big = yes->font();
-    big.setPointSize(14);
-    big.setBold(true);
-    yes->setFont(big);
-    place(yes, 12, 244, 300, 48);
-    Command6.reset(QStringLiteral("Command6"), yes, [this](QPushButton *button, int index) {
-        connect(button, &QPushButton::clicked, this, [this, index] { Command6_Click(index); });
-    });
-    ui::setBackColor(yes, kTrueColor);
-    QPushButton *no = Command6.load(1);
-    no->setText(QStringLiteral("FALSO"));
-    no->setAccessibleName(no->text());
-    place(no, 328, 244, 300, 48);
-    ui::setBackColor(no, kFalseColor);
-    no->show();
-
-    Label10 = makeLabel(QStringLiteral("Label10"), QString(), frame);
-    Label10->setTextFormat(Qt::PlainText);
-    Label10->setFont(big);
-    place(Label10, 12, 310, 616, 48);
 }
 
 void Form1::Form_Load()
@@ -480,24 +134,14 @@ void Form1::Form_Load()
         Frame1(k)->setGeometry(Frame1(0)->geometry());
     }
 
-    // The Text1 family is connected as its members are made.
-    for (StatementBox *box : {Text3, Text5, Text7, Text10})
-        connect(box, &StatementBox::enterRefused, this, &Form1::refuseEnter);
-
     const QString program = ui::platform().programFolder();
     const QString bankFolder = bank::findEntry(program, QString::fromLatin1(bank::kQuestionsFolder));
-    const QString pictures = bank::findEntry(program, QString::fromLatin1(bank::kPicturesFolder));
-    const QString texts = bank::findEntry(program, QStringLiteral("Textos"));
+    picturesFolder = bank::findEntry(program, QString::fromLatin1(bank::kPicturesFolder));
+    textsFolder = bank::findEntry(program, QStringLiteral("Textos"));
 
-    folderModel = new QFileSystemModel(this);
-    folderModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    folderModel->setReadOnly(true);
-    folderTree = new BankFolderModel(folderModel, bankFolder, this);
-    folderModel->setRootPath(QFileInfo(bankFolder).absolutePath());
+    folderTree = new BankFolderModel(bankFolder, this);
     Dir1->setModel(folderTree);
     Dir1->setHeaderHidden(true);
-    for (int column = 1; column < folderTree->columnCount(); ++column)
-        Dir1->hideColumn(column);
     Dir1->setSortingEnabled(true);
     Dir1->sortByColumn(0, Qt::AscendingOrder);
     Dir1->setRootIndex(folderTree->rootIndex());
@@ -505,13 +149,7 @@ void Form1::Form_Load()
             &Form1::Dir1_Change);
 
     File1->setPath(bankFolder);
-    File2->setPath(pictures);
-    File3->setPath(pictures);
-    File4->setPath(texts);
     connect(File1, &FileList::entryClicked, this, &Form1::File1_Click);
-    connect(File2, &FileList::entryClicked, this, &Form1::File2_Click);
-    connect(File3, &FileList::entryClicked, this, &Form1::File3_Click);
-    connect(File4, &FileList::entryClicked, this, &Form1::File4_Click);
 
     const QModelIndex top = folderTree->indexOf(bankFolder);
     if (top.isValid()) {
@@ -529,6 +167,7 @@ EditorFields Form1::fields() const
 {
     EditorFields f;
     f.author = Text2->text();
+    // Multiple choice, the panel shown at start, is always built.
     f.choiceStatement = Text1(0)->text();
     for (int i = 1; i <= kOptionCount; ++i) {
         f.options[i - 1] = Text1(i)->text();
@@ -537,25 +176,34 @@ EditorFields Form1::fields() const
     }
     f.attachmentCaption = Command7->text();
     f.loadedAttachment = loadedAttachment;
-    f.writtenStatement = Text3->text();
-    f.writtenAnswer = Text4->text();
-    f.pictureFile = File3->fileName();
-    f.pictureStatement = Text5->text();
-    f.pictureAnswer = Text6->text();
-    f.graphicFile = File2->fileName();
-    f.graphicStatement = Text7->text();
-    f.xCaption = Label8(1)->text();
-    f.yCaption = Label9(1)->text();
-    f.readingFile = File4->fileName();
-    f.readingStatement = Text9->text();
-    f.wordCaption = Label11->text();
-    f.trueFalseStatement = Text10->text();
-    f.trueFalseCaption = Label10->text();
+    if (panelBuilt[1]) {
+        f.writtenStatement = Text3->text();
+        f.writtenAnswer = Text4->text();
+    }
+    // The picture, graphic and reading panels are built together.
+    if (panelBuilt[2]) {
+        f.pictureFile = File3->fileName();
+        f.pictureStatement = Text5->text();
+        f.pictureAnswer = Text6->text();
+        f.graphicFile = File2->fileName();
+        f.graphicStatement = Text7->text();
+        f.xCaption = Label8(1)->text();
+        f.yCaption = Label9(1)->text();
+        f.readingFile = File4->fileName();
+        f.readingStatement = Text9->text();
+        f.wordCaption = Label11->text();
+    }
+    if (panelBuilt[5]) {
+        f.trueFalseStatement = Text10->text();
+        f.trueFalseCaption = Label10->text();
+    }
     return f;
 }
 
 void Form1::setFields(const EditorFields &f)
 {
+    for (int k = 0; k < kTypeCount; ++k)
+        buildPanel(k);
     auto select = [](FileList *list, const QString &name) {
         const auto found = list->findItems(name, Qt::MatchExactly);
         if (!name.isEmpty() && !found.isEmpty())
@@ -596,6 +244,7 @@ void Form1::setFields(const EditorFields &f)
 void Form1::ShowTypeFrame()
 {
     const int shown = QuestionType - 1;
+    buildPanel(shown);
     for (int k = 0; k < kTypeCount; ++k)
         Frame1(k)->setVisible(k == shown);
     if (shown < 0 || shown >= kTypeCount)
@@ -835,21 +484,10 @@ void Form1::File2_Click()
     const QString name = File2->fileName();
     const ui::Picture read = name.isEmpty() ? ui::Picture{{}, ui::PictureProblem::Missing}
                                             : ui::readPicture(File2->path() + u'/' + name);
-    if (read.problem == ui::PictureProblem::None)
-        Picture2->setPicture(read.image);
-    else
-        clearGraphic();
-    ui::setScrollRange(HScroll1, Picture1->width(), Picture2->width());
-    ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
-    HScroll1_Change();
-    VScroll1_Change();
+    // A graphic that cannot be shown leaves the viewport empty.
+    graphic->setPicture(read.problem == ui::PictureProblem::None ? read.image : QImage());
     if (const QString refusal = pictureRefusal(name, read); !refusal.isEmpty())
         ui::message(this, refusal);
-}
-
-void Form1::clearGraphic()
-{
-    Picture2->setPicture(QImage());
 }
 
 void Form1::File3_Click()
@@ -897,48 +535,10 @@ void Form1::File4_Click()
     Text8->setPlainText(readingText(file.bytes));
 }
 
-void Form1::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
+void Form1::Picture2_MouseDown(QPointF position)
 {
-    if (button == Qt::NoButton)
-        return;
-    Picture2->repaint();
-    Picture2->floodFill(qRound(position.x()), qRound(position.y()));
     Label8(1)->setText(markCaption(position.x()));
     Label9(1)->setText(markCaption(position.y()));
-}
-
-void Form1::HScroll1_Change()
-{
-    Picture2->move(Picture1->width() - HScroll1->value(), Picture2->y());
-}
-
-void Form1::VScroll1_Change()
-{
-    Picture2->move(Picture2->x(), Picture1->height() - VScroll1->value());
-}
-
-void Form1::Text8_Click()
-{
-    // The player reads the text the same way (no-break spaces as spaces), so
-    // the word stored is the word a pupil's click gives.
-    const QString text = Text8->toPlainText();
-    if (text.isEmpty())
-        return;
-    const bank::WordRange range = bank::wordRangeAt(text, Text8->textCursor().position());
-    QTextCursor cursor = Text8->textCursor();
-    cursor.setPosition(range.start);
-    cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
-    Text8->setTextCursor(cursor);
-    Label11->setText(text.mid(range.start, range.length));
-}
-
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Text8->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // The text box places its caret first; the word is taken there.
-        QMetaObject::invokeMethod(this, &Form1::Text8_Click, Qt::QueuedConnection);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bankfoldermodel.h"
 #include "fieldwidgets.h"
 #include "form2.h"
 #include "form3.h"
@@ -7,43 +8,24 @@
 #include "questioncheck.h"
 #include "questionloader.h"
 
+#include "ui/clickgraphic.h"
 #include "ui/clicklabel.h"
 #include "ui/controls.h"
 #include "ui/picturebox.h"
+#include "ui/readingtext.h"
 
 #include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSortFilterProxyModel>
 #include <QTreeView>
 #include <QWidget>
 
-class QFileSystemModel;
+#include <array>
 
 namespace editor {
 
-// Dir1 shows the question bank folder itself as its one top entry, and the
-// folders below it; nothing beside or above the bank.
-class BankFolderModel : public QSortFilterProxyModel
-{
-    Q_OBJECT
-
-public:
-    BankFolderModel(QFileSystemModel *folders, const QString &bankFolder, QObject *parent);
-
-    QModelIndex indexOf(const QString &folder) const;
-    QString folderOf(const QModelIndex &index) const;
-    QModelIndex rootIndex() const;
-
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
-
-private:
-    QFileSystemModel *folders;
-    QString bank;
-    QString bankParent;
-};
+inline constexpr int kTypeCount = 6;
 
 // The editor window: the author, the six type buttons, one panel per type,
 // "Comprobar", "Guardar pregunta" and the bank's folder tree and file list.
@@ -56,7 +38,8 @@ public:
     ~Form1() override;
 
     // What the panels hold, and putting it back (the question loader and
-    // tests fill the panels through here).
+    // tests fill the panels through here). A panel not built yet holds what
+    // a fresh one would.
     EditorFields fields() const;
     void setFields(const EditorFields &fields);
 
@@ -76,10 +59,7 @@ public:
     void File2_Click();
     void File3_Click();
     void File4_Click();
-    void Picture2_MouseDown(Qt::MouseButton button, QPointF position);
-    void HScroll1_Change();
-    void VScroll1_Change();
-    void Text8_Click();
+    void Picture2_MouseDown(QPointF position);
 
     void ShowTypeFrame();
 
@@ -100,65 +80,69 @@ public:
     Form3 *optionPicker() const { return form3; }
     Form4 *attachmentPicker() const { return form4; }
 
-    QLabel *Label4;
-    LineBox *Text2;
+    QLabel *Label4 = nullptr;
+    LineBox *Text2 = nullptr;
     ui::ControlFamily<QPushButton> Command1;
-    QPushButton *Command2;
-    QPushButton *Command3;
-    QTreeView *Dir1;
-    FileList *File1;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QTreeView *Dir1 = nullptr;
+    FileList *File1 = nullptr;
     ui::ControlFamily<QGroupBox> Frame1;
 
+    // The controls of each panel are made the first time it is shown (or
+    // setFields fills it); until then they are null.
+
     // Frame1(0): multiple choice.
-    QLabel *Label2;
+    QLabel *Label2 = nullptr;
     ui::ControlFamily<StatementBox> Text1;
     ui::ControlFamily<ui::ClickLabel> Label1; // 1 to 8; Label1(0) is never shown
     ui::ControlFamily<QPushButton> Command5;
-    QPushButton *Command7;
-    QPushButton *Command8;
-    QLabel *Label3;
+    QPushButton *Command7 = nullptr;
+    QPushButton *Command8 = nullptr;
+    QLabel *Label3 = nullptr;
 
     // Frame1(1): written answer.
     ui::ControlFamily<QLabel> Label5;
-    StatementBox *Text3;
-    LineBox *Text4;
+    StatementBox *Text3 = nullptr;
+    LineBox *Text4 = nullptr;
 
     // Frame1(2): answer about a picture.
-    FileList *File3;
-    QLabel *Image1;
+    FileList *File3 = nullptr;
+    QLabel *Image1 = nullptr;
     ui::ControlFamily<QLabel> Label6;
-    StatementBox *Text5;
-    LineBox *Text6;
+    StatementBox *Text5 = nullptr;
+    LineBox *Text6 = nullptr;
     ui::ControlFamily<QPushButton> Command4; // Refresca, one in each of panels 5, 4 and 3
 
     // Frame1(3): a point on a graphic.
-    FileList *File2;
-    QFrame *Picture1;
-    ui::PictureBox *Picture2;
-    QScrollBar *VScroll1;
-    QScrollBar *HScroll1;
-    StatementBox *Text7;
+    FileList *File2 = nullptr;
+    ui::ClickGraphic *graphic = nullptr; // the four controls below
+    QFrame *Picture1 = nullptr;
+    ui::PictureBox *Picture2 = nullptr;
+    QScrollBar *VScroll1 = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    StatementBox *Text7 = nullptr;
     ui::ControlFamily<QLabel> Label8;
     ui::ControlFamily<QLabel> Label9;
 
     // Frame1(4): a word of a reading text.
-    FileList *File4;
+    FileList *File4 = nullptr;
     ui::ControlFamily<QLabel> Label7;
-    QPlainTextEdit *Text8;
-    LineBox *Text9;
-    QLabel *Label11;
+    ui::ReadingText *Text8 = nullptr;
+    LineBox *Text9 = nullptr;
+    QLabel *Label11 = nullptr;
 
     // Frame1(5): true or false.
-    StatementBox *Text10;
+    StatementBox *Text10 = nullptr;
     ui::ControlFamily<QPushButton> Command6;
-    QLabel *Label10;
+    QLabel *Label10 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildWindow();
+    void buildPanel(int k);
     void buildMultipleChoice(QGroupBox *frame);
     void buildWrittenAnswer(QGroupBox *frame);
     void buildPictureAnswer(QGroupBox *frame);
@@ -170,10 +154,11 @@ private:
     void openCheckWindow();
     void showLoaded(const LoadedQuestion &loaded);
     void showChosenFile(FileList *list, const QString &name);
-    void clearGraphic();
 
-    QFileSystemModel *folderModel = nullptr;
     BankFolderModel *folderTree = nullptr;
+    std::array<bool, kTypeCount> panelBuilt{};
+    QString picturesFolder; // listed by File2 and File3
+    QString textsFolder;    // listed by File4
     QPointer<Form2> form2;
     QPointer<Form3> form3;
     QPointer<Form4> form4;

@@ -51,6 +51,8 @@ struct EditorFields {
 
     QString trueFalseStatement;     // Text10
     QString trueFalseCaption;       // Label10
+
+    friend bool operator==(const EditorFields &, const EditorFields &) = default;
 };
 
 inline const QString kAttachmentButtonCaption = QStringLiteral("Añadir txt, gif o jpg");

@@ -246,41 +246,35 @@ void Form3::buildControls()
     for (const int b : {TypedBox::Written, TypedBox::Picture}) {
         ui::RichTextBox *box = typedBox(b);
         box->setFont(sizedFont(base, 22, true));
-        box->keyDown = [this](int &keyCode, Qt::KeyboardModifiers) { RichTextBox_KeyDown(keyCode); };
-        box->keyPress = [this, b](QChar &key) { richtextbox_KeyPress(b, key); };
+        connect(box, &ui::RichTextBox::keyDown, this,
+                [this](int &keyCode, Qt::KeyboardModifiers) { RichTextBox_KeyDown(keyCode); });
+        connect(box, &ui::RichTextBox::keyPress, this, [this, b](QChar &key) { richtextbox_KeyPress(b, key); });
         // Letters arrive only by typing, so each one is judged.
         box->setTypingOnly(true);
     }
 
     // Point on a graphic.
-    Label9 = makeLabel(Frame1[TypeCode::GraphicPoint], QStringLiteral("Label9"), 13, true);
-    Picture1 = new QWidget(Frame1[TypeCode::GraphicPoint]);
-    ui::nameControl(Picture1, QStringLiteral("Picture1"));
+    QFrame *graphicFrame = Frame1[TypeCode::GraphicPoint];
+    Label9 = makeLabel(graphicFrame, QStringLiteral("Label9"), 13, true);
+    // The bars at the style's thickness, the lower one a pixel below the view.
+    graphic = new ui::ClickGraphic(graphicFrame, ui::ScrollBarPlacement{1, 0});
+    Picture1 = graphic->viewport();
+    Picture2 = graphic->pictureBox();
+    HScroll1 = graphic->horizontalBar();
+    VScroll1 = graphic->verticalBar();
     ui::setBackColor(Picture1, Qt::white);
-    Picture2 = new ui::PictureBox(Picture1);
-    ui::nameControl(Picture2, QStringLiteral("Picture2"));
-    Picture2->mouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF at) {
-        Picture2_MouseDown(button, at);
-    };
-    HScroll1 = new QScrollBar(Qt::Horizontal, Frame1[TypeCode::GraphicPoint]);
-    ui::nameControl(HScroll1, QStringLiteral("HScroll1"));
-    VScroll1 = new QScrollBar(Qt::Vertical, Frame1[TypeCode::GraphicPoint]);
-    ui::nameControl(VScroll1, QStringLiteral("VScroll1"));
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form3::HScroll1_Change);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &Form3::VScroll1_Change);
+    connect(graphic, &ui::ClickGraphic::marked, this, &Form3::Picture2_MouseDown);
 
     // A word in a reading text.
     QFrame *readingFrame = Frame1[TypeCode::ReadingWord];
     Label12 = makeLabel(readingFrame, QStringLiteral("Label12"), 12, true);
-    Text2 = new QTextEdit(readingFrame);
-    Text2->setReadOnly(true);
-    Text2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text2 = new ui::ReadingText(readingFrame);
     Text2->setFont(sizedFont(base, 14));
     ui::nameControl(Text2, QStringLiteral("Text2"));
-    Text2->viewport()->installEventFilter(this);
     Label10 = makeLabel(readingFrame, QStringLiteral("Label10"), 12, true);
     Label11 = makeLabel(readingFrame, QStringLiteral("Label11"), 14, true);
     ui::setForeColor(Label11, ui::kBlue);
+    connect(Text2, &ui::ReadingText::wordTaken, Label11, &QLabel::setText);
 
     // True or false.
     QFrame *trueFalseFrame = Frame1[TypeCode::TrueFalse];
@@ -317,7 +311,7 @@ void Form3::buildControls()
     RichTextBox3 = new ui::RichTextBox(this);
     ui::nameControl(RichTextBox3, QStringLiteral("RichTextBox3"));
     RichTextBox3->setFont(sizedFont(base, 11));
-    RichTextBox3->keyDown = [](int &keyCode, Qt::KeyboardModifiers) { keyCode = 0; };
+    connect(RichTextBox3, &ui::RichTextBox::keyDown, this, [](int &keyCode, Qt::KeyboardModifiers) { keyCode = 0; });
     // The transcript becomes the report: only the program writes into it.
     RichTextBox3->setReadOnly(true);
     RichTextBox3->hide();
@@ -464,13 +458,9 @@ void Form3::StartUp()
     QFrame *f4 = Frame1[TypeCode::GraphicPoint];
     const double viewHeight = ui::heightTwips(f4) / 3.0 * 2;
     const double viewWidth = ui::widthTwips(f4) / 3.0 * 2;
-    ui::setGeometryTwips(Picture1, static_cast<int>(ui::widthTwips(f4) - viewWidth) / 2,
-                         static_cast<int>(ui::heightTwips(f4) - viewHeight) / 2, viewWidth, viewHeight);
-    Picture2->move(0, 0);
-    HScroll1->setGeometry(Picture1->x(), Picture1->geometry().bottom() + 1 + 1, Picture1->width(),
-                          HScroll1->sizeHint().height());
-    VScroll1->setGeometry(Picture1->geometry().right() + 1, Picture1->y(), VScroll1->sizeHint().width(),
-                          Picture1->height());
+    graphic->setViewportGeometry(ui::rectTwips(static_cast<int>(ui::widthTwips(f4) - viewWidth) / 2,
+                                               static_cast<int>(ui::heightTwips(f4) - viewHeight) / 2,
+                                               viewWidth, viewHeight));
 
     // The window's own texts.
     bank::LineReader textFile = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));

@@ -6,9 +6,11 @@
 #include "bank/languagefile.h"
 #include "bank/question.h"
 #include "ui/animatedpicture.h"
+#include "ui/clickgraphic.h"
 #include "ui/clicklabel.h"
 #include "ui/controls.h"
 #include "ui/picturebox.h"
+#include "ui/readingtext.h"
 #include "ui/richtextbox.h"
 
 #include <QFrame>
@@ -17,7 +19,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -82,10 +83,7 @@ public:
     void Command5_Click(int index);
     void Command6_Click(int index);
     void Command7_Click(int index);
-    void Picture2_MouseDown(Qt::MouseButton button, QPointF position);
-    void HScroll1_Change();
-    void VScroll1_Change();
-    void Text2_Click();
+    void Picture2_MouseDown(QPointF position);
     void Timer1_Timer();
     void richtextbox_KeyPress(int box, QChar &key);
     void RichTextBox_KeyDown(int &keyCode);
@@ -119,12 +117,13 @@ public:
     QLabel *Label8 = nullptr;                // answer about a picture: the caption over the box
     ui::RichTextBox *RichTextBox2 = nullptr; // answer about a picture: typed letter by letter
     QLabel *Label9 = nullptr;                // point on a graphic: the statement
-    QWidget *Picture1 = nullptr;             // point on a graphic: the viewport
+    ui::ClickGraphic *graphic = nullptr;     // point on a graphic: the four controls below
+    QFrame *Picture1 = nullptr;              // point on a graphic: the viewport
     ui::PictureBox *Picture2 = nullptr;      // point on a graphic: the graphic a click fills
     QScrollBar *HScroll1 = nullptr;          // point on a graphic: scroll bars of the viewport
     QScrollBar *VScroll1 = nullptr;
     QLabel *Label12 = nullptr;               // reading word: the caption over the text
-    QTextEdit *Text2 = nullptr;              // reading word: the text whose clicked word is taken
+    ui::ReadingText *Text2 = nullptr;        // reading word: the text whose clicked word is taken
     QLabel *Label10 = nullptr;               // reading word: the statement
     QLabel *Label11 = nullptr;               // reading word: the word chosen, the pupil's answer
     QLabel *Label15 = nullptr;               // true or false: the statement
@@ -168,7 +167,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();

@@ -8,12 +8,10 @@
 #include "bank/folders.h"
 #include "bank/numeric.h"
 #include "bank/question.h"
-#include "bank/wordrule.h"
 #include "ui/floodfill.h"
 #include "ui/platform.h"
 
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 
 namespace player {
@@ -321,50 +319,17 @@ void Form3::completeTypedAnswer(int box)
     Command2->setEnabled(false);
 }
 
-void Form3::Picture2_MouseDown(Qt::MouseButton button, QPointF position)
+void Form3::Picture2_MouseDown(QPointF position)
 {
-    if (button == Qt::NoButton)
-        return;
-    Picture2->repaint();
     const QPoint click(qRound(position.x()), qRound(position.y()));
     // Judged by where the pupil pointed, not by the target's colour: a
-    // coloured target region is no longer right without a click on it.
-    targetInMarkedRegion = ui::sameRegion(Picture2->surface(), click,
+    // coloured target region is no longer right without a click on it. The
+    // picture as loaded, since the click's region is filled already.
+    targetInMarkedRegion = ui::sameRegion(Picture2->picture(), click,
                                           QPoint(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY)));
     graphicMarked = true;
-    Picture2->floodFill(click.x(), click.y());
     markX = position.x();
     markY = click.y();
-}
-
-void Form3::HScroll1_Change()
-{
-    Picture2->move(Picture1->width() - HScroll1->value(), Picture2->y());
-}
-
-void Form3::VScroll1_Change()
-{
-    Picture2->move(Picture2->x(), Picture1->height() - VScroll1->value());
-}
-
-void Form3::Text2_Click()
-{
-    const QString text = Text2->toPlainText();
-    const bank::WordRange range = bank::wordRangeAt(text, Text2->textCursor().position());
-    QTextCursor cursor = Text2->textCursor();
-    cursor.setPosition(range.start);
-    cursor.setPosition(range.start + range.length, QTextCursor::KeepAnchor);
-    Text2->setTextCursor(cursor);
-    Label11->setText(text.mid(range.start, range.length));
-}
-
-bool Form3::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Text2->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // Let the text box place its caret first, then take the word there.
-        QMetaObject::invokeMethod(this, &Form3::Text2_Click, Qt::QueuedConnection);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace player

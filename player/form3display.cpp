@@ -340,19 +340,14 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, Q
     if (!take(read, 3, q.fileName, line, failure))
         return false;
     const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Picture, line);
-    if (path.isEmpty() || !Picture2->load(path)) {
+    if (path.isEmpty() || !graphic->load(path)) {
         ui::Picture why;
-        why.problem = path.isEmpty() ? ui::PictureProblem::Missing : Picture2->loadProblem();
+        why.problem = path.isEmpty() ? ui::PictureProblem::Missing : graphic->loadProblem();
         if (why.problem == ui::PictureProblem::TooLarge)
             why.size = QImageReader(path).size();
         failure = pictureFailureText(line, why);
         return false;
     }
-    Picture2->repaint();
-    ui::setScrollRange(HScroll1, Picture1->width(), Picture2->width());
-    ui::setScrollRange(VScroll1, Picture1->height(), Picture2->height());
-    HScroll1_Change();
-    VScroll1_Change();
     if (!take(read, 4, q.statement, line, failure))
         return false;
     Label9->setText(line);

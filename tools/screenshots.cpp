@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
         shoot(QStringLiteral("answered-3-picture.png"));
     }
     if (showType(test, 4)) {
-        test->Picture2_MouseDown(Qt::LeftButton, QPointF(5, 5));
+        test->graphic->markAt(QPointF(5, 5));
         test->Command2_Click();
         shoot(QStringLiteral("answered-4-graphic.png"));
     }
@@ -188,7 +188,7 @@ int main(int argc, char *argv[])
         QTextCursor cursor = test->Text2->textCursor();
         cursor.setPosition(static_cast<int>(at + 1));
         test->Text2->setTextCursor(cursor);
-        test->Text2_Click();
+        test->Text2->takeWordAtCaret();
         test->Command2_Click();
         shoot(QStringLiteral("answered-5-reading.png"));
     }

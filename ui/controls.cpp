@@ -9,9 +9,14 @@
 
 namespace ui {
 
+QRect rectTwips(double left, double top, double width, double height)
+{
+    return QRect(px(left), px(top), std::max(0, px(width)), std::max(0, px(height)));
+}
+
 void setGeometryTwips(QWidget *widget, double left, double top, double width, double height)
 {
-    widget->setGeometry(px(left), px(top), std::max(0, px(width)), std::max(0, px(height)));
+    widget->setGeometry(rectTwips(left, top, width, height));
 }
 
 int leftTwips(const QWidget *widget) { return twips(widget->x()); }

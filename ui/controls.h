@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -28,6 +29,7 @@ constexpr int twips(int pixels)
 }
 
 // Geometry in twips.
+QRect rectTwips(double left, double top, double width, double height);
 void setGeometryTwips(QWidget *widget, double left, double top, double width, double height);
 int leftTwips(const QWidget *widget);
 int topTwips(const QWidget *widget);

@@ -26,10 +26,10 @@ void PictureBox::setPicture(const QImage &picture)
 {
     original = pictureSurface(picture);
     resize(original.size());
-    repaint();
+    clearFills();
 }
 
-void PictureBox::repaint()
+void PictureBox::clearFills()
 {
     painted = original;
     update();
@@ -65,8 +65,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
-    if (mouseDown)
-        mouseDown(event->button(), event->modifiers(), event->position());
+    Q_EMIT mouseDown(event->button(), event->modifiers(), event->position());
     event->accept();
 }
 

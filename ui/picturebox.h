@@ -6,13 +6,11 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
-
 namespace ui {
 
 // A picture at its natural size with a surface to paint on. The loaded
-// picture stays as it was; fills go to the surface, which repaint() brings
-// back to the picture. Coordinates are pixels of the picture, whatever the
+// picture stays as it was; fills go to the surface, which clearFills()
+// brings back to the picture. Coordinates are pixels of the picture, whatever the
 // box's position inside its parent.
 class PictureBox : public QWidget
 {
@@ -31,8 +29,7 @@ public:
     const QImage &surface() const { return painted; }
 
     // Restores the surface from the picture, removing every fill.
-    // Deliberately hides QWidget::repaint(): that name is the one callers use.
-    void repaint();
+    void clearFills();
 
     // The colour of a surface pixel; invalid outside the picture.
     QColor pixel(int x, int y) const;
@@ -46,8 +43,9 @@ public:
 
     QSize sizeHint() const override;
 
+Q_SIGNALS:
     // Any mouse button pressed on the picture, at a position in its pixels.
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)> mouseDown;
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -4,6 +4,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTextBlock>
@@ -209,9 +210,12 @@ void RichTextBox::setTypingOnly(bool on)
 
 void RichTextBox::keyPressEvent(QKeyEvent *event)
 {
-    if (keyDown) {
+    // Only a receiver can swallow a key: a key without a code of its own
+    // (0) goes on when nothing listens.
+    static const QMetaMethod keyDownSignal = QMetaMethod::fromSignal(&RichTextBox::keyDown);
+    if (isSignalConnected(keyDownSignal)) {
         int code = legacyKeyCode(event->key());
-        keyDown(code, event->modifiers());
+        Q_EMIT keyDown(code, event->modifiers());
         if (code == 0) {
             event->accept();
             return;
@@ -232,8 +236,7 @@ void RichTextBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     for (QChar c : typed) {
-        if (keyPress)
-            keyPress(c);
+        Q_EMIT keyPress(c);
         if (!c.isNull())
             typeCharacter(c);
     }
@@ -263,8 +266,7 @@ void RichTextBox::inputMethodEvent(QInputMethodEvent *event)
     QInputMethodEvent rest(event->preeditString(), event->attributes());
     QTextEdit::inputMethodEvent(&rest);
     for (QChar c : committed) {
-        if (keyPress)
-            keyPress(c);
+        Q_EMIT keyPress(c);
         if (!c.isNull())
             typeCharacter(c);
     }

@@ -27,8 +27,6 @@
 #include <QTextCharFormat>
 #include <QTextEdit>
 
-#include <functional>
-
 namespace ui {
 
 inline constexpr int kKeyBack = 8;
@@ -75,8 +73,11 @@ public:
     void setTypingOnly(bool on);
     bool isTypingOnly() const { return typingOnly; }
 
-    std::function<void(int &keyCode, Qt::KeyboardModifiers shift)> keyDown;
-    std::function<void(QChar &character)> keyPress;
+Q_SIGNALS:
+    // Emitted before the box handles the key; connections must be direct, as
+    // receivers change the code or the character in place.
+    void keyDown(int &keyCode, Qt::KeyboardModifiers shift);
+    void keyPress(QChar &character);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -70,6 +70,14 @@ inline void click(QWidget *widget)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+// A panel's controls are made when it is first shown: each panel is shown
+// with its type button, the first one last, as the window starts.
+inline void showEveryPanel(editor::Form1 &form)
+{
+    for (int k = form.Command1.last(); k >= 0; --k)
+        click(form.Command1(k));
+}
+
 // The multiple-choice panel filled by typing: statement and options, the
 // marked option clicked.
 inline void fillChoice(editor::Form1 &form, const QString &statement, const QStringList &options,

@@ -13,6 +13,7 @@
 using editortest::click;
 using editortest::Editor;
 using editortest::listed;
+using editortest::showEveryPanel;
 using editortest::typeInto;
 
 namespace {
@@ -125,6 +126,7 @@ void TstEditorWindow::captions()
 
     Editor e;
     e.open();
+    showEveryPanel(*e.form);
     const QWidget *widget = name == u"Form1" ? e.form.get() : e.form->findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(captionOf(widget), caption);
@@ -156,6 +158,7 @@ void TstEditorWindow::colours()
 
     Editor e;
     e.open();
+    showEveryPanel(*e.form);
     const QWidget *widget = e.form->findChild<QWidget *>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(background ? ui::backColor(widget) : ui::foreColor(widget), colour);
@@ -175,6 +178,13 @@ void TstEditorWindow::startState()
     }
     QCOMPARE(windowColor(&form), kTypeColors[0]);
     QCOMPARE(windowColor(form.Frame1(0)), kTypeColors[0]);
+
+    // Only the panel shown is built, and the others read as fresh ones.
+    QVERIFY(form.Text3 == nullptr && form.Picture2 == nullptr && form.Text10 == nullptr);
+    const editor::EditorFields unbuilt = form.fields();
+    showEveryPanel(form);
+    QCOMPARE(form.fields(), unbuilt);
+    QCOMPARE(form.QuestionType, 1);
     QVERIFY(form.Text10->text().isEmpty());
     QCOMPARE(form.Picture2->parentWidget(), form.Picture1);
     QCOMPARE(form.Picture2->fillColor(), QColor(0, 0, 0xFF));
@@ -339,6 +349,7 @@ void TstEditorWindow::enterRefused()
 
     Editor e;
     e.open();
+    showEveryPanel(*e.form);
     auto *box = e.form->findChild<editor::StatementBox *>(name);
     QVERIFY2(box, qPrintable(name));
     typeInto(box, QStringLiteral("ab"));
@@ -374,6 +385,7 @@ void TstEditorWindow::pastedLineBreakBecomesSpace()
 
     Editor e;
     e.open();
+    showEveryPanel(*e.form);
     QWidget *box = e.form->findChild<QWidget *>(name);
     QVERIFY2(box, qPrintable(name));
     const int panel = name == u"Text3" ? 1 : name == u"Text9" ? 4 : name == u"Text10" ? 5 : 0;
@@ -409,6 +421,7 @@ void TstEditorWindow::setTextLosesLineBreaks()
 
     Editor e;
     e.open();
+    showEveryPanel(*e.form);
     QWidget *box = e.form->findChild<QWidget *>(name);
     QVERIFY2(box, qPrintable(name));
     QString text;
@@ -434,6 +447,7 @@ void TstEditorWindow::fileListsAtStart()
     e.program.writeLines(QStringLiteral("Graficos/mapa.gif"), {});
     e.program.writeLines(QStringLiteral("textos/lectura.txt"), {QStringLiteral("El perro")});
     e.open({QStringLiteral("Preguntas/2n ESO"), QStringLiteral("Preguntas/1r ESO")});
+    showEveryPanel(*e.form);
 
     QCOMPARE(e.form->targetFolder(), e.bank());
     QCOMPARE(listed(e.form->File1), (QStringList{"1.txt", "10.txt", "2.txt", "a.txt", "B.txt"}));
@@ -446,6 +460,7 @@ void TstEditorWindow::fileListsAtStart()
     QAbstractItemModel *model = e.form->Dir1->model();
     const QPersistentModelIndex root = e.form->Dir1->rootIndex();
     QTRY_COMPARE(model->rowCount(root), 1);
+    QCOMPARE(model->columnCount(root), 1); // names only
     const QPersistentModelIndex top = model->index(0, 0, root);
     QCOMPARE(top.data().toString(), QStringLiteral("Preguntas"));
     QCOMPARE(QPersistentModelIndex(e.form->Dir1->currentIndex()), top);
@@ -461,6 +476,7 @@ void TstEditorWindow::foldersFoundIgnoringCase()
     e.program.writeLines(QStringLiteral("GRAFICOS/mapa.gif"), {});
     e.program.writeLines(QStringLiteral("Textos/lectura.txt"), {});
     e.open({});
+    showEveryPanel(*e.form);
 
     QCOMPARE(e.form->targetFolder(), e.program.file(QStringLiteral("preguntas")));
     QCOMPARE(listed(e.form->File1), QStringList{"1.txt"});
@@ -472,6 +488,7 @@ void TstEditorWindow::missingBankLeavesListsEmpty()
 {
     Editor e;
     e.open({});
+    showEveryPanel(*e.form);
     QCOMPARE(e.form->File1->count(), 0);
     QCOMPARE(e.form->File2->count(), 0);
     QCOMPARE(e.form->File4->count(), 0);
@@ -522,6 +539,7 @@ void TstEditorWindow::refrescaRereadsAllLists()
     Editor e;
     e.open();
     editor::Form1 &form = *e.form;
+    showEveryPanel(form);
     QCOMPARE(form.Command4(index)->parentWidget(), form.Frame1(panel));
     e.program.writeLines(QStringLiteral("Preguntas/1.txt"), {QStringLiteral(" 2 ")});
     e.program.writeLines(QStringLiteral("Graficos/nuevo.gif"), {});

@@ -18,6 +18,7 @@ using editortest::click;
 using editortest::clickEntry;
 using editortest::Editor;
 using editortest::filesIn;
+using editortest::showEveryPanel;
 using editortest::typeInto;
 using editortest::writePicture;
 
@@ -792,6 +793,7 @@ void TstLoadQuestion::fileCopiedInSinceListRead()
                          {" 5 ", "P", "nou.txt", "S", "Hola"});
     e.open();
     editor::Form1 &form = *e.form;
+    showEveryPanel(form);
     e.program.writeLines(QStringLiteral("textos/nou.txt"), {QStringLiteral("Hola món")});
     QCOMPARE(form.File4->count(), 0);
     editortest::chooseFolder(form, e.subject());
@@ -834,6 +836,7 @@ void TstLoadQuestion::trueFalseAnswer()
                          {" 6 ", "Profe", "El sol es una estrella", answer});
     e.open();
     editor::Form1 &form = *e.form;
+    showEveryPanel(form);
     click(form.Command6(answer == u"FALSO" ? 0 : 1)); // the other answer first
     editortest::chooseFolder(form, e.subject());
 

@@ -282,10 +282,10 @@ private Q_SLOTS:
         writeGraphic(s, QStringLiteral("dues.png"));
         player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part esquerra"), QStringLiteral("50"), QStringLiteral("60")}));
         QCOMPARE(w->targetX, 50.0);
-        w->Picture2_MouseDown(Qt::LeftButton, QPointF(200, 100));
+        w->graphic->markAt(QPointF(200, 100));
         QCOMPARE(w->Picture2->pixel(200, 100), ui::kBlue);
         // A second click repaints first: only the latest region stays blue.
-        w->Picture2_MouseDown(Qt::RightButton, QPointF(10.4, 20.6));
+        w->graphic->markAt(QPointF(10.4, 20.6));
         QCOMPARE(w->Picture2->pixel(200, 100), QColor(Qt::white));
         QCOMPARE(w->Picture2->pixel(50, 60), ui::kBlue);
         QCOMPARE(w->markX, 10.4);
@@ -307,7 +307,7 @@ private Q_SLOTS:
         w->Command2_Click();
         QCOMPARE(w->answeredCount, 0);
         QVERIFY(w->Command2->isEnabled());
-        w->Picture2_MouseDown(Qt::LeftButton, QPointF(50, 50));
+        w->graphic->markAt(QPointF(50, 50));
         w->Command2_Click();
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
         QCOMPARE(w->Picture2->pixel(200, 100), ui::kBlue);
@@ -350,7 +350,7 @@ private Q_SLOTS:
         QVERIFY(image.save(s.folder.file(QStringLiteral("Graficos/sol.png"))));
         player::Form3 *w = openWith(s, question(4, {QStringLiteral("sol.png"), QStringLiteral("?"),
                                                     QString::number(target.x()), QString::number(target.y())}));
-        w->Picture2_MouseDown(Qt::LeftButton, click);
+        w->graphic->markAt(click);
         w->Command2_Click();
         QCOMPARE(w->List1(0)->item(0)->text(), right ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
     }
@@ -405,17 +405,17 @@ private Q_SLOTS:
         QTextCursor cursor = w->Text2->textCursor();
         cursor.setPosition(5);
         w->Text2->setTextCursor(cursor);
-        w->Text2_Click();
+        w->Text2->takeWordAtCaret();
         QCOMPARE(w->Label11->text(), QStringLiteral("perro"));
         QCOMPARE(w->Text2->textCursor().selectedText(), QStringLiteral("perro"));
         // The last word of a line stops at the line break.
         cursor.setPosition(13);
         w->Text2->setTextCursor(cursor);
-        w->Text2_Click();
+        w->Text2->takeWordAtCaret();
         QCOMPARE(w->Label11->text(), QStringLiteral("come"));
         cursor.setPosition(5);
         w->Text2->setTextCursor(cursor);
-        w->Text2_Click();
+        w->Text2->takeWordAtCaret();
         w->Command2_Click();
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
         QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- perro - CORRECTA")));

@@ -139,7 +139,8 @@ private Q_SLOTS:
         const QRect view = w->Picture1->geometry();
         QVERIFY(qAbs(view.width() - frame.width() * 2 / 3) <= 1);
         QVERIFY(qAbs(view.height() - frame.height() * 2 / 3) <= 1);
-        QVERIFY(qAbs(view.left() - (frame.width() - view.width()) / 2) <= 1);
+        const int viewLeft = w->Picture1->mapTo(w->Frame1[player::TypeCode::GraphicPoint], QPoint(0, 0)).x();
+        QVERIFY(qAbs(viewLeft - (frame.width() - view.width()) / 2) <= 1);
         QCOMPARE(w->VScroll1->x(), view.right() + 1);
         QCOMPARE(w->HScroll1->width(), view.width());
         QVERIFY(w->HScroll1->y() > view.bottom());

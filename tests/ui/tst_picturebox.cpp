@@ -34,7 +34,7 @@ private Q_SLOTS:
     void loadFailures();
     void fillsClosedRegion();
     void fillsOutlineOnClickOnIt();
-    void repaintRemovesEarlierFill();
+    void clearFillsRemovesEarlierFill();
     void secondClickLeavesOnlyLatestRegion();
     void pixelOutsideIsInvalid();
     void transparentPartsReadWhite();
@@ -135,14 +135,14 @@ void TstPictureBox::fillsOutlineOnClickOnIt()
     QCOMPARE(box.pixel(45, 5), QColor(Qt::black));
 }
 
-void TstPictureBox::repaintRemovesEarlierFill()
+void TstPictureBox::clearFillsRemovesEarlierFill()
 {
     ui::PictureBox box;
     box.setPicture(lineDrawing());
     box.setFillColor(ui::kRed);
     QVERIFY(box.floodFill(0, 0) > 0);
     QCOMPARE(box.pixel(0, 0), ui::kRed);
-    box.repaint();
+    box.clearFills();
     QCOMPARE(box.surface(), box.picture());
     QCOMPARE(box.pixel(0, 0), QColor(Qt::white));
 }
@@ -153,7 +153,7 @@ void TstPictureBox::secondClickLeavesOnlyLatestRegion()
     box.setPicture(lineDrawing());
     box.setFillColor(ui::kBlue);
     box.floodFill(15, 15);
-    box.repaint();
+    box.clearFills();
     box.floodFill(0, 0);
     QCOMPARE(box.pixel(15, 15), QColor(Qt::white));
     QCOMPARE(box.pixel(0, 0), ui::kBlue);
@@ -200,9 +200,10 @@ void TstPictureBox::mouseDownGivesPicturePixels()
     QVERIFY(QTest::qWaitForWindowExposed(&viewport));
 
     QList<std::tuple<Qt::MouseButton, QPointF>> presses;
-    box->mouseDown = [&](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF position) {
-        presses.append({button, position});
-    };
+    QObject::connect(box, &ui::PictureBox::mouseDown, box,
+                     [&](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF position) {
+                         presses.append({button, position});
+                     });
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(20, 12));
     QTest::mouseClick(box, Qt::RightButton, {}, QPoint(40, 25));
     QCOMPARE(presses.size(), 2);

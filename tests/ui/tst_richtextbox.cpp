@@ -312,7 +312,8 @@ void TstRichTextBox::checkedTypingColoursLetters()
 {
     box->setText("");
     LetterChecker checker{box, "Casa"};
-    box->keyPress = [&checker](QChar &c) { checker(c); };
+    const QMetaObject::Connection first =
+        QObject::connect(box, &ui::RichTextBox::keyPress, box, [&checker](QChar &c) { checker(c); });
     QTest::keyClicks(box, "caxsa");
     QCOMPARE(box->text(), QString("casa"));
     QCOMPARE(checker.corrected, 1);
@@ -326,7 +327,8 @@ void TstRichTextBox::checkedTypingColoursLetters()
     // Several wrong keys at one letter: each replaces the one before, in red.
     box->setText("");
     LetterChecker second{box, "sol"};
-    box->keyPress = [&second](QChar &c) { second(c); };
+    QObject::disconnect(first);
+    QObject::connect(box, &ui::RichTextBox::keyPress, box, [&second](QChar &c) { second(c); });
     QTest::keyClicks(box, "sxy");
     QCOMPARE(box->text(), QString("sy"));
     QCOMPARE(box->colorAt(1), ui::kRed);
@@ -341,7 +343,8 @@ void TstRichTextBox::keyPressRunsBeforeInsertion()
     box->setText("ab");
     box->setSelStart(2);
     QStringList seen;
-    box->keyPress = [this, &seen](QChar &c) { seen << box->text() + '|' + c; };
+    QObject::connect(box, &ui::RichTextBox::keyPress, box,
+                     [this, &seen](QChar &c) { seen << box->text() + '|' + c; });
     QTest::keyClicks(box, "cd");
     QCOMPARE(seen, (QStringList{"ab|c", "abc|d"}));
     QCOMPARE(box->text(), QString("abcd"));
@@ -350,12 +353,12 @@ void TstRichTextBox::keyPressRunsBeforeInsertion()
 void TstRichTextBox::keyPressMayChangeOrDropCharacter()
 {
     box->setText("");
-    box->keyPress = [](QChar &c) {
+    QObject::connect(box, &ui::RichTextBox::keyPress, box, [](QChar &c) {
         if (c == u'x')
             c = QChar();
         else
             c = c.toUpper();
-    };
+    });
     QTest::keyClicks(box, "axb");
     QCOMPARE(box->text(), QString("AB"));
 }
@@ -379,12 +382,12 @@ void TstRichTextBox::keyDownCancelsKeys()
 
     box->setText("abc");
     box->setSelStart(caret);
-    box->keyDown = [](int &code, Qt::KeyboardModifiers) {
+    QObject::connect(box, &ui::RichTextBox::keyDown, box, [](int &code, Qt::KeyboardModifiers) {
         if (code == ui::kKeyBack || code == ui::kKeyReturn || code == ui::kKeyDelete || code == 'Q')
             code = 0;
-    };
+    });
     int presses = 0;
-    box->keyPress = [&presses](QChar &) { ++presses; };
+    QObject::connect(box, &ui::RichTextBox::keyPress, box, [&presses](QChar &) { ++presses; });
     QTest::keyClick(box, Qt::Key(key));
     QCOMPARE(box->text(), QString("abc"));
     QCOMPARE(box->document()->blockCount(), 1);
@@ -395,7 +398,7 @@ void TstRichTextBox::keyDownCancelsKeys()
 void TstRichTextBox::uncancelledEditingKeysWork()
 {
     box->setText("abc");
-    box->keyDown = [](int &, Qt::KeyboardModifiers) {};
+    QObject::connect(box, &ui::RichTextBox::keyDown, box, [](int &, Qt::KeyboardModifiers) {});
     box->setSelStart(3);
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(box->text(), QString("ab"));
@@ -432,10 +435,10 @@ void TstRichTextBox::keyDownGivesOldKeyCodes()
 
     QList<int> codes;
     Qt::KeyboardModifiers shift;
-    box->keyDown = [&](int &keyCode, Qt::KeyboardModifiers mods) {
+    QObject::connect(box, &ui::RichTextBox::keyDown, box, [&](int &keyCode, Qt::KeyboardModifiers mods) {
         codes << keyCode;
         shift = mods;
-    };
+    });
     QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     // A modifier key arrives first as a key of its own (Shift is 16).
     QVERIFY(!codes.isEmpty());
@@ -451,8 +454,9 @@ void TstRichTextBox::disabledBoxTakesNoKeys()
     box->setText("ab");
     box->setSelStart(2);
     int events = 0;
-    box->keyDown = [&events](int &, Qt::KeyboardModifiers) { ++events; };
-    box->keyPress = [&events](QChar &) { ++events; };
+    QObject::connect(box, &ui::RichTextBox::keyDown, box,
+                     [&events](int &, Qt::KeyboardModifiers) { ++events; });
+    QObject::connect(box, &ui::RichTextBox::keyPress, box, [&events](QChar &) { ++events; });
     box->setEnabled(false);
     QTest::keyClicks(box, "cd");
     QTest::keyClick(box, Qt::Key_Backspace);
@@ -589,10 +593,10 @@ void TstRichTextBox::protectedBoxKeepsItsText()
     box->setSelLength(1);
     const QString before = box->text();
     QString typed;
-    box->keyPress = [&typed](QChar &c) {
+    QObject::connect(box, &ui::RichTextBox::keyPress, box, [&typed](QChar &c) {
         typed += c;
         c = QChar();
-    };
+    });
     QGuiApplication::clipboard()->setText("ZZ");
     QMimeData dropped;
     dropped.setText("ZZ");
