@@ -10,16 +10,9 @@ namespace {
 
 ui::StartupTexts startupTexts()
 {
-    ui::StartupTexts texts;
+    ui::StartupTexts texts = ui::spanishStartupTexts();
     texts.description = QStringLiteral("Editor de BRENLOQ: escribe, comprueba y guarda las preguntas del banco.");
     texts.folderHelp = QStringLiteral("Usar la carpeta del programa PATH (preguntas, gráficos, textos).");
-    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
-    texts.fromOption = QStringLiteral("de la opción --folder");
-    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
-    texts.fromSettings = QStringLiteral("de la configuración del sistema");
-    texts.fromExecutable = QStringLiteral("la carpeta del propio programa");
-    texts.fromUserCopy = QStringLiteral("la carpeta del usuario");
-    texts.missingFolder = QStringLiteral("No se encuentra la carpeta del programa «%1».");
     texts.cannotWrite = QStringLiteral("No se puede escribir en la carpeta «%1»: las preguntas nuevas no se podrán guardar.");
     texts.writableFolder = QString::fromLatin1(bank::kQuestionsFolder);
     return texts;

@@ -9,16 +9,9 @@ namespace {
 
 ui::StartupTexts startupTexts()
 {
-    ui::StartupTexts texts;
+    ui::StartupTexts texts = ui::spanishStartupTexts();
     texts.description = QStringLiteral("INSTALAR BRENLOQ: instala los componentes que usa el programa BRENLOQ.");
     texts.folderHelp = QStringLiteral("Usar la carpeta del programa PATH.");
-    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
-    texts.fromOption = QStringLiteral("de la opción --folder");
-    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
-    texts.fromSettings = QStringLiteral("de la configuración del sistema");
-    texts.fromExecutable = QStringLiteral("la carpeta del propio programa");
-    texts.fromUserCopy = QStringLiteral("la carpeta del usuario");
-    texts.missingFolder = QStringLiteral("No se encuentra la carpeta del programa «%1».");
     return texts;
 }
 

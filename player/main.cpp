@@ -13,16 +13,9 @@ namespace {
 
 ui::StartupTexts startupTexts()
 {
-    ui::StartupTexts texts;
+    ui::StartupTexts texts = ui::catalanStartupTexts();
     texts.description = QStringLiteral("BRENLOQ: proves amb preguntes del banc, amb els resultats desats en un informe.");
     texts.folderHelp = QStringLiteral("Fes servir la carpeta del programa PATH (preguntes, idioma, informes).");
-    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
-    texts.fromOption = QStringLiteral("de l'opció --folder");
-    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
-    texts.fromSettings = QStringLiteral("de la configuració del sistema");
-    texts.fromExecutable = QStringLiteral("la carpeta del programa mateix");
-    texts.fromUserCopy = QStringLiteral("la carpeta de l'usuari");
-    texts.missingFolder = QStringLiteral("No es troba la carpeta del programa «%1».");
     texts.cannotWrite = QStringLiteral("No es pot escriure a la carpeta «%1»: els resultats de les proves no s'hi podran desar.");
     texts.writableFolder = QString::fromLatin1(bank::kReportsFolder);
     return texts;

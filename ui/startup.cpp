@@ -62,6 +62,32 @@ void tell(const QString &text)
 
 } // namespace
 
+StartupTexts catalanStartupTexts()
+{
+    StartupTexts texts;
+    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
+    texts.fromOption = QStringLiteral("de l'opció --folder");
+    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
+    texts.fromSettings = QStringLiteral("de la configuració del sistema");
+    texts.fromExecutable = QStringLiteral("la carpeta del programa mateix");
+    texts.fromUserCopy = QStringLiteral("la carpeta de l'usuari");
+    texts.missingFolder = QStringLiteral("No es troba la carpeta del programa «%1».");
+    return texts;
+}
+
+StartupTexts spanishStartupTexts()
+{
+    StartupTexts texts;
+    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
+    texts.fromOption = QStringLiteral("de la opción --folder");
+    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
+    texts.fromSettings = QStringLiteral("de la configuración del sistema");
+    texts.fromExecutable = QStringLiteral("la carpeta del propio programa");
+    texts.fromUserCopy = QStringLiteral("la carpeta del usuario");
+    texts.missingFolder = QStringLiteral("No se encuentra la carpeta del programa «%1».");
+    return texts;
+}
+
 QString chosenProgramFolder()
 {
     return chosen;

@@ -22,6 +22,11 @@ struct StartupTexts
     QString writableFolder; // inside the program folder; empty when nothing is written
 };
 
+// The texts every program says about its folder, in the language of its
+// windows: the player's are Catalan, the editor's and installer's Spanish.
+StartupTexts catalanStartupTexts();
+StartupTexts spanishStartupTexts();
+
 // Reads --help, --version and --folder, finds the program folder (making the
 // user's copy from the installed demo on first start) and checks that it can
 // be used, saying what is wrong in a message box. Returns an exit code when
