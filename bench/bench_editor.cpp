@@ -13,13 +13,13 @@
 #include "editor/form1.h"
 #include "editor/questioncheck.h"
 #include "support/recordingplatform.h"
+#include "ui/programstyle.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Editor"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
 
     std::unique_ptr<QTemporaryDir> generated;
     programFolder = bench::takeBankArgument(argc, argv, QStringLiteral("editor"));

@@ -13,6 +13,7 @@
 #include "player/playerstate.h"
 #include "player/testlogic.h"
 #include "support/recordingplatform.h"
+#include "ui/programstyle.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -235,7 +235,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
 
     std::unique_ptr<QTemporaryDir> generated;
     programFolder = bench::takeBankArgument(argc, argv, QStringLiteral("player"));

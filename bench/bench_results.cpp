@@ -10,6 +10,7 @@
 #include "results/form1.h"
 #include "results/reports.h"
 #include "support/recordingplatform.h"
+#include "ui/programstyle.h"
 #include "ui/rtfwriter.h"
 
 #include <benchmark/benchmark.h>
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RESULTATS BRENLOQ"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
 
     QTemporaryDir generated;
     programFolder = generated.path();

@@ -18,10 +18,10 @@
 #include "bank/question.h"
 #include "player/wavplayer.h"
 #include "ui/platform.h"
+#include "ui/programstyle.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <cstdio>
@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     stage("application");
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     player::installDesktopPlatform();
     player::state().programFolder = ui::platform().programFolder();
 

@@ -10,9 +10,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QWindow>
 
+#if BENCH_PROGRAM != 0
+#include "ui/programstyle.h"
+#endif
 #if BENCH_PROGRAM == 1
 #include "player/form1.h"
 #include "player/playerstate.h"
@@ -35,16 +37,16 @@ QWidget *firstWindow()
 {
 #if BENCH_PROGRAM == 1
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     player::state().programFolder = ui::platform().programFolder();
     return new player::Form1;
 #elif BENCH_PROGRAM == 2
     QApplication::setApplicationName(QStringLiteral("Editor"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     return new editor::Form1;
 #elif BENCH_PROGRAM == 3
     QApplication::setApplicationName(QStringLiteral("INSTALAR BRENLOQ"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     return new installer::Form1;
 #else
     auto *label = new QLabel(QStringLiteral("Hello"));

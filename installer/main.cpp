@@ -1,9 +1,9 @@
 #include "form1.h"
 
+#include "ui/programstyle.h"
 #include "ui/startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace {
 
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
         return ui::startUp(app, startupTexts()).value_or(0);
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     if (const auto exitCode = ui::startUp(app, startupTexts()))
         return *exitCode;
 

@@ -10,6 +10,7 @@
 #include "bank/folders.h"
 #include "bank/languagefile.h"
 #include "ui/controls.h"
+#include "ui/picturefile.h"
 #include "ui/platform.h"
 
 #include <QFileInfo>
@@ -74,7 +75,7 @@ void Form1::buildControls()
 
     Picture1 = new QLabel(dest);
     ui::nameControl(Picture1, QStringLiteral("Picture1"), QStringLiteral("BRENLOQ"));
-    const QPixmap logo(QStringLiteral(":/player/logo.gif"));
+    const QPixmap logo = QPixmap::fromImage(ui::readBuiltInPicture(QStringLiteral(":/player/logo.png")));
     Picture1->setPixmap(logo);
     Picture1->setGeometry(0, 0, logo.isNull() ? dest->width() : logo.width(),
                           logo.isNull() ? dest->height() : logo.height());

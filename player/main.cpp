@@ -4,10 +4,10 @@
 
 #include "bank/folders.h"
 #include "ui/platform.h"
+#include "ui/programstyle.h"
 #include "ui/startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace {
 
@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
         return ui::startUp(app, startupTexts()).value_or(0);
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
 
     player::installDesktopPlatform();
     if (const auto exitCode = ui::startUp(app, startupTexts()))

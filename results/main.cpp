@@ -6,10 +6,10 @@
 
 #include "ui/desktopplatform.h"
 #include "ui/platform.h"
+#include "ui/programstyle.h"
 #include "ui/startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("RESULTATS BRENLOQ"));
     // Ties the window to the menu entry, for the icon of the task bar.
     QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq.Results"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     ui::setPlatform(std::make_unique<ui::DesktopPlatform>());
 
     auto *window = new results::Form1(ui::lookUpProgramFolder(line.folder).path);

@@ -8,11 +8,11 @@
 
 #include "support/recordingplatform.h"
 #include "support/testsupport.h"
+#include "ui/programstyle.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTextCursor>
 
@@ -182,7 +182,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Editor"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     if (argc < 3) {
         std::fprintf(stderr, "usage: editorscreenshots DEMO_FOLDER DOCS_FOLDER\n");
         return 2;

@@ -11,6 +11,7 @@
 #include "results/form1.h"
 
 #include "support/recordingplatform.h"
+#include "ui/programstyle.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,7 +84,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RESULTATS BRENLOQ"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     if (argc < 3)
         return 2;
     const QString docs = QString::fromLocal8Bit(argv[2]);

@@ -16,12 +16,12 @@
 #include "bank/numeric.h"
 #include "bank/question.h"
 #include "support/recordingplatform.h"
+#include "ui/programstyle.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QScreen>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ui::useProgramStyle();
     if (argc < 3)
         return 2;
     docs = QString::fromLocal8Bit(argv[2]);

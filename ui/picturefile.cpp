@@ -43,6 +43,13 @@ QByteArray pictureFormatOf(const QByteArray &bytes)
     return QImageReader::imageFormat(&buffer);
 }
 
+QImage readBuiltInPicture(const QString &resourcePath)
+{
+    QImageReader reader(resourcePath, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 Picture readPicture(const QString &path)
 {
     Picture result;

@@ -28,6 +28,11 @@ struct Picture {
 // decoded, so a 20000 x 20000 scan costs nothing.
 Picture readPicture(const QString &path);
 
+// One of the programs' own PNG pictures, built into them. Read as PNG
+// without first asking every image plugin whether it knows the file, which
+// would cost more than the whole first window.
+QImage readBuiltInPicture(const QString &resourcePath);
+
 // The picture as a picture box holds it, to show and to flood-fill:
 // transparent parts take the white of an empty box, so that reading a pixel
 // gives the colour that is shown; Format_RGB32.

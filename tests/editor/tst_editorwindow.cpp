@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QTest>
 
@@ -467,6 +468,7 @@ void TstEditorWindow::fileListsAtStart()
     QTRY_COMPARE(model->rowCount(top), 2);
     QCOMPARE(model->index(0, 0, top).data().toString(), QStringLiteral("1r ESO"));
     QCOMPARE(model->index(1, 0, top).data().toString(), QStringLiteral("2n ESO"));
+    QVERIFY(!model->index(1, 0, top).data(Qt::DecorationRole).value<QIcon>().isNull());
 }
 
 void TstEditorWindow::foldersFoundIgnoringCase()
