@@ -42,7 +42,7 @@ QT_QPA_PLATFORM=$offscreen "$bin/bench_makebank" "$work/bank" 2>/dev/null
 program=$work/program
 mkdir -p "$program"
 cp -r demo/. "$program/"
-for f in BRENLOQ Editor "INSTALAR BRENLOQ" bench_start_trivial bench_start_player bench_start_editor \
+for f in BRENLOQ brenloq-sound.so Editor "INSTALAR BRENLOQ" bench_start_trivial bench_start_player bench_start_editor \
          bench_start_installer bench_session; do
   cp "$bin/$f" "$program/"
 done
