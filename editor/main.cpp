@@ -1,10 +1,8 @@
 #include "form1.h"
 
 #include "bank/folders.h"
-#include "ui/programstyle.h"
 #include "ui/startup.h"
 
-#include <QApplication>
 
 namespace {
 
@@ -22,21 +20,6 @@ ui::StartupTexts startupTexts()
 
 int main(int argc, char *argv[])
 {
-    QApplication::setApplicationName(QStringLiteral("Editor"));
-    QApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
-    // Ties the windows to the menu entry, for the icon of the task bar.
-    QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq.Editor"));
-    if (ui::asksOnlyForHelp(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        return ui::startUp(app, startupTexts()).value_or(0);
-    }
-    QApplication app(argc, argv);
-    ui::useProgramStyle();
-    if (const auto exitCode = ui::startUp(app, startupTexts()))
-        return *exitCode;
-
-    auto *editor = new editor::Form1;
-    editor->setAttribute(Qt::WA_DeleteOnClose);
-    editor->show();
-    return app.exec();
+    const ui::ProgramInfo info{QStringLiteral("Editor"), QStringLiteral("org.brenloq.Brenloq.Editor"), startupTexts()};
+    return ui::runProgram(argc, argv, info, [] { return new editor::Form1; });
 }

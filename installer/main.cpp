@@ -1,9 +1,7 @@
 #include "form1.h"
 
-#include "ui/programstyle.h"
 #include "ui/startup.h"
 
-#include <QApplication>
 
 namespace {
 
@@ -19,19 +17,6 @@ ui::StartupTexts startupTexts()
 
 int main(int argc, char *argv[])
 {
-    QApplication::setApplicationName(QStringLiteral("INSTALAR BRENLOQ"));
-    QApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
-    if (ui::asksOnlyForHelp(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        return ui::startUp(app, startupTexts()).value_or(0);
-    }
-    QApplication app(argc, argv);
-    ui::useProgramStyle();
-    if (const auto exitCode = ui::startUp(app, startupTexts()))
-        return *exitCode;
-
-    auto *window = new installer::Form1;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    return app.exec();
+    const ui::ProgramInfo info{QStringLiteral("INSTALAR BRENLOQ"), QString(), startupTexts()};
+    return ui::runProgram(argc, argv, info, [] { return new installer::Form1; });
 }

@@ -4,10 +4,8 @@
 
 #include "bank/folders.h"
 #include "ui/platform.h"
-#include "ui/programstyle.h"
 #include "ui/startup.h"
 
-#include <QApplication>
 
 namespace {
 
@@ -25,25 +23,13 @@ ui::StartupTexts startupTexts()
 
 int main(int argc, char *argv[])
 {
-    QApplication::setApplicationName(QStringLiteral("BRENLOQ"));
-    QApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
-    // Ties the windows to the menu entry, for the icon of the task bar.
-    QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq"));
-    if (ui::asksOnlyForHelp(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        return ui::startUp(app, startupTexts()).value_or(0);
-    }
-    QApplication app(argc, argv);
-    ui::useProgramStyle();
-
-    player::installDesktopPlatform();
-    if (const auto exitCode = ui::startUp(app, startupTexts()))
-        return *exitCode;
-    player::state().programFolder = ui::platform().programFolder();
-
-    // The test window closes the start window when it loads.
-    auto *start = new player::Form1;
-    start->setAttribute(Qt::WA_DeleteOnClose);
-    start->show();
-    return app.exec();
+    const ui::ProgramInfo info{QStringLiteral("BRENLOQ"), QStringLiteral("org.brenloq.Brenloq"), startupTexts()};
+    return ui::runProgram(
+        argc, argv, info,
+        [] {
+            player::state().programFolder = ui::platform().programFolder();
+            // The test window closes the start window when it loads.
+            return new player::Form1;
+        },
+        player::installDesktopPlatform);
 }

@@ -1,15 +1,18 @@
 #include "startup.h"
 
 #include "platform.h"
+#include "programstyle.h"
 
 #include "bank/folders.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -175,6 +178,30 @@ std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
             tell(texts.cannotWrite.arg(QDir::toNativeSeparators(writable)));
     }
     return std::nullopt;
+}
+
+int runProgram(int argc, char *argv[], const ProgramInfo &info, const std::function<QWidget *()> &openFirstWindow,
+               const std::function<void()> &prepare)
+{
+    QCoreApplication::setApplicationName(info.name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
+    if (!info.desktopFileName.isEmpty())
+        QGuiApplication::setDesktopFileName(info.desktopFileName);
+    if (asksOnlyForHelp(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return startUp(app, info.texts).value_or(0);
+    }
+    QApplication app(argc, argv);
+    useProgramStyle();
+    if (prepare)
+        prepare();
+    if (const auto exitCode = startUp(app, info.texts))
+        return *exitCode;
+
+    QWidget *window = openFirstWindow();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return app.exec();
 }
 
 } // namespace ui

@@ -4,9 +4,11 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QCoreApplication;
+class QWidget;
 
 namespace ui {
 
@@ -36,6 +38,22 @@ std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts);
 // True when the command line asks only for --help or --version: those are
 // answered on the terminal, with no window and no screen needed.
 bool asksOnlyForHelp(int argc, char *argv[]);
+
+// What one program is called and says at start.
+struct ProgramInfo
+{
+    QString name;            // the application's name
+    QString desktopFileName; // its menu entry, for the task bar's icon; empty when it has none
+    StartupTexts texts;
+};
+
+// The start the quiz player, the editor and the installer share: --help and
+// --version answered on the terminal, the kit's style, the program folder
+// found and checked (startUp), then the window `openFirstWindow` makes,
+// shown until the last window closes. `prepare` runs once the application
+// exists, before the folder is looked for. Returns the exit code.
+int runProgram(int argc, char *argv[], const ProgramInfo &info, const std::function<QWidget *()> &openFirstWindow,
+               const std::function<void()> &prepare = {});
 
 // The program folder the clues of this run name (--folder given as
 // `option`, BRENLOQ_FOLDER, the settings file, the program's own folder, the
