@@ -30,7 +30,7 @@ Picture readPicture(const QString &path);
 
 // One of the programs' own PNG pictures, built into them. Read as PNG
 // without first asking every image plugin whether it knows the file, which
-// would cost more than the whole first window.
+// costs more than painting the player's whole start window.
 QImage readBuiltInPicture(const QString &resourcePath);
 
 // The picture as a picture box holds it, to show and to flood-fill:

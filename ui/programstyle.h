@@ -8,8 +8,8 @@
 namespace ui {
 
 // Fusion, but group box frames are drawn here: Fusion draws them from a
-// picture, and reading that picture makes Qt open every image plugin it has,
-// about a fifth of a program's start-up, before the first window appears.
+// picture, and reading that picture makes Qt open every image plugin it has
+// before the first window appears (a tenth of the editor's start-up).
 class ProgramStyle : public QProxyStyle
 {
 public:

@@ -6,7 +6,6 @@
 #include "bank/folders.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
