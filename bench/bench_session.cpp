@@ -17,6 +17,7 @@
 
 #include "bank/question.h"
 #include "player/wavplayer.h"
+#include "support/testsupport.h"
 #include "ui/platform.h"
 #include "ui/programstyle.h"
 
@@ -28,6 +29,8 @@
 #include <cstring>
 
 namespace {
+
+using testsupport::typeInto;
 
 bool printStages = false;
 
@@ -48,15 +51,6 @@ void stage(const char *what)
             peak = line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
     }
     std::printf("  %-40s RSS %6.1f MB  peak %6.1f MB\n", what, rss, peak);
-}
-
-void typeInto(QWidget *box, const QString &text)
-{
-    box->setFocus();
-    for (const QChar c : text) {
-        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
 player::Form3 *testWindow()

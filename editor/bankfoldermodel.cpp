@@ -1,5 +1,7 @@
 #include "bankfoldermodel.h"
 
+#include "ui/controls.h"
+
 #include <QAbstractFileIconProvider>
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace editor {
 
@@ -18,13 +19,7 @@ namespace {
 // building and painting the whole editor window.
 QIcon drawnFolderIcon()
 {
-    QIcon icon;
-    for (const int side : {16, 24, 32}) {
-        QPixmap picture(side, side);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(side / 16.0, side / 16.0);
+    return ui::drawnIcon(16, {16, 24, 32}, [](QPainter &painter) {
         painter.setPen(QPen(QColor(0xA6, 0x7A, 0x1C), 1.0));
         QPainterPath back; // the back of the folder, with its tab
         back.moveTo(1.5, 13.5);
@@ -38,10 +33,7 @@ QIcon drawnFolderIcon()
         painter.drawPath(back);
         painter.setBrush(QColor(0xF8, 0xCB, 0x5A)); // its front
         painter.drawRect(QRectF(1.5, 6.5, 13.0, 7.0));
-        painter.end();
-        icon.addPixmap(picture);
-    }
-    return icon;
+    });
 }
 
 // Every folder gets the same drawn icon, and the type name the MIME

@@ -46,32 +46,29 @@ enum class Icon { Transcript, Report, Attachment };
 
 QIcon drawnIcon(Icon kind)
 {
-    QPixmap pixmap(26, 26);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    switch (kind) {
-    case Icon::Transcript: // a page with lines
-        p.setBrush(Qt::white);
-        p.drawRect(5, 2, 16, 22);
-        for (int y = 7; y < 22; y += 4)
-            p.drawLine(8, y, 18, y);
-        break;
-    case Icon::Report: // a page with a printer-like band
-        p.setBrush(QColor(255, 255, 200));
-        p.drawRect(5, 2, 16, 22);
-        p.setBrush(QColor(40, 90, 200));
-        p.drawRect(5, 14, 16, 6);
-        break;
-    case Icon::Attachment: // a paper clip
-        p.setPen(QPen(QColor(60, 60, 60), 2.5));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(8, 3, 10, 20, 5, 5);
-        p.drawLine(13, 8, 13, 18);
-        break;
-    }
-    return QIcon(pixmap);
+    return ui::drawnIcon(26, {26}, [kind](QPainter &p) {
+        p.setPen(QPen(Qt::black, 1.5));
+        switch (kind) {
+        case Icon::Transcript: // a page with lines
+            p.setBrush(Qt::white);
+            p.drawRect(5, 2, 16, 22);
+            for (int y = 7; y < 22; y += 4)
+                p.drawLine(8, y, 18, y);
+            break;
+        case Icon::Report: // a page with a printer-like band
+            p.setBrush(QColor(255, 255, 200));
+            p.drawRect(5, 2, 16, 22);
+            p.setBrush(QColor(40, 90, 200));
+            p.drawRect(5, 14, 16, 6);
+            break;
+        case Icon::Attachment: // a paper clip
+            p.setPen(QPen(QColor(60, 60, 60), 2.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(8, 3, 10, 20, 5, 5);
+            p.drawLine(13, 8, 13, 18);
+            break;
+        }
+    });
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, int points = 10, bool bold = false)

@@ -22,6 +22,8 @@
 
 namespace {
 
+using testsupport::typeInto;
+
 QString demo;
 QString docs;
 
@@ -48,21 +50,6 @@ void shoot(QWidget *window, const QString &name)
 void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-// Key by key, as typed; letters beyond ASCII come as the text of a key the
-// test library has no code for.
-void typeInto(QWidget *box, const QString &text)
-{
-    box->setFocus();
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(box, c.toLatin1());
-        } else {
-            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
 }
 
 void clickEntry(QListWidget *list, const QString &name)

@@ -11,13 +11,13 @@
 #include "results/form1.h"
 
 #include "support/recordingplatform.h"
+#include "support/testsupport.h"
 #include "ui/programstyle.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QScreen>
 #include <QTableView>
@@ -25,19 +25,6 @@
 #include <QTest>
 
 namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(source, target);
-    }
-}
 
 void shoot(QWidget *window, const QString &path)
 {
@@ -89,7 +76,7 @@ int main(int argc, char *argv[])
         return 2;
     const QString docs = QString::fromLocal8Bit(argv[2]);
     QTemporaryDir folder;
-    copyTree(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), folder.path());
+    testsupport::copyTree(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), folder.path());
 
     auto &platform = ui::installRecordingPlatform();
     platform.folder = folder.path();

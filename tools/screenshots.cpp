@@ -16,11 +16,11 @@
 #include "bank/numeric.h"
 #include "bank/question.h"
 #include "support/recordingplatform.h"
+#include "support/testsupport.h"
 #include "ui/programstyle.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,19 +45,6 @@ void shootWindow(QWidget *window, const QString &name)
         return;
     QTest::qWait(400);
     window->grab().save(docs + u'/' + name);
-}
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(source);
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(source, target);
-    }
 }
 
 int typeOf(const QString &path)
@@ -108,7 +95,7 @@ int main(int argc, char *argv[])
         return 2;
     docs = QString::fromLocal8Bit(argv[2]);
     QTemporaryDir folder;
-    copyTree(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), folder.path());
+    testsupport::copyTree(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), folder.path());
 
     auto &platform = ui::installRecordingPlatform();
     platform.folder = folder.path();

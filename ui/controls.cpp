@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMetaProperty>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -73,6 +75,22 @@ void setBold(QWidget *widget, bool bold)
 bool isBold(const QWidget *widget)
 {
     return widget->font().bold();
+}
+
+QIcon drawnIcon(int grid, std::initializer_list<int> sides, const std::function<void(QPainter &)> &draw)
+{
+    QIcon icon;
+    for (const int side : sides) {
+        QPixmap picture(side, side);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(double(side) / grid, double(side) / grid);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
 }
 
 QString memberName(const QString &family, int index)

@@ -5,6 +5,7 @@
 // control families whose further members are copies of member 0.
 
 #include <QColor>
+#include <QIcon>
 #include <QList>
 #include <QPointer>
 #include <QRect>
@@ -13,6 +14,7 @@
 
 #include <functional>
 
+class QPainter;
 class QScrollBar;
 
 namespace ui {
@@ -55,6 +57,10 @@ void setForeColor(QWidget *widget, const QColor &color);
 QColor foreColor(const QWidget *widget);
 void setBold(QWidget *widget, bool bold);
 bool isBold(const QWidget *widget);
+
+// An icon drawn in code, antialiased: `draw` paints on a grid `grid` units
+// square, once for each side in pixels.
+QIcon drawnIcon(int grid, std::initializer_list<int> sides, const std::function<void(QPainter &)> &draw);
 
 // Names a control for tests, screen readers and automation: its object name
 // is its name ("Command2", "Label3(2)" for a family member), its accessible

@@ -12,6 +12,8 @@
 
 #include "driving.h"
 
+#include "support/testsupport.h"
+
 #include "editor/form1.h"
 
 #include "bank/atomicfile.h"
@@ -25,7 +27,7 @@
 
 #include <cstdio>
 
-using drivers::type;
+using testsupport::typeInto;
 using drivers::waitForFile;
 
 namespace {
@@ -41,7 +43,7 @@ void retype(QWidget *box, const QString &text)
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
-    type(box, text);
+    typeInto(box, text);
 }
 
 } // namespace

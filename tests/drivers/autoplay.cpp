@@ -17,6 +17,8 @@
 
 #include "driving.h"
 
+#include "support/testsupport.h"
+
 #include "player/form1.h"
 #include "player/form2.h"
 #include "player/form3.h"
@@ -36,7 +38,7 @@
 
 #include <cstdio>
 
-using drivers::type;
+using testsupport::typeInto;
 using drivers::waitForFile;
 
 namespace {
@@ -148,7 +150,7 @@ int main(int argc, char *argv[])
     start->show();
     if (!QTest::qWaitForWindowExposed(start))
         return fail(QStringLiteral("no start window"));
-    type(start->Text1, positional[1]);
+    typeInto(start->Text1, positional[1]);
     QTest::mouseClick(start->Command1, Qt::LeftButton);
     player::Form2 *selection = start->form2();
     if (!selection || !QTest::qWaitForWindowExposed(selection))

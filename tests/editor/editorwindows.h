@@ -50,20 +50,7 @@ struct Editor {
     }
 };
 
-// Key by key, as typed; letters beyond ASCII (á, ñ, ¿) come as the text of
-// a key the test library has no code for.
-inline void typeInto(QWidget *box, const QString &text)
-{
-    box->setFocus();
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(box, c.toLatin1());
-        } else {
-            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-}
+using testsupport::typeInto;
 
 inline void click(QWidget *widget)
 {

@@ -25,12 +25,6 @@ private:
     std::unique_ptr<ProgramFolder> folder;
     ui::RecordingPlatform *recording = nullptr;
 
-    // keyClicks only knows ASCII; a pupil's name may hold any letter.
-    static void type(QWidget *widget, const QString &text)
-    {
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 
     void prepare()
     {
@@ -246,7 +240,7 @@ private Q_SLOTS:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.pupilNameText(), QString());
-        type(form.Text1, typed);
+        testsupport::typeInto(form.Text1, typed);
         QCOMPARE(form.Text1->text(), typed);
         QCOMPARE(form.pupilNameText(), typed);
     }

@@ -6,7 +6,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QTextDocument>
+#include <QWidget>
 
 namespace testsupport {
 
@@ -18,6 +20,19 @@ QString demoFolder()
 bool laidOutAsWritten(Qt::TextFormat format, const QString &text)
 {
     return format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text));
+}
+
+void typeInto(QWidget *box, const QString &text)
+{
+    box->setFocus();
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 QString shownToolTip(const QString &toolTip)

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace testsupport {
 
 // A temporary program folder. With `withDemo` it holds a copy of demo/.
@@ -35,6 +37,10 @@ QByteArray crlf(const QStringList &lines); // Windows-1252, CR LF after each lin
 
 // Copies a folder tree.
 bool copyTree(const QString &from, const QString &to);
+
+// Types `text` into `box` key by key, as a person does; letters beyond ASCII
+// (á, ñ, ¿) come as the text of a key the test library has no code for.
+void typeInto(QWidget *box, const QString &text);
 
 QString demoFolder();
 
