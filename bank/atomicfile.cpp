@@ -74,7 +74,7 @@ int writeWhole(int fd, const QByteArray &bytes)
 QByteArray writeTemporary(const QString &path, const QByteArray &bytes, int &failure)
 {
     const QFileInfo info(path);
-    QByteArray name = QFile::encodeName(info.absolutePath() + QStringLiteral("/.nou-XXXXXX"));
+    QByteArray name = QFile::encodeName(info.absolutePath() + u'/' + QLatin1String(kTemporaryPrefix) + QStringLiteral("XXXXXX"));
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
         failure = errno;

@@ -5,6 +5,9 @@
 
 namespace bank {
 
+// The start of the hidden name a file has while it is being written.
+inline constexpr auto kTemporaryPrefix = ".nou-";
+
 // Files that appear whole or not at all, and never over another file. Each is
 // written under a hidden temporary name in the target's folder, flushed to
 // the disk and then given its name, so a crash, a full disk or a network

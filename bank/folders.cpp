@@ -31,6 +31,12 @@ QString findEntry(const QString &folder, const QString &name)
     return exact;
 }
 
+QString usableReportsFolder(const QString &programFolder)
+{
+    const QString folder = findEntry(programFolder, QString::fromLatin1(kReportsFolder));
+    return isRealFolder(folder) && isInside(folder, programFolder) ? folder : QString();
+}
+
 QString resolvePath(const QString &base, const QString &relative)
 {
     QString path = base;

@@ -15,6 +15,8 @@ inline constexpr auto kFeedbackPicturesFolder = "gifs";
 inline constexpr auto kSoundsFolder = "sonidos";
 inline constexpr auto kLanguageFolder = "idioma";
 inline constexpr auto kReportsFolder = "Controles-Usuarios";
+// The copy of the latest report, in the program folder itself.
+inline constexpr auto kLatestReport = "ultimo.rtf";
 
 // A reading text or text attachment is a few pages; a far larger file was
 // put there by mistake, and showing it would freeze the window for minutes.
@@ -24,6 +26,11 @@ inline constexpr qint64 kMaxTextFileBytes = 2 * 1024 * 1024;
 // first entry whose name matches it without regard to case, else
 // folder + "/" + name (which does not exist).
 QString findEntry(const QString &folder, const QString &name);
+
+// The reports folder of the program folder, or an empty name when what
+// stands there is no real folder inside it: a file, or a link that would
+// send every report elsewhere.
+QString usableReportsFolder(const QString &programFolder);
 
 // Walks a relative path ("Preguntas/1r ESO/Mates") component by component
 // with findEntry. Both "/" and "\" separate components.

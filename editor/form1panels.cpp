@@ -194,16 +194,12 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     setPanelColor(Picture1, kViewportGrey);
     Picture2->setFillColor(ui::kBlue);
     Picture2->setCursor(Qt::CrossCursor);
-    // Nothing to scroll until a graphic is chosen.
-    VScroll1->setRange(0, 0);
-    HScroll1->setRange(0, 0);
     connect(graphic, &ui::ClickGraphic::marked, this, &Form1::Picture2_MouseDown);
 
     Label8.reset(QStringLiteral("Label8"),
                  makeLabel(QStringLiteral("Label8"), QStringLiteral("X-"), frame));
     place(Label8(0), 204, 630, 24, 24);
     QLabel *x = Label8.load(1);
-    x->setTextFormat(Qt::PlainText);
     x->setText(QStringLiteral("0"));
     place(x, 230, 630, 80, 24);
     x->show();
@@ -211,7 +207,6 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
                  makeLabel(QStringLiteral("Label9"), QStringLiteral("Y-"), frame));
     place(Label9(0), 320, 630, 24, 24);
     QLabel *y = Label9.load(1);
-    y->setTextFormat(Qt::PlainText);
     y->setText(QStringLiteral("0"));
     place(y, 346, 630, 80, 24);
     y->show();
@@ -242,8 +237,6 @@ void Form1::buildReadingWord(QGroupBox *frame)
     place(Text9, 204, 540, 424, 28);
 
     Label11 = makeLabel(QStringLiteral("Label11"), kNoWordCaption, frame);
-    // A word of the text is shown as it is, even one that looks like markup.
-    Label11->setTextFormat(Qt::PlainText);
     QFont bold = Label11->font();
     bold.setBold(true);
     Label11->setFont(bold);
@@ -295,7 +288,6 @@ void Form1::buildTrueFalse(QGroupBox *frame)
     no->show();
 
     Label10 = makeLabel(QStringLiteral("Label10"), QString(), frame);
-    Label10->setTextFormat(Qt::PlainText);
     Label10->setFont(big);
     place(Label10, 12, 310, 616, 48);
     connect(Text10, &StatementBox::enterRefused, this, &Form1::refuseEnter);

@@ -14,7 +14,6 @@
 #include "ui/platform.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace player {
 
@@ -341,10 +340,7 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, Q
         return false;
     const QString path = bank::resolveReferenced(appFolder, bank::ReferencedKind::Picture, line);
     if (path.isEmpty() || !graphic->load(path)) {
-        ui::Picture why;
-        why.problem = path.isEmpty() ? ui::PictureProblem::Missing : graphic->loadProblem();
-        if (why.problem == ui::PictureProblem::TooLarge)
-            why.size = QImageReader(path).size();
+        const ui::Picture why = path.isEmpty() ? ui::Picture{{}, ui::PictureProblem::Missing} : graphic->loadFailure();
         failure = pictureFailureText(line, why);
         return false;
     }

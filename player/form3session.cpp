@@ -205,7 +205,7 @@ void Form3::WriteResultsReport()
     }
     reportPath = folder + u'/' + reportFileName;
     Command7[ReportButton::Report]->setEnabled(true);
-    if (!bank::replaceAtomically(bank::findEntry(state().programFolder, QStringLiteral("ultimo.rtf")), rtf)) {
+    if (!bank::replaceAtomically(bank::findEntry(state().programFolder, QString::fromLatin1(bank::kLatestReport)), rtf)) {
         fail();
         return;
     }

@@ -226,10 +226,4 @@ QString reportFileName(const QString &pupilName, const QDateTime &when)
                       .arg(date.year());
 }
 
-QString usableReportsFolder(const QString &programFolder)
-{
-    const QString folder = bank::findEntry(programFolder, QString::fromLatin1(bank::kReportsFolder));
-    return bank::isRealFolder(folder) && bank::isInside(folder, programFolder) ? folder : QString();
-}
-
 } // namespace player

@@ -5,6 +5,7 @@
 // marks, clock texts, typed answers letter by letter, and the report's lines
 // and file names. The windows call these and only show the results.
 
+#include "bank/folders.h"
 #include "bank/languagefile.h"
 #include "bank/question.h"
 
@@ -168,9 +169,6 @@ QString resultLine(const TestResult &result, const QString &rightLabel, const QS
 // another folder.
 QString reportFileName(const QString &pupilName, const QDateTime &when);
 
-// The reports folder of the program folder, or an empty name when what
-// stands there is no real folder inside it: a file, or a link that would
-// send every report elsewhere.
-QString usableReportsFolder(const QString &programFolder);
+using bank::usableReportsFolder;
 
 } // namespace player

@@ -4,8 +4,6 @@
 #include "commandline.h"
 #include "form1.h"
 
-#include "ui/desktopplatform.h"
-#include "ui/platform.h"
 #include "ui/programstyle.h"
 #include "ui/startup.h"
 
@@ -37,7 +35,6 @@ int main(int argc, char *argv[])
 
     if (!line.csvFile.isEmpty()) {
         QCoreApplication app(argc, argv);
-        ui::setPlatform(std::make_unique<ui::DesktopPlatform>());
         QStringList messages;
         const int status = results::exportCsv(ui::lookUpProgramFolder(line.folder).path, line.csvFile, messages);
         for (const QString &message : std::as_const(messages))
@@ -50,7 +47,6 @@ int main(int argc, char *argv[])
     // Ties the window to the menu entry, for the icon of the task bar.
     QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq.Results"));
     ui::useProgramStyle();
-    ui::setPlatform(std::make_unique<ui::DesktopPlatform>());
 
     auto *window = new results::Form1(ui::lookUpProgramFolder(line.folder).path);
     window->setAttribute(Qt::WA_DeleteOnClose);

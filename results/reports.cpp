@@ -2,8 +2,9 @@
 
 #include "rtftext.h"
 
+#include "bank/atomicfile.h"
+#include "bank/folders.h"
 #include "bank/readfile.h"
-#include "player/testlogic.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -14,10 +15,8 @@ namespace results {
 
 namespace {
 
-// The hidden name a report has while it is being written.
-const QString kTemporaryPrefix = QStringLiteral(".nou-");
-
-const QString kLatestReport = QStringLiteral("ultimo.rtf");
+const QString kTemporaryPrefix = QString::fromLatin1(bank::kTemporaryPrefix);
+const QString kLatestReport = QString::fromLatin1(bank::kLatestReport);
 
 } // namespace
 
@@ -92,7 +91,7 @@ std::optional<double> markValue(const QString &mark)
 
 QString reportsFolder(const QString &programFolder)
 {
-    return player::usableReportsFolder(programFolder);
+    return bank::usableReportsFolder(programFolder);
 }
 
 ReportLoader::ReportLoader(const QString &programFolder)

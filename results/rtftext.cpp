@@ -27,15 +27,14 @@ bool isSkippedDestination(QByteArrayView word)
     return false;
 }
 
-const std::array<QChar, 256> &windows1252()
+// Every byte's character, for text taken one byte at a time.
+const QString &windows1252()
 {
-    static const std::array<QChar, 256> table = [] {
-        std::array<QChar, 256> t;
-        for (int b = 0; b < 256; ++b) {
-            const QString decoded = bank::decodeWindows1252(QByteArray(1, char(b)));
-            t[b] = decoded.isEmpty() ? QChar(b) : decoded.front();
-        }
-        return t;
+    static const QString table = [] {
+        QByteArray every(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            every[b] = char(b);
+        return bank::decodeWindows1252(every);
     }();
     return table;
 }
@@ -249,7 +248,7 @@ private:
     GroupState current;
     bool groupStart = false;
     int pendingSkip = 0;
-    const std::array<QChar, 256> &bytes;
+    const QString &bytes;
     std::u16string paragraph; // appended to character by character: no call per character
     QStringList paragraphs;
 };

@@ -42,6 +42,12 @@ void ResultsModel::setRows(QList<ResultRow> newRows)
 {
     beginResetModel();
     rows = std::move(newRows);
+    // Read once here, not at each of a sort's comparisons. A test without a
+    // mark sorts below every mark.
+    marks.clear();
+    marks.reserve(rows.size());
+    for (const ResultRow &r : std::as_const(rows))
+        marks.append(markValue(r.mark).value_or(-1.0));
     endResetModel();
 }
 
@@ -80,8 +86,7 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
         // Minutes, then the repeat within the minute.
         return r.when.toSecsSinceEpoch() * 1000 + r.repeat;
     case Mark:
-        // A test without a mark sorts below every mark.
-        return markValue(r.mark).value_or(-1.0);
+        return marks.at(index.row());
     case Right:
         return r.right;
     case Wrong:

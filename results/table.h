@@ -38,6 +38,7 @@ public:
 
 private:
     QList<ResultRow> rows;
+    QList<double> marks; // each row's mark as a number, for sorting
     QStringList headers;
 };
 

@@ -25,6 +25,9 @@ ClickGraphic::ClickGraphic(QWidget *parent, ScrollBarPlacement bars)
     nameControl(HScroll1, QStringLiteral("HScroll1"));
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     nameControl(VScroll1, QStringLiteral("VScroll1"));
+    // Nothing to scroll until a graphic is loaded.
+    HScroll1->setRange(0, 0);
+    VScroll1->setRange(0, 0);
 
     connect(Picture2, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF position) {
@@ -57,6 +60,11 @@ bool ClickGraphic::load(const QString &path)
 PictureProblem ClickGraphic::loadProblem() const
 {
     return Picture2->loadProblem();
+}
+
+Picture ClickGraphic::loadFailure() const
+{
+    return Picture2->loadFailure();
 }
 
 void ClickGraphic::setPicture(const QImage &picture)

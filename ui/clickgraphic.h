@@ -45,10 +45,11 @@ public:
     void setViewportGeometry(const QRect &viewport);
 
     // Shows a picture file with no fill. False, leaving everything as it was,
-    // when the file is missing, too large or cannot be read; loadProblem()
-    // then says which.
+    // when the file is missing, too large or cannot be read; loadFailure()
+    // then says which, with the size the file's header gives.
     bool load(const QString &path);
     PictureProblem loadProblem() const;
+    Picture loadFailure() const;
     void setPicture(const QImage &picture);
 
     // What a press at `position` (pixels of the graphic) does.

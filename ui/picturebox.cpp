@@ -15,7 +15,7 @@ PictureBox::PictureBox(QWidget *parent)
 bool PictureBox::load(const QString &path)
 {
     const Picture read = readPicture(path);
-    problem = read.problem;
+    failure = {QImage(), read.problem, read.size};
     if (read.problem != PictureProblem::None)
         return false;
     setPicture(read.image);

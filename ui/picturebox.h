@@ -21,9 +21,11 @@ public:
 
     // Loads a picture file; the box takes the picture's size. False, leaving
     // the box as it was, when the file is missing, too large or cannot be
-    // read; loadProblem() then says which.
+    // read; loadFailure() then says which, with the size the file's header
+    // gives when it gave one.
     bool load(const QString &path);
-    PictureProblem loadProblem() const { return problem; }
+    PictureProblem loadProblem() const { return failure.problem; }
+    Picture loadFailure() const { return failure; }
     void setPicture(const QImage &picture);
     QImage picture() const { return original; }
     const QImage &surface() const { return painted; }
@@ -55,7 +57,7 @@ private:
     QImage original;
     QImage painted;
     QColor fill = Qt::black;
-    PictureProblem problem = PictureProblem::None;
+    Picture failure; // of the last load, without its image
 };
 
 } // namespace ui
