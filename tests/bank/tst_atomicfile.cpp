@@ -13,6 +13,7 @@
 
 #include <dlfcn.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -242,6 +243,36 @@ private Q_SLOTS:
             QCOMPARE(testsupport::readBytes(path), replaced ? QByteArray("pupil's") : before);
         QVERIFY2(everything(folder.path()).filter(QStringLiteral(".nou")).isEmpty(),
                  qPrintable(everything(folder.path()).join(u' ')));
+    }
+
+    // A writer killed between its temporary (or its claim) and the name:
+    // what is older than a day goes when a writer next writes there, and a
+    // fresh claim keeps its name for the writer holding it.
+    void leftoversOfAKilledWriter()
+    {
+        bank::testing::refuseHardLinks(true);
+        testsupport::ProgramFolder folder(false);
+        const auto age = [&](const QString &name, bool old) {
+            const QByteArray path = QFile::encodeName(folder.file(name));
+            const timeval times[2] = {{::time(nullptr) - (old ? 2 * 86400 : 60), 0},
+                                      {::time(nullptr) - (old ? 2 * 86400 : 60), 0}};
+            QCOMPARE(::utimes(path.constData(), times), 0);
+        };
+        for (const bool old : {true, false}) {
+            const QString tag = QString::fromLatin1(old ? "old" : "new");
+            folder.writeBytes(QStringLiteral(".nou-") + tag, "half");
+            age(QStringLiteral(".nou-") + tag, old);
+            folder.makeFolder(QStringLiteral(".nou-claim-") + tag + QStringLiteral(".rtf"));
+            age(QStringLiteral(".nou-claim-") + tag + QStringLiteral(".rtf"), old);
+            folder.writeBytes(QStringLiteral(".directory-") + tag, "a file manager's");
+            age(QStringLiteral(".directory-") + tag, old);
+        }
+        bool taken = false;
+        QVERIFY(!bank::createExclusively(folder.file(QStringLiteral("new.rtf")), "mine", nullptr, &taken));
+        QVERIFY(taken);
+        QVERIFY(bank::createExclusively(folder.file(QStringLiteral("old.rtf")), "mine"));
+        QCOMPARE(everything(folder.path()),
+                 (QStringList{".directory-new", ".directory-old", ".nou-claim-new.rtf", ".nou-new", "old.rtf"}));
     }
 };
 
