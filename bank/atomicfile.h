@@ -7,25 +7,46 @@ namespace bank {
 
 // The start of the hidden name a file has while it is being written.
 inline constexpr auto kTemporaryPrefix = ".nou-";
+// The hidden folder ".nou-claim-<name>" a writer holds while it gives a new
+// file that name where the disk has no hard links.
+inline constexpr auto kClaimPrefix = ".nou-claim-";
 
 // Files that appear whole or not at all, and never over another file. Each is
 // written under a hidden temporary name in the target's folder, flushed to
-// the disk and then given its name, so a crash, a full disk or a network
-// share that drops never leaves a truncated file behind. Created files get
-// the permissions of any file the user creates (0666 less the umask), so
-// the other accounts of a classroom can read them.
+// the disk and then given its name, and the folder flushed after it. Created
+// files get the permissions of any file the user creates (0666 less the
+// umask as the program started), so the other accounts of a classroom can
+// read them. Passing failures of a share (EIO, EBUSY) are tried again a few
+// times, a few milliseconds apart. Temporaries and claims older than a day,
+// left by a killed writer, are removed when a writer first writes into
+// their folder; every reader skips hidden names meanwhile.
 
 // Creates `path` with `bytes`; fails, writing nothing, when `path` already
-// exists (`alreadyExists` then says so). Two programs creating the same name
-// at once: exactly one succeeds. On file systems without hard links (FAT
-// memory sticks, many network shares) the file is created new under its own
-// name and removed again if it cannot be written whole.
+// exists (`alreadyExists` then says so). What holds, by the disk:
+// - hard links (local disks, most servers): the whole file is linked to the
+//   name; two writers at once, exactly one succeeds, even across machines.
+// - no hard links (FAT memory sticks, Samba through smbnetfs, sshfs): the
+//   writer first makes the hidden claim folder of the name (mkdir stays
+//   exclusive where O_EXCL does not), then renames the whole file onto the
+//   name with RENAME_NOREPLACE where the file system has it (vfat does), else
+//   after seeing the name still free. Whole always; exclusive among these
+//   writers, which all claim first.
+// - not even a claim folder can be made: the name is created with O_EXCL and
+//   written; a crash can then leave part of a file under the name, and two
+//   writers both win where the file system ignores O_EXCL.
 bool createExclusively(const QString &path, const QByteArray &bytes, QString *error = nullptr,
                        bool *alreadyExists = nullptr);
 
 // Creates or replaces `path` with `bytes` in one step. A link standing at
-// `path` is replaced, never followed.
+// `path` is replaced, never followed. Where no temporary can be made beside
+// it (a read-only folder) or its name belongs to another account (a sticky
+// folder), a writable regular file with no other name is written in place
+// instead: no link followed, not whole if the writer is cut short.
 bool replaceAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Empty when replaceAtomically could replace or write the file at `path`,
+// else why not (the system's words). Changes nothing.
+QString whyCannotReplace(const QString &path);
 
 namespace testing {
 // Makes every hard link fail as it does on a FAT memory stick.

@@ -31,10 +31,22 @@ QString findEntry(const QString &folder, const QString &name)
     return exact;
 }
 
-QString usableReportsFolder(const QString &programFolder)
+QString usableReportsFolder(const QString &programFolder, QString *why)
 {
     const QString folder = findEntry(programFolder, QString::fromLatin1(kReportsFolder));
-    return isRealFolder(folder) && isInside(folder, programFolder) ? folder : QString();
+    const QFileInfo info(folder);
+    QString problem;
+    if (info.isSymLink())
+        problem = QStringLiteral("és un enllaç, i els informes no poden anar a parar fora de la carpeta del programa.");
+    else if (!info.exists())
+        problem = QStringLiteral("no existeix.");
+    else if (!info.isDir())
+        problem = QStringLiteral("no és una carpeta.");
+    else if (!isInside(folder, programFolder))
+        problem = QStringLiteral("és fora de la carpeta del programa.");
+    if (why)
+        *why = problem.isEmpty() ? QString() : QStringLiteral("«%1» %2").arg(QString::fromLatin1(kReportsFolder), problem);
+    return problem.isEmpty() ? folder : QString();
 }
 
 QString resolvePath(const QString &base, const QString &relative)

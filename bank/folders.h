@@ -28,9 +28,10 @@ inline constexpr qint64 kMaxTextFileBytes = 2 * 1024 * 1024;
 QString findEntry(const QString &folder, const QString &name);
 
 // The reports folder of the program folder, or an empty name when what
-// stands there is no real folder inside it: a file, or a link that would
-// send every report elsewhere.
-QString usableReportsFolder(const QString &programFolder);
+// stands there is no real folder inside it: missing, a file, or a link that
+// would send every report elsewhere. `why` then says which, in Catalan, as
+// the player and the class results speak.
+QString usableReportsFolder(const QString &programFolder, QString *why = nullptr);
 
 // Walks a relative path ("Preguntas/1r ESO/Mates") component by component
 // with findEntry. Both "/" and "\" separate components.

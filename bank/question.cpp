@@ -288,13 +288,18 @@ int questionFileNumber(QStringView name)
 int nextQuestionNumber(const QString &folder)
 {
     QSet<int> taken;
-    // Every kind of entry: a folder called 3.txt blocks the name as well.
+    // Every kind of entry: a folder called 3.txt blocks the name as well,
+    // and so does another editor's claim on it (".nou-claim-3.txt").
     // Names are all that is needed, and a folder may hold thousands of
     // questions: they are read straight from the folder, nothing else.
 #ifdef Q_OS_UNIX
+    const size_t claimLength = std::strlen(kClaimPrefix);
     if (DIR *dir = ::opendir(QFile::encodeName(folder).constData())) {
         while (const dirent *entry = ::readdir(dir)) {
-            if (const int n = numberOfName(entry->d_name, qsizetype(std::strlen(entry->d_name))))
+            const char *name = entry->d_name;
+            if (std::strncmp(name, kClaimPrefix, claimLength) == 0)
+                name += claimLength;
+            if (const int n = numberOfName(name, qsizetype(std::strlen(name))))
                 taken.insert(n);
         }
         ::closedir(dir);

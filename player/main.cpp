@@ -16,6 +16,7 @@ ui::StartupTexts startupTexts()
     texts.folderHelp = QStringLiteral("Fes servir la carpeta del programa PATH (preguntes, idioma, informes).");
     texts.cannotWrite = QStringLiteral("No es pot escriure a la carpeta «%1»: els resultats de les proves no s'hi podran desar.");
     texts.writableFolder = QString::fromLatin1(bank::kReportsFolder);
+    texts.latestReportUnwritable = QStringLiteral("No es pot escriure «%1» (%2): els informes es desaran igualment, però aquest fitxer no mostrarà l'últim.");
     return texts;
 }
 

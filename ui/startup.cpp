@@ -3,6 +3,7 @@
 #include "platform.h"
 #include "programstyle.h"
 
+#include "bank/atomicfile.h"
 #include "bank/folders.h"
 
 #include <QApplication>
@@ -121,6 +122,30 @@ bank::ProgramFolder lookUpProgramFolder(const QString &option)
     return bank::findProgramFolder(clues);
 }
 
+QStringList writeWarnings(const QString &programFolder, const StartupTexts &texts)
+{
+    QStringList warnings;
+    if (texts.writableFolder.isEmpty())
+        return warnings;
+    const QString writable = bank::findEntry(programFolder, texts.writableFolder);
+    QString why;
+    // The reports folder as the writer will judge it: a link passes a mere
+    // "can a file be made there" and then takes no report.
+    if (texts.writableFolder.compare(QLatin1String(bank::kReportsFolder), Qt::CaseInsensitive) == 0)
+        bank::usableReportsFolder(programFolder, &why);
+    if (!why.isEmpty())
+        warnings << texts.cannotWrite.arg(QDir::toNativeSeparators(writable)) + u' ' + why;
+    else if (!takesNewFiles(writable))
+        warnings << texts.cannotWrite.arg(QDir::toNativeSeparators(writable));
+    if (!texts.latestReportUnwritable.isEmpty()) {
+        const QString latest = bank::findEntry(programFolder, QString::fromLatin1(bank::kLatestReport));
+        why = bank::whyCannotReplace(latest);
+        if (!why.isEmpty())
+            warnings << texts.latestReportUnwritable.arg(QDir::toNativeSeparators(latest), why);
+    }
+    return warnings;
+}
+
 bool asksOnlyForHelp(int argc, char *argv[])
 {
     static const QByteArrayList asks = {"-h", "--help", "-?", "--help-all", "-v", "--version"};
@@ -171,11 +196,8 @@ std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
         tell(texts.missingFolder.arg(QDir::toNativeSeparators(folder.path)));
         return 1;
     }
-    if (!texts.writableFolder.isEmpty()) {
-        const QString writable = bank::findEntry(folder.path, texts.writableFolder);
-        if (!takesNewFiles(writable))
-            tell(texts.cannotWrite.arg(QDir::toNativeSeparators(writable)));
-    }
+    for (const QString &warning : writeWarnings(folder.path, texts))
+        tell(warning);
     return std::nullopt;
 }
 

@@ -22,6 +22,7 @@ struct StartupTexts
     QString missingFolder;  // "%1" the folder
     QString cannotWrite;    // "%1" the folder that must take new files
     QString writableFolder; // inside the program folder; empty when nothing is written
+    QString latestReportUnwritable; // "%1" ultimo.rtf, "%2" why; empty when the program keeps none
 };
 
 // The texts every program says about its folder, in the language of its
@@ -34,6 +35,12 @@ StartupTexts spanishStartupTexts();
 // be used, saying what is wrong in a message box. Returns an exit code when
 // the program must end now (after --help, or without a folder to work on).
 std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts);
+
+// What startUp() warns about the files the program will write in
+// `programFolder`: a writable folder that cannot take new files (for the
+// reports folder, the writer's own rule, naming what is wrong with it), and
+// an ultimo.rtf that can be neither replaced nor written.
+QStringList writeWarnings(const QString &programFolder, const StartupTexts &texts);
 
 // True when the command line asks only for --help or --version: those are
 // answered on the terminal, with no window and no screen needed.

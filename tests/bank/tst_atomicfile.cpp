@@ -9,7 +9,11 @@
 #include <QFile>
 #include <QTest>
 
+#include <atomic>
+
+#include <dlfcn.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +22,47 @@ namespace {
 QStringList everything(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every change of the process's mask: a writer that set it, even for an
+// instant, would give a file another thread creates meanwhile 0666.
+std::atomic<int> maskChanges{0};
+
+} // namespace
+
+extern "C" mode_t umask(mode_t mask) noexcept
+{
+    static const auto next = reinterpret_cast<mode_t (*)(mode_t)>(::dlsym(RTLD_NEXT, "umask"));
+    const mode_t previous = next(mask);
+    if (previous != mask)
+        ++maskChanges;
+    return previous;
+}
+
+namespace {
+
+// The mask this process started with, read before any thread runs.
+const mode_t startMask = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}();
+
+// Runs `work` as another account (nobody) when run as root, else as this
+// one; true when it returned true.
+template <typename Work>
+bool asAnotherAccount(Work work)
+{
+    if (::geteuid() != 0)
+        return work();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 int permissions(const QString &path)
@@ -33,7 +78,6 @@ class TstAtomicFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { ::umask(022); }
     void cleanup() { bank::testing::refuseHardLinks(false); }
 
     void writersMakeWholeFilesForEveryone_data()
@@ -53,6 +97,7 @@ private Q_SLOTS:
         QFETCH(QString, writer);
         bank::testing::refuseHardLinks(!hardLinks);
         testsupport::ProgramFolder folder(false);
+        const int maskChangesBefore = maskChanges;
         QString path = folder.file(QStringLiteral("Anna.rtf"));
         if (writer == u"create") {
             QVERIFY(bank::createExclusively(path, "{\\rtf1 Anna}"));
@@ -70,7 +115,8 @@ private Q_SLOTS:
                 QCOMPARE(bank::saveNewQuestion(folder.path(), q).number, i);
             path = folder.file(QStringLiteral("3.txt"));
         }
-        QCOMPARE(permissions(path), 0644);
+        QCOMPARE(permissions(path), int(0666 & ~startMask));
+        QCOMPARE(maskChanges, maskChangesBefore);
         const QStringList files = everything(folder.path());
         QVERIFY2(files.filter(QStringLiteral(".nou")).isEmpty(), qPrintable(files.join(u' ')));
     }
@@ -145,7 +191,88 @@ private Q_SLOTS:
             QCOMPARE(WEXITSTATUS(status), 0);
         }
         QCOMPARE(testsupport::readBytes(path), QByteArray("pupil's"));
-        QCOMPARE(permissions(path), 0644);
+        QCOMPARE(permissions(path), int(0666 & ~startMask));
+    }
+
+    // Where no temporary can be made beside ultimo.rtf, or its name cannot
+    // be taken from another account, the file is written in place when it
+    // is a writable regular file; never through a link.
+    void replaceInPlaceWhereNoTemporaryCanBeMade_data()
+    {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<QString>("standing"); // what stands at ultimo.rtf
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("read-only folder, a writable file") << 0555 << "writable" << true;
+        QTest::newRow("read-only folder, a read-only file") << 0555 << "read-only" << false;
+        QTest::newRow("read-only folder, a link to a writable file") << 0555 << "link" << false;
+        QTest::newRow("read-only folder, a second hard link") << 0555 << "hard link" << false;
+        QTest::newRow("sticky folder, another account's writable file") << 01777 << "writable" << true;
+        QTest::newRow("sticky folder, another account's read-only file") << 01777 << "read-only" << false;
+    }
+    void replaceInPlaceWhereNoTemporaryCanBeMade()
+    {
+        QFETCH(int, folderMode);
+        QFETCH(QString, standing);
+        QFETCH(bool, replaced);
+        if (::geteuid() != 0 && folderMode & S_ISVTX)
+            QSKIP("needs root: ultimo.rtf must belong to another account");
+        testsupport::ProgramFolder folder(false);
+        testsupport::ProgramFolder elsewhere(false);
+        const QString path = folder.file(QStringLiteral("ultimo.rtf"));
+        const QString other = elsewhere.file(QStringLiteral("notes.txt"));
+        const QByteArray before = "the teacher's much longer report";
+        elsewhere.writeBytes(QStringLiteral("notes.txt"), before);
+        QCOMPARE(::chmod(QFile::encodeName(other).constData(), 0666), 0);
+        QCOMPARE(::chmod(QFile::encodeName(elsewhere.path()).constData(), 0755), 0);
+        if (standing == u"link") {
+            QVERIFY(QFile::link(other, path));
+        } else if (standing == u"hard link") {
+            QCOMPARE(::link(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()), 0);
+        } else {
+            folder.writeBytes(QStringLiteral("ultimo.rtf"), before);
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), standing == u"writable" ? 0666 : 0644), 0);
+            if (::geteuid() == 0)
+                QCOMPARE(::chown(QFile::encodeName(path).constData(), 65533, 65533), 0);
+        }
+        QCOMPARE(::chmod(QFile::encodeName(folder.path()).constData(), mode_t(folderMode)), 0);
+        const bool done = asAnotherAccount([&] { return bank::replaceAtomically(path, "pupil's"); });
+        ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+        QCOMPARE(done, replaced);
+        QCOMPARE(testsupport::readBytes(other), before);
+        if (standing == u"writable")
+            QCOMPARE(testsupport::readBytes(path), replaced ? QByteArray("pupil's") : before);
+        QVERIFY2(everything(folder.path()).filter(QStringLiteral(".nou")).isEmpty(),
+                 qPrintable(everything(folder.path()).join(u' ')));
+    }
+
+    // A writer killed between its temporary (or its claim) and the name:
+    // what is older than a day goes when a writer next writes there, and a
+    // fresh claim keeps its name for the writer holding it.
+    void leftoversOfAKilledWriter()
+    {
+        bank::testing::refuseHardLinks(true);
+        testsupport::ProgramFolder folder(false);
+        const auto age = [&](const QString &name, bool old) {
+            const QByteArray path = QFile::encodeName(folder.file(name));
+            const timeval times[2] = {{::time(nullptr) - (old ? 2 * 86400 : 60), 0},
+                                      {::time(nullptr) - (old ? 2 * 86400 : 60), 0}};
+            QCOMPARE(::utimes(path.constData(), times), 0);
+        };
+        for (const bool old : {true, false}) {
+            const QString tag = QString::fromLatin1(old ? "old" : "new");
+            folder.writeBytes(QStringLiteral(".nou-") + tag, "half");
+            age(QStringLiteral(".nou-") + tag, old);
+            folder.makeFolder(QStringLiteral(".nou-claim-") + tag + QStringLiteral(".rtf"));
+            age(QStringLiteral(".nou-claim-") + tag + QStringLiteral(".rtf"), old);
+            folder.writeBytes(QStringLiteral(".directory-") + tag, "a file manager's");
+            age(QStringLiteral(".directory-") + tag, old);
+        }
+        bool taken = false;
+        QVERIFY(!bank::createExclusively(folder.file(QStringLiteral("new.rtf")), "mine", nullptr, &taken));
+        QVERIFY(taken);
+        QVERIFY(bank::createExclusively(folder.file(QStringLiteral("old.rtf")), "mine"));
+        QCOMPARE(everything(folder.path()),
+                 (QStringList{".directory-new", ".directory-old", ".nou-claim-new.rtf", ".nou-new", "old.rtf"}));
     }
 };
 

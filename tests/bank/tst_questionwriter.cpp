@@ -76,6 +76,9 @@ void TstQuestionWriter::numbering_data()
         << QStringList{} << 1 << 2;
     QTest::newRow("0.txt is no question number") << QStringList{"0.txt"} << QStringList{} << 1 << 2;
     QTest::newRow("hidden .1.txt ignored") << QStringList{".1.txt"} << QStringList{} << 1 << 2;
+    QTest::newRow("a writer's temporary ignored") << QStringList{".nou-1AbCdE"} << QStringList{} << 1 << 2;
+    QTest::newRow("another editor's claim on 1.txt takes the number")
+        << QStringList{} << QStringList{".nou-claim-1.txt"} << 2 << 3;
     QTest::newRow("two digit numbers") << numbered(1, 11) << QStringList{} << 12 << 13;
     QTest::newRow("a folder named 1.txt takes the name")
         << QStringList{} << QStringList{"1.txt"} << 2 << 3;

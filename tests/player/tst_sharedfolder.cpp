@@ -73,17 +73,34 @@ private Q_SLOTS:
 
 private:
     // A local disk links a finished file to its name; a FAT stick cannot.
+    // The shares answer as tried on a school's server (tests/drivers/sharepreload.cpp).
     static void bothWaysOfCreating()
     {
         QTest::addColumn<QStringList>("options");
-        QTest::newRow("with hard links") << QStringList{};
-        QTest::newRow("without hard links, as on FAT") << QStringList{QStringLiteral("--no-hard-links")};
+        QTest::addColumn<QString>("share");
+        QTest::newRow("with hard links") << QStringList{} << QString();
+        QTest::newRow("without hard links, as on FAT") << QStringList{QStringLiteral("--no-hard-links")} << QString();
+        QTest::newRow("a Samba share through smbnetfs") << QStringList{} << QStringLiteral("smb");
+        QTest::newRow("an sshfs mount") << QStringList{} << QStringLiteral("sftp");
+    }
+
+    // The drivers' environment: the share's answers for names under `root`.
+    static QProcessEnvironment environment(const QString &share, const QString &root)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!share.isEmpty()) {
+            environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(SHARE_PRELOAD));
+            environment.insert(QStringLiteral("BRENLOQ_SHARE"), share);
+            environment.insert(QStringLiteral("BRENLOQ_SHARE_ROOT"), root);
+        }
+        return environment;
     }
 };
 
 void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
 {
     QFETCH(QStringList, options);
+    QFETCH(QString, share);
     QVERIFY2(QFileInfo(driver("autoplay")).isExecutable(), "build the autoplay target");
     testsupport::ProgramFolder program;
     const QString reports = program.file(QStringLiteral("Controles-Usuarios"));
@@ -99,6 +116,7 @@ void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
         pupils << pupil;
         auto process = std::make_unique<QProcess>();
         process->setProcessChannelMode(QProcess::SeparateChannels);
+        process->setProcessEnvironment(environment(share, program.path()));
         process->start(driver("autoplay"),
                        QStringList{program.path(), pupil, QStringLiteral("--course"), QStringLiteral("1r ESO"),
                         QStringLiteral("--subject"), QStringLiteral("Matemàtiques"), QStringLiteral("--questions"),
@@ -135,8 +153,8 @@ void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
         QVERIFY2(paragraphs.filter(QStringLiteral("MATEMÀTIQUES - ")).size() == 1, qPrintable(paragraphs.join(u'|')));
     }
 
-    // The folder holds exactly those thirty, and no temporary file.
-    QStringList onDisk = QDir(reports).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    // The folder holds exactly those thirty, and no temporary file or claim.
+    QStringList onDisk = QDir(reports).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     onDisk.removeAll(QStringLiteral(".gitkeep"));
     QCOMPARE(onDisk.size(), kPlayers);
     QCOMPARE(QSet<QString>(onDisk.begin(), onDisk.end()), written);
@@ -162,6 +180,7 @@ void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
 void TstSharedFolder::twoEditorsSavingTwoHundredQuestions()
 {
     QFETCH(QStringList, options);
+    QFETCH(QString, share);
     QVERIFY2(QFileInfo(driver("autoedit")).isExecutable(), "build the autoedit target");
     testsupport::ProgramFolder program(false);
     const QString relative = QStringLiteral("Preguntas/1r ESO/Mates");
@@ -175,6 +194,7 @@ void TstSharedFolder::twoEditorsSavingTwoHundredQuestions()
     std::vector<std::unique_ptr<QProcess>> editors;
     for (const QString &tag : {QStringLiteral("A"), QStringLiteral("B")}) {
         auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment(share, program.path()));
         process->start(driver("autoedit"),
                        QStringList{program.path(), relative, QString::number(kEach), tag, QStringLiteral("--wait-for"), go}
                            + options);
@@ -187,8 +207,8 @@ void TstSharedFolder::twoEditorsSavingTwoHundredQuestions()
     if (QTest::currentTestFailed())
         return;
 
-    // 1.txt to 200.txt, nothing else, each one whole question of one editor.
-    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    // 1.txt to 200.txt, nothing else (no claim left), each one whole question of one editor.
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     QStringList expected;
     for (int n = 1; n <= 2 * kEach; ++n)
         expected << QString::number(n) + QStringLiteral(".txt");
