@@ -107,7 +107,8 @@ ProgramFolder findProgramFolder(const FolderClues &clues)
             folder.problem = SettingsProblem::Missing;
         else if (!info.isDir())
             folder.problem = SettingsProblem::NotAFolder;
-        folder.path = folder.problem == SettingsProblem::Relative ? path : absolute(path);
+        if (!settings.unreadable)
+            folder.path = folder.problem == SettingsProblem::Relative ? path : absolute(path);
         return folder;
     }
     if (QFileInfo(findEntry(clues.executableFolder, QString::fromLatin1(kQuestionsFolder))).isDir())

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using bank::FolderSource;
 
 Q_DECLARE_METATYPE(bank::FolderSource)
@@ -22,6 +25,7 @@ private Q_SLOTS:
     void settingsLines_data();
     void settingsLines();
     void sampleSettingsNameNoFolder();
+    void unreadableSettingsAreNamed();
     void copyNamesTheFolderItCannotMake();
 };
 
@@ -189,6 +193,43 @@ void TstProgramFolder::sampleSettingsNameNoFolder()
         QCOMPARE(*value, QString::fromUtf8(line.mid(8)));
     }
     QVERIFY(examples > 0);
+}
+
+void TstProgramFolder::unreadableSettingsAreNamed()
+{
+    // Left to root alone, as an administrator's mistake does: the pupil's
+    // account must hear of it, not start on a copy of its own.
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("etc/brenloq")));
+    QFile conf(root.path() + QStringLiteral("/etc/brenloq/brenloq.conf"));
+    QVERIFY(conf.open(QIODevice::WriteOnly));
+    conf.write("folder=/srv/escola\n");
+    conf.close();
+    QVERIFY(conf.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                   | QFile::ReadOther | QFile::ExeOther));
+    bank::FolderClues clues;
+    clues.settingsDirs = {root.path() + QStringLiteral("/etc")};
+    clues.documentsFolder = root.path();
+    auto named = [&] {
+        const bank::ProgramFolder found = bank::findProgramFolder(clues);
+        return found.source == FolderSource::Settings && found.problem == bank::SettingsProblem::Unreadable
+            && found.settingsFile == conf.fileName();
+    };
+    if (::geteuid() != 0) {
+        QVERIFY(named());
+        return;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        ::_exit(named() ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
 }
 
 void TstProgramFolder::copyNamesTheFolderItCannotMake()
