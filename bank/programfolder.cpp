@@ -1,12 +1,16 @@
 #include "programfolder.h"
 
+#include "atomicfile.h"
 #include "folders.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace bank {
 
@@ -17,18 +21,69 @@ QString absolute(const QString &path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+// "~" and "~/..." are the home of the account that starts the program: one
+// settings file for the whole machine may name a folder in every home.
+QString expandHome(const QString &path, const QString &home)
+{
+    if (path == u'~')
+        return home;
+    if (path.startsWith(QStringLiteral("~/")))
+        return home + path.mid(1);
+    return path;
+}
+
+// mkdir of each missing level; another start making the same folder at the
+// same instant is no failure.
+bool makeFolder(const QString &path, CopyFailure *failure)
+{
+    if (QFileInfo(path).isDir())
+        return true;
+    const QString parent = QFileInfo(path).path();
+    if (parent != path && !makeFolder(parent, failure))
+        return false;
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        return true;
+    const int error = errno;
+    if (error == EEXIST && QFileInfo(path).isDir())
+        return true;
+    if (failure)
+        *failure = {path, true, QString::fromLocal8Bit(std::strerror(error))};
+    return false;
+}
+
 } // namespace
 
-QString folderFromSettings(const QStringList &settingsDirs)
+std::optional<QString> settingsValue(const QByteArray &text, const QString &key)
+{
+    QByteArray bytes = text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) // saved by a Windows editor
+        bytes.remove(0, 3);
+    std::optional<QString> value;
+    for (const QString &raw : QString::fromUtf8(bytes).split(u'\n')) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u';') || line.startsWith(u'['))
+            continue;
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals > 0 && line.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+            value = line.mid(equals + 1).trimmed();
+    }
+    return value;
+}
+
+SettingsFolder folderFromSettings(const QStringList &settingsDirs)
 {
     for (const QString &dir : settingsDirs) {
         if (dir.isEmpty())
             continue;
-        const QString file = dir + u'/' + QString::fromLatin1(kSettingsFile);
-        if (!QFileInfo(file).isFile())
+        const QString path = dir + u'/' + QString::fromLatin1(kSettingsFile);
+        if (!QFileInfo(path).isFile())
             continue;
-        const QSettings settings(file, QSettings::IniFormat);
-        return settings.value(QStringLiteral("folder")).toString().trimmed();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {path, {}, true};
+        const QString value = settingsValue(file.read(64 * 1024), QStringLiteral("folder")).value_or(QString());
+        if (!value.isEmpty())
+            return {path, value, false};
     }
     return {};
 }
@@ -39,24 +94,33 @@ ProgramFolder findProgramFolder(const FolderClues &clues)
         return {absolute(clues.option), FolderSource::Option};
     if (!clues.environment.isEmpty())
         return {absolute(clues.environment), FolderSource::Environment};
-    const QString configured = folderFromSettings(clues.settingsDirs);
-    if (!configured.isEmpty())
-        return {absolute(configured), FolderSource::Settings};
+    const SettingsFolder settings = folderFromSettings(clues.settingsDirs);
+    if (!settings.file.isEmpty()) {
+        ProgramFolder folder{{}, FolderSource::Settings, settings.file, settings.value};
+        const QString path = expandHome(settings.value, clues.homeFolder);
+        const QFileInfo info(path);
+        if (settings.unreadable)
+            folder.problem = SettingsProblem::Unreadable;
+        else if (QDir::isRelativePath(path))
+            folder.problem = SettingsProblem::Relative;
+        else if (!info.exists())
+            folder.problem = SettingsProblem::Missing;
+        else if (!info.isDir())
+            folder.problem = SettingsProblem::NotAFolder;
+        if (!settings.unreadable)
+            folder.path = folder.problem == SettingsProblem::Relative ? path : absolute(path);
+        return folder;
+    }
     if (QFileInfo(findEntry(clues.executableFolder, QString::fromLatin1(kQuestionsFolder))).isDir())
         return {absolute(clues.executableFolder), FolderSource::Executable};
     return {absolute(clues.documentsFolder + u'/' + QString::fromLatin1(kUserFolderName)),
             FolderSource::UserCopy};
 }
 
-bool copyMissing(const QString &from, const QString &to, QString *failed)
+bool copyMissing(const QString &from, const QString &to, CopyFailure *failure)
 {
-    auto fail = [failed](const QString &path) {
-        if (failed)
-            *failed = path;
+    if (!makeFolder(to, failure))
         return false;
-    };
-    if (!QDir().mkpath(to))
-        return fail(to);
     const QDir source(from);
     QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
@@ -67,18 +131,46 @@ bool copyMissing(const QString &from, const QString &to, QString *failed)
         if (entry.isSymLink())
             continue;
         if (entry.isDir()) {
-            if (!QDir().mkpath(target))
-                return fail(target);
+            if (!makeFolder(target, failure))
+                return false;
         } else if (entry.isFile()) {
             if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
                 continue;
-            if (!QFile::copy(entry.filePath(), target))
-                return fail(target);
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner
-                                              | QFile::ReadOwner);
+            QFile in(entry.filePath());
+            QString error;
+            bool taken = false;
+            if (!in.open(QIODevice::ReadOnly)) {
+                error = in.errorString();
+            } else if (const QByteArray bytes = in.readAll(); in.error() != QFile::NoError) {
+                error = in.errorString();
+            } else if (createExclusively(target, bytes, &error, &taken) || taken) {
+                continue; // made here, or by a start copying at the same time
+            }
+            if (failure)
+                *failure = {target, false, error};
+            return false;
         }
     }
     return true;
+}
+
+UserCopy completeUserCopy(const QString &demo, const QString &folder, CopyFailure *failure)
+{
+    const QString mark = folder + u'/' + QString::fromLatin1(kUserCopyMark);
+    if (QFileInfo::exists(mark) && QFileInfo(findEntry(folder, QString::fromLatin1(kQuestionsFolder))).isDir())
+        return UserCopy::AlreadyWhole;
+    if (!copyMissing(demo, folder, failure))
+        return UserCopy::Failed;
+    bool taken = false;
+    QString error;
+    // Written last, and only once: a start at the same time finds it taken.
+    if (createExclusively(mark, "copied from " + QFile::encodeName(demo) + '\n', &error, &taken))
+        return UserCopy::FinishedNow;
+    if (taken)
+        return UserCopy::AlreadyWhole;
+    if (failure)
+        *failure = {mark, false, error};
+    return UserCopy::Failed;
 }
 
 } // namespace bank

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace bank {
 
@@ -24,12 +27,26 @@ struct FolderClues
     QStringList settingsDirs; // system settings folders, first wins (XDG_CONFIG_DIRS)
     QString executableFolder;
     QString documentsFolder;  // the user's documents folder
+    QString homeFolder;       // for a settings file's folder=~/...
+};
+
+// Why the folder a settings file names cannot be used. A school that set
+// one up wants to hear about it, not to find every account on its own copy.
+enum class SettingsProblem {
+    None,
+    Unreadable, // the settings file cannot be read
+    Relative,   // it would depend on the folder the program starts in
+    Missing,
+    NotAFolder,
 };
 
 struct ProgramFolder
 {
-    QString path; // absolute, cleaned
+    QString path; // absolute, cleaned (as written when the settings give a relative one)
     FolderSource source = FolderSource::Executable;
+    QString settingsFile{};  // Settings: the file that named the folder
+    QString settingsValue{}; // Settings: its folder= value as written
+    SettingsProblem problem = SettingsProblem::None; // Settings only
 };
 
 inline constexpr auto kFolderEnvironment = "BRENLOQ_FOLDER";
@@ -38,15 +55,57 @@ inline constexpr auto kUserFolderName = "BRENLOQ";
 
 // The first clue that names a folder wins; a named folder is used even when
 // it does not exist, so that the user hears about the folder they asked for.
+// A settings folder that cannot be used is returned with its problem, never
+// passed over for the next clue.
 ProgramFolder findProgramFolder(const FolderClues &clues);
 
-// The folder= entry of the first settings file found in `settingsDirs`.
-QString folderFromSettings(const QStringList &settingsDirs);
+// The value of the last `key=value` line for `key` (any case) in the text
+// of a settings file, as written: UTF-8, trimmed of the blanks around it, no
+// quoting or escapes, since a school's share may be named with commas,
+// semicolons or backslashes. Lines starting with # or ; and [section]
+// headers are ignored. Empty when there is no such line.
+std::optional<QString> settingsValue(const QByteArray &text, const QString &key);
+
+// The first settings file of `settingsDirs` with a non-empty folder= entry,
+// or the first one that cannot be read.
+struct SettingsFolder
+{
+    QString file; // empty when no settings file names a folder
+    QString value;
+    bool unreadable = false;
+};
+SettingsFolder folderFromSettings(const QStringList &settingsDirs);
+
+// What could not be made while copying a folder tree.
+struct CopyFailure
+{
+    QString path;
+    bool isFolder = false;
+    QString reason; // the system's words
+};
 
 // Copies the folder tree `from` into `to`, creating folders as needed. A file
 // already in `to` is kept as it is; hidden files, links and special files are not
-// copied. Copies are writable by their owner. On failure, `failed` names the
-// first path that could not be made.
-bool copyMissing(const QString &from, const QString &to, QString *failed = nullptr);
+// copied. Each file appears whole under its name or not at all, so that
+// several starts copying at once (or one stopped by a full disk) never see
+// half a file and never fail because another made the same file first.
+// Copies are writable by their owner. On failure, `failure` says what could
+// not be made.
+bool copyMissing(const QString &from, const QString &to, CopyFailure *failure = nullptr);
+
+// The hidden file that marks a user's copy as whole.
+inline constexpr auto kUserCopyMark = ".brenloq-copia";
+
+enum class UserCopy {
+    AlreadyWhole,
+    FinishedNow, // this start wrote the mark: the first whole copy
+    Failed,
+};
+
+// Makes `folder` a whole copy of the installed `demo`: copies what is
+// missing until a copy has finished once, then marks the folder so that
+// later starts leave it alone (files the user removed stay removed). A copy
+// stopped part-way is finished by the next start.
+UserCopy completeUserCopy(const QString &demo, const QString &folder, CopyFailure *failure = nullptr);
 
 } // namespace bank

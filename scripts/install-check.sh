@@ -14,7 +14,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 for f in usr/bin/brenloq usr/lib/brenloq/brenloq-sound.so usr/bin/brenloq-editor usr/bin/brenloq-installer usr/bin/brenloq-check usr/bin/brenloq-results \
-         usr/share/brenloq/demo/tope.txt usr/share/brenloq/demo/Preguntas \
+         usr/share/brenloq/demo/tope.txt usr/share/brenloq/demo/Preguntas usr/share/doc/brenloq/brenloq.conf \
          usr/share/applications/org.brenloq.Brenloq.desktop \
          usr/share/applications/org.brenloq.Brenloq.Editor.desktop \
          usr/share/applications/org.brenloq.Brenloq.Results.desktop \
@@ -52,6 +52,7 @@ mkdir -p "$work/etc/brenloq"
 printf 'folder=%s\n' "$work/c" >"$work/etc/brenloq/brenloq.conf"
 expect_help "$player" "Carpeta del programa: $work/c (de la configuració del sistema)."
 expect_help "$root/usr/bin/brenloq-editor" "Carpeta del programa: $work/c (de la configuración del sistema)."
+expect_help "$player" "/etc/xdg/brenloq/brenloq.conf"
 rm "$work/etc/brenloq/brenloq.conf"
 expect_help "$root/usr/bin/brenloq-installer" "$HOME/Documents/BRENLOQ (la carpeta del usuario)."
 [ ! -e "$HOME/Documents/BRENLOQ" ] || fail "--help made the user's folder"
@@ -76,11 +77,18 @@ start_until() {
 demo=$root/usr/share/brenloq/demo
 user=$HOME/Documents/BRENLOQ
 
+# A settings file naming a folder that cannot be used is named, never passed over.
+printf 'folder=escola\n' >"$work/etc/brenloq/brenloq.conf"
+start_until 'grep -qF "$work/etc/brenloq/brenloq.conf" "$work/out"' "$player" ||
+  fail "no message for a relative settings folder: $(cat "$work/out")"
+[ ! -e "$HOME/Documents/BRENLOQ" ] || fail "a bad settings file fell back to the user's copy"
+rm "$work/etc/brenloq/brenloq.conf"
+
 # First start: the user's folder is made from the installed demo; a file
 # already there is kept.
 mkdir -p "$HOME/Documents/BRENLOQ"
 echo 20 >"$HOME/Documents/BRENLOQ/tope.txt"
-start_until 'diff -r -x tope.txt "$demo" "$user" >/dev/null 2>&1' "$player" ||
+start_until 'diff -r -x tope.txt -x .brenloq-copia "$demo" "$user" >/dev/null 2>&1' "$player" ||
   fail "the first start made no full copy of the demo"
 [ "$(cat "$user/tope.txt")" = 20 ] || fail "the first start overwrote tope.txt"
 

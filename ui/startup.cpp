@@ -56,6 +56,28 @@ bool takesNewFiles(const QString &folder)
     return probe.open();
 }
 
+QString settingsProblemText(const StartupTexts &texts, const bank::ProgramFolder &folder)
+{
+    QString why;
+    switch (folder.problem) {
+    case bank::SettingsProblem::None:
+        return {};
+    case bank::SettingsProblem::Unreadable:
+        why = texts.settingsUnreadable;
+        break;
+    case bank::SettingsProblem::Relative:
+        why = texts.notAbsolute;
+        break;
+    case bank::SettingsProblem::Missing:
+        why = texts.notFound;
+        break;
+    case bank::SettingsProblem::NotAFolder:
+        why = texts.notAFolder;
+        break;
+    }
+    return texts.badSettings.arg(QDir::toNativeSeparators(folder.settingsFile), folder.settingsValue, why);
+}
+
 // Said on the terminal as well, for scripts and for a machine without a screen.
 void tell(const QString &text)
 {
@@ -75,6 +97,22 @@ StartupTexts catalanStartupTexts()
     texts.fromExecutable = QStringLiteral("la carpeta del programa mateix");
     texts.fromUserCopy = QStringLiteral("la carpeta de l'usuari");
     texts.missingFolder = QStringLiteral("No es troba la carpeta del programa «%1».");
+    texts.sharedFolderHelp = QStringLiteral(
+        "Per fer servir una carpeta compartida des de tots els comptes (els informes de tots els alumnes "
+        "en un sol lloc), poseu folder=CAMÍ a /etc/xdg/brenloq/brenloq.conf (n'hi ha un exemple a "
+        "/usr/share/doc/brenloq/brenloq.conf), o doneu la variable BRENLOQ_FOLDER o l'opció --folder. "
+        "Sense cap d'aquestes, cada compte té la seva còpia a Documents/BRENLOQ.");
+    texts.cannotCopyFile = QStringLiteral("No s'ha pogut crear el fitxer «%1» de la còpia de l'usuari: %2.");
+    texts.cannotCopyFolder = QStringLiteral("No s'ha pogut crear la carpeta «%1» de la còpia de l'usuari: %2.");
+    texts.userCopyNote = QStringLiteral(
+        "S'ha creat la carpeta del programa «%1» en aquest compte. Els informes dels alumnes es desaran "
+        "aquí i només es veuran des d'aquest compte. Per compartir una carpeta entre tots els comptes, "
+        "vegeu brenloq --help.");
+    texts.badSettings = QStringLiteral("El fitxer de configuració «%1» indica la carpeta «%2», que no es pot fer servir: %3.");
+    texts.settingsUnreadable = QStringLiteral("no es pot llegir el fitxer");
+    texts.notAbsolute = QStringLiteral("cal un camí complet, que comenci per / o per ~/");
+    texts.notFound = QStringLiteral("no existeix");
+    texts.notAFolder = QStringLiteral("no és una carpeta");
     return texts;
 }
 
@@ -88,6 +126,22 @@ StartupTexts spanishStartupTexts()
     texts.fromExecutable = QStringLiteral("la carpeta del propio programa");
     texts.fromUserCopy = QStringLiteral("la carpeta del usuario");
     texts.missingFolder = QStringLiteral("No se encuentra la carpeta del programa «%1».");
+    texts.sharedFolderHelp = QStringLiteral(
+        "Para usar una carpeta compartida desde todas las cuentas (los informes de todos los alumnos en un "
+        "solo sitio), ponga folder=RUTA en /etc/xdg/brenloq/brenloq.conf (hay un ejemplo en "
+        "/usr/share/doc/brenloq/brenloq.conf), o dé la variable BRENLOQ_FOLDER o la opción --folder. "
+        "Sin ninguna de ellas, cada cuenta tiene su copia en Documents/BRENLOQ.");
+    texts.cannotCopyFile = QStringLiteral("No se ha podido crear el archivo «%1» de la copia del usuario: %2.");
+    texts.cannotCopyFolder = QStringLiteral("No se ha podido crear la carpeta «%1» de la copia del usuario: %2.");
+    texts.userCopyNote = QStringLiteral(
+        "Se ha creado la carpeta del programa «%1» en esta cuenta. Las preguntas y los informes de los "
+        "alumnos se guardarán aquí y solo se verán desde esta cuenta. Para compartir una carpeta entre "
+        "todas las cuentas, vea brenloq-editor --help.");
+    texts.badSettings = QStringLiteral("El archivo de configuración «%1» indica la carpeta «%2», que no se puede usar: %3.");
+    texts.settingsUnreadable = QStringLiteral("no se puede leer el archivo");
+    texts.notAbsolute = QStringLiteral("hace falta una ruta completa, que empiece por / o por ~/");
+    texts.notFound = QStringLiteral("no existe");
+    texts.notAFolder = QStringLiteral("no es una carpeta");
     return texts;
 }
 
@@ -117,8 +171,9 @@ bank::ProgramFolder lookUpProgramFolder(const QString &option)
     clues.settingsDirs = systemSettingsDirs();
     clues.executableFolder = QCoreApplication::applicationDirPath();
     clues.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    clues.homeFolder = QDir::homePath();
     if (clues.documentsFolder.isEmpty())
-        clues.documentsFolder = QDir::homePath();
+        clues.documentsFolder = clues.homeFolder;
     return bank::findProgramFolder(clues);
 }
 
@@ -161,6 +216,11 @@ bool asksOnlyForHelp(int argc, char *argv[])
 
 std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
 {
+    return startUp(app.arguments(), texts);
+}
+
+std::optional<int> startUp(const QStringList &arguments, const StartupTexts &texts)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(texts.description);
     const QCommandLineOption help = parser.addHelpOption();
@@ -168,7 +228,7 @@ std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
     const QCommandLineOption folderOption(QStringLiteral("folder"), texts.folderHelp,
                                           QStringLiteral("PATH"));
     parser.addOption(folderOption);
-    if (!parser.parse(app.arguments())) {
+    if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", parser.errorText().toLocal8Bit().constData());
         return 2;
     }
@@ -180,17 +240,28 @@ std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts)
     if (parser.isSet(help)) {
         parser.setApplicationDescription(
             texts.description + u'\n'
-            + texts.folderLine.arg(QDir::toNativeSeparators(folder.path), sourceText(texts, folder.source)));
+            + texts.folderLine.arg(QDir::toNativeSeparators(folder.path), sourceText(texts, folder.source))
+            + (folder.problem == bank::SettingsProblem::None ? QString() : u'\n' + settingsProblemText(texts, folder))
+            + QStringLiteral("\n\n") + texts.sharedFolderHelp);
         parser.showHelp(); // exits
     }
 
     chosen = folder.path;
-    if (folder.source == bank::FolderSource::UserCopy
-        && !QFileInfo(bank::findEntry(folder.path, QString::fromLatin1(bank::kQuestionsFolder))).isDir()) {
-        const QString demo = installedDemoFolder();
-        QString failed;
-        if (!demo.isEmpty() && !bank::copyMissing(demo, folder.path, &failed) && QFileInfo(folder.path).isDir())
-            tell(texts.cannotWrite.arg(QDir::toNativeSeparators(failed)));
+    if (folder.problem != bank::SettingsProblem::None) {
+        tell(settingsProblemText(texts, folder));
+        return 1;
+    }
+    // Every start until the copy is whole: one stopped by a full disk is
+    // finished, and starts at the same time each find the copy complete.
+    const QString demo = folder.source == bank::FolderSource::UserCopy ? installedDemoFolder() : QString();
+    if (!demo.isEmpty()) {
+        bank::CopyFailure failure;
+        const bank::UserCopy copy = bank::completeUserCopy(demo, folder.path, &failure);
+        if (copy == bank::UserCopy::Failed && QFileInfo(folder.path).isDir())
+            tell((failure.isFolder ? texts.cannotCopyFolder : texts.cannotCopyFile)
+                     .arg(QDir::toNativeSeparators(failure.path), failure.reason));
+        else if (copy == bank::UserCopy::FinishedNow && !texts.userCopyNote.isEmpty())
+            message(nullptr, texts.userCopyNote.arg(QDir::toNativeSeparators(folder.path)));
     }
     if (!QFileInfo(folder.path).isDir()) {
         tell(texts.missingFolder.arg(QDir::toNativeSeparators(folder.path)));

@@ -23,6 +23,11 @@ struct StartupTexts
     QString cannotWrite;    // "%1" the folder that must take new files
     QString writableFolder; // inside the program folder; empty when nothing is written
     QString latestReportUnwritable; // "%1" ultimo.rtf, "%2" why; empty when the program keeps none
+    QString sharedFolderHelp; // --help: how a school points every account at one folder
+    QString cannotCopyFile, cannotCopyFolder; // the user's copy: "%1" what, "%2" why
+    QString userCopyNote;   // once, when the user's copy is whole: "%1" the folder
+    QString badSettings;    // "%1" the settings file, "%2" its folder=, "%3" why
+    QString settingsUnreadable, notAbsolute, notFound, notAFolder; // the whys
 };
 
 // The texts every program says about its folder, in the language of its
@@ -35,6 +40,8 @@ StartupTexts spanishStartupTexts();
 // be used, saying what is wrong in a message box. Returns an exit code when
 // the program must end now (after --help, or without a folder to work on).
 std::optional<int> startUp(QCoreApplication &app, const StartupTexts &texts);
+// The same with the command line given (the program's name first).
+std::optional<int> startUp(const QStringList &arguments, const StartupTexts &texts);
 
 // What startUp() warns about the files the program will write in
 // `programFolder`: a writable folder that cannot take new files (for the

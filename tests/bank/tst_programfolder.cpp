@@ -6,9 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 using bank::FolderSource;
 
 Q_DECLARE_METATYPE(bank::FolderSource)
+Q_DECLARE_METATYPE(bank::SettingsProblem)
 
 class TstProgramFolder : public QObject
 {
@@ -18,6 +22,11 @@ private Q_SLOTS:
     void firstClueWins_data();
     void firstClueWins();
     void copyKeepsWhatIsThere();
+    void settingsLines_data();
+    void settingsLines();
+    void sampleSettingsNameNoFolder();
+    void unreadableSettingsAreNamed();
+    void copyNamesTheFolderItCannotMake();
 };
 
 void TstProgramFolder::firstClueWins_data()
@@ -103,6 +112,138 @@ void TstProgramFolder::copyKeepsWhatIsThere()
     QFile::remove(dir.filePath(QStringLiteral("user/tope.txt")));
     QVERIFY(bank::copyMissing(dir.filePath(QStringLiteral("demo")), dir.filePath(QStringLiteral("user"))));
     QVERIFY(QFile::permissions(dir.filePath(QStringLiteral("user/tope.txt"))) & QFile::WriteOwner);
+}
+
+void TstProgramFolder::settingsLines_data()
+{
+    // "@" stands for a temporary folder; `make` is made in it first ("/" at
+    // the end: a folder), and `expected` empty means the user's copy.
+    QTest::addColumn<QByteArray>("conf");
+    QTest::addColumn<QString>("make");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bank::SettingsProblem>("problem");
+    using P = bank::SettingsProblem;
+
+    QTest::newRow("comma") << QByteArray("folder=@/BRENLOQ, 2n ESO\n") << "BRENLOQ, 2n ESO/" << "@/BRENLOQ, 2n ESO" << P::None;
+    QTest::newRow("semicolon") << QByteArray("folder=@/a;b\n") << "a;b/" << "@/a;b" << P::None;
+    QTest::newRow("backslash") << QByteArray("folder=@/a\\b\n") << "a\\b/" << "@/a\\b" << P::None;
+    QTest::newRow("hash inside") << QByteArray("folder=@/curs #2\n") << "curs #2/" << "@/curs #2" << P::None;
+    QTest::newRow("blanks, CR LF") << QByteArray("  folder =\t@/x  \r\n") << "x/" << "@/x" << P::None;
+    QTest::newRow("BOM, comments, section") << QByteArray("\xEF\xBB\xBF# folder=@/no\n; folder=@/no\n\n[General]\nfolder=@/x\n")
+                                            << "x/" << "@/x" << P::None;
+    QTest::newRow("UTF-8") << QByteArray("folder=@/Escola Pública\n") << "Escola Pública/" << "@/Escola Pública" << P::None;
+    QTest::newRow("last line wins") << QByteArray("folder=@/no\nFOLDER=@/x") << "x/" << "@/x" << P::None;
+    QTest::newRow("home") << QByteArray("folder=~/escola\n") << "home/escola/" << "@/home/escola" << P::None;
+    QTest::newRow("commented out") << QByteArray("#folder=@/x\n") << "x/" << "" << P::None;
+    QTest::newRow("empty value") << QByteArray("folder=\n") << "" << "" << P::None;
+    QTest::newRow("relative") << QByteArray("folder=escola\n") << "escola/" << "escola" << P::Relative;
+    QTest::newRow("another's home") << QByteArray("folder=~pupil/x\n") << "" << "~pupil/x" << P::Relative;
+    QTest::newRow("missing") << QByteArray("folder=@/nope\n") << "" << "@/nope" << P::Missing;
+    QTest::newRow("a file") << QByteArray("folder=@/tope.txt\n") << "tope.txt" << "@/tope.txt" << P::NotAFolder;
+}
+
+void TstProgramFolder::settingsLines()
+{
+    QFETCH(QByteArray, conf);
+    QFETCH(QString, make);
+    QFETCH(QString, expected);
+    QFETCH(bank::SettingsProblem, problem);
+    QTemporaryDir root;
+    const QString base = root.path();
+    QDir(base).mkpath(QStringLiteral("etc/brenloq"));
+    QFile file(base + QStringLiteral("/etc/brenloq/brenloq.conf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(conf.replace('@', base.toUtf8()));
+    file.close();
+    if (make.endsWith(u'/'))
+        QVERIFY(QDir(base).mkpath(make));
+    else if (!make.isEmpty())
+        QVERIFY(QFile(base + u'/' + make).open(QIODevice::WriteOnly));
+
+    bank::FolderClues clues;
+    clues.settingsDirs = {base + QStringLiteral("/etc")};
+    clues.executableFolder = base + QStringLiteral("/exe");
+    clues.documentsFolder = base + QStringLiteral("/docs");
+    clues.homeFolder = base + QStringLiteral("/home");
+    const bank::ProgramFolder found = bank::findProgramFolder(clues);
+    if (expected.isEmpty()) {
+        QCOMPARE(found.source, FolderSource::UserCopy);
+        return;
+    }
+    QCOMPARE(found.source, FolderSource::Settings);
+    QCOMPARE(found.path, expected.replace(u'@', base));
+    QCOMPARE(found.problem, problem);
+    QCOMPARE(found.settingsFile, file.fileName());
+}
+
+void TstProgramFolder::sampleSettingsNameNoFolder()
+{
+    // The shipped sample is read as it is, and its examples once uncommented.
+    QFile sample(QStringLiteral(DEMO_DIR "/../data/brenloq.conf"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    const QByteArray text = sample.readAll();
+    QCOMPARE(bank::settingsValue(text, QStringLiteral("folder")), std::nullopt);
+    int examples = 0;
+    for (const QByteArray &line : text.split('\n')) {
+        if (!line.startsWith("#folder="))
+            continue;
+        ++examples;
+        const auto value = bank::settingsValue(line.mid(1), QStringLiteral("folder"));
+        QVERIFY(value && value->startsWith(u'/'));
+        QCOMPARE(*value, QString::fromUtf8(line.mid(8)));
+    }
+    QVERIFY(examples > 0);
+}
+
+void TstProgramFolder::unreadableSettingsAreNamed()
+{
+    // Left to root alone, as an administrator's mistake does: the pupil's
+    // account must hear of it, not start on a copy of its own.
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("etc/brenloq")));
+    QFile conf(root.path() + QStringLiteral("/etc/brenloq/brenloq.conf"));
+    QVERIFY(conf.open(QIODevice::WriteOnly));
+    conf.write("folder=/srv/escola\n");
+    conf.close();
+    QVERIFY(conf.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                   | QFile::ReadOther | QFile::ExeOther));
+    bank::FolderClues clues;
+    clues.settingsDirs = {root.path() + QStringLiteral("/etc")};
+    clues.documentsFolder = root.path();
+    auto named = [&] {
+        const bank::ProgramFolder found = bank::findProgramFolder(clues);
+        return found.source == FolderSource::Settings && found.problem == bank::SettingsProblem::Unreadable
+            && found.settingsFile == conf.fileName();
+    };
+    if (::geteuid() != 0) {
+        QVERIFY(named());
+        return;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        ::_exit(named() ? 0 : 1);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void TstProgramFolder::copyNamesTheFolderItCannotMake()
+{
+    QTemporaryDir root;
+    QDir dir(root.path());
+    QVERIFY(dir.mkpath(QStringLiteral("demo/Preguntas/1r")));
+    QVERIFY(dir.mkpath(QStringLiteral("user")));
+    QVERIFY(QFile(dir.filePath(QStringLiteral("user/Preguntas"))).open(QIODevice::WriteOnly));
+    bank::CopyFailure failure;
+    QVERIFY(!bank::copyMissing(dir.filePath(QStringLiteral("demo")), dir.filePath(QStringLiteral("user")), &failure));
+    QCOMPARE(failure.path, dir.filePath(QStringLiteral("user/Preguntas")));
+    QVERIFY(failure.isFolder);
+    QVERIFY(!failure.reason.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstProgramFolder)
