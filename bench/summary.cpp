@@ -1,7 +1,8 @@
 // Prints every figure of one benchmark run beside its reference and its goal,
 // from the JSON files scripts/bench.sh collects in one folder:
 //   floodfill.json player.json editor.json results.json   (Google Benchmark, median of repetitions)
-//   startup-offscreen.json startup-x11.json memory.json check.json   (bench_spawn, one object a line)
+//   startup-offscreen.json startup-x11.json memory.json check.json slowcheck.json   (bench_spawn, one object a line)
+//   sessionstart-local.json sessionstart-slow.json   (bench_sessionstart, one object a step and run)
 // In-process figures are judged on CPU time, since the machine may be shared
 // and a busy neighbour stretches wall time; the wall time is printed beside.
 // Exits 1 when a figure is missing, so a broken benchmark does not pass unseen.
@@ -14,9 +15,11 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -83,6 +86,24 @@ QHash<QString, QJsonObject> readSpawns(const QString &file)
             spawns.insert(object.value(u"label").toString(), object);
     }
     return spawns;
+}
+
+// The median of every run of `label` in a file of one object a line.
+std::optional<double> medianRun(const QString &file, const QString &label)
+{
+    QFile f(folder + u'/' + file);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    std::vector<double> values;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.value(u"label").toString() == label)
+            values.push_back(object.value(u"median_ms").toDouble());
+    }
+    if (values.empty())
+        return std::nullopt;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 void heading(const char *text)
@@ -216,6 +237,34 @@ int main(int argc, char *argv[])
             QStringLiteral("< 30 s"),
             verdict(wall < 30000, QStringLiteral("peak %1 MB").arg(check.value(u"rss_kb_max").toDouble() / 1024, 0,
                                                                     'f', 0)));
+    }
+
+    heading("A bank of 8,000 questions on a share with a 2.8 ms round trip (beside the local disk)");
+    const QHash<QString, QJsonObject> slowCheck = readSpawns(QStringLiteral("slowcheck.json"));
+    const QJsonObject checkLocal = slowCheck.value(QStringLiteral("brenloq-check, local"));
+    const QJsonObject checkSlow = slowCheck.value(QStringLiteral("brenloq-check, slow share"));
+    if (checkLocal.isEmpty() || checkSlow.isEmpty()) {
+        absent(QStringLiteral("brenloq-check on the slow share"));
+    } else {
+        const double wall = checkSlow.value(u"median_ms").toDouble();
+        row(QStringLiteral("brenloq-check"), ms(wall),
+            QStringLiteral("local %1").arg(ms(checkLocal.value(u"median_ms").toDouble())), QStringLiteral("< 30 s"),
+            verdict(wall < 30000, QString()));
+    }
+    const std::pair<const char *, double> steps[] = {{"selection window shown", 0},
+                                                     {"course chosen, subjects listed", 0},
+                                                     {"session start, test window shown", 2000}};
+    for (const auto &[step, goal] : steps) {
+        const QString label = QLatin1String(step);
+        const auto local = medianRun(QStringLiteral("sessionstart-local.json"), label);
+        const auto slow = medianRun(QStringLiteral("sessionstart-slow.json"), label);
+        if (!local || !slow) {
+            absent(label);
+            continue;
+        }
+        row(label, ms(*slow), QStringLiteral("local ") + ms(*local),
+            goal > 0 ? QStringLiteral("< %1 s").arg(goal / 1000) : QString(),
+            goal > 0 ? verdict(*slow < goal, QString()) : QStringLiteral("(no goal)"));
     }
 
     heading("Display of one question (click, shown, painted) beside the decoding of its picture");

@@ -14,10 +14,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFuture>
 #include <QHash>
 #include <QSet>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <deque>
 
 namespace checker {
 
@@ -86,21 +90,52 @@ struct ReadingText {
     QStringList words;
 };
 
+// A question file as the player's test window reads it. Only a link can
+// lead out of a folder that lies inside. Runs on the reading threads: it
+// touches nothing but its own arguments.
+bank::QuestionRead readQuestionFile(const QString &program, const QString &path, bool viaLink, bool folderInside)
+{
+    return viaLink || !folderInside ? player::readListedQuestion(program, path) : bank::readQuestion(path);
+}
+
+// What the walk through the folders has found and not yet told, in the
+// order it is to be told: a problem, a progress note, or a question file
+// being read.
+struct Step {
+    enum Kind { Problem, Progress, Question };
+    Kind kind;
+    QString path;
+    QString message;
+    QFuture<bank::QuestionRead> read;
+};
+
 class BankCheck
 {
 public:
-    BankCheck(const QString &programFolder, const ProblemSink &problem, const ProgressSink &progress)
+    BankCheck(const QString &programFolder, const ProblemSink &problem, const ProgressSink &progress,
+              int readsInFlight)
         : program(programFolder)
         , sink(problem)
         , progress(progress)
         , pictures(programFolder)
+        , readAhead(readsInFlight > 1 ? 8 * readsInFlight : 0)
     {
+        if (readAhead > 0)
+            readers.setMaxThreadCount(readsInFlight);
     }
 
     Outcome run();
 
 private:
+    // The walk through the folders reports what it finds and notes where it
+    // is; both wait behind the question files read before them.
     void report(const QString &path, const QString &message);
+    void note(const QString &folder);
+    void ask(const QString &path, bool viaLink, bool folderInside);
+    void tellNext();
+    void tellAll();
+    // A problem of the question being told, told at once.
+    void tell(const QString &path, const QString &message);
     QString relative(const QString &path) const;
     bool unreadable(const QString &folder);
 
@@ -109,7 +144,7 @@ private:
     void checkCourse(const QString &course);
     void checkUnaskedFiles(const QString &folder, const QString &why);
     void checkQuestionFolder(const QString &folder);
-    void checkQuestion(const QString &path, bool viaLink, bool folderInside);
+    void checkQuestion(const QString &path, const bank::QuestionRead &read);
     void checkMultipleChoice(const QString &where, const bank::Question &q);
     void checkGraphic(const QString &where, const bank::Question &q);
     void checkReading(const QString &where, const bank::Question &q);
@@ -122,13 +157,75 @@ private:
     QHash<QString, ReadingText> texts;
     Summary summary;
     int filesRead = 0;
+    // Question files read ahead of the one being checked: a few per reading
+    // thread, so that none waits while a picture is decoded; 0 reads each
+    // when it is checked.
+    int readAhead;
+    int questionsAhead = 0;
+    std::deque<Step> steps;
+    QThreadPool readers;
 };
 
-void BankCheck::report(const QString &path, const QString &message)
+void BankCheck::tell(const QString &path, const QString &message)
 {
     ++summary.problems;
     if (sink)
         sink({path, message});
+}
+
+void BankCheck::report(const QString &path, const QString &message)
+{
+    if (steps.empty())
+        tell(path, message);
+    else
+        steps.push_back({Step::Problem, path, message, {}});
+}
+
+void BankCheck::note(const QString &folder)
+{
+    if (!progress)
+        return;
+    if (steps.empty())
+        progress(filesRead, folder);
+    else
+        steps.push_back({Step::Progress, folder, {}, {}});
+}
+
+void BankCheck::ask(const QString &path, bool viaLink, bool folderInside)
+{
+    if (readAhead == 0) {
+        checkQuestion(path, readQuestionFile(program, path, viaLink, folderInside));
+        return;
+    }
+    steps.push_back({Step::Question, path, {},
+                     QtConcurrent::run(&readers, readQuestionFile, program, path, viaLink, folderInside)});
+    ++questionsAhead;
+    while (questionsAhead > readAhead)
+        tellNext();
+}
+
+void BankCheck::tellNext()
+{
+    Step step = std::move(steps.front());
+    steps.pop_front();
+    switch (step.kind) {
+    case Step::Problem:
+        tell(step.path, step.message);
+        break;
+    case Step::Progress:
+        progress(filesRead, step.path);
+        break;
+    case Step::Question:
+        --questionsAhead;
+        checkQuestion(step.path, step.read.result());
+        break;
+    }
+}
+
+void BankCheck::tellAll()
+{
+    while (!steps.empty())
+        tellNext();
 }
 
 QString BankCheck::relative(const QString &path) const
@@ -179,6 +276,7 @@ Outcome BankCheck::run()
         report(relative(questions), QStringLiteral("La carpeta no té cap curs."));
     for (const QString &course : courses)
         checkCourse(questions + u'/' + course);
+    tellAll();
 
     outcome.summary = summary;
     outcome.status = summary.problems > 0 ? ProblemsFound : NoProblem;
@@ -285,8 +383,7 @@ void BankCheck::checkQuestionFolder(const QString &folder)
     const QString where = relative(folder);
     if (unreadable(folder))
         return;
-    if (progress)
-        progress(filesRead, where);
+    note(where);
 
     // The player counts every file of the folder and draws numbers from 1
     // to that count, each looked up as "N.txt" whatever its letter case.
@@ -339,24 +436,21 @@ void BankCheck::checkQuestionFolder(const QString &folder)
     for (int n = 1; n <= count; ++n) {
         if (drawn[size_t(n)] >= 0) {
             const bank::FileEntry &file = files[drawn[size_t(n)]];
-            checkQuestion(folder + u'/' + file.name, file.isLink, folderInside);
+            ask(folder + u'/' + file.name, file.isLink, folderInside);
         }
     }
 }
 
-void BankCheck::checkQuestion(const QString &path, bool viaLink, bool folderInside)
+void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &read)
 {
     ++filesRead;
     if (progress && filesRead % 256 == 0)
         progress(filesRead, relative(QFileInfo(path).path()));
     const QString where = relative(path);
     const QString name = QFileInfo(path).fileName();
-    // Only a link can lead out of a folder that lies inside.
-    const bank::QuestionRead read = viaLink || !folderInside ? player::readListedQuestion(program, path)
-                                                             : bank::readQuestion(path);
     if (const QString why = player::notAQuestionText(read, name); !why.isEmpty()) {
         ++summary.notQuestions;
-        report(where, why);
+        tell(where, why);
         return;
     }
     const bank::Question &q = read.question;
@@ -367,7 +461,7 @@ void BankCheck::checkQuestion(const QString &path, bool viaLink, bool folderInsi
         break;
     case bank::QuestionType::PictureAnswer:
         if (const QString why = pictures.failure(q.fileName); !why.isEmpty())
-            report(where, why);
+            tell(where, why);
         break;
     case bank::QuestionType::GraphicPoint:
         checkGraphic(where, q);
@@ -389,10 +483,10 @@ void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &
             correct.append(QString::number(i + 1));
     }
     if (correct.isEmpty()) {
-        report(where, QStringLiteral("La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
+        tell(where, QStringLiteral("La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
     } else if (correct.size() > 1) {
         const QString last = correct.takeLast();
-        report(where, QStringLiteral("La pregunta té %1 opcions correctes (les que acaben en un espai): la %2 i "
+        tell(where, QStringLiteral("La pregunta té %1 opcions correctes (les que acaben en un espai): la %2 i "
                                      "la %3.")
                           .arg(QString::number(correct.size() + 1), correct.join(QStringLiteral(", la ")), last));
     }
@@ -401,23 +495,23 @@ void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &
     const QString why = bank::isPictureAttachment(q.attachment) ? pictures.failure(q.attachment)
                                                                 : readingText(q.attachment).failure;
     if (!why.isEmpty())
-        report(where, why);
+        tell(where, why);
 }
 
 void BankCheck::checkGraphic(const QString &where, const bank::Question &q)
 {
     if (const QString why = pictures.failure(q.fileName); !why.isEmpty()) {
-        report(where, why);
+        tell(where, why);
         return;
     }
     QSize size;
     const PointProblem problem = pictures.point(q.fileName, q.x, q.y, &size);
     const QString point = QStringLiteral("(%1, %2)").arg(bank::coordinateText(q.x), bank::coordinateText(q.y));
     if (problem == PointProblem::Outside) {
-        report(where, QStringLiteral("El punt %1 és fora del gràfic «%2», de %3 × %4 píxels: cap clic no hi arriba.")
+        tell(where, QStringLiteral("El punt %1 és fora del gràfic «%2», de %3 × %4 píxels: cap clic no hi arriba.")
                           .arg(point, q.fileName, QString::number(size.width()), QString::number(size.height())));
     } else if (problem == PointProblem::NoRoom) {
-        report(where, QStringLiteral("El punt %1 del gràfic «%2» és sobre una línia o una taca massa petita per "
+        tell(where, QStringLiteral("El punt %1 del gràfic «%2» és sobre una línia o una taca massa petita per "
                                      "clicar-hi: la seva regió no té cap quadrat de %3 × %3 píxels del seu color.")
                           .arg(point, q.fileName, QString::number(kClickSquare)));
     }
@@ -439,13 +533,13 @@ void BankCheck::checkReading(const QString &where, const bank::Question &q)
 {
     const ReadingText &text = readingText(q.fileName);
     if (!text.failure.isEmpty()) {
-        report(where, text.failure);
+        tell(where, text.failure);
         return;
     }
     const bool found = std::any_of(text.words.cbegin(), text.words.cend(),
                                    [&q](const QString &word) { return player::isRightWord(word, q.answer); });
     if (!found) {
-        report(where, QStringLiteral("Cap paraula del text «%1» no es pot triar com a «%2»: només els espais "
+        tell(where, QStringLiteral("Cap paraula del text «%1» no es pot triar com a «%2»: només els espais "
                                      "separen les paraules.")
                           .arg(q.fileName, q.answer));
     }
@@ -453,10 +547,11 @@ void BankCheck::checkReading(const QString &where, const bank::Question &q)
 
 } // namespace
 
-Outcome checkProgramFolder(const QString &programFolder, const ProblemSink &problem, const ProgressSink &progress)
+Outcome checkProgramFolder(const QString &programFolder, const ProblemSink &problem, const ProgressSink &progress,
+                           int readsInFlight)
 {
     QString folder = QDir::cleanPath(QFileInfo(programFolder).absoluteFilePath());
-    BankCheck check(folder, problem, progress);
+    BankCheck check(folder, problem, progress, readsInFlight);
     return check.run();
 }
 

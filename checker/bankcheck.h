@@ -43,10 +43,22 @@ using ProblemSink = std::function<void(const Problem &)>;
 // The question files read so far and the folder being read.
 using ProgressSink = std::function<void(int filesRead, const QString &folder)>;
 
+// Question files read at once. On a school share each open and read waits
+// one round trip to the server, not on the processor, so the time falls
+// with the reads in flight: over a 2.8 ms round trip 8,000 questions took
+// 117 s one at a time, 12 s with 8, 6.7 s with 16 and 3.9 s with 32, where
+// the walk through the folders, one listing after another, is what is
+// left (64 gave no more). On a local disk the threads cost a few tenths of
+// a second at most.
+inline constexpr int kReadsInFlight = 32;
+
 // Checks the program folder `programFolder`, giving each problem to
-// `problem` as it is found, in the order of the player's folder lists.
+// `problem` in the order of the player's folder lists, and on this thread
+// as the sinks are called: only the reading of question files is spread
+// over `readsInFlight` threads (1: one after another), never the order or
+// the content of what is told.
 Outcome checkProgramFolder(const QString &programFolder, const ProblemSink &problem,
-                           const ProgressSink &progress = {});
+                           const ProgressSink &progress = {}, int readsInFlight = kReadsInFlight);
 
 // The closing lines: courses, subjects, questions of each type, problems.
 QStringList summaryLines(const Summary &summary);

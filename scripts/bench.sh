@@ -2,7 +2,9 @@
 # Builds the benchmarks (Release, in build-bench/) and runs them all, then
 # prints each figure beside its reference and goal. The large question bank
 # (40 courses x 25 subjects x 4 options x 100 questions, about 1.6 GB on
-# disk) is generated into a temporary folder and removed at the end.
+# disk) is generated into a temporary folder and removed at the end; so is
+# a bank of 8,000 questions (4 x 10 x 2 x 100) read as if on a slow school
+# share, each file call waiting 2.8 ms (bench/slowdisk.cpp, preloaded).
 # Nothing here is a test: CI never times anything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +17,7 @@ fi
 targets=(BRENLOQ Editor installer brenloq-check
          bench_makebank bench_floodfill bench_player bench_editor bench_session
          bench_start_trivial bench_start_player bench_start_editor bench_start_installer
-         bench_spawn bench_summary bench_results)
+         bench_spawn bench_summary bench_results bench_slowdisk bench_sessionstart)
 cmake --build build-bench -j 2 --target "${targets[@]}"
 bin=$root/build-bench/bin
 
@@ -75,6 +77,37 @@ fi
 "$bin/bench_spawn" --runs 3 --warmup 0 --status "$check_status" --json "$results/check.json" \
   brenloq-check "$bin/brenloq-check" "$work/bank/player"
 rm -rf "$work/bank"
+
+# The slow share: brenloq-check and the start of a session, on the local
+# disk as the reference, then with every file call under the program folder
+# waiting one round trip. The session harness runs from the program folder,
+# as the player does.
+round_trip_ms=2.8
+echo "== A bank of 8,000 questions on a share with a ${round_trip_ms} ms round trip"
+QT_QPA_PLATFORM=$offscreen "$bin/bench_makebank" "$work/slow" 4 10 2 100 2>/dev/null
+rm -rf "$work/slow/editor"
+slow_program=$work/slow/player
+cp "$bin/bench_sessionstart" "$bin/brenloq-sound.so" "$slow_program/"
+slow() {
+  LD_PRELOAD=$bin/slowdisk.so BRENLOQ_SLOW_FOLDER=$slow_program BRENLOQ_SLOW_MS=$round_trip_ms "$@"
+}
+slow_status=0
+"$bin/brenloq-check" "$slow_program" >"$results/slowcheck.txt" || slow_status=$?
+if [ "$slow_status" -gt 1 ]; then
+  echo "brenloq-check could not check the slow bank (exit status $slow_status)" >&2
+  exit 1
+fi
+"$bin/bench_spawn" --runs 3 --warmup 0 --status "$slow_status" --json "$results/slowcheck.json" \
+  "brenloq-check, local" "$bin/brenloq-check" "$slow_program"
+slow "$bin/bench_spawn" --runs 3 --warmup 0 --status "$slow_status" --json "$results/slowcheck.json" \
+  "brenloq-check, slow share" "$bin/brenloq-check" "$slow_program"
+for run in 1 2 3; do
+  QT_QPA_PLATFORM=$offscreen "$slow_program/bench_sessionstart" --json "$results/sessionstart-local.json" \
+    >/dev/null 2>>"$results/sessionstart.log"
+  QT_QPA_PLATFORM=$offscreen slow "$slow_program/bench_sessionstart" --json "$results/sessionstart-slow.json" \
+    2>>"$results/sessionstart.log"
+done
+rm -rf "$work/slow"
 
 echo "== Start-up, offscreen ($runs runs each, alternating)"
 QT_QPA_PLATFORM=$offscreen "$bin/bench_spawn" --runs $runs --warmup 2 --json "$results/startup-offscreen.json" \

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -154,6 +155,70 @@ QByteArray hugeGif()
     return gif;
 }
 
+// A bank with problems all over: three courses of subjects with and
+// without options, each folder with a problem of its own or none, and in
+// each folder question files of every kind, a good half of them with a
+// problem of the file itself or of what it names.
+void writeTroubledBank(const ProgramFolder &folder)
+{
+    writeCleanBank(folder);
+    const QStringList kinds[] = {
+        question(1),
+        {" 9 ", "Mestra", "Pregunta?", "Sí"},
+        {" 1 ", "Mestra", "Quin?", "a", "b"},
+        question(2),
+        {" 3 ", "Mestra", "gos.jpg", "Quin animal?", "gos"},
+        {" 4 ", "Mestra", "plano.png", "Marca la sala.", "10", "20"},
+        question(4),
+        {" 5 ", "Mestra", "conte.txt", "On?", "cadira."},
+        {" 2 ", "Mestra", "Capital de França?"},
+        question(5),
+        {" 1 ", "Mestra", "Quin?", "a ", "b", "c ", "nota.TXT"},
+    };
+    int made = 0;
+    auto fill = [&](const QString &where, int count) {
+        for (int n = 1; n <= count; ++n) {
+            const int kind = (n * 7 + made) % int(std::size(kinds));
+            const QString file = where + QStringLiteral("/%1.txt").arg(n);
+            if (kind == 3 && n % 2 == 0)
+                folder.writeBytes(file, {});
+            else
+                folder.writeLines(file, kinds[kind]);
+        }
+        ++made;
+    };
+    for (int c = 1; c <= 3; ++c) {
+        const QString course = QStringLiteral("Preguntas/Curs %1").arg(c);
+        for (int s = 1; s <= 4; ++s) {
+            const QString subject = course + QStringLiteral("/Matèria %1").arg(s);
+            if (s % 2 == 0) {
+                fill(subject + QStringLiteral("/Opció A"), 30 + c);
+                fill(subject + QStringLiteral("/Opció B"), 2); // too few
+                folder.writeLines(subject + QStringLiteral("/1.txt"), question(2)); // never asked
+            } else {
+                fill(subject, 40 - s);
+                if (s == 3)
+                    folder.remove(subject + QStringLiteral("/%1.txt").arg(10 + c)); // a gap
+            }
+        }
+    }
+}
+
+// The problems, then the progress notes (each with the number of problems
+// told before it), then the summary and the status.
+QStringList checkInProcess(const QString &folder, int readsInFlight)
+{
+    QStringList problems;
+    QStringList notes;
+    const checker::Outcome outcome = checker::checkProgramFolder(
+        folder, [&](const checker::Problem &p) { problems.append(p.path + QStringLiteral(": ") + p.message); },
+        [&](int filesRead, const QString &where) {
+            notes.append(QStringLiteral("%1 %2 (%3 told)").arg(filesRead).arg(where).arg(problems.size()));
+        },
+        readsInFlight);
+    return problems + notes + checker::summaryLines(outcome.summary) + QStringList{QString::number(outcome.status)};
+}
+
 } // namespace
 
 class TstBankCheck : public QObject
@@ -171,6 +236,8 @@ private Q_SLOTS:
     void roomForClick();
     void picturesDecodedOnce_data();
     void picturesDecodedOnce();
+    void readsInFlight_data();
+    void readsInFlight();
 };
 
 void TstBankCheck::cleanBank()
@@ -451,6 +518,33 @@ void TstBankCheck::picturesDecodedOnce()
         QCOMPARE(pictures.point(name, 30, 20), checker::PointProblem::None);
     }
     QCOMPARE(pictures.decoded(), decoded);
+}
+
+// Reading question files several at once tells the same lines in the same
+// order as reading them one after another, progress notes included.
+void TstBankCheck::readsInFlight_data()
+{
+    QTest::addColumn<int>("readsInFlight");
+    // Two reads ahead of a folder of 40: the folders' own problems wait
+    // behind question files still being read.
+    QTest::newRow("2") << 2;
+    QTest::newRow("3") << 3;
+    QTest::newRow("as the program does") << checker::kReadsInFlight;
+    // More than any folder holds: whole folders are read ahead.
+    QTest::newRow("64") << 64;
+}
+
+void TstBankCheck::readsInFlight()
+{
+    QFETCH(int, readsInFlight);
+    ProgramFolder folder(false);
+    writeTroubledBank(folder);
+    const QStringList oneByOne = checkInProcess(folder.path(), 1);
+    // A bank to compare on: problems of files and, between them, of folders.
+    QVERIFY(oneByOne.size() > 300);
+    QVERIFY(oneByOne.filter(QRegularExpression(QStringLiteral("^Preguntas/[^:]*[^t]: "))).size() >= 15);
+    const QStringList atOnce = checkInProcess(folder.path(), readsInFlight);
+    QCOMPARE(atOnce.join(u'\n'), oneByOne.join(u'\n'));
 }
 
 QTEST_GUILESS_MAIN(TstBankCheck)
