@@ -283,7 +283,7 @@ EOF
     daemons+=($!)
     local up=0
     for _ in $(seq 50); do
-        grep -q "Server listening" "$s/sshd.log" && { up=1; break; }
+        grep -qs "Server listening" "$s/sshd.log" && { up=1; break; }
         kill -0 "${daemons[-1]}" 2>/dev/null || break
         sleep 0.1
     done
@@ -331,10 +331,17 @@ leftovers() { find "$1" -name '.*' ! -name .gitkeep ! -name . 2>/dev/null | wc -
 failed=0
 rows=()
 row() {
+    details=0
     rows+=("$(printf '%-9s %-8s %8s %6s %5s %5s %6s %6s %9s' "$@")")
     echo "${rows[-1]}"
 }
-detail() { echo "    $*"; }
+# A line under the row to come; only the first few of a run's.
+details=0
+detail() {
+    details=$((details + 1))
+    [ $details -le 8 ] && echo "    $*"
+    [ $details = 9 ] && echo "    ..."
+}
 
 # Counts the reports of the players whose outputs are $work/out/RUN-*.out
 # (killed ones excluded) in `folder`, and checks ultimo.rtf in `program`.
@@ -356,7 +363,7 @@ countReports() {
         fi
         if [ $safe = 1 ]; then found=$((found + 1)); else
             lost=$((lost + 1))
-            detail "lost: $(basename "$out" .out) ${report:-(no report named)} $(grep -v '^ready' "$out" | grep -v '^report' | head -2 | tr '\n' ' ')"
+            detail "lost: $(basename "$out" .out) ${report:-(no report named)} $(grep -E '^(message|autoplay):' "$out" | tr '\n' ' ')"
         fi
         if grep -qx 'message: Error' "$out"; then
             errors=$((errors + 1))
@@ -497,7 +504,7 @@ runEditors() {
             seen[$s]=1
         else
             half=$((half + 1))
-            detail "half-written: ${file##*/}: $(tr '\r\n' '  ' <"$file" | head -c 80)"
+            detail "half-written: ${file##*/}: $(od -An -c "$file" | tr -s ' \n' ' ' | head -c 100)"
         fi
     done < <(find "$bank/" -maxdepth 1 -type f ! -name '.*' -print0)
     i=0
@@ -552,7 +559,7 @@ for name in "${setups[@]}"; do
     runPlayers "$name"
     runEditors "$name"
     runKills "$name"
-    detail "$name took $((SECONDS - start)) s"
+    echo "    $name took $((SECONDS - start)) s"
 done
 
 echo
