@@ -43,16 +43,18 @@ export XDG_DATA_HOME=$work/xdg/data XDG_CONFIG_HOME=$work/xdg/config XDG_CACHE_H
 export QT_QPA_PLATFORM=offscreen
 mounts=()
 daemons=()
+pids=()
 cleanup() {
     local m p
     # Players or editors still running (the run was stopped) hold the mounts.
-    for p in $(jobs -p); do kill -9 "$p" 2>/dev/null; done
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
     for m in "${mounts[@]}"; do
         fusermount3 -u "$m" 2>/dev/null || fusermount -u "$m" 2>/dev/null || umount -l "$m" 2>/dev/null
     done
     for p in "${daemons[@]}"; do kill "$p" 2>/dev/null; done
     for p in "${daemons[@]}"; do
-        for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done
+        # Gone, or a zombie waiting for this shell to reap it.
+        for _ in $(seq 50); do ps -o stat= -p "$p" 2>/dev/null | grep -qv Z || break; sleep 0.1; done
         kill -9 "$p" 2>/dev/null
     done
     # A mount that would not go leaves its folder alone: never delete through it.
