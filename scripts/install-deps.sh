@@ -11,6 +11,7 @@ packages=(
   unrtf libbenchmark-dev libx11-dev libxdamage-dev
   fonts-dejavu-core
   fusefat dosfstools fuse3
+  samba smbnetfs sshfs openssh-server openssh-client iproute2
   desktop-file-utils appstream
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)

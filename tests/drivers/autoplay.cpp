@@ -13,7 +13,10 @@
 //
 // With --wait-for it prints "ready" before answering the last question and
 // waits for FILE to appear, so that a test can let every player finish at
-// the same moment. On success it prints "report: <file name>" and exits 0.
+// the same moment. It prints "message: <text>" for every message box the
+// pupil saw, "report: <file name>" and "report-sha1: <digest of its bytes>"
+// for the report it wrote; it exits 0 when there is a report and no message
+// said "Error".
 
 #include "driving.h"
 
@@ -26,10 +29,12 @@
 
 #include "bank/atomicfile.h"
 #include "support/recordingplatform.h"
+#include "ui/rtfwriter.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -210,14 +215,26 @@ int main(int argc, char *argv[])
 
     if (!w->sessionOver())
         return fail(QStringLiteral("the session did not end"));
+    // Every message the pupil saw, one a line, and the report even when a
+    // message said "Error": scripts/share-check.sh tells a lost report from
+    // a false alarm.
+    bool error = false;
     for (const ui::RecordingPlatform::Message &m : platform.messages) {
-        if (m.text == u"Error")
-            return fail(QStringLiteral("the report could not be written"));
+        std::printf("message: %s\n", m.text.simplified().toUtf8().constData());
+        error = error || m.text == u"Error";
     }
-    if (w->reportFileName.isEmpty() || !w->Command7[1]->isEnabled())
-        return fail(QStringLiteral("no report"));
-    std::printf("report: %s\n", w->reportFileName.toUtf8().constData());
+    const bool written = !w->reportFileName.isEmpty() && w->Command7[1]->isEnabled();
+    if (written) {
+        // What the report must hold, to compare with what the folder holds.
+        const QByteArray rtf = ui::toRtf(*w->RichTextBox3->document());
+        std::printf("report: %s\nreport-sha1: %s\n", w->reportFileName.toUtf8().constData(),
+                    QCryptographicHash::hash(rtf, QCryptographicHash::Sha1).toHex().constData());
+    }
     std::fflush(stdout);
+    if (error)
+        return fail(QStringLiteral("the pupil was told \"Error\""));
+    if (!written)
+        return fail(QStringLiteral("no report"));
     delete w;
     delete selection;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
