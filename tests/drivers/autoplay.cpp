@@ -210,9 +210,13 @@ int main(int argc, char *argv[])
 
     if (!w->sessionOver())
         return fail(QStringLiteral("the session did not end"));
+    // The report is saved off the window's thread.
+    if (!QTest::qWaitFor([w] { return !w->savingReport(); }, 120000))
+        return fail(QStringLiteral("the report was still being saved"));
     for (const ui::RecordingPlatform::Message &m : platform.messages) {
         if (m.text == u"Error")
             return fail(QStringLiteral("the report could not be written"));
+        return fail(QStringLiteral("the report was not saved in the reports folder: %1").arg(m.text));
     }
     if (w->reportFileName.isEmpty() || !w->Command7[1]->isEnabled())
         return fail(QStringLiteral("no report"));
