@@ -195,7 +195,8 @@ void Form3::WriteResultsReport()
 
 void Form3::reportSaved(const ReportOutcome &outcome)
 {
-    if (--reportsBeingSaved == 0)
+    // Unless a question shown meanwhile has put its own help there.
+    if (--reportsBeingSaved == 0 && Label14->text() == savingReportText())
         Label14->setText(helpBeforeSaving);
     switch (outcome.where) {
     case ReportOutcome::Where::ReportsFolder:
