@@ -95,7 +95,8 @@ Form3::Form3(Form2 *selectionWindow, const QString &pupilNameText, QWidget *star
     StartUp();
     DrawOptionOrder();
     pupilName = pupilNameText;
-    RichTextBox3->setText(pupilName);
+    // A line break in the name would split the report's first line.
+    RichTextBox3->setText(singleLine(pupilName));
     if (startWindow) {
         startWindow->close();
         startWindow->deleteLater();
@@ -518,8 +519,11 @@ void Form3::readFinalTexts()
 
 void Form3::closeEvent(QCloseEvent *event)
 {
-    // Closing the test window ends the program.
+    // Closing the test window ends the program, once the report being saved
+    // is kept somewhere.
     Timer1->stop();
+    for (ReportSaver *saver : findChildren<ReportSaver *>(Qt::FindDirectChildrenOnly))
+        saver->settleNow();
     event->accept();
     ui::platform().quit();
 }

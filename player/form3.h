@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reportsaver.h"
 #include "testlayout.h"
 #include "testlogic.h"
 
@@ -88,7 +89,10 @@ public:
     void richtextbox_KeyPress(int box, QChar &key);
     void RichTextBox_KeyDown(int &keyCode);
 
+    // Adds the summary lines to the transcript and starts saving the report
+    // off the window's thread; savingReport() until the outcome is shown.
     void WriteResultsReport();
+    bool savingReport() const { return reportsBeingSaved > 0; }
 
     int testCount() const { return static_cast<int>(List2.size()); }
     bool sessionOver() const { return finishedTestCount >= testCount(); }
@@ -164,6 +168,8 @@ public:
     int finishedTestCount = 0;
     QString reportFileName;                  // the pupil's report, without folder
     QString reportPath;                      // this pupil's report, once written
+    int reportsBeingSaved = 0;
+    QString helpBeforeSaving;                // Label14 while the report is being saved
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -210,6 +216,7 @@ private:
     void restoreFrame(int type);
 
     void endSession();
+    void reportSaved(const ReportOutcome &outcome);
 
     Form2 *selection = nullptr;
     QPointer<Form4> form4;

@@ -7,7 +7,6 @@
 #include "form5.h"
 #include "playerstate.h"
 
-#include "bank/atomicfile.h"
 #include "bank/folders.h"
 #include "ui/platform.h"
 #include "ui/rtfwriter.h"
@@ -168,7 +167,8 @@ void Form3::WriteResultsReport()
     QString transcript = RichTextBox3->text();
     for (int k = 0; k < testCount(); ++k) {
         TestResult result;
-        result.subject = state().subjectName[k];
+        // A folder name with a line break would split the summary line.
+        result.subject = singleLine(state().subjectName[k]);
         result.mark = state().subjectMark[k];
         result.right = state().subjectRight[k];
         result.wrong = state().subjectWrong[k];
@@ -178,36 +178,42 @@ void Form3::WriteResultsReport()
     }
     RichTextBox3->setText(transcript);
 
-    auto fail = [this] { ui::message(this, QStringLiteral("Error")); };
-    const QString folder = usableReportsFolder(state().programFolder);
-    if (folder.isEmpty()) {
-        fail();
-        return;
-    }
     const QByteArray rtf = ui::toRtf(*RichTextBox3->document());
-
-    // Never over an earlier report: the same pupil twice in a minute gets " (2)".
     reportFileName = fittedReportFileName(pupilName, ui::platform().now());
-    const QString stem = reportFileName.left(reportFileName.size() - 4);
-    bool written = false;
-    for (int n = 1; n < 1000 && !written; ++n) {
-        const QString name = n == 1 ? reportFileName : stem + QStringLiteral(" (%1).rtf").arg(n);
-        bool taken = false;
-        written = bank::createExclusively(folder + u'/' + name, rtf, nullptr, &taken);
-        if (written)
-            reportFileName = name;
-        else if (!taken)
-            break;
-    }
-    if (!written) {
-        fail();
-        return;
-    }
-    reportPath = folder + u'/' + reportFileName;
-    Command7[ReportButton::Report]->setEnabled(true);
-    if (!bank::replaceAtomically(bank::findEntry(state().programFolder, QString::fromLatin1(bank::kLatestReport)), rtf)) {
-        fail();
-        return;
+    // A share that has gone away or hangs must not freeze the window: the
+    // report is written on a thread of its own, the help line says so.
+    auto *saver = new ReportSaver(state().programFolder, reportFileName, rtf, this);
+    connect(saver, &ReportSaver::finished, this, [this, saver](const ReportOutcome &outcome) {
+        saver->deleteLater();
+        reportSaved(outcome);
+    });
+    if (reportsBeingSaved++ == 0)
+        helpBeforeSaving = Label14->text();
+    Label14->setText(savingReportText());
+    saver->start(sharePatience());
+}
+
+void Form3::reportSaved(const ReportOutcome &outcome)
+{
+    // Unless a question shown meanwhile has put its own help there.
+    if (--reportsBeingSaved == 0 && Label14->text() == savingReportText())
+        Label14->setText(helpBeforeSaving);
+    switch (outcome.where) {
+    case ReportOutcome::Where::ReportsFolder:
+        // ultimo.rtf not replaced is said on standard error and warned of at
+        // start: the pupil's report itself is safe.
+        reportFileName = QFileInfo(outcome.path).fileName();
+        reportPath = outcome.path;
+        Command7[ReportButton::Report]->setEnabled(true);
+        break;
+    case ReportOutcome::Where::Pending:
+        reportPath = outcome.path;
+        Command7[ReportButton::Report]->setEnabled(true);
+        ui::message(this, pendingReportText(outcome.path));
+        break;
+    case ReportOutcome::Where::Lost:
+        ui::message(this, QStringLiteral("Error"));
+        break;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "playerstate.h"
+#include "reportsaver.h"
 #include "wavplayer.h"
 
 #include "bank/folders.h"
@@ -29,6 +30,8 @@ int main(int argc, char *argv[])
         argc, argv, info,
         [] {
             player::state().programFolder = ui::platform().programFolder();
+            // Reports an earlier session could not save on the share.
+            player::deliverPendingReports(player::state().programFolder);
             // The test window closes the start window when it loads.
             return new player::Form1;
         },

@@ -204,6 +204,18 @@ QString resultLine(const TestResult &r, const QString &rightLabel, const QString
         + QStringLiteral(" )");
 }
 
+QString singleLine(const QString &name)
+{
+    QString line = name;
+    for (QChar &c : line) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            c = u' ';
+    }
+    return line;
+}
+
 QString reportFileName(const QString &pupilName, const QDateTime &when)
 {
     QString name = pupilName;

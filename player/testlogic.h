@@ -163,6 +163,11 @@ struct TestResult {
 QString resultLine(const TestResult &result, const QString &rightLabel, const QString &wrongLabel,
                    const QString &blankLabel);
 
+// `name` on one line: line and paragraph breaks and other control
+// characters become spaces, so that a folder or pupil name cannot split the
+// report's lines (nor plant a line of its own there).
+QString singleLine(const QString &name);
+
 // "Anna --5M,9H --6-12-2026.rtf", or "Sin-nombre --5M,9H --6-12-2026.rtf"
 // without a name. Characters no file system takes, and leading dots, become
 // "_", so a name can neither lose the report, hide it, nor send it to

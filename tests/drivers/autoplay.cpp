@@ -215,19 +215,24 @@ int main(int argc, char *argv[])
 
     if (!w->sessionOver())
         return fail(QStringLiteral("the session did not end"));
+    // The report is saved off the window's thread.
+    if (!QTest::qWaitFor([w] { return !w->savingReport(); }, 120000))
+        return fail(QStringLiteral("the report was still being saved"));
     // Every message the pupil saw, one a line, and the report even when a
     // message said "Error": scripts/share-check.sh tells a lost report from
-    // a false alarm.
+    // a false alarm, and a report kept pending from one in the folder.
     bool error = false;
     for (const ui::RecordingPlatform::Message &m : platform.messages) {
         std::printf("message: %s\n", m.text.simplified().toUtf8().constData());
         error = error || m.text == u"Error";
     }
     const bool written = !w->reportFileName.isEmpty() && w->Command7[1]->isEnabled();
+    const bool pending = written && !platform.messages.isEmpty();
     if (written) {
         // What the report must hold, to compare with what the folder holds.
         const QByteArray rtf = ui::toRtf(*w->RichTextBox3->document());
-        std::printf("report: %s\nreport-sha1: %s\n", w->reportFileName.toUtf8().constData(),
+        std::printf("%s: %s\nreport-sha1: %s\n", pending ? "pending" : "report",
+                    (pending ? w->reportPath : w->reportFileName).toUtf8().constData(),
                     QCryptographicHash::hash(rtf, QCryptographicHash::Sha1).toHex().constData());
     }
     std::fflush(stdout);
@@ -235,6 +240,8 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("the pupil was told \"Error\""));
     if (!written)
         return fail(QStringLiteral("no report"));
+    if (pending)
+        return fail(QStringLiteral("the report was not saved in the reports folder"));
     delete w;
     delete selection;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

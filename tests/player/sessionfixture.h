@@ -13,6 +13,7 @@
 #include "player/playerstate.h"
 #include "player/session.h"
 
+#include "bank/pendingreports.h"
 #include "bank/textcodec.h"
 #include "support/testsupport.h"
 #include "support/recordingplatform.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -151,6 +153,9 @@ class Session
 public:
     Session()
     {
+        // A report the reports folder does not take is kept in the user's
+        // data folder: a throw-away one here.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
         player::resetState();
         platform = &ui::installRecordingPlatform();
         platform->folder = folder.path();
@@ -296,6 +301,12 @@ public:
         return files;
     }
 
+    QStringList pendingFiles() const
+    {
+        return QDir(bank::pendingReportsFolder()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    QTemporaryDir dataHome;
     ProgramFolder folder;
     ui::RecordingPlatform *platform = nullptr;
     std::unique_ptr<player::Form2> selection;
@@ -303,6 +314,13 @@ public:
     // Set before opening: the time limit typed into the selection window.
     std::optional<QString> timeLimit;
 };
+
+// Waits until the report being saved has been kept (or given up) and the
+// window has said so.
+inline bool waitForReport(player::Form3 *w)
+{
+    return QTest::qWaitFor([w] { return !w->savingReport(); }, 60000);
+}
 
 inline void clickRow(player::Form3 *w, int k, int row)
 {

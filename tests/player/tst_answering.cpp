@@ -627,6 +627,7 @@ private Q_SLOTS:
         QVERIFY(player::state().subjectFinished[0]);
         QVERIFY(w->finalWindow());
         QVERIFY(w->RichTextBox3->text().endsWith(QStringLiteral("A -  7,50 - ( ENCERTS : 3; ERRORS : 0; EN BLANC : 1 )")));
+        QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(QDir(s.folder.file(QStringLiteral("Controles-Usuarios"))).entryList({QStringLiteral("*.rtf")}).size(), 1);
     }
 
@@ -642,6 +643,7 @@ private Q_SLOTS:
         QVERIFY(player::state().subjectFinished[0]);
         QCOMPARE(w->finishedTestCount, 1);
         QVERIFY(w->finalWindow());
+        QVERIFY(testsupport::waitForReport(w));
         const QStringList reports = QDir(s.folder.file(QStringLiteral("Controles-Usuarios"))).entryList({QStringLiteral("*.rtf")});
         QCOMPARE(reports.size(), 1);
         QVERIFY(QFileInfo::exists(s.folder.file(QStringLiteral("ultimo.rtf"))));

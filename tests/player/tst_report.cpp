@@ -1,12 +1,17 @@
 #include "sessionfixture.h"
 
 #include "player/form1.h"
+#include "player/reportsaver.h"
 #include "player/testlogic.h"
+
+#include "bank/pendingreports.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -34,14 +39,16 @@ void setResult(int k, const QString &mark, int right, int wrong)
     player::state().subjectWrong[k] = wrong;
 }
 
-// Ends a session of Matemàtiques with two questions by giving both up.
-void finishByGivingUp(Form3 *w)
+// Ends a session of Matemàtiques with two questions by giving both up,
+// and waits for the report to be saved unless told not to.
+void finishByGivingUp(Form3 *w, bool wait = true)
 {
     QTest::mouseClick(w->Command1(0), Qt::LeftButton);
     for (int row = 0; row < 2; ++row) {
         testsupport::clickRow(w, 0, row);
         testsupport::giveUp(w);
     }
+    QVERIFY(!wait || testsupport::waitForReport(w));
 }
 
 QStringList messageTexts(const Session &s)
@@ -72,7 +79,14 @@ private Q_SLOTS:
         QVERIFY(w);
         setResult(0, QStringLiteral(" 7,50"), 3, 1);
         QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
+        const QString help = w->Label14->text();
         w->WriteResultsReport();
+        // Saved off the window's thread; the help line says so meanwhile.
+        QVERIFY(w->savingReport());
+        QCOMPARE(w->Label14->text(), player::savingReportText());
+        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
+        QVERIFY(testsupport::waitForReport(w));
+        QCOMPARE(w->Label14->text(), help);
 
         // Two spaces after the first dash: the mark text begins with one.
         const QString expected = QStringLiteral("Anna") + kCR + kCR + kCR
@@ -104,6 +118,7 @@ private Q_SLOTS:
         setResult(1, QStringLiteral(" 10,00"), 4, 0);
         setResult(2, QStringLiteral(" 5,00"), 2, 0);
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         const QString expected = QStringLiteral("Jordi") + kCR + kCR + kCR
             + QStringLiteral("CIÈNCIES DE LA NATURA -  2,50 - ( ENCERTS : 1; ERRORS : 3; EN BLANC : 0 )") + kCR
             + QStringLiteral("LLENGUA CATALANA -  10,00 - ( ENCERTS : 4; ERRORS : 0; EN BLANC : 0 )") + kCR
@@ -119,6 +134,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         QVERIFY(w->RichTextBox3->text().endsWith(
             kCR + kCR + kCR + QStringLiteral("LLENGUA CATALANA -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 3 )")
             + kCR + QStringLiteral("MATEMÀTIQUES -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 3 )")));
@@ -132,6 +148,7 @@ private Q_SLOTS:
         QVERIFY(w);
         setResult(0, QStringLiteral(" 5,00"), 1, 1);
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Sin-nombre"))});
         QCOMPARE(w->RichTextBox3->text(),
                  kCR + kCR + kCR + QStringLiteral("MATEMÀTIQUES -  5,00 - ( ENCERTS : 1; ERRORS : 1; EN BLANC : 0 )"));
@@ -147,6 +164,7 @@ private Q_SLOTS:
         Form3 *w = s.start(pupil);
         QVERIFY(w);
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna_B_ 2n"))});
         QCOMPARE(QDir(s.reports()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
         const QStringList lines = testsupport::rtfParagraphs(testsupport::readBytes(s.latest()));
@@ -201,6 +219,7 @@ private Q_SLOTS:
         Form3 *w = s.start(pupil);
         QVERIFY(w);
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         QVERIFY(s.platform->messages.isEmpty());
         const QStringList files = s.reportFiles();
         QCOMPARE(files.size(), 1);
@@ -214,6 +233,7 @@ private Q_SLOTS:
 
         // A second report in the same minute still finds a free name.
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(s.reportFiles().size(), 2);
         QVERIFY(s.platform->messages.isEmpty());
     }
@@ -227,6 +247,7 @@ private Q_SLOTS:
         QVERIFY(first);
         setResult(0, QStringLiteral(" 0,00"), 0, 2);
         first->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(first));
         const QByteArray firstReport = testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna")));
         QVERIFY(!firstReport.isEmpty());
         delete first;
@@ -239,6 +260,7 @@ private Q_SLOTS:
         QVERIFY(second);
         setResult(0, QStringLiteral(" 10,00"), 2, 0);
         second->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(second));
 
         const QString again = QStringLiteral("Anna --5M,10H --9-3-2026 (2).rtf");
         QStringList both{fileName(QStringLiteral("Anna")), again};
@@ -260,6 +282,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         const QByteArray latest = testsupport::readBytes(s.latest());
         QVERIFY(latest != kOldLatest);
         QCOMPARE(latest, testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna"))));
@@ -270,19 +293,28 @@ private Q_SLOTS:
         QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
     }
 
-    // ---- failures: "Error", the final window all the same
+    // ---- failures: the report kept pending, "Error" when it is lost
 
     void reportFolderUnusable_data()
     {
         QTest::addColumn<QString>("damage");
-        QTest::newRow("report folder missing") << "missing";
-        QTest::newRow("a file where the report folder should be") << "file";
-        QTest::newRow("a link to a folder elsewhere") << "link";
+        QTest::addColumn<bool>("pendingWritable");
+        QTest::newRow("report folder missing") << "missing" << true;
+        QTest::newRow("a file where the report folder should be") << "file" << true;
+        QTest::newRow("a link to a folder elsewhere") << "link" << true;
+        QTest::newRow("nowhere to keep it either") << "missing" << false;
     }
     void reportFolderUnusable()
     {
         QFETCH(QString, damage);
+        QFETCH(bool, pendingWritable);
         Session s;
+        if (!pendingWritable) {
+            const QString blocked = s.dataHome.filePath(QStringLiteral("not-a-folder"));
+            QFile file(blocked);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(blocked));
+        }
         s.folder.writeBytes(QStringLiteral("ultimo.rtf"), kOldLatest);
         s.folder.remove(QStringLiteral("Controles-Usuarios"));
         if (damage == QLatin1String("file"))
@@ -296,13 +328,25 @@ private Q_SLOTS:
         QVERIFY(w);
         finishByGivingUp(w);
 
-        QCOMPARE(messageTexts(s), QStringList{QStringLiteral("Error")});
-        QCOMPARE(s.platform->messages[0].title, QString());
-        QVERIFY(s.platform->messages[0].buttons == ui::MessageButtons::Ok);
+        if (pendingWritable) {
+            // Kept in the pupil's own folder, which the message names.
+            const QString pending = bank::pendingReportsFolder() + u'/' + fileName(QStringLiteral("Anna"));
+            QVERIFY(pending.startsWith(s.dataHome.path() + QStringLiteral("/brenloq/pending/")));
+            QCOMPARE(s.pendingFiles(), QStringList{fileName(QStringLiteral("Anna"))});
+            QCOMPARE(messageTexts(s), QStringList{player::pendingReportText(pending)});
+            QCOMPARE(testsupport::rtfParagraphs(testsupport::readBytes(pending)), w->RichTextBox3->text().split(kCR));
+            QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
+            w->Command7_Click(player::ReportButton::Report);
+            QCOMPARE(s.platform->openedDocuments, QStringList{pending});
+        } else {
+            QCOMPARE(messageTexts(s), QStringList{QStringLiteral("Error")});
+            QCOMPARE(s.platform->messages[0].title, QString());
+            QVERIFY(s.platform->messages[0].buttons == ui::MessageButtons::Ok);
+            QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
+        }
         QVERIFY(w->finalWindow());
         QVERIFY(w->finalWindow()->isVisible());
         QCOMPARE(testsupport::readBytes(s.latest()), kOldLatest);
-        QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
         // The summary was added before the failure and stays.
         QVERIFY(w->RichTextBox3->text().contains(QStringLiteral("MATEMÀTIQUES -  0,00")));
         // The player never makes the folder itself.
@@ -359,7 +403,9 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         finishByGivingUp(w);
-        QCOMPARE(messageTexts(s), QStringList{QStringLiteral("Error")});
+        // The report is safe: the pupil is not told it was lost.
+        QVERIFY(s.platform->messages.isEmpty());
+        QVERIFY(s.pendingFiles().isEmpty());
         QVERIFY(w->finalWindow() && w->finalWindow()->isVisible());
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
         QVERIFY(QFileInfo(s.latest()).isDir());
@@ -393,10 +439,106 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         finishByGivingUp(w);
-        QCOMPARE(messageTexts(s), QStringList{QStringLiteral("Error")});
+        QCOMPARE(s.pendingFiles(), QStringList{fileName(QStringLiteral("Anna"))});
+        QCOMPARE(messageTexts(s),
+                 QStringList{player::pendingReportText(bank::pendingReportsFolder() + u'/' + s.pendingFiles().first())});
         QVERIFY(w->finalWindow() && w->finalWindow()->isVisible());
         QCOMPARE(testsupport::readBytes(s.latest()), kOldLatest);
         QVERIFY(s.reportFiles().isEmpty());
+    }
+
+    // A share that does not answer: the window goes on, the report is kept
+    // pending, and the write that finishes late is not kept twice. A pupil
+    // closing the window meanwhile does not lose it either.
+    void hungShareKeepsTheReportPending_data()
+    {
+        QTest::addColumn<bool>("closeWhileSaving");
+        QTest::newRow("window left open") << false;
+        QTest::newRow("window closed while saving") << true;
+    }
+    void hungShareKeepsTheReportPending()
+    {
+        QFETCH(bool, closeWhileSaving);
+        Session s;
+        QVERIFY(!QFileInfo::exists(s.latest()));
+        auto release = std::make_shared<QSemaphore>();
+        player::testing::setBeforeShareWrite([release] { release->tryAcquire(1, 60000); });
+        player::testing::setSharePatience(std::chrono::milliseconds(300));
+        auto restore = qScopeGuard([release] {
+            release->release();
+            player::testing::setBeforeShareWrite({});
+            player::testing::setSharePatience(std::chrono::seconds(15));
+        });
+        s.choose({kMates}, 2);
+        s.drawQuestions({kMates}, {{2, 3}});
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        finishByGivingUp(w, false);
+        QVERIFY(w->savingReport());
+        QCOMPARE(w->Label14->text(), player::savingReportText());
+        QVERIFY(w->finalWindow() && w->finalWindow()->isVisible());
+        QCoreApplication::processEvents();
+        QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
+        QVERIFY(w->RichTextBox3->isVisible());
+
+        if (closeWhileSaving) {
+            w->close();
+            QCOMPARE(s.platform->quitCalls, 1);
+        } else {
+            QVERIFY(testsupport::waitForReport(w));
+            QVERIFY(w->Label14->text() != player::savingReportText());
+        }
+        const QString name = fileName(QStringLiteral("Anna"));
+        QCOMPARE(s.pendingFiles(), QStringList{name});
+        QCOMPARE(messageTexts(s), QStringList{player::pendingReportText(bank::pendingReportsFolder() + u'/' + name)});
+        QVERIFY(s.reportFiles().isEmpty());
+
+        // The share answers at last; the next start finds the report there.
+        release->release();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(s.latest()), 30000);
+        QCOMPARE(s.reportFiles(), QStringList{name});
+        player::deliverPendingReports(s.folder.path());
+        QVERIFY(s.pendingFiles().isEmpty());
+        QCOMPARE(s.reportFiles(), QStringList{name});
+        QCOMPARE(s.platform->messages.size(), 1);
+    }
+
+    // A line break in a subject folder's name or the pupil's name would
+    // split the report's lines, or plant a summary line of its own.
+    void lineBreaksInNames_data()
+    {
+        QTest::addColumn<QString>("lineBreak");
+        QTest::newRow("line feed") << QStringLiteral("\n");
+        QTest::newRow("carriage return") << QStringLiteral("\r");
+        QTest::newRow("CR LF") << QStringLiteral("\r\n");
+        QTest::newRow("line separator") << QStringLiteral("\u2028");
+        QTest::newRow("paragraph separator") << QStringLiteral("\u2029");
+        QTest::newRow("next line") << QStringLiteral("\u0085");
+        QTest::newRow("vertical tab and form feed") << QStringLiteral("\v\f");
+    }
+    void lineBreaksInNames()
+    {
+        QFETCH(QString, lineBreak);
+        Session s;
+        const QString planted = QStringLiteral("MATEMÀTIQUES -  10,00 - ( ENCERTS : 2; ERRORS : 0; EN BLANC : 0 )");
+        const QString subject = QStringLiteral("Mates") + lineBreak + planted;
+        const QString course = QStringLiteral("Preguntas/1r ESO/");
+        for (int n = 1; n <= 3; ++n) {
+            const QString file = QStringLiteral("/%1.txt").arg(n);
+            s.folder.writeBytes(course + subject + file,
+                                testsupport::readBytes(s.folder.file(course + kMates + file)));
+        }
+        s.choose({subject}, 2);
+        Form3 *w = s.start(QStringLiteral("Anna") + lineBreak + QStringLiteral("Puig"));
+        QVERIFY(w);
+        w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
+        const QString spaces(lineBreak.size(), u' ');
+        const QStringList expected{QStringLiteral("Anna") + spaces + QStringLiteral("Puig"), QString(), QString(),
+                                   QStringLiteral("MATES") + spaces + planted
+                                       + QStringLiteral(" -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 2 )")};
+        QCOMPARE(testsupport::rtfParagraphs(testsupport::readBytes(s.reports() + u'/' + w->reportFileName)), expected);
+        QCOMPARE(w->RichTextBox3->text().split(kCR), expected);
     }
 
     // ---- the report buttons

@@ -153,6 +153,7 @@ private Q_SLOTS:
         w->Timer1_Timer();
         QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 0 : 0"));
         QVERIFY(!w->Timer1->isActive());
+        QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(s.reportFiles(), QStringList{QStringLiteral("Pau --5M,10H --9-3-2026.rtf")});
         QVERIFY(w->finalWindow());
         QVERIFY(w->finalWindow()->isVisible());
@@ -191,6 +192,7 @@ private Q_SLOTS:
         }
         QVERIFY(w->sessionOver());
         QVERIFY(!w->Timer1->isActive());
+        QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(s.reportFiles().size(), 1);
         QCOMPARE(w->RichTextBox3->text().count(QStringLiteral("EN BLANC")), 1);
         QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 5 : 0"));
@@ -453,6 +455,7 @@ private Q_SLOTS:
         // The session is over: the report and the final window.
         QVERIFY(w->sessionOver());
         QCOMPARE(w->RichTextBox3->text(), expected);
+        QVERIFY(testsupport::waitForReport(w));
         const QString name = QStringLiteral("Anna --5M,9H --6-12-2026.rtf");
         QCOMPARE(s.reportFiles(), QStringList{name});
         QCOMPARE(w->reportFileName, name);

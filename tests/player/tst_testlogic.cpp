@@ -904,6 +904,28 @@ private Q_SLOTS:
         QCOMPARE(player::reportFileName(name, when), expected);
     }
 
+    void singleLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain name unchanged") << QStringLiteral("Ciències de la Natura") << QStringLiteral("Ciències de la Natura");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("line feed") << QStringLiteral("a\nb") << QStringLiteral("a b");
+        QTest::newRow("carriage return") << QStringLiteral("a\rb") << QStringLiteral("a b");
+        QTest::newRow("CR LF: one space each") << QStringLiteral("a\r\nb") << QStringLiteral("a  b");
+        QTest::newRow("line and paragraph separators") << QStringLiteral("a\u2028b\u2029c") << QStringLiteral("a b c");
+        QTest::newRow("next line, vertical tab, form feed") << QStringLiteral("a\u0085b\vc\fd") << QStringLiteral("a b c d");
+        QTest::newRow("tab, escape, delete") << QStringLiteral("a\tb\x1b" "c\x7f") << QStringLiteral("a b c ");
+        QTest::newRow("a line break at either end") << QStringLiteral("\nMates\n") << QStringLiteral(" Mates ");
+        QTest::newRow("letters beyond the basic plane kept") << QStringLiteral("Mates \U0001F600") << QStringLiteral("Mates \U0001F600");
+    }
+    void singleLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(player::singleLine(name), expected);
+    }
+
     void reportFileNameReplacesForbiddenCharacters_data()
     {
         QTest::addColumn<QString>("character");

@@ -62,6 +62,7 @@ class TstReportFolder : public QObject
             player::state().subjectMark[k] = player::markText(t.right, w->List1(k)->count(), w->maximumMark);
         }
         w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
         QVERIFY(s->platform->messages.isEmpty());
     }
 
