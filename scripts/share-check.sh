@@ -336,7 +336,7 @@ failed=0
 rows=()
 row() {
     details=0
-    rows+=("$(printf '%-9s %-8s %8s %6s %5s %5s %6s %6s %9s' "$@")")
+    rows+=("$(printf '%-9s %-8s %8s %6s %7s %5s %5s %6s %6s %9s' "$@")")
     echo "${rows[-1]}"
 }
 # A line under the row to come; only the first few of a run's.
@@ -351,7 +351,7 @@ detail() {
 # (killed ones excluded) in `folder`, and checks ultimo.rtf in `program`.
 countReports() {
     local name=$1 label=$2 run=$3 program=$4 reports=$5 killedPattern=${6:-}
-    local expected=0 found=0 lost=0 half=0 errors=0 falseAlarms=0 out report digest pupil file
+    local expected=0 found=0 pending=0 lost=0 half=0 errors=0 falseAlarms=0 out report digest pupil file kept
     declare -A claimed=() known=()
     known[$(printf '%s' "$seedLatest" | sha1sum | cut -d' ' -f1)]=1
     for out in "$work/out/$run"-*.out; do
@@ -359,13 +359,19 @@ countReports() {
         expected=$((expected + 1))
         report=$(sed -n 's/^report: //p' "$out" | head -1)
         digest=$(sed -n 's/^report-sha1: //p' "$out" | head -1)
+        kept=$(sed -n 's/^pending: //p' "$out" | head -1)
         [ -n "$digest" ] && known[$digest]=1
         local safe=0
         if [ -n "$report" ] && [ -z "${claimed[$report]:-}" ] && [ "$(sha "$reports/$report")" = "$digest" ]; then
             safe=1
             claimed[$report]=1
         fi
-        if [ $safe = 1 ]; then found=$((found + 1)); else
+        # Kept in the pupil's own pending folder, whole: not lost, and not
+        # in the reports folder either.
+        if [ $safe = 0 ] && [ -n "$kept" ] && [ "$(sha "$kept")" = "$digest" ]; then
+            safe=1
+            pending=$((pending + 1))
+        elif [ $safe = 1 ]; then found=$((found + 1)); else
             lost=$((lost + 1))
             detail "lost: $(basename "$out" .out) ${report:-(no report named)} $(grep -E '^(message|autoplay):' "$out" | tr '\n' ' ')"
         fi
@@ -395,7 +401,7 @@ countReports() {
     local left
     left=$(leftovers "$program")
     [ -L "$program/Controles-Usuarios" ] && left=$((left + $(leftovers "$reports/")))
-    row "$name" "$label" "$expected" "$found" "$lost" "$half" "$errors" "$falseAlarms" "$left"
+    row "$name" "$label" "$expected" "$found" "$pending" "$lost" "$half" "$errors" "$falseAlarms" "$left"
     [ $lost = 0 ] && [ $half = 0 ] && [ $falseAlarms = 0 ] || failed=1
 }
 
@@ -526,7 +532,7 @@ runEditors() {
         done
         i=$((i + 1))
     done
-    row "$name" "editors" "$((2 * edits))" "$found" "$lost" "$half" "$errors" "-" "$(leftovers "$server/$run")"
+    row "$name" "editors" "$((2 * edits))" "$found" "-" "$lost" "$half" "$errors" "-" "$(leftovers "$server/$run")"
     [ $lost = 0 ] && [ $half = 0 ] || failed=1
 }
 
@@ -547,7 +553,7 @@ learnQuestionLayout() {
 learnQuestionLayout || { echo "FAILED: the editor could not save a question on the local disk: $(cat "$work/out/probe.out")"; exit 1; }
 
 echo "players $players, questions 2 x $edits, kills $kills"
-row "set-up" "run" "expected" "found" "lost" "half" "Error" "safe+E" "leftovers"
+row "set-up" "run" "expected" "found" "pending" "lost" "half" "Error" "safe+E" "leftovers"
 made=0
 skipped=()
 for name in "${setups[@]}"; do
@@ -567,7 +573,8 @@ for name in "${setups[@]}"; do
 done
 
 echo
-echo "Columns: reports (questions for editors) expected, found whole with the bytes written, lost,"
+echo "Columns: reports (questions for editors) expected, found whole with the bytes written,"
+echo "kept whole in the pupil's own pending folder (the reports folder refused them), lost,"
 echo "half-written files under final names (ultimo.rtf included), pupils (editors) told \"Error\","
 echo "of them with a safe report (safe+E), hidden temporaries left in the program folder."
 for r in "${rows[@]}"; do echo "$r"; done
