@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "form1.h"
 
+#include "ui/platform.h"
 #include "ui/programstyle.h"
 #include "ui/startup.h"
 
@@ -33,10 +34,25 @@ int main(int argc, char *argv[])
         return results::kBadArguments;
     }
 
+    // A settings file naming a folder that cannot be used is said, as the
+    // other programs say it, rather than showing an empty class. The folder
+    // is looked up once the application knows its own folder.
+    auto folderOrProblem = [&line](QString &problem) {
+        const bank::ProgramFolder folder = ui::lookUpProgramFolder(line.folder);
+        problem = ui::settingsProblemText(ui::catalanStartupTexts(), folder);
+        if (!problem.isEmpty())
+            writeError(problem);
+        return folder.path;
+    };
+    QString settingsProblem;
+
     if (!line.csvFile.isEmpty()) {
         QCoreApplication app(argc, argv);
+        const QString folder = folderOrProblem(settingsProblem);
+        if (!settingsProblem.isEmpty())
+            return 1;
         QStringList messages;
-        const int status = results::exportCsv(ui::lookUpProgramFolder(line.folder).path, line.csvFile, messages);
+        const int status = results::exportCsv(folder, line.csvFile, messages);
         for (const QString &message : std::as_const(messages))
             writeError(message);
         return status;
@@ -47,8 +63,13 @@ int main(int argc, char *argv[])
     // Ties the window to the menu entry, for the icon of the task bar.
     QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq.Results"));
     ui::useProgramStyle();
+    const QString folder = folderOrProblem(settingsProblem);
+    if (!settingsProblem.isEmpty()) {
+        ui::message(nullptr, settingsProblem);
+        return 1;
+    }
 
-    auto *window = new results::Form1(ui::lookUpProgramFolder(line.folder).path);
+    auto *window = new results::Form1(folder);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return app.exec();

@@ -82,6 +82,9 @@ printf 'folder=escola\n' >"$work/etc/brenloq/brenloq.conf"
 start_until 'grep -qF "$work/etc/brenloq/brenloq.conf" "$work/out"' "$player" ||
   fail "no message for a relative settings folder: $(cat "$work/out")"
 [ ! -e "$HOME/Documents/BRENLOQ" ] || fail "a bad settings file fell back to the user's copy"
+# The class results say it too, and export nothing from another folder.
+if "$root/usr/bin/brenloq-results" --csv "$work/bad.csv" 2>"$work/out"; then fail "brenloq-results used a bad settings file"; fi
+grep -qF "$work/etc/brenloq/brenloq.conf" "$work/out" || fail "brenloq-results did not name the settings file: $(cat "$work/out")"
 rm "$work/etc/brenloq/brenloq.conf"
 
 # First start: the user's folder is made from the installed demo; a file

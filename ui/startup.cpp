@@ -56,6 +56,8 @@ bool takesNewFiles(const QString &folder)
     return probe.open();
 }
 
+} // namespace
+
 QString settingsProblemText(const StartupTexts &texts, const bank::ProgramFolder &folder)
 {
     QString why;
@@ -77,6 +79,8 @@ QString settingsProblemText(const StartupTexts &texts, const bank::ProgramFolder
     }
     return texts.badSettings.arg(QDir::toNativeSeparators(folder.settingsFile), folder.settingsValue, why);
 }
+
+namespace {
 
 // Said on the terminal as well, for scripts and for a machine without a screen.
 void tell(const QString &text)

@@ -74,6 +74,10 @@ int runProgram(int argc, char *argv[], const ProgramInfo &info, const std::funct
 // user's copy), without making or checking anything.
 bank::ProgramFolder lookUpProgramFolder(const QString &option);
 
+// What is wrong with the folder a settings file names, in `texts`' language;
+// empty when nothing is.
+QString settingsProblemText(const StartupTexts &texts, const bank::ProgramFolder &folder);
+
 // The program folder startUp() chose; empty before it ran.
 QString chosenProgramFolder();
 
