@@ -679,7 +679,6 @@ void TstCheckSave::notAPictureRefused()
 void TstCheckSave::linksOutOfProgramFolder_data()
 {
     QTest::addColumn<QString>("link"); // in the program folder, leading outside
-    QTest::newRow("folder link in the bank") << "Preguntas/Fora";
     QTest::newRow("question file") << "Preguntas/1.txt";
     QTest::newRow("reading text") << "textos/lectura.txt";
 }
