@@ -455,6 +455,9 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
     }
     const bank::Question &q = read.question;
     ++summary.questions[size_t(q.type)];
+    // Every type shows its statement: without one the pupil is asked nothing.
+    if (q.statement.trimmed().isEmpty())
+        tell(where, QStringLiteral("L'enunciat és buit: l'alumne no sap què se li pregunta."));
     switch (static_cast<bank::QuestionType>(q.type)) {
     case bank::QuestionType::MultipleChoice:
         checkMultipleChoice(where, q);
@@ -462,6 +465,12 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
     case bank::QuestionType::PictureAnswer:
         if (const QString why = pictures.failure(q.fileName); !why.isEmpty())
             tell(where, why);
+        [[fallthrough]];
+    case bank::QuestionType::WrittenAnswer:
+        // A typed answer is judged letter by letter: with no letter to type,
+        // no pupil can answer it right.
+        if (q.answer.isEmpty())
+            tell(where, QStringLiteral("La resposta és buida: cap alumne no la pot encertar."));
         break;
     case bank::QuestionType::GraphicPoint:
         checkGraphic(where, q);
@@ -470,7 +479,11 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
         checkReading(where, q);
         break;
     case bank::QuestionType::TrueFalse:
-    case bank::QuestionType::WrittenAnswer:
+        // The player takes anything but VERDADERO, to the letter, for FALSO.
+        if (read.answerLine != u"VERDADERO" && read.answerLine != u"FALSO")
+            tell(where, QStringLiteral("La resposta «%1» no és ni VERDADERO ni FALSO, en majúscules i sense espais: "
+                                       "el programa la pren per FALSO.")
+                            .arg(read.answerLine));
         break;
     }
 }
@@ -478,11 +491,22 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
 void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &q)
 {
     QStringList correct;
+    QStringList empty;
     for (int i = 0; i < q.options.size(); ++i) {
         if (bank::isCorrectOption(q.options[i]))
             correct.append(QString::number(i + 1));
+        if (q.options[i].isEmpty())
+            empty.append(QString::number(i + 1));
     }
-    if (correct.isEmpty()) {
+    if (!empty.isEmpty())
+        tell(where, QStringLiteral("La pregunta té opcions buides (%1): el programa les mostra en blanc.")
+                        .arg(empty.join(QStringLiteral(", "))));
+    if (q.options.size() == 1)
+        tell(where, QStringLiteral("La pregunta té una sola opció: no hi ha res a triar."));
+    if (correct.size() == 1 && q.options[correct[0].toInt() - 1].trimmed().isEmpty()) {
+        tell(where, QStringLiteral("L'única opció correcta, la %1, és en blanc: l'alumne no sap quina triar.")
+                        .arg(correct[0]));
+    } else if (correct.isEmpty()) {
         tell(where, QStringLiteral("La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
     } else if (correct.size() > 1) {
         const QString last = correct.takeLast();

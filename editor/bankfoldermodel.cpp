@@ -62,7 +62,8 @@ BankFolderModel::BankFolderModel(const QString &bankFolder, QObject *parent)
 {
     folders->setIconProvider(icons.get());
     folders->setOption(QFileSystemModel::DontUseCustomDirectoryIcons);
-    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    // As the player sees the bank: a folder link is no course or subject.
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     folders->setReadOnly(true);
     setSourceModel(folders);
     setSortCaseSensitivity(Qt::CaseInsensitive);

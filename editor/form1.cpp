@@ -135,6 +135,7 @@ void Form1::Form_Load()
     }
 
     const QString program = ui::platform().programFolder();
+    programFolder = program;
     const QString bankFolder = bank::findEntry(program, QString::fromLatin1(bank::kQuestionsFolder));
     picturesFolder = bank::findEntry(program, QString::fromLatin1(bank::kPicturesFolder));
     textsFolder = bank::findEntry(program, QStringLiteral("Textos"));
@@ -215,14 +216,7 @@ void Form1::setFields(const EditorFields &f)
     Text1(0)->setText(f.choiceStatement);
     for (int i = 1; i <= kOptionCount; ++i)
         Text1(i)->setText(f.options[i - 1]);
-    if (f.markedOption >= 1 && f.markedOption <= kOptionCount) {
-        Label1_Click(f.markedOption);
-    } else {
-        for (int i = 1; i <= kOptionCount; ++i) {
-            ui::setForeColor(Label1(i), ui::kRed);
-            ui::setBackColor(Text1(i), ui::kWhite);
-        }
-    }
+    showMark(f.markedOption);
     Command7->setText(f.attachmentCaption);
     loadedAttachment = f.loadedAttachment;
     Text3->setText(f.writtenStatement);
@@ -239,6 +233,24 @@ void Form1::setFields(const EditorFields &f)
     Label11->setText(f.wordCaption);
     Text10->setText(f.trueFalseStatement);
     Label10->setText(f.trueFalseCaption);
+}
+
+// Marks option `option` (1 to 8) as the correct one, or none for any other.
+void Form1::showMark(int option)
+{
+    if (option >= 1 && option <= kOptionCount) {
+        Label1_Click(option);
+        return;
+    }
+    for (int i = 1; i <= kOptionCount; ++i) {
+        ui::setForeColor(Label1(i), ui::kRed);
+        ui::setBackColor(Text1(i), ui::kWhite);
+    }
+}
+
+bool Form1::checkHolds() const
+{
+    return questionChecked && stillAsChecked(checked, QuestionType, fields());
 }
 
 void Form1::ShowTypeFrame()
@@ -279,6 +291,7 @@ void Form1::Command2_Click()
         if (choice.markedOption != current.markedOption)
             Label1_Click(choice.markedOption);
     }
+    checked = {QuestionType, fields()};
     if (outcome.openCheckWindow)
         openCheckWindow();
 }
@@ -302,6 +315,9 @@ void Form1::openCheckWindow()
 
 void Form1::Command3_Click()
 {
+    // An edit since the check voids it.
+    if (!checkHolds())
+        questionChecked = false;
     const SaveOutcome outcome = saveQuestion(targetFolder(), QuestionType, questionChecked, fields());
     if (outcome.resetAttachment)
         Command7->setText(kAttachmentButtonCaption);
@@ -389,7 +405,19 @@ void Form1::Command7_Click()
         form4 = new Form4(pickerFolder(bank::kPicturesFolder));
         form4->setAttribute(Qt::WA_DeleteOnClose);
         connect(form4, &Form4::attachmentChosen, this,
-                [this](const QString &name) { Command7->setText(name); });
+                [this](const QString &name) {
+                    // The chosen attachment replaces the loaded one, which
+                    // loading made the last option.
+                    for (int i = kOptionCount; i >= 1; --i) {
+                        if (Text1(i)->text().isEmpty())
+                            continue;
+                        if (!loadedAttachment.isEmpty() && Text1(i)->text() == loadedAttachment)
+                            Text1(i)->setText(QString());
+                        break;
+                    }
+                    loadedAttachment.clear();
+                    Command7->setText(name);
+                });
     }
     form4->show();
     form4->raise();
@@ -401,7 +429,10 @@ void Form1::File1_Click()
     const QString name = File1->fileName();
     if (name.isEmpty())
         return;
-    const bank::QuestionRead read = bank::readQuestion(File1->path() + u'/' + name);
+    const QString path = File1->path() + u'/' + name;
+    if (refuseOutside(path, name))
+        return;
+    const bank::QuestionRead read = bank::readQuestion(path);
     const QString refusal = fileRefusal(ClickedFile::Question, name, bank::FileContent{{}, read.file});
     if (!refusal.isEmpty()) {
         ui::message(this, refusal);
@@ -426,6 +457,7 @@ void Form1::showLoaded(const LoadedQuestion &loaded)
         for (int i = 1; i <= kOptionCount; ++i)
             Text1(i)->setText(f.options[i - 1]);
         loadedAttachment = f.loadedAttachment;
+        showMark(f.markedOption);
         break;
     case bank::QuestionType::WrittenAnswer:
         Text3->setText(f.writtenStatement);
@@ -482,10 +514,23 @@ void Form1::showChosenFile(FileList *list, const QString &name)
 void Form1::File2_Click()
 {
     const QString name = File2->fileName();
-    const ui::Picture read = name.isEmpty() ? ui::Picture{{}, ui::PictureProblem::Missing}
-                                            : ui::readPicture(File2->path() + u'/' + name);
-    // A graphic that cannot be shown leaves the viewport empty.
+    // A point marked on another graphic names nothing on this one.
+    if (name != shownGraphic) {
+        Label8(1)->setText(QStringLiteral("0"));
+        Label9(1)->setText(QStringLiteral("0"));
+    }
+    shownGraphic = name;
+    const QString path = File2->path() + u'/' + name;
+    const ui::Picture read = name.isEmpty() || refuseOutside(path, name)
+        ? ui::Picture{{}, ui::PictureProblem::Missing}
+        : ui::readPicture(path);
+    // A graphic that cannot be shown leaves the viewport empty, and is not
+    // the question's graphic.
     graphic->setPicture(read.problem == ui::PictureProblem::None ? read.image : QImage());
+    if (read.problem != ui::PictureProblem::None) {
+        File2->clearChoice();
+        shownGraphic.clear();
+    }
     if (const QString refusal = pictureRefusal(name, read); !refusal.isEmpty())
         ui::message(this, refusal);
 }
@@ -497,8 +542,12 @@ void Form1::File3_Click()
     const QString name = File3->fileName();
     if (name.isEmpty())
         return;
-    const ui::Picture read = ui::readPicture(File3->path() + u'/' + name);
+    const QString path = File3->path() + u'/' + name;
+    const ui::Picture read =
+        refuseOutside(path, name) ? ui::Picture{{}, ui::PictureProblem::Missing} : ui::readPicture(path);
     if (read.problem != ui::PictureProblem::None) {
+        // What cannot be shown is not the question's picture.
+        File3->clearChoice();
         if (const QString refusal = pictureRefusal(name, read); !refusal.isEmpty())
             ui::message(this, refusal);
         return;
@@ -520,10 +569,22 @@ void Form1::File3_Click()
     Image1->show();
 }
 
+// A file reached through a link out of the program folder, which the
+// player reads as missing, is refused with a word. True when refused.
+bool Form1::refuseOutside(const QString &path, const QString &name)
+{
+    if (!QFileInfo::exists(path) || bank::isInside(path, programFolder))
+        return false;
+    ui::message(this, outsideRefusal(name));
+    return true;
+}
+
 void Form1::File4_Click()
 {
     const QString name = File4->fileName();
     const bank::FileContent file = name.isEmpty()
+        ? bank::FileContent{{}, bank::FileProblem::Missing}
+        : refuseOutside(File4->path() + u'/' + name, name)
         ? bank::FileContent{{}, bank::FileProblem::Missing}
         : bank::readFile(File4->path() + u'/' + name, bank::kMaxTextFileBytes);
     if (file.problem != bank::FileProblem::None) {

@@ -70,6 +70,9 @@ public:
     // its last option (written back as the attachment while it stays so).
     QString loadedAttachment;
 
+    // Whether the question shown is still the one the last check passed.
+    bool checkHolds() const;
+
     // The folder File1 lists: where "Guardar pregunta" saves.
     QString targetFolder() const { return File1->path(); }
 
@@ -154,11 +157,16 @@ private:
     void openCheckWindow();
     void showLoaded(const LoadedQuestion &loaded);
     void showChosenFile(FileList *list, const QString &name);
+    void showMark(int option);
+    bool refuseOutside(const QString &path, const QString &name);
 
     BankFolderModel *folderTree = nullptr;
     std::array<bool, kTypeCount> panelBuilt{};
     QString picturesFolder; // listed by File2 and File3
     QString textsFolder;    // listed by File4
+    QString programFolder;
+    CheckedQuestion checked;  // what the last passed check saw
+    QString shownGraphic;     // the graphic whose point Label8(1), Label9(1) hold
     QPointer<Form2> form2;
     QPointer<Form3> form3;
     QPointer<Form4> form4;

@@ -53,12 +53,19 @@ QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileConte
 
 QString pictureRefusal(const QString &name, const ui::Picture &picture)
 {
+    if (picture.problem == ui::PictureProblem::Unreadable)
+        return QStringLiteral("La imagen «%1» no se puede leer: no es un GIF, JPG o BMP válido.").arg(name);
     if (picture.problem != ui::PictureProblem::TooLarge)
         return {};
     if (!picture.size.isValid())
         return QStringLiteral("La imagen «%1» es demasiado grande para mostrarla.").arg(name);
     return QStringLiteral("La imagen «%1» es demasiado grande para mostrarla (%2 × %3 píxeles).")
         .arg(name, QString::number(picture.size.width()), QString::number(picture.size.height()));
+}
+
+QString outsideRefusal(const QString &name)
+{
+    return QStringLiteral("«%1» es un enlace que sale de la carpeta del programa: BRENLOQ no lo leerá.").arg(name);
 }
 
 QString stretchedPictureRefusal(const QString &name, QSize natural)

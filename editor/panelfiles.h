@@ -44,9 +44,13 @@ QStringList optionListLines(const QByteArray &bytes);
 enum class ClickedFile { Question, OptionList, ReadingText };
 QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileContent &file);
 
-// Why a picture is not shown: too large to decode. A damaged or missing
-// picture is simply left unshown.
+// Why a picture is not shown: too large to decode, or not a picture the
+// readers know (a text file in Graficos). A missing picture is simply left
+// unshown.
 QString pictureRefusal(const QString &name, const ui::Picture &picture);
+// A file reached through a link that leads out of the program folder: the
+// player reads it as missing.
+QString outsideRefusal(const QString &name);
 // A picture that decodes but would take too much memory stretched to the
 // height under the "Respuesta" label: a 32767 x 1 strip.
 QString stretchedPictureRefusal(const QString &name, QSize natural);

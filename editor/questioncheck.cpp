@@ -28,6 +28,9 @@ QStringList multipleChoiceFailures(const EditorFields &f)
                                    "escribir en la opcion 8");
     if (f.markedOption < 1 || f.markedOption > kOptionCount)
         messages << QStringLiteral("Has de seleccionar la opción correcta");
+    // A mark left on a blank option would make it the only correct answer.
+    else if (isEmptyOption(f.options[f.markedOption - 1], false))
+        messages << kBlankMarkedOption;
     return messages;
 }
 
@@ -59,7 +62,9 @@ QString firstFailure(int type, const EditorFields &f)
             return QStringLiteral("Falta redactar la pregunta");
         if (f.readingFile.isEmpty())
             return QStringLiteral("Se ha de seleccionar el archivo de texto");
-        if (f.wordCaption == kNoWordCaption)
+        // An empty word (a click between two spaces) is no word a pupil
+        // can click.
+        if (f.wordCaption == kNoWordCaption || f.wordCaption.isEmpty())
             return QStringLiteral("Se ha de hacer clic en la palabra del texto");
         break;
     case bank::QuestionType::TrueFalse:
@@ -146,11 +151,13 @@ bank::Question questionFromFields(int type, const EditorFields &f)
                 break;
             q.options << option;
         }
+        // The loaded attachment line stays the attachment, unless another
+        // was chosen: then it is gone, never written as an option.
+        if (!q.options.isEmpty() && !f.loadedAttachment.isEmpty()
+            && q.options.last() == f.loadedAttachment)
+            q.attachment = q.options.takeLast();
         if (hasAttachment(f.attachmentCaption))
             q.attachment = f.attachmentCaption;
-        else if (!q.options.isEmpty() && !f.loadedAttachment.isEmpty()
-                 && q.options.last() == f.loadedAttachment)
-            q.attachment = q.options.takeLast();
         break;
     case bank::QuestionType::WrittenAnswer:
         q.statement = f.writtenStatement;
@@ -201,6 +208,13 @@ SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
     outcome.number = result.number;
     outcome.resetAttachment = type == static_cast<int>(bank::QuestionType::MultipleChoice);
     return outcome;
+}
+
+bool stillAsChecked(const CheckedQuestion &checked, int type, const EditorFields &now)
+{
+    EditorFields then = checked.fields;
+    then.author = now.author;
+    return checked.type == type && then == now;
 }
 
 QString withoutLineBreaks(QString text)

@@ -87,7 +87,7 @@ CheckOutcome checkQuestion(int type, const EditorFields &fields);
 Options normaliseOptions(const Options &options, int markedOption);
 
 // An option that the check takes for empty: nothing, or only spaces when it
-// is not the marked one.
+// is not the marked one. (A marked blank option is refused on its own.)
 bool isEmptyOption(const QString &option, bool marked);
 
 struct ChoiceOptions {
@@ -101,9 +101,9 @@ struct ChoiceOptions {
 ChoiceOptions closeOptionGaps(const Options &options, int markedOption);
 
 // The question "Guardar pregunta" writes for `type`, from the panel fields.
-// Without a chosen attachment, a last option that is still the loaded
-// question's attachment line is written as its attachment: the same last
-// line, which every reader takes for the attachment again.
+// A last option that is still the loaded question's attachment line is
+// written as its attachment: the same last line, which every reader takes
+// for the attachment again; an attachment chosen since replaces it.
 bank::Question questionFromFields(int type, const EditorFields &fields);
 
 struct SaveOutcome {
@@ -119,6 +119,20 @@ struct SaveOutcome {
 // (a missing folder, a character the file cannot hold) and save again.
 SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
                          const EditorFields &fields);
+
+// What a passed check saw: the type and the fields as the check left them.
+struct CheckedQuestion {
+    int type = 0;
+    EditorFields fields;
+};
+
+// Whether `now` is still the question that passed the check: same type and
+// same fields. An edit after the check (an option emptied, another option
+// marked, a new graphic) voids it, so a save writes only what was checked.
+// The author line is left out: it judges nothing.
+bool stillAsChecked(const CheckedQuestion &checked, int type, const EditorFields &now);
+
+inline const QString kBlankMarkedOption = QStringLiteral("La opción marcada como correcta está vacía");
 
 // Keeps a field on one line: every line break becomes a space.
 QString withoutLineBreaks(QString text);

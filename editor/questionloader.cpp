@@ -42,6 +42,14 @@ LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &
         f.loadedAttachment.clear();
         if (lastTaken >= 0 && lastTaken == lines.size() - 1 && bank::isAttachmentName(lines.last()))
             f.loadedAttachment = lines.last();
+        // The mark comes from the file: the first option ending in a space,
+        // as the player judges it; none when the file has no key.
+        f.markedOption = 0;
+        for (int i = 0; i < kOptionCount && f.markedOption == 0; ++i) {
+            const bool isAttachment = !f.loadedAttachment.isEmpty() && i == next - 1;
+            if (!isAttachment && f.options[i].endsWith(u' ') && !isEmptyOption(f.options[i], false))
+                f.markedOption = i + 1;
+        }
         break;
     }
     case bank::QuestionType::WrittenAnswer:

@@ -36,8 +36,9 @@ struct LoadedQuestion {
 // Multiple choice: every non-empty line after the statement is an option, in
 // order, the attachment line included (it becomes the last option and is
 // written back as the last line); lines beyond the eighth option are
-// dropped. The correct option's marking and the attachment button are not
-// touched: the author marks the correct option again before checking. The
+// dropped. The mark is set from the file (its first option ending in a
+// space) and every other mark cleared, so no mark left from earlier editing
+// lands on a blank option; the attachment button is not touched. The
 // attachment line is remembered (loadedAttachment), so that saving writes it
 // back as the attachment while it is still the last option.
 // `read` is the question file as the bank reads it (bank::readQuestion); a

@@ -338,6 +338,31 @@ void TstBankCheck::oneProblem_data()
     QTest::newRow("two correct options") << replace(q1, {" 1 ", "Mestra", "Quin?", "a ", "b", "c "})
                                          << q1 + ": La pregunta té 2 opcions correctes (les que acaben en un espai): "
                                                  "la 1 i la 3.";
+    QTest::newRow("empty option line") << replace(q1, {" 1 ", "Mestra", "Quin?", "a ", "", "c"})
+                                       << q1 + ": La pregunta té opcions buides (2): el programa les mostra en blanc.";
+    QTest::newRow("one option") << replace(q1, {" 1 ", "Mestra", "Quin?", "a "})
+                                << q1 + ": La pregunta té una sola opció: no hi ha res a triar.";
+    QTest::newRow("blank option the only correct one")
+        << replace(q1, {" 1 ", "Mestra", "Quin?", "a", "b", " "})
+        << q1 + ": L'única opció correcta, la 3, és en blanc: l'alumne no sap quina triar.";
+    QTest::newRow("empty statement") << replace(q1, {" 1 ", "Mestra", "", "a ", "b"})
+                                     << q1 + ": L'enunciat és buit: l'alumne no sap què se li pregunta.";
+
+    // Answers no pupil can give.
+    const QString q6 = kMaths + QStringLiteral("/6.txt");
+    const QString q2text = kMaths + QStringLiteral("/2.txt");
+    QTest::newRow("written answer empty") << replace(q2text, {" 2 ", "Mestra", "Capital?", ""})
+                                          << q2text + ": La resposta és buida: cap alumne no la pot encertar.";
+    auto trueFalse = [&](const QString &answer) {
+        return q6 + QStringLiteral(": La resposta «%1» no és ni VERDADERO ni FALSO, en majúscules i sense espais: "
+                                   "el programa la pren per FALSO.").arg(answer);
+    };
+    for (const char *answer : {"Verdadero", "VERDADERO ", "FALS", ""}) {
+        QTest::addRow("true/false answer \"%s\"", answer)
+            << replace(q6, {" 6 ", "Mestra", "El Sol és una estrella.", QString::fromUtf8(answer)})
+            << trueFalse(QString::fromUtf8(answer));
+    }
+
     QTest::newRow("attachment missing") << replace(q1, {" 1 ", "Mestra", "Quin?", "a ", "b", "mapa.gif"})
                                         << q1 + ": " + player::missingFileText("mapa.gif");
     QTest::newRow("text attachment missing") << replace(q1, {" 1 ", "Mestra", "Quin?", "a ", "b", "nota.TXT"})

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <thread>
@@ -26,6 +27,7 @@ namespace {
 const QString kStatementMissing = QStringLiteral("Se ha de escribir la pregunta");
 const QString kFirstMissing = QStringLiteral("Se ha de escribir la primera opción");
 const QString kSecondMissing = QStringLiteral("Se ha de escribir la segunda opción");
+const QString kBlankMarked = QStringLiteral("La opción marcada como correcta está vacía");
 const QString kNoGraphic = QStringLiteral("Falta seleccionar un gráfico");
 const QString kEighthWithAttachment =
     QStringLiteral("Si se selecciona un archivo de imagen o de texto, no debemos escribir en la opcion 8");
@@ -100,6 +102,18 @@ void checkAndSave(editor::Form1 &form)
     click(form.Command3);
 }
 
+// Two pictures (PNG data under .gif names: read by what they hold) and two
+// reading texts.
+void writePictures(Editor &e)
+{
+    QImage picture(60, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    editortest::writePicture(e.program, QStringLiteral("Graficos/mapa.gif"), picture);
+    editortest::writePicture(e.program, QStringLiteral("Graficos/torre.gif"), picture);
+    e.program.writeLines(QStringLiteral("textos/lectura.txt"), {QStringLiteral("El perro, grande.")});
+    e.program.writeLines(QStringLiteral("textos/otra.txt"), {QStringLiteral("El perro, grande.")});
+}
+
 QStringList options(std::initializer_list<const char *> texts)
 {
     QStringList list;
@@ -130,8 +144,16 @@ private Q_SLOTS:
     void readingWordStillRespuesta();
     void savingTwiceAfterOneCheck();
     void attachmentUsedOnce();
-    void checkOfOneTypeSavesAnother();
-    void failedCheckKeepsEarlierCheck();
+    void editAfterCheckAsksForNewCheck_data();
+    void editAfterCheckAsksForNewCheck();
+    void loadSetsTheMarks_data();
+    void loadSetsTheMarks();
+    void chosenAttachmentReplacesLoaded();
+    void newGraphicClearsThePoint();
+    void notAPictureRefused_data();
+    void notAPictureRefused();
+    void linksOutOfProgramFolder_data();
+    void linksOutOfProgramFolder();
     void saveWithoutCheck();
     void savingKeepsTheFields();
     void savesIntoFolderChosenInDir1();
@@ -186,9 +208,7 @@ void TstCheckSave::savedFileIsByteIdentical()
     QFETCH(QStringList, expected);
 
     Editor e;
-    e.program.writeLines(QStringLiteral("Graficos/mapa.gif"), {});
-    e.program.writeLines(QStringLiteral("Graficos/torre.gif"), {});
-    e.program.writeLines(QStringLiteral("textos/lectura.txt"), {QStringLiteral("El perro, grande.")});
+    writePictures(e);
     e.open();
     editor::Form1 &form = *e.form;
     const QString author = QStringLiteral("Profesor de Geografía");
@@ -256,6 +276,8 @@ void TstCheckSave::singleSpaceOptionLeftAlone()
     fillChoice(form, QStringLiteral("¿?"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral(" ")},
                3);
     click(form.Command2);
+    // Marked, it would be the only correct answer, and a blank one.
+    QCOMPARE(e.messages(), QStringList{kBlankMarked});
     QCOMPARE(form.Text1(1)->text(), QStringLiteral("a"));
     QCOMPARE(form.Text1(3)->text(), QStringLiteral(" "));
 }
@@ -277,8 +299,9 @@ void TstCheckSave::noTypedOptionLost_data()
         << options({"a", "b", " ", "d"}) << 1 << QStringList() << options({"a ", "b", "d"}) << 1;
     QTest::newRow("unmarked spaces only, last")
         << options({"a", "b", "   "}) << 2 << QStringList() << options({"a", "b "}) << 2;
-    QTest::newRow("marked empty option after a gap: a single space, moved up")
-        << options({"a", "b", "", ""}) << 4 << QStringList() << options({"a", "b", " "}) << 3;
+    QTest::newRow("marked empty option after a gap refused")
+        << options({"a", "b", "", ""}) << 4 << QStringList{kBlankMarked}
+        << options({"a", "b"}) << 4;
     QTest::newRow("blank first option is an empty first option")
         << options({" ", "b"}) << 2 << QStringList{kFirstMissing} << options({" ", "b"}) << 2;
     QTest::newRow("blank second option is an empty second option")
@@ -453,38 +476,255 @@ void TstCheckSave::attachmentUsedOnce()
     QVERIFY(e.messages().isEmpty());
 }
 
-void TstCheckSave::checkOfOneTypeSavesAnother()
+void TstCheckSave::editAfterCheckAsksForNewCheck_data()
 {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<int>("marked");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("voids"); // the save then asks for a new check
+
+    const QStringList colours = QStringList{"¿Color?"} + options({"verd", "vermell", "blau"})
+        + QStringList{editor::kAttachmentButtonCaption};
+    const QStringList numbers = QStringList{"¿3?"} + options({"3", "4"})
+        + QStringList{editor::kAttachmentButtonCaption};
+    const QStringList written{"¿2 + 2?", "4"};
+    const QStringList picture{"torre.gif", "¿Qué torre es?", "Eiffel"};
+    const QStringList graphic{"mapa.gif", "Marca Lleida", "30", "20"};
+    const QStringList reading{"lectura.txt", "¿Qué animal?", "perro,"};
+    const QStringList trueFalse{"El sol es una estrella", "VERDADERO"};
+    QTest::newRow("option 2 emptied") << 1 << colours << 3 << "option" << true;
+    QTest::newRow("option 2 marked") << 1 << numbers << 1 << "mark" << true;
+    QTest::newRow("statement") << 1 << numbers << 1 << "statement" << true;
+    QTest::newRow("type") << 2 << written << 0 << "type" << true;
+    QTest::newRow("answer") << 2 << written << 0 << "answer" << true;
+    QTest::newRow("picture") << 3 << picture << 0 << "picture" << true;
+    QTest::newRow("graphic") << 4 << graphic << 0 << "graphic" << true;
+    QTest::newRow("point") << 4 << graphic << 0 << "point" << true;
+    QTest::newRow("text") << 5 << reading << 0 << "text" << true;
+    QTest::newRow("word") << 5 << reading << 0 << "word" << true;
+    QTest::newRow("true to false") << 6 << trueFalse << 0 << "false" << true;
+    QTest::newRow("author: judges nothing") << 2 << written << 0 << "author" << false;
+}
+
+void TstCheckSave::editAfterCheckAsksForNewCheck()
+{
+    QFETCH(int, type);
+    QFETCH(QStringList, inputs);
+    QFETCH(int, marked);
+    QFETCH(QString, edit);
+    QFETCH(bool, voids);
+
     Editor e;
+    writePictures(e);
     e.open();
     editor::Form1 &form = *e.form;
-    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
+    fillType(form, type, inputs, marked);
     click(form.Command2);
+    closeCheckWindow(form);
     QVERIFY(form.questionChecked);
 
-    click(form.Command1(5));
-    typeInto(form.Text10, QStringLiteral("El sol sale por el oeste"));
+    if (edit == u"option")
+        form.Text1(2)->setText(QString());
+    else if (edit == u"mark")
+        click(form.Label1(2));
+    else if (edit == u"statement")
+        typeInto(form.Text1(0), QStringLiteral("¿4?"));
+    else if (edit == u"type")
+        click(form.Command1(5));
+    else if (edit == u"answer")
+        typeInto(form.Text4, QStringLiteral("5"));
+    else if (edit == u"picture")
+        selectFile(form.File3, QStringLiteral("mapa.gif"));
+    else if (edit == u"graphic")
+        selectFile(form.File2, QStringLiteral("torre.gif"));
+    else if (edit == u"point")
+        form.Picture2_MouseDown(QPointF(40, 30));
+    else if (edit == u"text")
+        selectFile(form.File4, QStringLiteral("otra.txt"));
+    else if (edit == u"word")
+        form.Label11->setText(QStringLiteral("grande."));
+    else if (edit == u"false")
+        click(form.Command6(1));
+    else if (edit == u"author")
+        typeInto(form.Text2, QStringLiteral("Marta"));
+    else
+        QFAIL(qPrintable(edit));
+
     click(form.Command3);
 
-    QCOMPARE(e.messages(), QStringList{editor::kAgreed});
-    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/1.txt")),
-             testsupport::crlf({" 6 ", "", "El sol sale por el oeste", "FALSO"}));
+    const QStringList checked = type == 1 ? QStringList() : QStringList{editor::kAgreed};
+    QCOMPARE(e.messages(), voids ? checked + QStringList{editor::kCheckFirst} : checked);
+    QCOMPARE(filesIn(e.bank()).size(), voids ? 0 : 1);
     QVERIFY(!form.questionChecked);
 }
 
-void TstCheckSave::failedCheckKeepsEarlierCheck()
+void TstCheckSave::loadSetsTheMarks_data()
 {
+    QTest::addColumn<QStringList>("file");     // the question loaded
+    QTest::addColumn<int>("mark");             // the option marked after loading
+    QTest::addColumn<QStringList>("messages"); // of the check that follows
+
+    QTest::newRow("second option is the key")
+        << QStringList{" 1 ", "", "¿Capital?", "Roma", "París ", "Lyon"} << 2 << QStringList();
+    QTest::newRow("the key beside an attachment")
+        << QStringList{" 1 ", "", "¿Capital?", "Roma ", "París", "torre.gif"} << 1 << QStringList();
+    QTest::newRow("no key: nothing marked, the check says so")
+        << QStringList{" 1 ", "", "¿Capital?", "Roma", "París"} << 0
+        << QStringList{QStringLiteral("Has de seleccionar la opción correcta")};
+}
+
+void TstCheckSave::loadSetsTheMarks()
+{
+    QFETCH(QStringList, file);
+    QFETCH(int, mark);
+    QFETCH(QStringList, messages);
+
     Editor e;
+    e.program.writeBytes(QStringLiteral("Preguntas/1.txt"), testsupport::crlf(file));
     e.open();
     editor::Form1 &form = *e.form;
-    fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
-    click(form.Command2);
-    form.Text4->clear();
-    click(form.Command2);
+    // Five options, the fifth marked, before the three-option question.
+    fillChoice(form, QStringLiteral("¿?"), {"a", "b", "c", "d", "e"}, 5);
+    editortest::clickEntry(form.File1, QStringLiteral("1.txt"));
 
-    QCOMPARE(e.messages(),
-             (QStringList{editor::kAgreed, QStringLiteral("Te falta redactar la pregunta i/o la respuesta")}));
-    QVERIFY(form.questionChecked);
+    QCOMPARE(form.fields().markedOption, mark);
+    for (int i = 1; i <= editor::kOptionCount; ++i)
+        QCOMPARE(ui::foreColor(form.Label1(i)) == ui::kBlue, i == mark);
+    click(form.Command2);
+    closeCheckWindow(form);
+    QCOMPARE(e.messages(), messages);
+    if (!messages.isEmpty())
+        return;
+    click(form.Command3);
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/2.txt")), testsupport::crlf(file));
+}
+
+void TstCheckSave::chosenAttachmentReplacesLoaded()
+{
+    Editor e;
+    e.program.writeBytes(QStringLiteral("Preguntas/1.txt"),
+                         testsupport::crlf({" 1 ", "", "¿Capital?", "Roma", "París ", "torre.gif"}));
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    editortest::writePicture(e.program, QStringLiteral("Graficos/mapa.jpg"), picture);
+    e.open();
+    editor::Form1 &form = *e.form;
+    editortest::clickEntry(form.File1, QStringLiteral("1.txt"));
+    click(form.Command7);
+    QVERIFY(form.attachmentPicker());
+    editortest::clickEntry(form.attachmentPicker()->File1, QStringLiteral("mapa.jpg"));
+
+    checkAndSave(form);
+    QCOMPARE(e.messages(), QStringList());
+    QCOMPARE(testsupport::readBytes(e.bank() + QStringLiteral("/2.txt")),
+             testsupport::crlf({" 1 ", "", "¿Capital?", "Roma", "París ", "mapa.jpg"}));
+}
+
+void TstCheckSave::newGraphicClearsThePoint()
+{
+    Editor e;
+    QImage large(400, 400, QImage::Format_RGB32);
+    large.fill(Qt::white);
+    QImage small(50, 50, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    editortest::writePicture(e.program, QStringLiteral("Graficos/gran.png"), large);
+    editortest::writePicture(e.program, QStringLiteral("Graficos/petit.png"), small);
+    e.open();
+    editor::Form1 &form = *e.form;
+    fillType(form, 4, {"gran.png", "Marca", "300", "300"}, 0);
+    selectFile(form.File2, QStringLiteral("petit.png"));
+
+    QCOMPARE(form.Label8(1)->text(), QStringLiteral("0"));
+    QCOMPARE(form.Label9(1)->text(), QStringLiteral("0"));
+    click(form.Command2);
+    QCOMPARE(e.messages(), QStringList{kNoPoint});
+}
+
+void TstCheckSave::notAPictureRefused_data()
+{
+    QTest::addColumn<int>("type"); // 3 a picture, 4 a graphic
+    QTest::newRow("picture") << 3;
+    QTest::newRow("graphic") << 4;
+}
+
+void TstCheckSave::notAPictureRefused()
+{
+    QFETCH(int, type);
+    Editor e;
+    e.program.writeLines(QStringLiteral("Graficos/notes.txt"), {QStringLiteral("no és cap imatge")});
+    e.open();
+    editor::Form1 &form = *e.form;
+    click(form.Command1(type - 1));
+    editor::FileList *list = type == 3 ? form.File3 : form.File2;
+    editortest::clickEntry(list, QStringLiteral("notes.txt"));
+
+    QCOMPARE(e.messages().size(), 1);
+    QVERIFY2(e.messages().at(0).contains(QStringLiteral("notes.txt"))
+                 && e.messages().at(0).contains(QStringLiteral("no se puede leer")),
+             qPrintable(e.messages().at(0)));
+    QCOMPARE(list->fileName(), QString());
+    if (type == 3) {
+        typeInto(form.Text5, QStringLiteral("¿Qué es?"));
+        typeInto(form.Text6, QStringLiteral("nada"));
+    } else {
+        typeInto(form.Text7, QStringLiteral("Marca"));
+        form.Label8(1)->setText(QStringLiteral("20"));
+        form.Label9(1)->setText(QStringLiteral("20"));
+    }
+    click(form.Command2);
+    QCOMPARE(e.messages().last(), type == 3 ? QStringLiteral("Falta seleccionar una imagen") : kNoGraphic);
+}
+
+void TstCheckSave::linksOutOfProgramFolder_data()
+{
+    QTest::addColumn<QString>("link"); // in the program folder, leading outside
+    QTest::newRow("question file") << "Preguntas/1.txt";
+    QTest::newRow("reading text") << "textos/lectura.txt";
+}
+
+void TstCheckSave::linksOutOfProgramFolder()
+{
+    QFETCH(QString, link);
+    QTemporaryDir outside;
+    QVERIFY(outside.isValid());
+    QDir(outside.path()).mkpath(QStringLiteral("Fora"));
+    QFile question(outside.filePath(QStringLiteral("q.txt")));
+    QVERIFY(question.open(QIODevice::WriteOnly));
+    question.write(testsupport::crlf({" 2 ", "", "¿Fuera?", "sí"}));
+    question.close();
+    const QString target = link.endsWith(u"Fora") ? outside.filePath(QStringLiteral("Fora"))
+                                                  : question.fileName();
+    Editor e;
+    e.program.makeFolder(QStringLiteral("Preguntas/1r ESO"));
+    e.program.makeFolder(QStringLiteral("textos"));
+    QVERIFY(QFile::link(target, e.program.file(link)));
+    e.open();
+    editor::Form1 &form = *e.form;
+
+    if (link.endsWith(u"Fora")) {
+        const QAbstractItemModel *tree = form.Dir1->model();
+        auto *folders = qobject_cast<editor::BankFolderModel *>(form.Dir1->model());
+        QTRY_VERIFY(folders->indexOf(e.bank()).isValid());
+        const QModelIndex bank = folders->indexOf(e.bank());
+        QTRY_VERIFY(tree->rowCount(bank) >= 1);
+        QStringList shown;
+        for (int row = 0; row < tree->rowCount(bank); ++row)
+            shown << tree->index(row, 0, bank).data().toString();
+        QCOMPARE(shown, QStringList{"1r ESO"});
+        return;
+    }
+    if (link.startsWith(u"textos")) {
+        click(form.Command1(4));
+        editortest::clickEntry(form.File4, QStringLiteral("lectura.txt"));
+        QCOMPARE(form.Text8->toPlainText(), QString());
+    } else {
+        editortest::clickEntry(form.File1, QStringLiteral("1.txt"));
+        QCOMPARE(form.QuestionType, 1);
+    }
+    QCOMPARE(e.messages().size(), 1);
+    QVERIFY2(e.messages().at(0).contains(QStringLiteral("sale de la carpeta del programa")),
+             qPrintable(e.messages().at(0)));
 }
 
 void TstCheckSave::saveWithoutCheck()
@@ -586,10 +826,13 @@ void TstCheckSave::failedSaveKeepsCheck()
     // The cause mended, the same check saves.
     if (removeFolder)
         e.program.makeFolder(QStringLiteral("Preguntas"));
-    else
+    else {
+        // Mending a field is an edit: the mended question is checked again.
         form.Text3->setText(QStringLiteral("¿Cuánto vale omega?"));
+        click(form.Command2);
+    }
     click(form.Command3);
-    QCOMPARE(e.messages().size(), 2);
+    QCOMPARE(e.messages().size(), removeFolder ? 2 : 3);
     QCOMPARE(listed(form.File1), QStringList{"1.txt"});
     QVERIFY(!form.questionChecked);
 }

@@ -165,7 +165,7 @@ private Q_SLOTS:
     void eachTypeShowsItsPanel_data();
     void eachTypeShowsItsPanel();
     void multipleChoiceEmptiedFirst();
-    void marksNotRestored();
+    void marksFromTheFile();
     void threeOptionsAndAttachmentSavedByteIdentical();
     void optionsBeyondEighthDropped();
     void graphicRegionPainted();
@@ -239,8 +239,16 @@ void TstLoadQuestion::multipleChoiceLines()
     QCOMPARE(loaded.type, 1);
     QCOMPARE(loaded.fields.loadedAttachment, attachment);
     QCOMPARE(typeFields(1, loaded.fields), expected);
-    // Neither the marking nor the attachment come from the file.
-    QCOMPARE(loaded.fields.markedOption, 6);
+    // The mark comes from the file: its first option ending in a space that
+    // is neither blank nor the attachment line. The attachment button keeps
+    // its caption.
+    int mark = 0;
+    for (int i = 0; i < editor::kOptionCount && mark == 0; ++i) {
+        const QString &option = expected[2 + i];
+        if (option.endsWith(u' ') && !option.trimmed().isEmpty() && option != attachment)
+            mark = i + 1;
+    }
+    QCOMPARE(loaded.fields.markedOption, mark);
     QCOMPARE(loaded.fields.attachmentCaption, QStringLiteral("viejo.gif"));
 }
 
@@ -428,7 +436,7 @@ void TstLoadQuestion::loadedAttachmentWrittenBack_data()
         << "torre.gif";
     QTest::newRow("a chosen attachment wins over the loaded one")
         << QStringList{"a ", "torre.gif"} << "torre.gif" << "Mapa.JPG"
-        << QStringList{"a ", "torre.gif"} << "Mapa.JPG";
+        << QStringList{"a "} << "Mapa.JPG";
     QTest::newRow("loaded attachment no longer last: an option")
         << QStringList{"a ", "torre.gif", "c"} << "torre.gif" << none
         << QStringList{"a ", "torre.gif", "c"} << "";
@@ -533,7 +541,7 @@ void TstLoadQuestion::multipleChoiceEmptiedFirst()
              (QStringList{"", "¿Cuánto es 2 + 2?"} + eight({"3", "4 "})));
 }
 
-void TstLoadQuestion::marksNotRestored()
+void TstLoadQuestion::marksFromTheFile()
 {
     Editor e;
     e.program.writeLines(QStringLiteral("Preguntas/1r ESO/Mates/1.txt"),
@@ -545,24 +553,21 @@ void TstLoadQuestion::marksNotRestored()
 
     clickEntry(form.File1, QStringLiteral("1.txt"));
 
-    // "Opción 2" holds the correct answer but is not marked.
+    // "Opción 2" holds the correct answer and is marked, no other.
     for (int i = 1; i <= editor::kOptionCount; ++i) {
-        QCOMPARE(ui::foreColor(form.Label1(i)), ui::kRed);
-        QCOMPARE(ui::backColor(form.Text1(i)), ui::kWhite);
+        QCOMPARE(ui::foreColor(form.Label1(i)), i == 2 ? ui::kBlue : ui::kRed);
+        QCOMPARE(ui::backColor(form.Text1(i)), i == 2 ? ui::kGreen : ui::kWhite);
     }
     QCOMPARE(form.Text1(2)->text(), QStringLiteral("París "));
     QCOMPARE(form.Command7->text(), QStringLiteral("torre.gif"));
-    click(form.Command2);
-    QCOMPARE(e.messages(), QStringList{kNoMark});
-    QVERIFY(!form.checkWindow());
-    QVERIFY(!form.questionChecked);
 
-    // An option marked during earlier editing stays marked, colours and all.
+    // An option marked during earlier editing loses its mark.
     click(form.Label1(3));
     clickEntry(form.File1, QStringLiteral("1.txt"));
-    QCOMPARE(ui::foreColor(form.Label1(3)), ui::kBlue);
-    QCOMPARE(ui::backColor(form.Text1(3)), ui::kGreen);
-    QCOMPARE(ui::foreColor(form.Label1(2)), ui::kRed);
+    QCOMPARE(ui::foreColor(form.Label1(3)), ui::kRed);
+    QCOMPARE(ui::backColor(form.Text1(3)), ui::kWhite);
+    QCOMPARE(ui::foreColor(form.Label1(2)), ui::kBlue);
+    QVERIFY(e.messages().isEmpty());
 }
 
 void TstLoadQuestion::threeOptionsAndAttachmentSavedByteIdentical()

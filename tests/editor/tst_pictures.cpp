@@ -95,7 +95,7 @@ private Q_SLOTS:
     // File2 and the scroll bars.
     void graphicScrollRanges_data();
     void graphicScrollRanges();
-    void secondGraphicKeepsMark();
+    void secondGraphicClearsMark();
 
     // Picture2: marking the point.
     void clickPaintsRegionAndSetsCaptions_data();
@@ -115,7 +115,7 @@ private Q_SLOTS:
     void oversizedFileNamed_data();
     void oversizedFileNamed();
     void newTextKeepsChosenWord();
-    void emptyWordAccepted();
+    void emptyWordRefused();
     void wordAtLineEndSavedOnOneLine();
 };
 
@@ -225,9 +225,11 @@ void TstPictures::unreadablePictureHidden()
 
     clickEntry(form.File3, QStringLiteral("roto.gif"));
 
+    // Refused, and not the question's picture.
     QVERIFY(form.Image1->isHidden());
-    QCOMPARE(form.File3->fileName(), QStringLiteral("roto.gif"));
-    QVERIFY(e.messages().isEmpty());
+    QCOMPARE(form.File3->fileName(), QString());
+    QCOMPARE(e.messages().size(), 1);
+    QVERIFY2(e.messages().at(0).contains(QStringLiteral("no se puede leer")), qPrintable(e.messages().at(0)));
 }
 
 void TstPictures::graphicScrollRanges_data()
@@ -283,7 +285,7 @@ void TstPictures::graphicScrollRanges()
     QCOMPARE(form.Picture2->pos(), QPoint(0, 0));
 }
 
-void TstPictures::secondGraphicKeepsMark()
+void TstPictures::secondGraphicClearsMark()
 {
     Editor e;
     writePicture(e.program, QStringLiteral("Graficos/a.png"), lineDrawing());
@@ -297,9 +299,10 @@ void TstPictures::secondGraphicKeepsMark()
 
     clickEntry(form.File2, QStringLiteral("b.png"));
 
+    // The point named a region of the first graphic: cleared.
     QCOMPARE(form.Picture2->size(), QSize(300, 200));
-    QCOMPARE(form.Label8(1)->text(), QStringLiteral("60"));
-    QCOMPARE(form.Label9(1)->text(), QStringLiteral("50"));
+    QCOMPARE(form.Label8(1)->text(), QStringLiteral("0"));
+    QCOMPARE(form.Label9(1)->text(), QStringLiteral("0"));
     QCOMPARE(countOf(form.Picture2, kFill), 0);
 }
 
@@ -508,7 +511,7 @@ void TstPictures::newTextKeepsChosenWord()
     QCOMPARE(form.Label11->text(), QStringLiteral("perro,"));
 }
 
-void TstPictures::emptyWordAccepted()
+void TstPictures::emptyWordRefused()
 {
     Editor e;
     e.program.writeLines(QStringLiteral("textos/a.txt"), {QStringLiteral("El  perro")});
@@ -520,8 +523,9 @@ void TstPictures::emptyWordAccepted()
     clickText(form, 3);
     QTRY_COMPARE(form.Label11->text(), QString());
 
+    // No pupil can click an empty word.
     click(form.Command2);
-    QCOMPARE(e.messages(), QStringList{editor::kAgreed});
+    QCOMPARE(e.messages(), QStringList{QStringLiteral("Se ha de hacer clic en la palabra del texto")});
 }
 
 void TstPictures::wordAtLineEndSavedOnOneLine()

@@ -18,6 +18,7 @@ namespace {
 const QString kStatementMissing = QStringLiteral("Se ha de escribir la pregunta");
 const QString kFirstMissing = QStringLiteral("Se ha de escribir la primera opción");
 const QString kSecondMissing = QStringLiteral("Se ha de escribir la segunda opción");
+const QString kBlankMarked = QStringLiteral("La opción marcada como correcta está vacía");
 const QString kEighthWithAttachment =
     QStringLiteral("Si se selecciona un archivo de imagen o de texto, no debemos escribir en la opcion 8");
 const QString kNoMark = QStringLiteral("Has de seleccionar la opción correcta");
@@ -115,16 +116,26 @@ void TstQuestionCheck::multipleChoiceCheck_data()
 
     f = filledChoice();
     f.options[1].clear();
-    QTest::newRow("empty second option") << f << QStringList{kSecondMissing};
+    QTest::newRow("empty second option, the marked one")
+        << f << QStringList{kSecondMissing, kBlankMarked};
 
     f = filledChoice();
     f.markedOption = 0;
     QTest::newRow("no option marked") << f << QStringList{kNoMark};
 
+    // A mark left from earlier editing on a blank option would make it the
+    // only correct answer.
     f = filledChoice();
     f.markedOption = 3;
     f.options[2].clear();
-    QTest::newRow("marked option empty is accepted") << f << QStringList();
+    QTest::newRow("marked option empty refused") << f << QStringList{kBlankMarked};
+    f.options[2] = QStringLiteral("  ");
+    QTest::newRow("marked option of spaces refused") << f << QStringList{kBlankMarked};
+    f = filledChoice();
+    f.markedOption = 1;
+    f.options[0] = QStringLiteral(" ");
+    QTest::newRow("marked first option a single space")
+        << f << QStringList{kBlankMarked};
 
     QTest::newRow("attachment Mapa.JPG with eight options")
         << eightOptions(QStringLiteral("Mapa.JPG")) << QStringList{kEighthWithAttachment};
@@ -228,7 +239,7 @@ void TstQuestionCheck::otherTypesCheck_data()
     QTest::newRow("reading: the word respuesta is a word") << 5 << f << editor::kAgreed;
     f = full;
     f.wordCaption.clear();
-    QTest::newRow("reading: empty word accepted") << 5 << f << editor::kAgreed;
+    QTest::newRow("reading: empty word refused") << 5 << f << kNoWord;
 
     QTest::newRow("true/false: complete") << 6 << full << editor::kAgreed;
     f = full;
@@ -371,6 +382,22 @@ void TstQuestionCheck::questionLinesFromFields_data()
         << 1 << f
         << QStringList{QStringLiteral(" 1 "), f.author, f.choiceStatement, QStringLiteral("a"),
                        QStringLiteral("b ")};
+
+    // A loaded question's attachment line, its last option: written back as
+    // the attachment, or replaced by one chosen since.
+    f.options = {QStringLiteral("Roma"), QStringLiteral("París "), QStringLiteral("torre.gif")};
+    f.loadedAttachment = QStringLiteral("torre.gif");
+    f.attachmentCaption = editor::kAttachmentButtonCaption;
+    QTest::newRow("loaded attachment written back as the attachment")
+        << 1 << f
+        << QStringList{QStringLiteral(" 1 "), f.author, f.choiceStatement, QStringLiteral("Roma"),
+                       QStringLiteral("París "), QStringLiteral("torre.gif")};
+    f.attachmentCaption = QStringLiteral("mapa.jpg");
+    QTest::newRow("chosen attachment replaces the loaded one")
+        << 1 << f
+        << QStringList{QStringLiteral(" 1 "), f.author, f.choiceStatement, QStringLiteral("Roma"),
+                       QStringLiteral("París "), QStringLiteral("mapa.jpg")};
+    f.loadedAttachment.clear();
 
     const EditorFields o = filledOthers();
     QTest::newRow("written answer")
