@@ -239,6 +239,13 @@ bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error)
                                         "No se ha guardado la pregunta.");
             return false;
         }
+        // Readers take a file holding a NUL for a damaged one.
+        if (line.contains(QChar(0))) {
+            if (error)
+                *error = QStringLiteral("Un campo de la pregunta contiene un carácter nulo. "
+                                        "No se ha guardado la pregunta.");
+            return false;
+        }
         QByteArray encoded;
         QChar bad;
         if (!encodeWindows1252(line, encoded, &bad)) {

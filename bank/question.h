@@ -94,7 +94,11 @@ struct QuestionRead {
     // after the eighth (the editor passes over empty ones to reach them).
     QStringList linesBeyondEighth{};
 
-    bool ok() const { return file == FileProblem::None && !empty && !holdsNul && error == ReadError::None; }
+    // Text a reader may take lines from. A NUL byte is never written (the
+    // writer refuses it): a file holding one is damaged, whatever its lines
+    // say, for the player, the editor and the bank checker alike.
+    bool isText() const { return file == FileProblem::None && !empty && !holdsNul; }
+    bool ok() const { return isText() && error == ReadError::None; }
     bool hasLine(int number) const { return number <= lineCount; }
 };
 QuestionRead readQuestion(const QString &path);
@@ -108,7 +112,7 @@ ReadError readQuestionFile(const QString &path, Question &question);
 int pixelCoordinate(double value);
 
 // The whole file as it is written: each line Windows-1252, ending CR LF.
-// Fails on a field holding a line break or a character Windows-1252 lacks,
+// Fails on a field holding a line break, a NUL or a character Windows-1252 lacks,
 // and on a question whose file would read back otherwise (a type outside 1
 // to 6, more than eight options or eight with an attachment, an attachment
 // not named .txt/.jpg/.gif); `error` then says why, in the editor's words.

@@ -6,7 +6,7 @@ LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &
 {
     LoadedQuestion loaded;
     loaded.fields = current;
-    if (read.file != bank::FileProblem::None || read.lineCount == 0
+    if (!read.isText() || read.lineCount == 0
         || read.error == bank::ReadError::UnknownType)
         return loaded;
     const bank::Question &q = read.question;

@@ -42,7 +42,8 @@ struct LoadedQuestion {
 // attachment line is remembered (loadedAttachment), so that saving writes it
 // back as the attachment while it is still the last option.
 // `read` is the question file as the bank reads it (bank::readQuestion); a
-// file that could not be read, or whose line 1 names no type, is no question.
+// file that could not be read or is no text (a NUL: damaged), or whose line 1
+// names no type, is no question.
 LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &current);
 
 } // namespace editor

@@ -58,6 +58,7 @@ inline QString checkQuestionFile(const QByteArray &bytes)
     // The reader the player, the editor and the bank checker call.
     const bank::QuestionRead file = bank::readQuestionBytes(bytes);
     BRENLOQ_EXPECT(file.lineCount == lines.size());
+    BRENLOQ_EXPECT(file.holdsNul == bank::decodeText(bytes).contains(QChar(0)));
     BRENLOQ_EXPECT(file.question.options.size() <= 8);
     if (file.error != bank::ReadError::None)
         return {};

@@ -281,6 +281,10 @@ void TstBadInput::writerRefusesWhatWouldReadBackOtherwise_data()
     QTest::newRow("option named like a text before an empty one")
         << QStringList{"Roma ", "notes.TXT", "", "quatre"} << QString()
         << QStringLiteral("«notes.TXT» se leería como un archivo adjunto");
+    // Readers take a file holding a NUL for a damaged one.
+    QTest::newRow("NUL inside an option")
+        << QStringList{QStringLiteral("Ro") + QChar(0) + QStringLiteral("ma "), "dos"} << QString()
+        << QStringLiteral("carácter nulo");
 }
 
 void TstBadInput::writerRefusesWhatWouldReadBackOtherwise()

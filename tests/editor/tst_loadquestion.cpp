@@ -365,6 +365,9 @@ void TstLoadQuestion::notAQuestion_data()
     QTest::newRow("type with a fraction") << QStringList{"1.5", "P", "S", "a", "b"};
     QTest::newRow("text on line 1") << QStringList{"Notas del curso", "P", "S"};
     QTest::newRow("empty line 1") << QStringList{"", "P", "S", "a"};
+    // Damaged, as the player and the bank checker say: nothing to save again.
+    QTest::newRow("NUL bytes in the statement")
+        << QStringList{" 2 ", "", QStringLiteral("Quant") + QString(9, QChar(0)) + QStringLiteral("s?"), "200"};
 }
 
 void TstLoadQuestion::notAQuestion()
