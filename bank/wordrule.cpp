@@ -6,7 +6,7 @@ namespace bank {
 
 bool isWordSeparator(QChar c)
 {
-    return c == u' ' || c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator
+    return c == u' ' || c == QChar::Nbsp || c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator
         || c == QChar::LineSeparator;
 }
 

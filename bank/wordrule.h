@@ -5,9 +5,12 @@
 namespace bank {
 
 // The word of a reading text at a caret position, as both the player and the
-// editor take it. Only the space separates words, so punctuation and tabs
-// stay with their word; a line break ends a word as well, so a word at the
-// end of a line does not run on into the next line.
+// editor take it, and as the checker lists the words a click can give. Only
+// the space separates words, so punctuation and tabs stay with their word; a
+// line break ends a word as well, so a word at the end of a line does not
+// run on into the next line. A no-break space is a space here: the reading
+// box shows it as one, so a word read from the file breaks where a word
+// clicked in the box does.
 //
 // `position` is the caret: the number of characters before it. A caret just
 // after a separator takes the word that follows; a caret inside or at the

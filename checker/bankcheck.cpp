@@ -10,18 +10,25 @@
 #include "bank/folders.h"
 #include "bank/languagefile.h"
 #include "bank/question.h"
+#include "bank/readfile.h"
 #include "bank/wordrule.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFuture>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <deque>
+
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <sys/stat.h>
+#endif
 
 namespace checker {
 
@@ -139,6 +146,7 @@ private:
     QString relative(const QString &path) const;
     bool unreadable(const QString &folder);
 
+    void checkNames(const QString &folder, bool inBank, int depth);
     void checkLanguageFiles();
     void checkMarkScale();
     void checkCourse(const QString &course);
@@ -146,6 +154,7 @@ private:
     void checkQuestionFolder(const QString &folder);
     void checkQuestion(const QString &path, const bank::QuestionRead &read);
     void checkMultipleChoice(const QString &where, const bank::Question &q);
+    bool namesNothing(const QString &where, const bank::Question &q);
     void checkGraphic(const QString &where, const bank::Question &q);
     void checkReading(const QString &where, const bank::Question &q);
     const ReadingText &readingText(const QString &name);
@@ -266,6 +275,7 @@ Outcome BankCheck::run()
         return outcome;
     }
 
+    checkNames(program, false, 0);
     checkLanguageFiles();
     checkMarkScale();
     checkUnaskedFiles(questions, QStringLiteral("només es fan les preguntes de les carpetes de matèria "
@@ -281,6 +291,69 @@ Outcome BankCheck::run()
     outcome.summary = summary;
     outcome.status = summary.problems > 0 ? ProblemsFound : NoProblem;
     return outcome;
+}
+
+// Names the programs cannot use, found where the folder lists give them
+// out: a name that is no UTF-8 (Windows-1252 from a zip made on Windows)
+// cannot be opened by the name Qt decodes from it, so its subject, picture
+// or report is invisible; a folder link in the bank is never followed. Only
+// the raw listing shows either, hence readdir.
+void BankCheck::checkNames(const QString &folder, bool inBank, int depth)
+{
+#ifdef Q_OS_UNIX
+    constexpr int kDeepest = 8;
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return;
+    struct Entry {
+        QByteArray raw;
+        bool isFolder;
+        bool isLink;
+    };
+    std::vector<Entry> entries;
+    const QByteArray base = QFile::encodeName(folder) + '/';
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (raw.startsWith('.'))
+            continue;
+        struct stat info {};
+        if (::lstat((base + raw).constData(), &info) != 0)
+            continue;
+        bool isFolder = S_ISDIR(info.st_mode);
+        const bool isLink = S_ISLNK(info.st_mode);
+        struct stat target {};
+        if (isLink && ::stat((base + raw).constData(), &target) == 0)
+            isFolder = S_ISDIR(target.st_mode);
+        entries.push_back({raw, isFolder, isLink});
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.raw < b.raw; });
+    for (const Entry &entry : entries) {
+        const QString name = QFile::decodeName(entry.raw);
+        const QString where = relative(folder + u'/' + name);
+        if (QFile::encodeName(name) != entry.raw) {
+            report(where, QStringLiteral("El nom no és UTF-8 (potser «%1», d'un zip fet a Windows): els programes "
+                                         "no veuen %2; canvieu-li el nom.")
+                              .arg(QString::fromLatin1(entry.raw),
+                                   entry.isFolder ? QStringLiteral("la carpeta ni res del que conté")
+                                                  : QStringLiteral("el fitxer")));
+            continue;
+        }
+        const bool bank = inBank || (depth == 0 && name.compare(QLatin1String(bank::kQuestionsFolder),
+                                                                Qt::CaseInsensitive) == 0);
+        if (entry.isLink && entry.isFolder && bank) {
+            report(where, QStringLiteral("És un enllaç a una carpeta: el programa no el segueix i no en fa cap "
+                                         "pregunta."));
+            continue;
+        }
+        if (entry.isFolder && !entry.isLink && depth < kDeepest)
+            checkNames(folder + u'/' + name, bank, depth + 1);
+    }
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(inBank);
+    Q_UNUSED(depth);
+#endif
 }
 
 void BankCheck::checkLanguageFiles()
@@ -302,9 +375,26 @@ void BankCheck::checkLanguageFiles()
         while (lines < file.lines && reader.readLine(line))
             ++lines;
         if (lines < file.lines) {
-            report(where, QStringLiteral("El fitxer té %1 i %2 en llegeix %3.")
-                              .arg(lineCountText(lines), QLatin1String(file.reader),
-                                   QString::number(file.lines)));
+            // The player ends a line at CR LF or CR, so a lone LF (a line
+            // pasted from a Linux editor) joins two lines any editor shows.
+            const QByteArray bytes =
+                bank::readFile(bank::resolvePath(program, relativeName), bank::kMaxTextFileBytes).bytes;
+            const QList<QByteArray> shown = QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
+            const int editorLines = int(shown.size()) - (bytes.endsWith('\n') || bytes.endsWith('\r') ? 1 : 0);
+            const bool loneLf = bytes.contains('\r') && QRegularExpression(QStringLiteral("(^|[^\r])\n"))
+                                                           .match(QString::fromLatin1(bytes)).hasMatch();
+            if (loneLf && editorLines > lines) {
+                report(where, QStringLiteral("El programa hi llegeix %1 i %2 en necessita %3: un editor en mostra %4, "
+                                             "però el programa només acaba les línies en CR LF i hi ha salts de "
+                                             "línia LF sols, que ajunten dues línies en una. Deseu-lo amb finals "
+                                             "de línia de Windows (CR LF).")
+                                  .arg(lineCountText(lines), QLatin1String(file.reader), QString::number(file.lines),
+                                       QString::number(editorLines)));
+            } else {
+                report(where, QStringLiteral("El fitxer té %1 i %2 en llegeix %3.")
+                                  .arg(lineCountText(lines), QLatin1String(file.reader),
+                                       QString::number(file.lines)));
+            }
         }
     }
 }
@@ -327,6 +417,13 @@ void BankCheck::checkMarkScale()
         report(where, QStringLiteral("La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa "
                                      "puntua sobre 10.")
                           .arg(line.trimmed().left(20)));
+    } else if (static const QRegularExpression integer(QStringLiteral("^\\s*\\d+\\s*$"));
+               !integer.match(line).hasMatch()) {
+        // The player takes the number it starts with, "." as the decimal
+        // point, rounded: "10,5" is 10 and "20 punts" 20.
+        report(where, QStringLiteral("La primera línia («%1») no és un nombre enter: el programa en pren el "
+                                     "nombre del començament i puntua sobre %2.")
+                          .arg(line.trimmed().left(20), QString::number(player::maximumMarkFrom(line))));
     }
 }
 
@@ -463,8 +560,10 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
         checkMultipleChoice(where, q);
         break;
     case bank::QuestionType::PictureAnswer:
-        if (const QString why = pictures.failure(q.fileName); !why.isEmpty())
-            tell(where, why);
+        if (!namesNothing(where, q)) {
+            if (const QString why = pictures.failure(q.fileName); !why.isEmpty())
+                tell(where, why);
+        }
         [[fallthrough]];
     case bank::QuestionType::WrittenAnswer:
         // A typed answer is judged letter by letter: with no letter to type,
@@ -507,7 +606,19 @@ void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &
         tell(where, QStringLiteral("L'única opció correcta, la %1, és en blanc: l'alumne no sap quina triar.")
                         .arg(correct[0]));
     } else if (correct.isEmpty()) {
-        tell(where, QStringLiteral("La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
+        QStringList noBreak;
+        for (int i = 0; i < q.options.size(); ++i) {
+            if (q.options[i].endsWith(QChar::Nbsp))
+                noBreak.append(QString::number(i + 1));
+        }
+        if (noBreak.isEmpty())
+            tell(where, QStringLiteral("La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
+        else
+            tell(where, QStringLiteral("La pregunta no té cap opció correcta: %1 en un espai no separable, i "
+                                       "només un espai normal al final marca la correcta.")
+                            .arg(noBreak.size() == 1 ? QStringLiteral("l'opció %1 acaba").arg(noBreak[0])
+                                                     : QStringLiteral("les opcions %1 acaben")
+                                                           .arg(noBreak.join(QStringLiteral(", ")))));
     } else if (correct.size() > 1) {
         const QString last = correct.takeLast();
         tell(where, QStringLiteral("La pregunta té %1 opcions correctes (les que acaben en un espai): la %2 i "
@@ -522,8 +633,25 @@ void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &
         tell(where, why);
 }
 
+// A picture, graphic or text line that is empty or blank: the player looks
+// for a file of no name and says it cannot find «».
+bool BankCheck::namesNothing(const QString &where, const bank::Question &q)
+{
+    if (!q.fileName.trimmed().isEmpty())
+        return false;
+    const auto type = static_cast<bank::QuestionType>(q.type);
+    tell(where, type == bank::QuestionType::ReadingWord
+                    ? QStringLiteral("La línia del text és buida: la pregunta no diu quin text s'ha de llegir.")
+                    : type == bank::QuestionType::GraphicPoint
+                    ? QStringLiteral("La línia del gràfic és buida: la pregunta no diu quin gràfic s'ha de marcar.")
+                    : QStringLiteral("La línia de la imatge és buida: la pregunta no diu quina imatge es mostra."));
+    return true;
+}
+
 void BankCheck::checkGraphic(const QString &where, const bank::Question &q)
 {
+    if (namesNothing(where, q))
+        return;
     if (const QString why = pictures.failure(q.fileName); !why.isEmpty()) {
         tell(where, why);
         return;
@@ -555,6 +683,8 @@ const ReadingText &BankCheck::readingText(const QString &name)
 
 void BankCheck::checkReading(const QString &where, const bank::Question &q)
 {
+    if (namesNothing(where, q))
+        return;
     const ReadingText &text = readingText(q.fileName);
     if (!text.failure.isEmpty()) {
         tell(where, text.failure);
@@ -562,7 +692,11 @@ void BankCheck::checkReading(const QString &where, const bank::Question &q)
     }
     const bool found = std::any_of(text.words.cbegin(), text.words.cend(),
                                    [&q](const QString &word) { return player::isRightWord(word, q.answer); });
-    if (!found) {
+    if (!found && q.answer.contains(QChar::Nbsp)) {
+        tell(where, QStringLiteral("La paraula «%1» té un espai no separable, i el text es talla en aquest espai com "
+                                     "en un espai normal: cap clic no la dona.")
+                          .arg(q.answer));
+    } else if (!found) {
         tell(where, QStringLiteral("Cap paraula del text «%1» no es pot triar com a «%2»: només els espais "
                                      "separen les paraules.")
                           .arg(q.fileName, q.answer));

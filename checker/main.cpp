@@ -1,11 +1,17 @@
-// brenloq-check [PROGRAM_FOLDER]: checks a program folder before class.
-// One line per problem on standard output, then a summary. Exit status 0
-// without problems, 1 with some, 2 when the folder cannot be checked.
+// brenloq-check [--folder PATH | PATH]: checks a program folder before
+// class. A first line naming the folder and why that one, one line per
+// problem on standard output, then a summary. Exit status 0 without
+// problems, 1 with some, 2 when the folder cannot be checked.
 
 #include "bankcheck.h"
 
+#include "bank/terminaltext.h"
+#include "ui/startup.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <utility>
@@ -16,16 +22,11 @@
 
 namespace {
 
-const char kUsage[] =
-    "Ús: brenloq-check [CARPETA_DEL_PROGRAMA]\n"
-    "Comprova el banc de preguntes, les imatges, els textos, els fitxers d'idioma i tope.txt\n"
-    "de la carpeta del programa (per defecte, la carpeta on és brenloq-check) i escriu una\n"
-    "línia per problema. Surt amb 0 si no en troba cap, 1 si en troba i 2 si no pot comprovar.\n";
-
 void writeLine(std::FILE *stream, const QString &line)
 {
-    // Always UTF-8: a teacher's terminal or a saved report, whatever the locale.
-    const QByteArray bytes = line.toUtf8() + '\n';
+    // Always UTF-8: a teacher's terminal or a saved report, whatever the
+    // locale; names from the bank cannot steer the terminal.
+    const QByteArray bytes = bank::terminalText(line).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
@@ -56,7 +57,7 @@ public:
         if (!shown || clock.elapsed() < next)
             return;
         next = clock.elapsed() + 100;
-        QString where = folder;
+        QString where = bank::terminalText(folder);
         if (where.size() > 50)
             where = QStringLiteral("…") + where.right(49);
         const QByteArray text = QStringLiteral("\r\033[K%1 preguntes llegides  %2").arg(filesRead).arg(where).toUtf8();
@@ -89,32 +90,51 @@ int main(int argc, char *argv[])
 {
     // The picture readers are plugins, found through the application.
     QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    bool options = true;
-    QStringList folders;
-    for (const QString &argument : std::as_const(arguments)) {
-        if (options && argument == u"--") {
-            options = false;
-        } else if (options && (argument == u"-h" || argument == u"--help")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        } else if (options && argument.startsWith(u'-') && argument.size() > 1) {
-            writeLine(stderr, QStringLiteral("brenloq-check: opció desconeguda «%1».").arg(argument));
-            std::fputs(kUsage, stderr);
-            return checker::CannotCheck;
-        } else {
-            folders.append(argument);
-        }
-    }
-    if (folders.size() > 1) {
-        std::fputs(kUsage, stderr);
+    QCoreApplication::setApplicationName(QStringLiteral("brenloq-check"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BRENLOQ_VERSION));
+    // A damaged JPEG is told in the checker's own line; the decoder's
+    // warnings would fall between its lines.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
+
+    ui::StartupTexts texts = ui::catalanStartupTexts();
+    texts.fromOption = QStringLiteral("de la línia d'ordres");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Comprova el banc de preguntes, les imatges, els textos, els fitxers d'idioma i tope.txt de la carpeta "
+        "del programa, la mateixa que farien servir els programes (--folder o CARPETA, BRENLOQ_FOLDER, la "
+        "configuració del sistema, la carpeta de brenloq-check si té Preguntas, la carpeta de l'usuari), i "
+        "escriu una línia per problema. Surt amb 0 si no en troba cap, 1 si en troba i 2 si no pot comprovar."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption folderOption(QStringLiteral("folder"), QStringLiteral("Comprova la carpeta CARPETA."),
+                                          QStringLiteral("CARPETA"));
+    parser.addOption(folderOption);
+    parser.addPositionalArgument(QStringLiteral("CARPETA"), QStringLiteral("La carpeta del programa."),
+                                 QStringLiteral("[CARPETA]"));
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    if (parsed && parser.isSet(help))
+        parser.showHelp(0);
+    if (parsed && parser.isSet(version))
+        parser.showVersion();
+    const QStringList positional = parser.positionalArguments();
+    if (!parsed || positional.size() > 1 || (positional.size() == 1 && parser.isSet(folderOption))) {
+        writeLine(stderr, QStringLiteral("brenloq-check: ")
+                              + (parsed ? QStringLiteral("una sola carpeta.") : parser.errorText()));
+        std::fputs(parser.helpText().toUtf8().constData(), stderr);
         return checker::CannotCheck;
     }
-    const QString folder = folders.isEmpty() ? QCoreApplication::applicationDirPath() : folders.first();
+    const bank::ProgramFolder folder =
+        ui::lookUpProgramFolder(positional.isEmpty() ? parser.value(folderOption) : positional.first());
+    writeLine(stdout, ui::folderLineText(texts, folder));
+    std::fflush(stdout);
+    if (folder.problem != bank::SettingsProblem::None) {
+        writeLine(stderr, QStringLiteral("brenloq-check: ") + ui::settingsProblemText(texts, folder));
+        return checker::CannotCheck;
+    }
 
     ProgressLine progress;
     const checker::Outcome outcome = checker::checkProgramFolder(
-        folder,
+        folder.path,
         [&progress](const checker::Problem &problem) {
             progress.clearFor(true);
             writeLine(stdout, problem.path + QStringLiteral(": ") + problem.message);

@@ -4,6 +4,15 @@
 
 namespace installer {
 
+ui::StartupTexts startupTexts()
+{
+    ui::StartupTexts texts = ui::spanishStartupTexts();
+    texts.description = QStringLiteral("INSTALAR BRENLOQ: instala los componentes que usa el programa BRENLOQ, "
+                                       "copiados de la carpeta donde está el instalador.");
+    texts.needsProgramFolder = false;
+    return texts;
+}
+
 QStringList componentNames()
 {
     return {QStringLiteral("RICHTX32.OCX"), QStringLiteral("GIF89.DLL"),

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "ui/components.h"
+#include "ui/startup.h"
 
 namespace installer {
 
@@ -15,6 +16,11 @@ QStringList componentNames();
 
 using Outcome = ui::ComponentOutcome;
 using ui::installComponent;
+
+// What the installer says at start. It copies the files that lie beside it,
+// as it always did on a stick: no program folder is looked for, so a copy
+// in a folder without questions still runs.
+ui::StartupTexts startupTexts();
 
 // The message the user sees for an outcome; empty when there is nothing to say.
 QString outcomeMessage(const QString &name, Outcome outcome);

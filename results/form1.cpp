@@ -92,7 +92,8 @@ void Form1::buildControls()
     ui::setBold(Command1, true);
 
     model = new ResultsModel(this);
-    model->setHeaders(texts.headers);
+    model->setHeaders(texts.columnHeaders());
+    model->setWarnings({readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions});
     filter = new ResultsFilter(model, this);
     Grid1 = new QTableView(this);
     ui::nameControl(Grid1, QStringLiteral("Grid1"), texts.heading);
@@ -233,7 +234,10 @@ void Form1::showTable(ReportTable table)
         Date1->setDate(first);
         Date2->setDate(last);
     }
-    Date_Change();
+    // Every row in the first view: a date the date boxes cannot show (a
+    // report named for year 0001) would otherwise hide its row.
+    filter->setDateRange(QDate(), QDate());
+    updateSummary();
     Grid1->resizeColumnsToContents();
     enableFilters(true);
 }
@@ -290,7 +294,8 @@ void Form1::Command1_Click()
     if (path.isEmpty())
         return;
     QString error;
-    if (!bank::replaceAtomically(path, csvBytes(texts.headers, filter->shownRows()), &error))
+    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+    if (!writeCsvFile(path, csvBytes(texts.columnHeaders(), filter->shownRows(), warnings), &error))
         ui::message(this, texts.writeError + u'\n' + error);
 }
 

@@ -4,11 +4,10 @@
 #include "commandline.h"
 #include "form1.h"
 
-#include "ui/platform.h"
-#include "ui/programstyle.h"
+#include "bank/terminaltext.h"
 #include "ui/startup.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -16,8 +15,18 @@ namespace {
 
 void writeError(const QString &line)
 {
-    const QByteArray bytes = QStringLiteral("RESULTATS BRENLOQ: %1\n").arg(line).toUtf8();
+    // A file name may hold an escape sequence: it must not steer the terminal.
+    const QByteArray bytes = bank::terminalText(QStringLiteral("RESULTATS BRENLOQ: %1").arg(line)).toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+ui::StartupTexts startupTexts()
+{
+    ui::StartupTexts texts = ui::catalanStartupTexts();
+    texts.description = QStringLiteral("RESULTATS BRENLOQ: els informes de tots els alumnes en una taula.");
+    texts.folderHelp = QStringLiteral("Fes servir la carpeta del programa PATH.");
+    texts.moreOptions = {results::csvOption()};
+    return texts;
 }
 
 } // namespace
@@ -34,43 +43,24 @@ int main(int argc, char *argv[])
         return results::kBadArguments;
     }
 
-    // A settings file naming a folder that cannot be used is said, as the
-    // other programs say it, rather than showing an empty class. The folder
-    // is looked up once the application knows its own folder.
-    auto folderOrProblem = [&line](QString &problem) {
-        const bank::ProgramFolder folder = ui::lookUpProgramFolder(line.folder);
-        problem = ui::settingsProblemText(ui::catalanStartupTexts(), folder);
-        if (!problem.isEmpty())
-            writeError(problem);
-        return folder.path;
-    };
-    QString settingsProblem;
-
-    if (!line.csvFile.isEmpty()) {
+    if (!line.csvFile.isEmpty() && !line.asksForHelp) {
         QCoreApplication app(argc, argv);
-        const QString folder = folderOrProblem(settingsProblem);
-        if (!settingsProblem.isEmpty())
+        // A settings file naming a folder that cannot be used is said, as
+        // the other programs say it, rather than writing an empty class.
+        const bank::ProgramFolder folder = ui::lookUpProgramFolder(line.folder);
+        if (const QString problem = ui::settingsProblemText(ui::catalanStartupTexts(), folder); !problem.isEmpty()) {
+            writeError(problem);
             return 1;
+        }
         QStringList messages;
-        const int status = results::exportCsv(folder, line.csvFile, messages);
+        const int status = results::exportCsv(folder.path, line.csvFile, messages);
         for (const QString &message : std::as_const(messages))
             writeError(message);
         return status;
     }
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("RESULTATS BRENLOQ"));
     // Ties the window to the menu entry, for the icon of the task bar.
-    QApplication::setDesktopFileName(QStringLiteral("org.brenloq.Brenloq.Results"));
-    ui::useProgramStyle();
-    const QString folder = folderOrProblem(settingsProblem);
-    if (!settingsProblem.isEmpty()) {
-        ui::message(nullptr, settingsProblem);
-        return 1;
-    }
-
-    auto *window = new results::Form1(folder);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    return app.exec();
+    const ui::ProgramInfo info{QStringLiteral("RESULTATS BRENLOQ"), QStringLiteral("org.brenloq.Brenloq.Results"),
+                               startupTexts()};
+    return ui::runProgram(argc, argv, info, [] { return new results::Form1(ui::chosenProgramFolder()); });
 }

@@ -127,6 +127,9 @@ void ReportLoader::read(const QString &name)
         return;
     }
     const QString path = table.folder + u'/' + name;
+    // The bank's rule: a link leading out of the program folder reads as missing.
+    if (!bank::isInside(path, table.folder))
+        return;
     const bank::FileContent content = bank::readFile(path, kMaxReportBytes);
     switch (content.problem) {
     case bank::FileProblem::None:
@@ -157,7 +160,9 @@ void ReportLoader::read(const QString &name)
     }
     const QList<SubjectResult> lines = summaryLines(text.paragraphs);
     if (lines.isEmpty()) {
-        skip(SkipReason::NoSummary);
+        const bool annotated = std::any_of(text.paragraphs.cbegin(), text.paragraphs.cend(),
+                                           [](const QString &p) { return summaryLine(p).has_value(); });
+        skip(annotated ? SkipReason::SummaryNotAtEnd : SkipReason::NoSummary);
         return;
     }
     for (const SubjectResult &line : lines) {

@@ -67,6 +67,7 @@ enum class SkipReason {
     NotRtf,
     Unfinished,    // cut short or still being written
     NoSummary,     // RTF without the summary lines
+    SummaryNotAtEnd, // summary lines, then more text (a teacher's note)
 };
 
 struct SkippedFile {

@@ -1,5 +1,9 @@
 #include "table.h"
 
+#include "bank/atomicfile.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -7,17 +11,27 @@
 
 namespace results {
 
-QString cellText(const ResultRow &row, int column)
+QString warningText(const ResultRow &row, const RowWarnings &warnings)
+{
+    QStringList said;
+    if (markValue(row.mark).value_or(0) > warnings.markScale)
+        said.append(warnings.markOverScale.arg(warnings.markScale));
+    if (qint64(row.right) + row.wrong + row.blank > kMaxQuestionsInTest)
+        said.append(warnings.tooManyQuestions.arg(kMaxQuestionsInTest));
+    return said.join(QStringLiteral("; "));
+}
+
+QString cellText(const ResultRow &row, int column, const RowWarnings &warnings)
 {
     switch (column) {
     case Pupil:
         return row.pupil;
-    case When: {
-        QString text = row.when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-        if (row.repeat > 1)
-            text += QStringLiteral(" (%1)").arg(row.repeat);
-        return text;
-    }
+    case When:
+        return row.when.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    case Repeat:
+        return row.repeat > 1 ? QString::number(row.repeat) : QString();
+    case Warning:
+        return warningText(row, warnings);
     case Subject:
         return row.subject;
     case Mark:
@@ -51,6 +65,13 @@ void ResultsModel::setRows(QList<ResultRow> newRows)
     endResetModel();
 }
 
+void ResultsModel::setWarnings(const RowWarnings &newWarnings)
+{
+    beginResetModel();
+    warnings = newWarnings;
+    endResetModel();
+}
+
 void ResultsModel::setHeaders(const QStringList &newHeaders)
 {
     headers = newHeaders;
@@ -74,17 +95,21 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
     const ResultRow &r = rows.at(index.row());
     const int column = index.column();
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return cellText(r, column);
-    if (role == Qt::TextAlignmentRole && column >= Mark)
+        return cellText(r, column, warnings);
+    if (role == Qt::TextAlignmentRole && ((column >= Mark && column <= Blank) || column == Repeat))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    // The file name as text: a tool tip would take a name holding "<b>" as markup.
     if (role == Qt::ToolTipRole && column == Pupil)
-        return r.path.section(u'/', -1);
+        return QString(QStringLiteral("<p style='white-space:pre'>") + r.path.section(u'/', -1).toHtmlEscaped()
+                       + QStringLiteral("</p>"));
     if (role != SortRole)
         return {};
     switch (column) {
     case When:
         // Minutes, then the repeat within the minute.
         return r.when.toSecsSinceEpoch() * 1000 + r.repeat;
+    case Repeat:
+        return r.repeat;
     case Mark:
         return marks.at(index.row());
     case Right:
@@ -94,7 +119,7 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
     case Blank:
         return r.blank;
     default:
-        return cellText(r, column);
+        return cellText(r, column, warnings);
     }
 }
 
@@ -195,13 +220,13 @@ QString csvField(const QString &field)
     // one in the teacher's spreadsheet, so it is kept as text.
     static const QString startsFormula = QStringLiteral("=+-@\t\r");
     const QString text = !field.isEmpty() && startsFormula.contains(field.front()) ? u'\'' + field : field;
-    static const QString needsQuotes = QStringLiteral(";\"\r\n");
+    static const QString needsQuotes = QStringLiteral(";,\"\r\n");
     if (std::none_of(text.begin(), text.end(), [](QChar c) { return needsQuotes.contains(c); }))
         return text;
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows)
+QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows, const RowWarnings &warnings)
 {
     QString text;
     auto record = [&text](const QStringList &fields) {
@@ -216,10 +241,31 @@ QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows)
     for (const ResultRow &r : rows) {
         QStringList fields;
         for (int column = 0; column < ColumnCount; ++column)
-            fields.append(cellText(r, column));
+            fields.append(cellText(r, column, warnings));
         record(fields);
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+bool writeCsvFile(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QFile file;
+    bool opened = false;
+    if (path == u"-") {
+        opened = file.open(stdout, QIODevice::WriteOnly);
+    } else if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir()) {
+        // /dev/null, /dev/stdout, a FIFO: renaming over it would put a file
+        // in its place (as root, the system's own /dev/null).
+        file.setFileName(path);
+        opened = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    } else {
+        return bank::replaceAtomically(path, bytes, error);
+    }
+    if (opened && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 } // namespace results

@@ -12,10 +12,24 @@
 
 namespace results {
 
-enum Column { Pupil, When, Subject, Mark, Right, Wrong, Blank, ColumnCount };
+// The repeat ("2" for the second report of a minute) has a column of its
+// own, so that a spreadsheet reads the moment as a date.
+enum Column { Pupil, When, Repeat, Subject, Mark, Right, Wrong, Blank, Warning, ColumnCount };
 
-// What a cell shows: "06/12/2026 09:05 (2)" for the second report of a minute.
-QString cellText(const ResultRow &row, int column);
+// A test gives at most this many questions.
+inline constexpr int kMaxQuestionsInTest = 100;
+
+// What a row says that no test can give: a mark over the scale, more
+// questions than a test asks. Empty for a row a test can give.
+struct RowWarnings {
+    int markScale = 10;
+    QString markOverScale = QStringLiteral("%1");    // "%1" the scale
+    QString tooManyQuestions = QStringLiteral("%1"); // "%1" the most a test asks
+};
+QString warningText(const ResultRow &row, const RowWarnings &warnings);
+
+// What a cell shows: "06/12/2026 09:05", "2" for the repeat.
+QString cellText(const ResultRow &row, int column, const RowWarnings &warnings = {});
 
 // The role QSortFilterProxyModel sorts by: the moment (and repeat) as one
 // number, marks and counts as numbers, names as text.
@@ -29,6 +43,7 @@ public:
 
     void setRows(QList<ResultRow> rows);
     void setHeaders(const QStringList &headers);
+    void setWarnings(const RowWarnings &warnings);
     const ResultRow &row(int index) const { return rows.at(index); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -40,6 +55,7 @@ private:
     QList<ResultRow> rows;
     QList<double> marks; // each row's mark as a number, for sorting
     QStringList headers;
+    RowWarnings warnings;
 };
 
 class ResultsFilter : public QSortFilterProxyModel
@@ -83,9 +99,15 @@ QString decimalText(double value);
 
 // The rows as a spreadsheet of the Catalan or Spanish locale opens them:
 // UTF-8 with a byte-order mark, ";" between fields, decimal comma, CR LF
-// after each record, and a field quoted when it holds ";", a quote or a
-// line break.
-QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows);
+// after each record, and a field quoted when it holds ";", ",", a quote or a
+// line break: LibreOffice's default import splits on commas too, and would
+// cut "3,00" in two.
+QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows, const RowWarnings &warnings = {});
+
+// Writes a CSV to `path`: "-" is standard output; a device or a FIFO that
+// stands there is written straight into, never replaced by a file; a
+// regular file is replaced whole by renaming a temporary file over it.
+bool writeCsvFile(const QString &path, const QByteArray &bytes, QString *error);
 QString csvField(const QString &text);
 
 } // namespace results

@@ -1,6 +1,9 @@
 #include "texts.h"
 
+#include "table.h"
+
 #include "bank/languagefile.h"
+#include "player/testlogic.h"
 
 namespace results {
 
@@ -29,7 +32,28 @@ ResultsTexts readResultsTexts(const QString &programFolder)
     line(texts.csvFilter);
     line(texts.csvName);
     line(texts.writeError);
+    line(texts.repeatHeader);
+    line(texts.warningHeader);
+    line(texts.summaryNotAtEnd);
+    line(texts.markOverScale);
+    line(texts.tooManyQuestions);
     return texts;
+}
+
+QStringList ResultsTexts::columnHeaders() const
+{
+    QStringList columns = headers;
+    columns.insert(Repeat, repeatHeader);
+    columns.append(warningHeader);
+    return columns;
+}
+
+int readMarkScale(const QString &programFolder)
+{
+    bank::LineReader reader = bank::openProgramFile(programFolder, QStringLiteral("tope.txt"));
+    QString line;
+    reader.readLine(line);
+    return player::maximumMarkFrom(line);
 }
 
 } // namespace results

@@ -37,10 +37,25 @@ struct ResultsTexts {
     QString csvFilter = QStringLiteral("Full de càlcul CSV (*.csv)");
     QString csvName = QStringLiteral("resultats.csv");
     QString writeError = QStringLiteral("No s'ha pogut desar el fitxer.");
+    // Read after the older lines, so that a translation made before keeps
+    // every line in its place.
+    QString repeatHeader = QStringLiteral("Repetició");
+    QString warningHeader = QStringLiteral("Avís");
+    QString summaryNotAtEnd = QStringLiteral("les línies de resultats no són al final");
+    QString markOverScale = QStringLiteral("nota per sobre del màxim, %1");
+    QString tooManyQuestions = QStringLiteral("més de %1 preguntes en una prova");
 
-    QString reason(SkipReason why) const { return reasons.value(int(why)); }
+    QString reason(SkipReason why) const
+    {
+        return why == SkipReason::SummaryNotAtEnd ? summaryNotAtEnd : reasons.value(int(why));
+    }
+    // The table's and the CSV's column headers, in Column order.
+    QStringList columnHeaders() const;
 };
 
 ResultsTexts readResultsTexts(const QString &programFolder);
+
+// The top of the mark scale, from tope.txt as the player reads it.
+int readMarkScale(const QString &programFolder);
 
 } // namespace results

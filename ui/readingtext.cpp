@@ -15,8 +15,8 @@ ReadingText::ReadingText(QWidget *parent)
 
 void ReadingText::takeWordAtCaret()
 {
-    // The document gives no-break spaces as spaces, so a word ends at one
-    // in both programs alike.
+    // The document gives no-break spaces as spaces; the word rule takes
+    // both as separators, so the raw file read by the checker agrees.
     const QString text = toPlainText();
     if (text.isEmpty())
         return;

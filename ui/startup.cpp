@@ -58,6 +58,11 @@ bool takesNewFiles(const QString &folder)
 
 } // namespace
 
+QString folderLineText(const StartupTexts &texts, const bank::ProgramFolder &folder)
+{
+    return texts.folderLine.arg(QDir::toNativeSeparators(folder.path), sourceText(texts, folder.source));
+}
+
 QString settingsProblemText(const StartupTexts &texts, const bank::ProgramFolder &folder)
 {
     QString why;
@@ -231,20 +236,27 @@ std::optional<int> startUp(const QStringList &arguments, const StartupTexts &tex
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption folderOption(QStringLiteral("folder"), texts.folderHelp,
                                           QStringLiteral("PATH"));
-    parser.addOption(folderOption);
+    if (texts.needsProgramFolder)
+        parser.addOption(folderOption);
+    parser.addOptions(texts.moreOptions);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", parser.errorText().toLocal8Bit().constData());
         return 2;
     }
     if (parser.isSet(version))
         parser.showVersion(); // exits
+    if (!texts.needsProgramFolder) {
+        if (parser.isSet(help))
+            parser.showHelp(); // exits
+        return std::nullopt;
+    }
 
     const bank::ProgramFolder folder = lookUpProgramFolder(parser.value(folderOption));
 
     if (parser.isSet(help)) {
         parser.setApplicationDescription(
             texts.description + u'\n'
-            + texts.folderLine.arg(QDir::toNativeSeparators(folder.path), sourceText(texts, folder.source))
+            + folderLineText(texts, folder)
             + (folder.problem == bank::SettingsProblem::None ? QString() : u'\n' + settingsProblemText(texts, folder))
             + QStringLiteral("\n\n") + texts.sharedFolderHelp);
         parser.showHelp(); // exits

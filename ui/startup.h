@@ -2,6 +2,8 @@
 
 #include "bank/programfolder.h"
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -28,6 +30,12 @@ struct StartupTexts
     QString userCopyNote;   // once, when the user's copy is whole: "%1" the folder
     QString badSettings;    // "%1" the settings file, "%2" its folder=, "%3" why
     QString settingsUnreadable, notAbsolute, notFound, notAFolder; // the whys
+    // The program's own options: listed by --help and let through, for the
+    // program to read itself.
+    QList<QCommandLineOption> moreOptions{};
+    // The installer works from its own folder, as on a stick, and looks for
+    // no program folder at all.
+    bool needsProgramFolder = true;
 };
 
 // The texts every program says about its folder, in the language of its
@@ -73,6 +81,9 @@ int runProgram(int argc, char *argv[], const ProgramInfo &info, const std::funct
 // `option`, BRENLOQ_FOLDER, the settings file, the program's own folder, the
 // user's copy), without making or checking anything.
 bank::ProgramFolder lookUpProgramFolder(const QString &option);
+
+// "Carpeta del programa: PATH (where it came from)." in `texts`' language.
+QString folderLineText(const StartupTexts &texts, const bank::ProgramFolder &folder);
 
 // What is wrong with the folder a settings file names, in `texts`' language;
 // empty when nothing is.

@@ -11,6 +11,7 @@
 
 #include "support/testsupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -20,6 +21,10 @@
 #include <QTest>
 
 #include <functional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using testsupport::ProgramFolder;
 
@@ -110,16 +115,26 @@ void writeCleanBank(const ProgramFolder &folder)
 
 struct Run {
     int status = -1;
+    QString heading; // the first line: the folder checked and why
     QStringList problems; // the lines before the summary
     QStringList summary;
     QString errors;
 };
 
-Run runChecker(const QStringList &arguments, const QString &program = QStringLiteral(CHECK_PROGRAM))
+// The machine's own settings and BRENLOQ_FOLDER left out; `environment`
+// adds to what is left.
+Run runChecker(const QStringList &arguments, const QString &program = QStringLiteral(CHECK_PROGRAM),
+               const QStringList &environment = {})
 {
     QProcess process;
     // Not from the folder checked: the program finds it by itself.
     process.setWorkingDirectory(QDir::tempPath());
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.remove(QStringLiteral("BRENLOQ_FOLDER"));
+    variables.insert(QStringLiteral("XDG_CONFIG_DIRS"), QStringLiteral("/nonexistent"));
+    for (const QString &variable : environment)
+        variables.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    process.setProcessEnvironment(variables);
     process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(60000))
@@ -127,6 +142,8 @@ Run runChecker(const QStringList &arguments, const QString &program = QStringLit
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.errors = QString::fromUtf8(process.readAllStandardError());
     QStringList out = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    if (!out.isEmpty() && out.first().startsWith(QStringLiteral("Carpeta del programa: ")))
+        run.heading = out.takeFirst();
     qsizetype summaryAt = 0;
     while (summaryAt < out.size() && !out[summaryAt].startsWith(QStringLiteral("Resum: ")))
         ++summaryAt;
@@ -227,7 +244,10 @@ class TstBankCheck : public QObject
 
 private Q_SLOTS:
     void cleanBank();
-    void folderOfTheProgram();
+    void whichFolder_data();
+    void whichFolder();
+    void answersAndExits_data();
+    void answersAndExits();
     void oneProblem_data();
     void oneProblem();
     void cannotCheck_data();
@@ -258,16 +278,77 @@ void TstBankCheck::cleanBank()
     QCOMPARE(run.summary, checker::summaryLines(expected));
 }
 
-void TstBankCheck::folderOfTheProgram()
+// The folder the other programs would use, in their order, said in the
+// first line. "@bank" stands for a checked bank, "@home" for HOME.
+void TstBankCheck::whichFolder_data()
 {
+    QTest::addColumn<bool>("besideTheBank");   // brenloq-check copied into the bank's folder
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("bank");          // where the bank is, "@home/..." or "@bank"
+    QTest::addColumn<QString>("source");
+
+    QTest::newRow("its own folder, holding Preguntas")
+        << true << QStringList() << QStringList() << "@bank" << "la carpeta del programa mateix";
+    // Installed as /usr/bin/brenloq-check: not the folder it lies in.
+    QTest::newRow("installed: the user's folder")
+        << false << QStringList() << QStringList() << "@home/Documents/BRENLOQ" << "la carpeta de l'usuari";
+    QTest::newRow("BRENLOQ_FOLDER") << false << QStringList() << QStringList{"BRENLOQ_FOLDER=@bank"} << "@bank"
+                                    << "de la variable BRENLOQ_FOLDER";
+    QTest::newRow("--folder") << false << QStringList{"--folder", "@bank"} << QStringList() << "@bank"
+                              << "de la línia d'ordres";
+    QTest::newRow("a folder given") << false << QStringList{"@bank"} << QStringList{"BRENLOQ_FOLDER=/nonexistent"}
+                                    << "@bank" << "de la línia d'ordres";
+}
+
+void TstBankCheck::whichFolder()
+{
+    QFETCH(bool, besideTheBank);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
+    QFETCH(QString, bank);
+    QFETCH(QString, source);
+    QTemporaryDir home;
+    QTemporaryDir bin;
     ProgramFolder folder(false);
     writeCleanBank(folder);
     folder.remove(QStringLiteral("idioma/ayuda.txt"));
-    const QString copy = folder.file(QStringLiteral("brenloq-check"));
-    QVERIFY(QFile::copy(QStringLiteral(CHECK_PROGRAM), copy));
-    const Run run = runChecker({}, copy);
+    bank.replace(QStringLiteral("@home"), home.path()).replace(QStringLiteral("@bank"), folder.path());
+    if (bank != folder.path())
+        QVERIFY(testsupport::copyTree(folder.path(), bank));
+    const QString program = (besideTheBank ? folder.path() : bin.path()) + QStringLiteral("/brenloq-check");
+    QVERIFY(QFile::copy(QStringLiteral(CHECK_PROGRAM), program));
+    arguments.replaceInStrings(QStringLiteral("@bank"), folder.path());
+    environment.replaceInStrings(QStringLiteral("@bank"), folder.path());
+    environment << QStringLiteral("HOME=") + home.path() << QStringLiteral("XDG_CONFIG_HOME=") + home.path() + "/.config";
+    const Run run = runChecker(arguments, program, environment);
+    QCOMPARE(run.heading, QStringLiteral("Carpeta del programa: %1 (%2).").arg(bank, source));
     QCOMPARE(run.problems.join(u'\n'), "idioma/ayuda.txt: " + player::missingFileText("ayuda.txt"));
     QCOMPARE(run.status, 1);
+}
+
+void TstBankCheck::answersAndExits_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("answer"); // the start of standard output
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("--version") << QStringList{"--version"} << "brenloq-check " BRENLOQ_VERSION << 0;
+    QTest::newRow("--help") << QStringList{"--help"} << "Usage: " << 0;
+    QTest::newRow("unknown option") << QStringList{"--quiet"} << "" << 2;
+}
+
+void TstBankCheck::answersAndExits()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, answer);
+    QFETCH(int, status);
+    QProcess process;
+    process.start(QStringLiteral(CHECK_PROGRAM), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), status);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(answer.isEmpty() ? out.isEmpty() : out.startsWith(answer), qPrintable(out));
 }
 
 void TstBankCheck::oneProblem_data()
@@ -402,6 +483,72 @@ void TstBankCheck::oneProblem_data()
                                            << q5 + ": Cap paraula del text «lectura.txt» no es pot triar com a "
                                                    "«El gat»: només els espais separen les paraules.";
 
+    // No-break spaces: the reading box shows them as spaces, and a click
+    // ends a word there.
+    const QString nbsp(QChar::Nbsp);
+    auto distanceText = [=](const QString &answer) {
+        return Plant([=](const ProgramFolder &f) {
+            f.writeBytes("textos/lectura.txt", QStringLiteral("Corre 10%1km cada dia.").arg(nbsp).toUtf8());
+            f.writeBytes(q5, (" 5 \r\nMestra\r\nlectura.txt\r\nQuant?\r\n" + answer + "\r\n").toUtf8());
+        });
+    };
+    QTest::newRow("a word after a no-break space can be chosen") << distanceText("km") << QString();
+    QTest::newRow("a word holding a no-break space cannot")
+        << distanceText("10" + nbsp + "km")
+        << q5 + ": La paraula «10" + nbsp + "km» té un espai no separable, i el text es talla en aquest espai com "
+                "en un espai normal: cap clic no la dona.";
+    QTest::newRow("option ending in a no-break space")
+        << Plant([=](const ProgramFolder &f) {
+               f.writeBytes(q1, (" 1 \r\nMestra\r\nQuin?\r\na" + nbsp + "\r\nb\r\n").toUtf8());
+           })
+        << q1 + ": La pregunta no té cap opció correcta: l'opció 1 acaba en un espai no separable, i només un "
+                "espai normal al final marca la correcta.";
+
+    // Lines that name no file.
+    QTest::newRow("graphic line empty") << replace(q4, {" 4 ", "Mestra", "", "Marca la sala.", "30", "20"})
+                                        << q4 + ": La línia del gràfic és buida: la pregunta no diu quin gràfic "
+                                                "s'ha de marcar.";
+    QTest::newRow("picture line blank") << replace(q3, {" 3 ", "Mestra", " ", "Quin animal?", "gos"})
+                                        << q3 + ": La línia de la imatge és buida: la pregunta no diu quina imatge "
+                                                "es mostra.";
+    QTest::newRow("text line empty") << replace(q5, {" 5 ", "Mestra", "", "On?", "cadira."})
+                                     << q5 + ": La línia del text és buida: la pregunta no diu quin text s'ha de "
+                                             "llegir.";
+
+    // Names the programs cannot use.
+    QTest::newRow("subject folder not UTF-8") << Plant([=](const ProgramFolder &f) {
+        const QByteArray folder = QFile::encodeName(f.file(kCourse)) + "/Ci\xE8ncies";
+        QVERIFY(::mkdir(folder.constData(), 0755) == 0);
+    }) << kCourse + QStringLiteral("/Ci\uFFFDncies: El nom no és UTF-8 (potser «Ciències», d'un zip fet a Windows): "
+                                   "els programes no veuen la carpeta ni res del que conté; canvieu-li el nom.");
+    QTest::newRow("report not UTF-8") << Plant([=](const ProgramFolder &f) {
+        f.makeFolder("Controles-Usuarios");
+        const QByteArray file = QFile::encodeName(f.file("Controles-Usuarios")) + "/Jos\xE9 --5M,9H --6-12-2026.rtf";
+        const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+    }) << QStringLiteral("Controles-Usuarios/Jos\uFFFD --5M,9H --6-12-2026.rtf: El nom no és UTF-8 (potser «José "
+                         "--5M,9H --6-12-2026.rtf», d'un zip fet a Windows): els programes no veuen el fitxer; "
+                         "canvieu-li el nom.");
+    QTest::newRow("folder link in the bank") << Plant([=](const ProgramFolder &f) {
+        QVERIFY(QFile::link(f.file(kScience), f.file(kCourse + "/Enllaç")));
+    }) << kCourse + "/Enllaç: És un enllaç a una carpeta: el programa no el segueix i no en fa cap pregunta.";
+    QTest::newRow("escape sequence in a file name")
+        << Plant([](const ProgramFolder &f) { f.writeLines(kMaths + "/\x1b[2J.txt", {"x"}); })
+        << kMaths + ": Amb 7 fitxers a la carpeta, el programa tria entre 1.txt i 7.txt: falta 7.txt; no es fan "
+                    "mai: \\x1B[2J.txt.";
+    // A JPEG with stray bytes before its end marker shows whole; its
+    // decoder's warning is no line of the checker.
+    QTest::newRow("JPEG with stray bytes") << Plant([](const ProgramFolder &f) {
+        QImage photo(64, 64, QImage::Format_RGB32);
+        photo.fill(QColor(40, 90, 200));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        photo.save(&buffer, "JPG");
+        f.writeBytes("Graficos/foto.jpg", bytes.insert(bytes.size() - 2, "stray"));
+    }) << QString();
+
     // Language files and the mark scale.
     QTest::newRow("language file missing") << Plant([](const ProgramFolder &f) { f.remove("idioma/ayuda.txt"); })
                                            << "idioma/ayuda.txt: " + player::missingFileText("ayuda.txt");
@@ -410,6 +557,19 @@ void TstBankCheck::oneProblem_data()
     QTest::newRow("no usable mark scale") << replace("tope.txt", {"zero"})
                                           << "tope.txt: La primera línia («zero») no és cap nota màxima de 1 a 32767: "
                                              "el programa puntua sobre 10.";
+    for (const auto &[top, scale] : {std::pair{"10,5", "10"}, std::pair{"20 punts", "20"}}) {
+        QTest::addRow("mark scale \"%s\"", top)
+            << replace("tope.txt", {QString::fromUtf8(top)})
+            << QStringLiteral("tope.txt: La primera línia («%1») no és un nombre enter: el programa en pren el nombre "
+                              "del començament i puntua sobre %2.").arg(QString::fromUtf8(top), QString::fromUtf8(scale));
+    }
+    QTest::newRow("language file with a lone LF")
+        << Plant([](const ProgramFolder &f) {
+               f.writeBytes("idioma/Final.txt", "final 1\r\nfinal 2\r\nfinal 3\nfinal 4\r\nfinal 5\r\n");
+           })
+        << "idioma/Final.txt: El programa hi llegeix 4 línies i la finestra de prova en necessita 5: un editor en "
+           "mostra 5, però el programa només acaba les línies en CR LF i hi ha salts de línia LF sols, que ajunten "
+           "dues línies en una. Deseu-lo amb finals de línia de Windows (CR LF).";
 }
 
 void TstBankCheck::oneProblem()
@@ -420,9 +580,12 @@ void TstBankCheck::oneProblem()
     writeCleanBank(folder);
     plant(folder);
     const Run run = runChecker({folder.path()});
-    // Compared as text, so that a failure shows every line given.
+    // Compared as text, so that a failure shows every line given. An
+    // empty line: the planted change is no problem at all.
     QCOMPARE(run.problems.join(u'\n'), line);
-    QCOMPARE(run.status, 1);
+    QCOMPARE(run.status, line.isEmpty() ? 0 : 1);
+    // Nothing else between the lines: no decoder's warnings.
+    QCOMPARE(run.errors, QString());
 }
 
 void TstBankCheck::cannotCheck_data()

@@ -1,6 +1,7 @@
 #include "editorwindows.h"
 
 #include "editor/form1.h"
+#include "editor/questioncheck.h"
 #include "ui/controls.h"
 
 #include <QAbstractButton>
@@ -53,7 +54,7 @@ private Q_SLOTS:
     void startState();
     void chooseType_data();
     void chooseType();
-    void switchingTypeKeepsFieldsAndCheck();
+    void switchingTypeKeepsFieldsNotCheck();
     void trueOrFalse_data();
     void trueOrFalse();
     void markCorrectOption_data();
@@ -222,7 +223,7 @@ void TstEditorWindow::chooseType()
     QCOMPARE(windowColor(&form), kTypeColors[index]);
 }
 
-void TstEditorWindow::switchingTypeKeepsFieldsAndCheck()
+void TstEditorWindow::switchingTypeKeepsFieldsNotCheck()
 {
     Editor e;
     e.open();
@@ -238,13 +239,15 @@ void TstEditorWindow::switchingTypeKeepsFieldsAndCheck()
     click(form.Command1(0));
 
     QCOMPARE(form.QuestionType, 1);
-    QVERIFY2(form.questionChecked, "a type change keeps the check");
     QCOMPARE(form.Text2->text(), QStringLiteral("Marta"));
     QCOMPARE(form.Text1(0)->text(), QStringLiteral("¿Capital de Francia?"));
     QCOMPARE(form.Text1(1)->text(), QStringLiteral("Roma"));
     QCOMPARE(form.Text1(2)->text(), QStringLiteral("París "));
     QCOMPARE(form.fields().markedOption, 2);
     QCOMPARE(form.Text5->text(), QStringLiteral("¿Qué torre es?"));
+    // The fields are kept, the check is not: the save asks for a new one.
+    click(form.Command3);
+    QCOMPARE(e.messages(), QStringList{editor::kCheckFirst});
 }
 
 void TstEditorWindow::trueOrFalse_data()

@@ -99,6 +99,29 @@ private Q_SLOTS:
         delete systemFolder;
     }
 
+    // Copied with its three files into a folder without questions, as onto
+    // a stick, it starts and takes them from there: no program folder is
+    // looked for, none is reported missing.
+    void startsWithoutProgramFolder()
+    {
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME");
+        const QByteArray savedDirs = qgetenv("XDG_CONFIG_DIRS");
+        const QByteArray savedFolder = qgetenv("BRENLOQ_FOLDER");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(home.path() + QStringLiteral("/none")));
+        qunsetenv("BRENLOQ_FOLDER");
+        const std::optional<int> exitCode = ui::startUp(QStringList{QStringLiteral("INSTALAR BRENLOQ")},
+                                                        installer::startupTexts());
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_DIRS", savedDirs);
+        if (!savedFolder.isEmpty())
+            qputenv("BRENLOQ_FOLDER", savedFolder);
+        QVERIFY(recording->messages.isEmpty());
+        QVERIFY(!exitCode.has_value());
+        QCOMPARE(ui::chosenProgramFolder(), QString());
+    }
+
     void windowTexts()
     {
         installer::Form1 form;

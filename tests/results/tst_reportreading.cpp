@@ -254,7 +254,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("field");
-        QTest::newRow("plain, accents and commas as they are") << "Núria, 2n" << "Núria, 2n";
+        QTest::newRow("plain and accents as they are") << "Núria 2n" << "Núria 2n";
+        // LibreOffice's default import splits on commas as well.
+        QTest::newRow("a mark's decimal comma") << "3,00" << "\"3,00\"";
+        QTest::newRow("comma in a name") << "Núria, 2n" << "\"Núria, 2n\"";
         QTest::newRow("semicolon") << "a;b" << "\"a;b\"";
         QTest::newRow("quote doubled") << "El \"Pep\"" << "\"El \"\"Pep\"\"\"";
         QTest::newRow("line feed") << "a\nb" << "\"a\nb\"";
@@ -280,6 +283,9 @@ private Q_SLOTS:
         QTest::newRow("csv of a folder") << QStringList{"--folder", "/p", "--csv", "a.csv"} << "a.csv" << "/p" << false;
         QTest::newRow("csv without a file") << QStringList{"--csv"} << "" << "" << true;
         QTest::newRow("unknown option") << QStringList{"--ods", "a.ods"} << "" << "" << true;
+        QTest::newRow("standard output") << QStringList{"--csv", "-"} << "-" << "" << false;
+        QTest::newRow("--help") << QStringList{"--help"} << "" << "" << false;
+        QTest::newRow("--version with --csv") << QStringList{"--csv", "a.csv", "--version"} << "a.csv" << "" << false;
     }
     void commandLine()
     {
