@@ -54,7 +54,9 @@ expect_help "$player" "Carpeta del programa: $work/c (de la configuració del si
 expect_help "$root/usr/bin/brenloq-editor" "Carpeta del programa: $work/c (de la configuración del sistema)."
 expect_help "$player" "/etc/xdg/brenloq/brenloq.conf"
 rm "$work/etc/brenloq/brenloq.conf"
-expect_help "$root/usr/bin/brenloq-installer" "$HOME/Documents/BRENLOQ (la carpeta del usuario)."
+expect_help "$root/usr/bin/brenloq-editor" "$HOME/Documents/BRENLOQ (la carpeta del usuario)."
+# The installer takes its components from its own folder: no program folder.
+expect_help "$root/usr/bin/brenloq-installer" "copiados de la carpeta donde está el instalador"
 [ ! -e "$HOME/Documents/BRENLOQ" ] || fail "--help made the user's folder"
 [ "$("$player" --version)" = "BRENLOQ 3.0" ] || fail "--version"
 # Both answer on a terminal without a screen.
