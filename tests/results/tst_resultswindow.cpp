@@ -115,6 +115,18 @@ private Q_SLOTS:
                  QStringList{folder->file(QStringLiteral("Controles-Usuarios/Pol --0M,10H --9-12-2026.rtf"))});
     }
 
+    // A report named for a year the date boxes cannot show still has its
+    // row in the first view.
+    void everyRowInTheFirstView()
+    {
+        folder->writeBytes(QStringLiteral("Controles-Usuarios/Vella --0M,8H --1-1-0001.rtf"),
+                           report({QStringLiteral("MATES -  5,00 - ( A : 1; B : 1; C : 0 )")}));
+        results::Form1 w(folder->path());
+        QTRY_VERIFY(w.isLoaded());
+        QCOMPARE(w.Grid1->model()->rowCount(), 4);
+        QCOMPARE(w.Label6->text(), u"4 de 4 files"_qs);
+    }
+
     // Many reports are read a step at a time, the window answering between.
     void readsInSteps()
     {
