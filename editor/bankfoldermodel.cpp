@@ -79,9 +79,13 @@ BankFolderModel::~BankFolderModel()
 
 bool BankFolderModel::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
+    const QModelIndex row = folders->index(sourceRow, 0, sourceParent);
+    // The file-system model makes a node for any path asked of it, a link
+    // too, before its own filter has read the folder: refused here as well.
+    if (folders->fileInfo(row).isSymLink())
+        return false;
     if (folders->filePath(sourceParent) != bankParent)
         return true;
-    const QModelIndex row = folders->index(sourceRow, 0, sourceParent);
     return folders->filePath(row) == bank;
 }
 

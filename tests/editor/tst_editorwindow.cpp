@@ -70,6 +70,7 @@ private Q_SLOTS:
     void foldersFoundIgnoringCase();
     void missingBankLeavesListsEmpty();
     void dir1ChoosesTheFolder();
+    void dir1ShowsNoFolderLinks();
     void refrescaRereadsAllLists_data();
     void refrescaRereadsAllLists();
     void optionButtonsRememberTheirSlot();
@@ -525,6 +526,26 @@ void TstEditorWindow::dir1ChoosesTheFolder()
     QTest::mouseClick(form.Dir1->viewport(), Qt::LeftButton, {}, place.center());
     QCOMPARE(form.targetFolder(), e.bank());
     QCOMPARE(listed(form.File1), QStringList{"1.txt"});
+}
+
+// As the player sees the bank: a folder link is no course or subject, even
+// when asked for by its path.
+void TstEditorWindow::dir1ShowsNoFolderLinks()
+{
+    Editor e;
+    testsupport::ProgramFolder elsewhere(false);
+    elsewhere.makeFolder(QStringLiteral("Fora"));
+    e.program.makeFolder(QStringLiteral("Preguntas/1r ESO/Mates"));
+    QVERIFY(QFile::link(elsewhere.file(QStringLiteral("Fora")), e.program.file(QStringLiteral("Preguntas/1r ESO/Enllaç"))));
+    e.open();
+    auto *tree = qobject_cast<editor::BankFolderModel *>(e.form->Dir1->model());
+    QVERIFY(tree);
+    const QModelIndex course = tree->indexOf(e.program.file(QStringLiteral("Preguntas/1r ESO")));
+    QVERIFY(course.isValid());
+    tree->fetchMore(course);
+    QTRY_VERIFY(tree->indexOf(e.subject()).isValid() && tree->rowCount(course) >= 1);
+    QVERIFY(!tree->indexOf(e.program.file(QStringLiteral("Preguntas/1r ESO/Enllaç"))).isValid());
+    QCOMPARE(tree->rowCount(course), 1);
 }
 
 void TstEditorWindow::refrescaRereadsAllLists_data()
