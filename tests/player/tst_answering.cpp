@@ -631,6 +631,79 @@ private Q_SLOTS:
         QCOMPARE(QDir(s.folder.file(QStringLiteral("Controles-Usuarios"))).entryList({QStringLiteral("*.rtf")}).size(), 1);
     }
 
+    // A reopened answer keeps its verdict whatever words Principal.txt gives
+    // the verdicts: two words, a leading digit, the same word for both, none.
+    void reopenedAnswerKeepsItsVerdict_data()
+    {
+        QTest::addColumn<QString>("rightText");
+        QTest::addColumn<QString>("wrongText");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("right");
+        const int choice = player::TypeCode::MultipleChoice;
+        const int trueFalse = player::TypeCode::TrueFalse;
+        QTest::newRow("two words, choice right") << "MOLT BÉ" << "MALAMENT" << choice << true;
+        QTest::newRow("two words, true/false right") << "MOLT BÉ" << "MALAMENT" << trueFalse << true;
+        QTest::newRow("leading digit, true/false right") << "+1" << "0" << trueFalse << true;
+        QTest::newRow("leading digit, true/false wrong") << "+1" << "2 punts menys" << trueFalse << false;
+        QTest::newRow("leading digit, choice right") << "+1" << "0" << choice << true;
+        QTest::newRow("equal texts, true/false wrong") << "FET" << "FET" << trueFalse << false;
+        QTest::newRow("no Principal.txt, true/false wrong") << QString() << QString() << trueFalse << false;
+        QTest::newRow("no Principal.txt, true/false right") << QString() << QString() << trueFalse << true;
+    }
+    void reopenedAnswerKeepsItsVerdict()
+    {
+        QFETCH(QString, rightText);
+        QFETCH(QString, wrongText);
+        QFETCH(int, type);
+        QFETCH(bool, right);
+        Session s;
+        if (rightText.isNull()) {
+            s.folder.remove(QStringLiteral("idioma/Principal.txt"));
+        } else {
+            QStringList lines = testsupport::questionLines(s.folder.file(QStringLiteral("idioma/Principal.txt")));
+            lines[8] = rightText;
+            lines[9] = wrongText;
+            s.folder.writeLines(QStringLiteral("idioma/Principal.txt"), lines);
+        }
+        const bool choice = type == player::TypeCode::MultipleChoice;
+        player::Form3 *w = openWith(s, choice ? question(1, {QStringLiteral("?"), QStringLiteral("a "), QStringLiteral("b")})
+                                              : ::trueFalse(QStringLiteral("VERDADERO")));
+        const auto answer = [&] {
+            if (choice)
+                w->Label3_Click(right ? 0 : 1);
+            else
+                w->Command5_Click(right ? player::TrueFalseButton::SaysTrue : player::TrueFalseButton::SaysFalse);
+            w->Command2_Click();
+        };
+        answer();
+        QCOMPARE(w->List1(0)->item(0)->text().trimmed(), (right ? w->texts.right : w->texts.wrong).trimmed());
+        s.show(0, 1);
+        s.show(0, 0);
+        QCOMPARE(ui::backColor(w->Command2), right ? ui::kBlue : ui::kRed);
+        QVERIFY(!w->Command2->isEnabled());
+        // Answered once, booked once.
+        answer();
+        QCOMPARE(w->answeredCount, 1);
+        QCOMPARE(w->Command3[player::Counter::Right]->text().trimmed(), right ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text().trimmed(), right ? QStringLiteral("0") : QStringLiteral("1"));
+    }
+
+    // Letters corrected on a typed answer stay counted when the question is
+    // put away and shown again: retyping cannot turn it right.
+    void correctionsSurviveShowingTheQuestionAgain()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(2, {QStringLiteral("Com es diu on vius?"), QStringLiteral("Casa")}));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("cxaxs"));
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("1. A"));
+        w->Command6_Click(player::TopButton::Credits);
+        s.show(0, 0);
+        QCOMPARE(w->RichTextBox1->text(), QStringLiteral("cas"));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("casa"));
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
+        QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- ??? - INCORRECTA")));
+    }
+
     void lastAnswerEndsTheSession()
     {
         Session s;
