@@ -3,6 +3,7 @@
 #include "form2.h"
 #include "form4.h"
 #include "form5.h"
+#include "loadfailure.h"
 #include "playerstate.h"
 
 #include "bank/folders.h"
@@ -91,12 +92,11 @@ Form3::Form3(Form2 *selectionWindow, const QString &pupilNameText, QWidget *star
     buildControls();
 
     // The load sequence.
+    pupilName = pupilNameText;
     AssembleTest();
     StartUp();
     DrawOptionOrder();
-    pupilName = pupilNameText;
-    // A line break in the name would split the report's first line.
-    RichTextBox3->setText(singleLine(pupilName));
+    RichTextBox3->setText(model.transcript());
     if (startWindow) {
         startWindow->close();
         startWindow->deleteLater();
@@ -346,13 +346,13 @@ void Form3::AssembleTest()
             List2.append(QStringList());
             Command1(k)->show();
         }
-        state().subjectName[k] = tests[k].subject;
         Command1(k)->setText(tests[k].subject);
         Command1(k)->setAccessibleName(tests[k].subject);
         List1(k)->addItems(tests[k].labels);
         List1(k)->setAccessibleName(tests[k].subject);
         List2[k] = tests[k].paths;
     }
+    model = TestSession(tests, pupilName, [this](const QString &file) { return canShowQuestion(appFolder, file); });
 
     for (QFrame *frame : Frame1) {
         ui::setBackColor(frame, kFrameColour);
@@ -463,6 +463,7 @@ void Form3::StartUp()
     // The window's own texts.
     bank::LineReader textFile = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));
     texts = readTestWindowTexts(textFile, readingBuffer);
+    model.setVerdictTexts(texts.right, texts.wrong);
     const auto caption = [](auto *control, const QString &text) {
         control->setText(text);
         control->setAccessibleName(text);
@@ -489,7 +490,7 @@ void Form3::StartUp()
         Label17[ClockLabel::Allowed]->show();
         Label17[ClockLabel::Countdown]->show();
         Label17[ClockLabel::Allowed]->setText(timeLimitCaption(minutes));
-        remainingSeconds = minutes * 60;
+        model.remainingSeconds = minutes * 60;
         Timer1->start();
     }
 
@@ -498,6 +499,7 @@ void Form3::StartUp()
     bank::LineReader top = bank::openProgramFile(appFolder, QStringLiteral("tope.txt"));
     top.readLine(readingBuffer);
     maximumMark = maximumMarkFrom(readingBuffer.text);
+    model.setMaximumMark(maximumMark);
 }
 
 void Form3::DrawOptionOrder()

@@ -1,7 +1,7 @@
 #pragma once
 
 // The quiz player's program-wide values: the choice made in the selection
-// window, the results of each test, the attachment on show and the program
+// window, the attachment on show and the program
 // folder. The windows read and write them directly; tests reset them.
 
 #include <QString>
@@ -18,13 +18,6 @@ struct PlayerState {
     int selectedSubjectCount = 0;
     int questionsPerSubject = 15;
     int courseIndex = 0;
-
-    // Per test, set by the test window.
-    std::array<QString, kMaxTests> subjectName;
-    std::array<int, kMaxTests> subjectRight{};
-    std::array<int, kMaxTests> subjectWrong{};
-    std::array<bool, kMaxTests> subjectFinished{};
-    std::array<QString, kMaxTests> subjectMark;
 
     // The attachment the viewer shows.
     bool attachmentIsPicture = false;

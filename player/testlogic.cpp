@@ -71,21 +71,6 @@ TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &bu
     return texts;
 }
 
-EntryState entryState(const QString &entry, int questionType, const QString &rightText)
-{
-    if (bank::numericValue(entry) > 0)
-        return EntryState::Open;
-    if (questionType == TypeCode::MultipleChoice)
-        return entry.contains(u' ') ? EntryState::Wrong : EntryState::Right;
-    return entry == rightText ? EntryState::Right : EntryState::Wrong;
-}
-
-int chosenOptionFromEntry(const QString &entry)
-{
-    const qsizetype space = entry.indexOf(u' ');
-    return space < 0 ? -1 : static_cast<int>(entry.size() - (space + 1));
-}
-
 QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption)
 {
     return wrongText + QString(chosenOption + 1, u' ');

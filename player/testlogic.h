@@ -92,13 +92,8 @@ QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int que
                                    const QString &coursePath, const RandomSource &random,
                                    int maxTests);
 
-// How a question list entry reads back.
-enum class EntryState { Open, Right, Wrong };
-EntryState entryState(const QString &entry, int questionType, const QString &rightText);
-
-// The option a wrong multiple-choice entry records: its trailing spaces
-// count the chosen index + 1.
-int chosenOptionFromEntry(const QString &entry);
+// The row of a wrong multiple choice: the wrong text and one trailing space
+// per chosen index + 1.
 QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption);
 
 // " 7,50": the mark of `right` answers out of `questions` on a scale of

@@ -55,10 +55,10 @@ bool writeReport(ui::RecordingPlatform &platform, const QString &pupil, const QD
     if (!test)
         return false;
     for (int k = 0; k < test->testCount(); ++k) {
-        const auto [right, wrong] = answers[subjects.indexOf(player::state().subjectName[k])];
-        player::state().subjectRight[k] = right;
-        player::state().subjectWrong[k] = wrong;
-        player::state().subjectMark[k] = player::markText(right, test->List1(k)->count(), test->maximumMark);
+        const auto [right, wrong] = answers[subjects.indexOf(test->session().test(k).subject)];
+        test->session().test(k).right = right;
+        test->session().test(k).wrong = wrong;
+        test->session().test(k).mark = player::markText(right, test->List1(k)->count(), test->maximumMark);
     }
     test->WriteResultsReport();
     delete test;

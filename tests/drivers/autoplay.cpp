@@ -226,13 +226,13 @@ int main(int argc, char *argv[])
         std::printf("message: %s\n", m.text.simplified().toUtf8().constData());
         error = error || m.text == u"Error";
     }
-    const bool written = !w->reportFileName.isEmpty() && w->Command7[1]->isEnabled();
+    const bool written = !w->session().reportFileName.isEmpty() && w->Command7[1]->isEnabled();
     const bool pending = written && !platform.messages.isEmpty();
     if (written) {
         // What the report must hold, to compare with what the folder holds.
         const QByteArray rtf = ui::toRtf(*w->RichTextBox3->document());
         std::printf("%s: %s\nreport-sha1: %s\n", pending ? "pending" : "report",
-                    (pending ? w->reportPath : w->reportFileName).toUtf8().constData(),
+                    (pending ? w->session().reportPath : w->session().reportFileName).toUtf8().constData(),
                     QCryptographicHash::hash(rtf, QCryptographicHash::Sha1).toHex().constData());
     }
     std::fflush(stdout);
