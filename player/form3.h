@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reportsaver.h"
+#include "selection.h"
 #include "testlayout.h"
 #include "testlogic.h"
 #include "testsession.h"
@@ -28,7 +29,6 @@
 
 namespace player {
 
-class Form2;
 class Form4;
 class Form5;
 
@@ -69,12 +69,11 @@ class Form3 : public QWidget
 {
     Q_OBJECT
 public:
-    // `startWindow` is closed once the pupil's name has been taken from it.
-    Form3(Form2 *selection, const QString &pupilNameText, QWidget *startWindow = nullptr);
+    // `startWindow` is closed once the pupil's name has been taken from it;
+    // `selectionWindow` stays locked while the test runs.
+    Form3(const Selection &selection, const QString &pupilNameText, QWidget *startWindow = nullptr,
+          QWidget *selectionWindow = nullptr);
     ~Form3() override;
-
-    // How many tests the selection would give; none means no test window.
-    static int qualifyingTestCount(const Form2 *selection);
 
     // Event handlers.
     void List1_Click(int index);
@@ -174,9 +173,9 @@ protected:
 
 private:
     void buildControls();
-    void AssembleTest();
+    void AssembleTest(const Selection &selection);
     void placeControls(const TestWindowLayout &layout);
-    void StartUp();
+    void StartUp(int minutes);
     void DrawOptionOrder();
     void readFinalTexts();
 
@@ -217,7 +216,7 @@ private:
     void endSession();
     void reportSaved(const ReportOutcome &outcome);
 
-    Form2 *selection = nullptr;
+    QPointer<QWidget> selectionWindow;
     TestSession model;
     QPointer<Form4> form4;
     QPointer<Form5> form5;

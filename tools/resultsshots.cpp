@@ -44,12 +44,12 @@ bool writeReport(ui::RecordingPlatform &platform, const QString &pupil, const QD
         if (selection.Label1(c)->text() == u"1r ESO")
             selection.Label1_Click(c);
     }
-    for (int k = 0; k < player::state().subjectCount; ++k) {
+    for (int k = 0; k < selection.subjectCount; ++k) {
         if (subjects.contains(selection.Check1(k)->text()))
             selection.Check1_Click(k);
     }
-    player::state().questionsPerSubject = 5;
-    player::state().selectedSubjectCount = int(subjects.size());
+    selection.questionsPerSubject = 5;
+    selection.selectedSubjectCount = int(subjects.size());
     platform.clock = when;
     player::Form3 *test = player::startTest(&selection, pupil, nullptr);
     if (!test)

@@ -171,7 +171,7 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("no course %1").arg(parser.value(courseOption)));
     click(selection->Label1(course));
     int subject = -1;
-    for (int i = 0; i < player::state().subjectCount && subject < 0; ++i) {
+    for (int i = 0; i < selection->subjectCount && subject < 0; ++i) {
         const bool named = parser.isSet(subjectOption) ? selection->Check1(i)->text() == parser.value(subjectOption)
                                                        : selection->Label4(i)->text().toInt() >= 3;
         if (named)
@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
     if (subject < 0)
         return fail(QStringLiteral("no subject to play"));
     click(selection->Check1(subject));
-    player::state().questionsPerSubject = parser.value(questionsOption).toInt();
+    selection->questionsPerSubject = parser.value(questionsOption).toInt();
     selection->Command2->setText(parser.value(questionsOption));
     click(selection->Command1);
 
