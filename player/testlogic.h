@@ -7,6 +7,7 @@
 
 #include "bank/folders.h"
 #include "bank/languagefile.h"
+#include "bank/reportformat.h"
 #include "bank/question.h"
 
 #include <QColor>
@@ -147,7 +148,7 @@ private:
 };
 
 // The summary of one test, as the report (upper-cased) and the final window
-// show it.
+// show it, in the report's format.
 struct TestResult {
     QString subject;
     QString mark;
@@ -163,12 +164,8 @@ QString resultLine(const TestResult &result, const QString &rightLabel, const QS
 // report's lines (nor plant a line of its own there).
 QString singleLine(const QString &name);
 
-// "Anna --5M,9H --6-12-2026.rtf", or "Sin-nombre --5M,9H --6-12-2026.rtf"
-// without a name. Characters no file system takes, and leading dots, become
-// "_", so a name can neither lose the report, hide it, nor send it to
-// another folder.
-QString reportFileName(const QString &pupilName, const QDateTime &when);
-
+// The report's file name, as the class results read it back.
+using bank::reportFileName;
 using bank::usableReportsFolder;
 
 } // namespace player
