@@ -46,8 +46,8 @@ std::unique_ptr<player::Form2> selectionWith(int subjects, int questionsPerSubje
     selection->Label1_Click(0);
     for (int k = 0; k < subjects; ++k)
         selection->Check1_Click(k);
-    player::state().questionsPerSubject = questionsPerSubject;
-    player::state().selectedSubjectCount = subjects;
+    selection->questionsPerSubject = questionsPerSubject;
+    selection->selectedSubjectCount = subjects;
     return selection;
 }
 
@@ -75,7 +75,7 @@ void courseClick(benchmark::State &state)
         QTest::mouseClick(window.Label1(course), Qt::LeftButton);
         bench::settle();
         state.PauseTiming();
-        if (player::state().subjectCount != shape.subjects)
+        if (window.subjectCount != shape.subjects)
             state.SkipWithError("the subjects were not all listed");
         course = (course + 1) % shape.courses;
         state.ResumeTiming();
@@ -112,7 +112,7 @@ void testWindowLoad(benchmark::State &state)
 {
     const auto selection = selectionWith(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
-        auto *test = new player::Form3(selection.get(), QStringLiteral("Anna"), nullptr);
+        auto *test = new player::Form3(selection->selection(), QStringLiteral("Anna"), nullptr, selection.get());
         bench::showAndPaint(test);
         state.PauseTiming();
         if (test->testCount() != state.range(0))
@@ -132,7 +132,7 @@ struct DisplayFixture {
 
     DisplayFixture()
     {
-        test = new player::Form3(selection.get(), QStringLiteral("Anna"), nullptr);
+        test = new player::Form3(selection->selection(), QStringLiteral("Anna"), nullptr, selection.get());
         test->setAttribute(Qt::WA_DeleteOnClose, false);
         bench::showAndPaint(test);
         test->Command1_Click(0);

@@ -3,7 +3,6 @@
 #include "pictures.h"
 
 #include "player/loadfailure.h"
-#include "player/playerstate.h"
 #include "player/selection.h"
 #include "player/testlogic.h"
 

@@ -69,7 +69,7 @@ Form2::Form2(QWidget *parent)
     buildControls();
     ui::centreOnScreen(this);
     ListCourses();
-    state().questionsPerSubject = 15;
+    questionsPerSubject = 15;
     ApplySelectionTexts();
 }
 
@@ -255,7 +255,7 @@ void Form2::Label1_Click(int index)
         return;
     for (int b = 0; b < courses; ++b)
         setCourseColour(Label1(b), b == index);
-    state().courseIndex = index;
+    courseIndex = index;
     Label2[SelectionHeading::Instructions]->hide();
     Label2[SelectionHeading::Title]->hide();
 
@@ -304,7 +304,7 @@ void Form2::Label1_Click(int index)
         Combo1(k)->move(Combo1(k)->x(), top);
         Label4(k)->move(Label4(k)->x(), top);
     }
-    state().subjectCount = k;
+    subjectCount = k;
     fitRows();
 }
 
@@ -328,7 +328,7 @@ void Form2::Combo1_Click(int index)
 
 void Form2::Command3_Click(int index)
 {
-    int &questions = state().questionsPerSubject;
+    int &questions = questionsPerSubject;
     questions = stepQuestionsPerSubject(questions, index);
     Command2->setText(QString::number(questions));
     Command2->setAccessibleName(Command2->text());
@@ -346,8 +346,8 @@ void Form2::Command1_Click()
         if (ui::isBold(Check1(i)))
             ++selected;
     }
-    state().selectedSubjectCount = selected;
-    if (selected > 0 && state().questionsPerSubject > 1) {
+    selectedSubjectCount = selected;
+    if (selected > 0 && questionsPerSubject > 1) {
         Q_EMIT testWindowRequested();
         return;
     }
@@ -365,6 +365,23 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+Selection Form2::selection() const
+{
+    Selection chosen;
+    chosen.coursePath = dir1;
+    for (int i = 0; i < subjectCount && i < Check1.count(); ++i) {
+        SubjectChoice choice;
+        choice.name = Check1(i)->text();
+        choice.chosen = ui::isBold(Check1(i));
+        choice.option = Combo1(i)->currentText();
+        choice.available = Label4(i)->text();
+        chosen.subjects.append(choice);
+    }
+    chosen.questionsPerSubject = questionsPerSubject;
+    chosen.timeLimitMinutes = timeLimitMinutes(!Text1->isHidden(), Text1->text());
+    return chosen;
 }
 
 } // namespace player

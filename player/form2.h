@@ -1,5 +1,7 @@
 #pragma once
 
+#include "selection.h"
+
 #include "ui/clicklabel.h"
 #include "ui/controls.h"
 
@@ -21,8 +23,8 @@ struct SelectionHeading {
 };
 
 // The selection window: course, subjects with their option folders, questions
-// per subject and an optional time limit. The test window reads its controls
-// directly while it assembles the test, so they are public.
+// per subject and an optional time limit, handed to the test window as a
+// Selection.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -38,6 +40,8 @@ public:
 
     // The chosen course folder.
     QString dir1Path() const { return dir1; }
+    // The choice as it stands, for the test window.
+    Selection selection() const;
     int courseCount() const { return courses; }
     QString selectionWarning() const { return warning; }
 
@@ -58,6 +62,12 @@ public:
     QPushButton *Command4 = nullptr;          // shows or hides the time limit box
     QLineEdit *Text1 = nullptr;               // the time limit in minutes, when shown
     QPushButton *Command1 = nullptr;          // starts the test
+
+    // Fields.
+    int courseIndex = 0;          // the course chosen
+    int subjectCount = 0;         // subject rows of the course
+    int selectedSubjectCount = 0; // rows ticked at the last start
+    int questionsPerSubject = 15;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

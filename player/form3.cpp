@@ -1,8 +1,8 @@
 #include "form3.h"
 
-#include "form2.h"
 #include "form4.h"
 #include "form5.h"
+#include "loadfailure.h"
 #include "playerstate.h"
 
 #include "bank/folders.h"
@@ -83,20 +83,20 @@ QLabel *makeLabel(QWidget *parent, const QString &name, int points = 10, bool bo
 
 } // namespace
 
-Form3::Form3(Form2 *selectionWindow, const QString &pupilNameText, QWidget *startWindow)
+Form3::Form3(const Selection &selection, const QString &pupilNameText, QWidget *startWindow,
+             QWidget *selectionWindowToLock)
     : QWidget(nullptr, Qt::Window)
-    , selection(selectionWindow)
+    , selectionWindow(selectionWindowToLock)
 {
     setWindowTitle(QStringLiteral("BRENLOQ 3.0 - brenloq@escoles.cat"));
     buildControls();
 
     // The load sequence.
-    AssembleTest();
-    StartUp();
-    DrawOptionOrder();
     pupilName = pupilNameText;
-    // A line break in the name would split the report's first line.
-    RichTextBox3->setText(singleLine(pupilName));
+    AssembleTest(selection);
+    StartUp(selection.timeLimitMinutes);
+    DrawOptionOrder();
+    RichTextBox3->setText(model.transcript());
     if (startWindow) {
         startWindow->close();
         startWindow->deleteLater();
@@ -109,17 +109,6 @@ Form3::~Form3()
 {
     delete form4;
     delete form5;
-}
-
-int Form3::qualifyingTestCount(const Form2 *selection)
-{
-    int count = 0;
-    for (int i = 0; i < state().subjectCount && i < selection->Check1.count(); ++i) {
-        if (ui::isBold(selection->Check1(i))
-            && bank::numericValue(selection->Label4(i)->text()) >= kMinimumQuestionFiles)
-            ++count;
-    }
-    return std::min(count, kMaxTests);
 }
 
 void Form3::buildControls()
@@ -321,22 +310,13 @@ void Form3::buildControls()
     ui::showPlainTexts(this);
 }
 
-void Form3::AssembleTest()
+void Form3::AssembleTest(const Selection &selection)
 {
     setGeometry(screenArea(this));
     ui::platform().randomize();
 
-    QList<SubjectChoice> subjects;
-    for (int i = 0; i < state().subjectCount && i < selection->Check1.count(); ++i) {
-        SubjectChoice choice;
-        choice.name = selection->Check1(i)->text();
-        choice.chosen = ui::isBold(selection->Check1(i));
-        choice.option = selection->Combo1(i)->currentText();
-        choice.available = selection->Label4(i)->text();
-        subjects.append(choice);
-    }
     const QList<AssembledTest> tests =
-        assembleTests(subjects, state().questionsPerSubject, selection->dir1Path(),
+        assembleTests(selection.subjects, selection.questionsPerSubject, selection.coursePath,
                       [] { return ui::platform().random(); }, kMaxTests);
 
     for (int k = 0; k < tests.size(); ++k) {
@@ -346,13 +326,13 @@ void Form3::AssembleTest()
             List2.append(QStringList());
             Command1(k)->show();
         }
-        state().subjectName[k] = tests[k].subject;
         Command1(k)->setText(tests[k].subject);
         Command1(k)->setAccessibleName(tests[k].subject);
         List1(k)->addItems(tests[k].labels);
         List1(k)->setAccessibleName(tests[k].subject);
         List2[k] = tests[k].paths;
     }
+    model = TestSession(tests, pupilName, [this](const QString &file) { return canShowQuestion(appFolder, file); });
 
     for (QFrame *frame : Frame1) {
         ui::setBackColor(frame, kFrameColour);
@@ -414,7 +394,7 @@ void Form3::placeControls(const TestWindowLayout &layout)
         Command5[i]->setGeometry(layout.trueFalseButtons[i]);
 }
 
-void Form3::StartUp()
+void Form3::StartUp(int minutes)
 {
     // Eight option labels; a question fills them in its drawn order.
     for (int i = 1; i < 8; ++i) {
@@ -447,8 +427,8 @@ void Form3::StartUp()
     Label14->setText(typeHelpTexts[TypeCode::None]);
 
     // The selection stays locked while the test runs; the answer boxes start empty.
-    if (selection)
-        selection->setEnabled(false);
+    if (selectionWindow)
+        selectionWindow->setEnabled(false);
     RichTextBox1->setText(QString());
     RichTextBox2->setText(QString());
 
@@ -463,6 +443,7 @@ void Form3::StartUp()
     // The window's own texts.
     bank::LineReader textFile = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));
     texts = readTestWindowTexts(textFile, readingBuffer);
+    model.setVerdictTexts(texts.right, texts.wrong);
     const auto caption = [](auto *control, const QString &text) {
         control->setText(text);
         control->setAccessibleName(text);
@@ -482,14 +463,11 @@ void Form3::StartUp()
 
     // The clock.
     Timer1->stop();
-    const int minutes = selection ? timeLimitMinutes(!selection->Text1->isHidden(),
-                                                     selection->Text1->text())
-                                  : 0;
     if (minutes > 0) {
         Label17[ClockLabel::Allowed]->show();
         Label17[ClockLabel::Countdown]->show();
         Label17[ClockLabel::Allowed]->setText(timeLimitCaption(minutes));
-        remainingSeconds = minutes * 60;
+        model.remainingSeconds = minutes * 60;
         Timer1->start();
     }
 
@@ -498,6 +476,7 @@ void Form3::StartUp()
     bank::LineReader top = bank::openProgramFile(appFolder, QStringLiteral("tope.txt"));
     top.readLine(readingBuffer);
     maximumMark = maximumMarkFrom(readingBuffer.text);
+    model.setMaximumMark(maximumMark);
 }
 
 void Form3::DrawOptionOrder()

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "reportsaver.h"
+#include "selection.h"
 #include "testlayout.h"
 #include "testlogic.h"
+#include "testsession.h"
 
 #include "bank/languagefile.h"
 #include "bank/question.h"
@@ -27,7 +29,6 @@
 
 namespace player {
 
-class Form2;
 class Form4;
 class Form5;
 
@@ -68,12 +69,11 @@ class Form3 : public QWidget
 {
     Q_OBJECT
 public:
-    // `startWindow` is closed once the pupil's name has been taken from it.
-    Form3(Form2 *selection, const QString &pupilNameText, QWidget *startWindow = nullptr);
+    // `startWindow` is closed once the pupil's name has been taken from it;
+    // `selectionWindow` stays locked while the test runs.
+    Form3(const Selection &selection, const QString &pupilNameText, QWidget *startWindow = nullptr,
+          QWidget *selectionWindow = nullptr);
     ~Form3() override;
-
-    // How many tests the selection would give; none means no test window.
-    static int qualifyingTestCount(const Form2 *selection);
 
     // Event handlers.
     void List1_Click(int index);
@@ -95,7 +95,10 @@ public:
     bool savingReport() const { return reportsBeingSaved > 0; }
 
     int testCount() const { return static_cast<int>(List2.size()); }
-    bool sessionOver() const { return finishedTestCount >= testCount(); }
+    bool sessionOver() const { return model.isOver(); }
+    // The session the window shows: verdicts, counters, marks, transcript.
+    TestSession &session() { return model; }
+    const TestSession &session() const { return model; }
     Form4 *finalWindow() const;
     Form5 *attachmentViewer() const;
     void ShowFinalWindow();
@@ -148,13 +151,11 @@ public:
     std::array<QString, kTypeCodes> typeHelpTexts; // help line per TypeCode, from ayuda.txt
     TestWindowTexts texts;                   // from Principal.txt
     int maximumMark = 10;                    // top of the mark scale, from tope.txt
-    int remainingSeconds = 0;                // of the time limit
     QString appFolder;                       // the program folder
     int questionType = TypeCode::None;       // type code of the question on show
     int currentQuestionRow = 0;              // its row in List1(currentTestIndex)
     std::array<int, 8> optionOrder{0, 1, 2, 3, 4, 5, 6, 7}; // display order of options, drawn once
     int chosenOption = -1;                   // none chosen for the question on show
-    TypedAnswer typed;                       // the letter-by-letter state of a typed answer
     QString expectedAnswer;                  // typed answer or reading word expected
     double targetX = 0, targetY = 0;         // the stored point of a graphic question
     double markX = 0;                        // the pupil's last click on the graphic
@@ -164,10 +165,6 @@ public:
     bool trueFalseChosen = false;            // a button was pressed for the question on show
     bool graphicMarked = false;              // the pupil clicked the graphic of the question on show
     int currentTestIndex = 0;                // the test whose list shows
-    int answeredCount = 0;                   // judged questions of the session, numbering the transcript
-    int finishedTestCount = 0;
-    QString reportFileName;                  // the pupil's report, without folder
-    QString reportPath;                      // this pupil's report, once written
     int reportsBeingSaved = 0;
     QString helpBeforeSaving;                // Label14 while the report is being saved
 
@@ -176,36 +173,37 @@ protected:
 
 private:
     void buildControls();
-    void AssembleTest();
+    void AssembleTest(const Selection &selection);
     void placeControls(const TestWindowLayout &layout);
-    void StartUp();
+    void StartUp(int minutes);
     void DrawOptionOrder();
     void readFinalTexts();
 
     // Display.
-    bool showQuestion(const bank::QuestionRead &read, const QString &entry, QString &failure);
-    bool showMultipleChoice(const bank::QuestionRead &read, const QString &entry, QString &failure);
-    bool showWrittenAnswer(const bank::QuestionRead &read, EntryState state, QString &failure);
-    bool showPictureAnswer(const bank::QuestionRead &read, EntryState state, QString &failure);
-    bool showGraphicPoint(const bank::QuestionRead &read, EntryState state, QString &failure);
-    bool showReadingWord(const bank::QuestionRead &read, EntryState state, QString &failure);
-    bool showTrueFalse(const bank::QuestionRead &read, EntryState state, QString &failure);
+    bool showQuestion(const bank::QuestionRead &read, Verdict verdict, QString &failure);
+    bool showMultipleChoice(const bank::QuestionRead &read, Verdict verdict, QString &failure);
+    bool showWrittenAnswer(const bank::QuestionRead &read, Verdict verdict, QString &failure);
+    bool showPictureAnswer(const bank::QuestionRead &read, Verdict verdict, QString &failure);
+    bool showGraphicPoint(const bank::QuestionRead &read, Verdict verdict, QString &failure);
+    bool showReadingWord(const bank::QuestionRead &read, Verdict verdict, QString &failure);
+    bool showTrueFalse(const bank::QuestionRead &read, Verdict verdict, QString &failure);
     bool showPicture(const QString &name, QString &failure);
     void showErrorLine(const QString &failure);
     void colourTypedAnswer(ui::RichTextBox *box, const QColor &colour);
+    void resumeTypedAnswer(ui::RichTextBox *box);
     QListWidgetItem *currentEntry() const;
 
-    // Answering.
-    void RecordRightAnswer();
-    void RecordWrongAnswer();
-    void UpdateTestMark();
-    void checkEndOfTest();
-    bool testIsOver(int k) const;
+    // Answering: one judging function per type, each booking through book().
+    bool judgeMultipleChoice();
+    bool giveUpTypedAnswer();
+    bool judgeGraphicPoint();
+    bool judgeReadingWord();
+    bool judgeTrueFalse();
+    bool book(bool right, const QLabel *statement, const std::optional<QString> &given, bool sound = true,
+              int chosen = -1);
+    TypedAnswer &currentTyped();
     void putAwayQuestion();
     void showRow(int index);
-    void appendHead(const QLabel *statement);
-    void appendVerdict(const QString &given, bool right);
-    void appendTranscript(const QString &text);
     void ShowFeedback(bool right);
     void PlayFeedbackSound(const QString &name);
     void setCounter(Counter::Index counter, int value);
@@ -218,7 +216,8 @@ private:
     void endSession();
     void reportSaved(const ReportOutcome &outcome);
 
-    Form2 *selection = nullptr;
+    QPointer<QWidget> selectionWindow;
+    TestSession model;
     QPointer<Form4> form4;
     QPointer<Form5> form5;
     bank::LineBuffer readingBuffer; // shared by ayuda.txt, Principal.txt and tope.txt

@@ -3,7 +3,6 @@
 #include "form3.h"
 
 #include "loadfailure.h"
-#include "playerstate.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
@@ -47,23 +46,6 @@ void Form3::Command5_Click(int index)
     trueFalseChosen = true;
 }
 
-void Form3::appendTranscript(const QString &text)
-{
-    RichTextBox3->setText(RichTextBox3->text() + text);
-}
-
-void Form3::appendHead(const QLabel *statement)
-{
-    appendTranscript(kCR + kCR + kCR + QString::number(answeredCount) + QStringLiteral(".- ")
-                     + statement->text());
-}
-
-void Form3::appendVerdict(const QString &given, bool right)
-{
-    appendTranscript(kCR + kCR + QStringLiteral(" --- ") + given + QStringLiteral(" - ")
-                     + (right ? texts.right : texts.wrong));
-}
-
 void Form3::setCounter(Counter::Index counter, int value)
 {
     Command3[counter]->setText(QString::number(value));
@@ -82,63 +64,30 @@ void Form3::PlayFeedbackSound(const QString &name)
     ui::platform().playSound(bank::findEntry(sounds, name + QStringLiteral(".wav")));
 }
 
-void Form3::RecordRightAnswer()
+bool Form3::book(bool right, const QLabel *statement, const std::optional<QString> &given, bool sound, int chosen)
 {
     const int k = currentTestIndex;
-    ui::setBackColor(Command2, ui::kBlue);
+    if (!model.book(k, currentQuestionRow, right, statement->text(), given, chosen))
+        return false;
+    const SessionTest &test = model.test(k);
     if (QListWidgetItem *entry = currentEntry())
-        entry->setText(texts.right);
-    setCounter(Counter::Right, ++state().subjectRight[k]);
-    ShowFeedback(true);
-    PlayFeedbackSound(QStringLiteral("si"));
-}
-
-void Form3::RecordWrongAnswer()
-{
-    const int k = currentTestIndex;
-    if (QListWidgetItem *entry = currentEntry())
-        entry->setText(texts.wrong);
-    ui::setBackColor(Command2, ui::kRed);
-    setCounter(Counter::Wrong, ++state().subjectWrong[k]);
-    ShowFeedback(false);
-    PlayFeedbackSound(QStringLiteral("no"));
-}
-
-void Form3::UpdateTestMark()
-{
-    const int k = currentTestIndex;
-    const QString mark = markText(state().subjectRight[k], List1(k)->count(), maximumMark);
-    state().subjectMark[k] = mark;
-    Command1(k)->setText(state().subjectName[k] + QStringLiteral(" - ") + mark);
-}
-
-void Form3::checkEndOfTest()
-{
-    bool finishedNow = false;
-    for (int k = 0; k < testCount(); ++k) {
-        if (state().subjectFinished[k] || !testIsOver(k))
-            continue;
-        state().subjectFinished[k] = true;
-        ++finishedTestCount;
-        finishedNow = true;
-    }
-    if (finishedNow && finishedTestCount == testCount())
+        entry->setText(model.rowText(k, currentQuestionRow));
+    ui::setBackColor(Command2, right ? ui::kBlue : ui::kRed);
+    setCounter(right ? Counter::Right : Counter::Wrong, right ? test.right : test.wrong);
+    Command1(k)->setText(test.subject + QStringLiteral(" - ") + test.mark);
+    RichTextBox3->setText(model.transcript());
+    ShowFeedback(right);
+    if (sound)
+        PlayFeedbackSound(right ? QStringLiteral("si") : QStringLiteral("no"));
+    Command2->setEnabled(false);
+    if (model.endedNow())
         endSession();
+    return true;
 }
 
-bool Form3::testIsOver(int k) const
+TypedAnswer &Form3::currentTyped()
 {
-    const int questions = k == currentTestIndex ? static_cast<int>(bank::numericValue(Command3[Counter::Questions]->text()))
-                                                : List1(k)->count();
-    if (questions == state().subjectRight[k] + state().subjectWrong[k])
-        return true;
-    // A question that cannot be shown (a gap in the numbering, a stray file)
-    // counts as blank: the test is over once nothing answerable is left.
-    for (int row = 0; row < List1(k)->count() && row < List2[k].size(); ++row) {
-        if (bank::numericValue(List1(k)->item(row)->text()) > 0 && canShowQuestion(appFolder, List2[k][row]))
-            return false;
-    }
-    return true;
+    return model.typedAnswer(currentTestIndex, currentQuestionRow, expectedAnswer);
 }
 
 void Form3::restoreFrame(int type)
@@ -151,110 +100,96 @@ void Form3::Command2_Click()
 {
     if (!Command2->isEnabled())
         return;
-    const int k = currentTestIndex;
+    bool judged = false;
     switch (questionType) {
-    case TypeCode::MultipleChoice: {
-        // Nothing to judge until an option of this question was chosen.
-        if (chosenOption < 0 || chosenOption > 7)
-            return;
-        ++answeredCount;
-        appendHead(Label2);
-        const QString caption = Label3(chosenOption)->text();
-        const QString given = caption.mid(3);
-        if (bank::isCorrectOption(caption)) {
-            appendVerdict(given, true);
-            RecordRightAnswer();
-        } else {
-            ui::setBackColor(Command2, ui::kRed);
-            if (QListWidgetItem *entry = currentEntry())
-                entry->setText(wrongMultipleChoiceEntry(texts.wrong, chosenOption));
-            ui::setForeColor(Label3(chosenOption), ui::kRed);
-            for (int i = 0; i < 8; ++i) {
-                if (bank::isCorrectOption(Label3(i)->text()))
-                    setOptionLook(Label3(i), ui::kBlue, true, 12);
-            }
-            setCounter(Counter::Wrong, ++state().subjectWrong[k]);
-            ShowFeedback(false);
-            PlayFeedbackSound(QStringLiteral("no"));
-            appendVerdict(given, false);
-        }
+    case TypeCode::MultipleChoice:
+        judged = judgeMultipleChoice();
         break;
-    }
     case TypeCode::WrittenAnswer:
-    case TypeCode::PictureAnswer: {
-        ++answeredCount;
-        const int box = questionType == TypeCode::WrittenAnswer ? TypedBox::Written : TypedBox::Picture;
-        restoreFrame(questionType);
-        setCounter(Counter::Wrong, ++state().subjectWrong[k]);
-        ui::setBackColor(Command2, ui::kRed);
-        colourTypedAnswer(typedBox(box), ui::kRed);
-        typedBox(box)->setEnabled(false);
-        Command2->setEnabled(false);
-        if (QListWidgetItem *entry = currentEntry())
-            entry->setText(texts.wrong);
-        ShowFeedback(false);
-        appendHead(typedStatement(box));
-        appendVerdict(QStringLiteral("???"), false);
+    case TypeCode::PictureAnswer:
+        judged = giveUpTypedAnswer();
         break;
-    }
-    case TypeCode::GraphicPoint: {
-        // Nothing to judge until the pupil has marked this graphic.
-        if (!graphicMarked)
-            return;
-        ++answeredCount;
-        appendHead(Label9);
-        if (targetInMarkedRegion) {
-            RecordRightAnswer();
-            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + texts.right);
-        } else {
-            Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
-            Picture2->setFillColor(ui::kRed);
-            Picture2->floodFill(qRound(markX), markY);
-            Picture2->setFillColor(ui::kBlue);
-            RecordWrongAnswer();
-            appendTranscript(kCR + kCR + QStringLiteral(" --- ") + texts.wrong);
-        }
+    case TypeCode::GraphicPoint:
+        judged = judgeGraphicPoint();
         break;
-    }
-    case TypeCode::ReadingWord: {
-        ++answeredCount;
-        appendHead(Label10);
-        if (isRightWord(Label11->text(), expectedAnswer)) {
-            RecordRightAnswer();
-            appendVerdict(expectedAnswer, true);
-        } else {
-            RecordWrongAnswer();
-            appendVerdict(QStringLiteral("???"), false);
-        }
+    case TypeCode::ReadingWord:
+        judged = judgeReadingWord();
         break;
-    }
-    case TypeCode::TrueFalse: {
-        // Nothing to judge until true or false was pressed for this question.
-        if (!trueFalseChosen)
-            return;
-        ++answeredCount;
-        appendHead(Label15);
-        if (trueFalseChoice == trueFalseAnswer) {
-            RecordRightAnswer();
-            ui::setForeColor(Label16, ui::kBlue);
-            appendVerdict(Label16->text(), true);
-        } else {
-            ui::setForeColor(Label16, ui::kRed);
-            RecordWrongAnswer();
-            // The words of the language file, as on the buttons.
-            appendVerdict(Command5[trueFalseChoice ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]->text(), false);
-        }
+    case TypeCode::TrueFalse:
+        judged = judgeTrueFalse();
         break;
-    }
     default:
-        return;
+        break;
     }
-    UpdateTestMark();
-    checkEndOfTest();
-    if (questionType >= 0 && questionType < kTypeCodes)
-        Frame1[questionType]->setEnabled(false);
+    if (!judged)
+        return;
+    Frame1[questionType]->setEnabled(false);
     Command2->setEnabled(false);
-    typed.clearPending();
+}
+
+bool Form3::judgeMultipleChoice()
+{
+    // Nothing to judge until an option of this question was chosen.
+    if (chosenOption < 0 || chosenOption > 7)
+        return false;
+    const QString caption = Label3(chosenOption)->text();
+    const bool right = bank::isCorrectOption(caption);
+    if (!book(right, Label2, caption.mid(3), true, chosenOption))
+        return false;
+    if (!right) {
+        ui::setForeColor(Label3(chosenOption), ui::kRed);
+        for (int i = 0; i < 8; ++i) {
+            if (bank::isCorrectOption(Label3(i)->text()))
+                setOptionLook(Label3(i), ui::kBlue, true, 12);
+        }
+    }
+    return true;
+}
+
+bool Form3::giveUpTypedAnswer()
+{
+    const int box = questionType == TypeCode::WrittenAnswer ? TypedBox::Written : TypedBox::Picture;
+    // A given-up answer has no sound of its own.
+    if (!book(false, typedStatement(box), QStringLiteral("???"), false))
+        return false;
+    restoreFrame(questionType);
+    colourTypedAnswer(typedBox(box), ui::kRed);
+    typedBox(box)->setEnabled(false);
+    return true;
+}
+
+bool Form3::judgeGraphicPoint()
+{
+    // Nothing to judge until the pupil has marked this graphic.
+    if (!graphicMarked)
+        return false;
+    if (!targetInMarkedRegion) {
+        Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
+        Picture2->setFillColor(ui::kRed);
+        Picture2->floodFill(qRound(markX), markY);
+        Picture2->setFillColor(ui::kBlue);
+    }
+    return book(targetInMarkedRegion, Label9, std::nullopt);
+}
+
+bool Form3::judgeReadingWord()
+{
+    const bool right = isRightWord(Label11->text(), expectedAnswer);
+    return book(right, Label10, right ? expectedAnswer : QStringLiteral("???"));
+}
+
+bool Form3::judgeTrueFalse()
+{
+    // Nothing to judge until true or false was pressed for this question.
+    if (!trueFalseChosen)
+        return false;
+    const bool right = trueFalseChoice == trueFalseAnswer;
+    // The words of the language file, as on the buttons.
+    const QString given = Command5[trueFalseChoice ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]->text();
+    if (!book(right, Label15, given))
+        return false;
+    ui::setForeColor(Label16, right ? ui::kBlue : ui::kRed);
+    return true;
 }
 
 void Form3::RichTextBox_KeyDown(int &keyCode)
@@ -273,7 +208,7 @@ void Form3::richtextbox_KeyPress(int box, QChar &key)
     ui::setWidthTwips(Frame1[t], screenWidth - 25);
     Frame1[t]->raise();
 
-    const TypedAnswer::Step step = typed.type(key);
+    const TypedAnswer::Step step = currentTyped().type(key);
     answer->setSelStart(step.offset);
     answer->setSelLength(step.offset < answer->length() ? 1 : 0);
     if (step.matched) {
@@ -289,34 +224,10 @@ void Form3::richtextbox_KeyPress(int box, QChar &key)
 
 void Form3::completeTypedAnswer(int box)
 {
-    const int k = currentTestIndex;
-    const int t = typedFrame(box);
-    restoreFrame(t);
+    restoreFrame(typedFrame(box));
     typedBox(box)->setEnabled(false);
-    ++answeredCount;
-    appendHead(typedStatement(box));
-    if (!typed.isRight()) {
-        setCounter(Counter::Wrong, ++state().subjectWrong[k]);
-        ui::setBackColor(Command2, ui::kRed);
-        if (QListWidgetItem *entry = currentEntry())
-            entry->setText(texts.wrong);
-        ShowFeedback(false);
-        // The mark is shown after a wrong answer too, as for every other type.
-        UpdateTestMark();
-        PlayFeedbackSound(QStringLiteral("no"));
-        appendVerdict(QStringLiteral("???"), false);
-    } else {
-        setCounter(Counter::Right, ++state().subjectRight[k]);
-        ui::setBackColor(Command2, ui::kBlue);
-        if (QListWidgetItem *entry = currentEntry())
-            entry->setText(texts.right);
-        ShowFeedback(true);
-        UpdateTestMark();
-        PlayFeedbackSound(QStringLiteral("si"));
-        appendVerdict(expectedAnswer, true);
-    }
-    checkEndOfTest();
-    Command2->setEnabled(false);
+    const bool right = currentTyped().isRight();
+    book(right, typedStatement(box), right ? expectedAnswer : QStringLiteral("???"));
 }
 
 void Form3::Picture2_MouseDown(QPointF position)

@@ -69,16 +69,22 @@ void Form3::showRow(int index)
     const QString name = QFileInfo(path).fileName();
     const bank::QuestionRead read = readListedQuestion(appFolder, path);
     QString failure = unreadableFileText(read, name);
+    const Verdict verdict = model.verdict(index, currentQuestionRow);
     if (failure.isEmpty())
-        showQuestion(read, list->item(currentQuestionRow)->text(), failure);
-    if (failure.isEmpty())
+        showQuestion(read, verdict, failure);
+    if (failure.isEmpty()) {
+        // A blank question belongs to a finished test: shown, not answered.
+        if (verdict == Verdict::Blank)
+            showErrorLine(QString());
         return;
+    }
     showErrorLine(failure);
     // It may have been the last question of its test left to answer.
-    checkEndOfTest();
+    if (model.checkFinished())
+        endSession();
 }
 
-bool Form3::showQuestion(const bank::QuestionRead &read, const QString &entry, QString &failure)
+bool Form3::showQuestion(const bank::QuestionRead &read, Verdict verdict, QString &failure)
 {
     QString line;
     if (!take(read, 1, read.typeLine, line, failure))
@@ -97,10 +103,10 @@ bool Form3::showQuestion(const bank::QuestionRead &read, const QString &entry, Q
         Frame1[i]->setVisible(i == questionType);
     Frame1[questionType]->setEnabled(true);
 
-    const EntryState state = entryState(entry, questionType, texts.right);
+    const Verdict state = verdict == Verdict::Blank ? Verdict::Open : verdict;
     switch (questionType) {
     case TypeCode::MultipleChoice:
-        return showMultipleChoice(read, entry, failure);
+        return showMultipleChoice(read, state, failure);
     case TypeCode::WrittenAnswer:
         return showWrittenAnswer(read, state, failure);
     case TypeCode::PictureAnswer:
@@ -124,7 +130,7 @@ void Form3::showErrorLine(const QString &failure)
         Frame1[questionType]->setEnabled(false);
 }
 
-bool Form3::showMultipleChoice(const bank::QuestionRead &read, const QString &entry, QString &failure)
+bool Form3::showMultipleChoice(const bank::QuestionRead &read, Verdict verdict, QString &failure)
 {
     const bank::Question &q = read.question;
     QString line;
@@ -191,7 +197,7 @@ bool Form3::showMultipleChoice(const bank::QuestionRead &read, const QString &en
         Label3(i)->setFont(font);
     }
 
-    if (bank::numericValue(entry) > 0) {
+    if (verdict == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
         return true;
@@ -203,8 +209,8 @@ bool Form3::showMultipleChoice(const bank::QuestionRead &read, const QString &en
         font.setPointSize(12);
         label->setFont(font);
     };
-    if (entry.contains(u' ')) {
-        const int x = chosenOptionFromEntry(entry);
+    if (verdict == Verdict::Wrong) {
+        const int x = model.chosenOption(currentTestIndex, currentQuestionRow);
         if (x >= 0 && x < 8)
             highlight(Label3(x), ui::kRed);
         ui::setBackColor(Command2, ui::kRed);
@@ -228,27 +234,41 @@ void Form3::colourTypedAnswer(ui::RichTextBox *box, const QColor &colour)
     box->setSelColor(colour);
 }
 
-bool Form3::showWrittenAnswer(const bank::QuestionRead &read, EntryState state, QString &failure)
+void Form3::resumeTypedAnswer(ui::RichTextBox *box)
+{
+    // The letters already typed come back, as they were judged: the
+    // corrections used stay with the question.
+    const TypedAnswer &typed = currentTyped();
+    const int done = typed.position() - 1;
+    if (done <= 0)
+        return;
+    box->setText(expectedAnswer.left(done));
+    box->setSelStart(0);
+    box->setSelLength(done);
+    box->setSelBold(true);
+    box->setSelColor(ui::kBlue);
+}
+
+bool Form3::showWrittenAnswer(const bank::QuestionRead &read, Verdict state, QString &failure)
 {
     const bank::Question &q = read.question;
     QString line;
-    if (state == EntryState::Open) {
+    if (state == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
         ui::setWidthTwips(Label5, ui::widthTwips(Frame1[TypeCode::WrittenAnswer]) - 400);
         RichTextBox1->setText(QString());
         RichTextBox1->setEnabled(true);
-        typed.start(QString());
         if (!take(read, 3, q.statement, line, failure))
             return false;
         Label5->setText(line);
         if (!take(read, 4, q.answer, expectedAnswer, failure))
             return false;
-        typed.start(expectedAnswer);
+        resumeTypedAnswer(RichTextBox1);
         RichTextBox1->setFocus();
         return true;
     }
-    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    const QColor verdict = state == Verdict::Right ? ui::kBlue : ui::kRed;
     Command2->setEnabled(false);
     RichTextBox1->setEnabled(false);
     if (!take(read, 3, q.statement, line, failure))
@@ -289,17 +309,16 @@ bool Form3::showPicture(const QString &name, QString &failure)
     return true;
 }
 
-bool Form3::showPictureAnswer(const bank::QuestionRead &read, EntryState state, QString &failure)
+bool Form3::showPictureAnswer(const bank::QuestionRead &read, Verdict state, QString &failure)
 {
     const bank::Question &q = read.question;
     QString line;
-    if (state == EntryState::Open) {
+    if (state == Verdict::Open) {
         QFrame *frame = Frame1[TypeCode::PictureAnswer];
         ui::setTopTwips(RichTextBox2, ui::heightTwips(frame) - ui::heightTwips(RichTextBox2) - 200);
         ui::setLeftTwips(RichTextBox2, (ui::widthTwips(frame) - ui::widthTwips(RichTextBox2)) / 2);
         ui::setLeftTwips(Label8, ui::leftTwips(RichTextBox2));
         ui::setTopTwips(Label8, ui::topTwips(RichTextBox2) - ui::heightTwips(Label8) - 40);
-        typed.start(QString());
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
         RichTextBox2->setText(QString());
@@ -312,11 +331,11 @@ bool Form3::showPictureAnswer(const bank::QuestionRead &read, EntryState state, 
         Label7->setText(line);
         if (!take(read, 5, q.answer, expectedAnswer, failure))
             return false;
-        typed.start(expectedAnswer);
+        resumeTypedAnswer(RichTextBox2);
         RichTextBox2->setFocus();
         return true;
     }
-    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    const QColor verdict = state == Verdict::Right ? ui::kBlue : ui::kRed;
     Command2->setEnabled(false);
     if (!take(read, 3, q.fileName, line, failure) || !showPicture(line, failure))
         return false;
@@ -332,7 +351,7 @@ bool Form3::showPictureAnswer(const bank::QuestionRead &read, EntryState state, 
     return true;
 }
 
-bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, QString &failure)
+bool Form3::showGraphicPoint(const bank::QuestionRead &read, Verdict state, QString &failure)
 {
     const bank::Question &q = read.question;
     QString line;
@@ -356,12 +375,12 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, Q
     targetX = q.x;
     targetY = q.y;
 
-    if (state == EntryState::Open) {
+    if (state == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
         return true;
     }
-    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    const QColor verdict = state == Verdict::Right ? ui::kBlue : ui::kRed;
     Command2->setEnabled(false);
     Picture2->setFillColor(verdict);
     ui::setBackColor(Command2, verdict);
@@ -371,7 +390,7 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, EntryState state, Q
     return true;
 }
 
-bool Form3::showReadingWord(const bank::QuestionRead &read, EntryState state, QString &failure)
+bool Form3::showReadingWord(const bank::QuestionRead &read, Verdict state, QString &failure)
 {
     const bank::Question &q = read.question;
     QString line;
@@ -388,12 +407,12 @@ bool Form3::showReadingWord(const bank::QuestionRead &read, EntryState state, QS
     if (!take(read, 5, q.answer, expectedAnswer, failure))
         return false;
 
-    if (state == EntryState::Open) {
+    if (state == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
         return true;
     }
-    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    const QColor verdict = state == Verdict::Right ? ui::kBlue : ui::kRed;
     ui::setForeColor(Label11, verdict);
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);
@@ -402,7 +421,7 @@ bool Form3::showReadingWord(const bank::QuestionRead &read, EntryState state, QS
     return true;
 }
 
-bool Form3::showTrueFalse(const bank::QuestionRead &read, EntryState state, QString &failure)
+bool Form3::showTrueFalse(const bank::QuestionRead &read, Verdict state, QString &failure)
 {
     const bank::Question &q = read.question;
     QString line;
@@ -416,12 +435,12 @@ bool Form3::showTrueFalse(const bank::QuestionRead &read, EntryState state, QStr
     }
     trueFalseAnswer = q.isTrue;
 
-    if (state == EntryState::Open) {
+    if (state == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
         return true;
     }
-    const QColor verdict = state == EntryState::Right ? ui::kBlue : ui::kRed;
+    const QColor verdict = state == Verdict::Right ? ui::kBlue : ui::kRed;
     ui::setForeColor(Label16, verdict);
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);

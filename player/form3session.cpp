@@ -59,8 +59,8 @@ void Form3::Command1_Click(int index)
     ui::setBackColor(Command1(index), ui::bgr(0xC0FFC0));
     for (int i = 0; i < testCount(); ++i)
         List1(i)->setVisible(i == index);
-    Command3[Counter::Wrong]->setText(QLatin1Char(' ') + QString::number(state().subjectWrong[index]));
-    Command3[Counter::Right]->setText(QLatin1Char(' ') + QString::number(state().subjectRight[index]));
+    Command3[Counter::Wrong]->setText(QLatin1Char(' ') + QString::number(model.test(index).wrong));
+    Command3[Counter::Right]->setText(QLatin1Char(' ') + QString::number(model.test(index).right));
     Command3[Counter::Questions]->setText(QLatin1Char(' ') + QString::number(List1(index)->count()));
     currentTestIndex = index;
     Command2->show();
@@ -78,7 +78,6 @@ void Form3::putAwayQuestion()
     Frame1[TypeCode::None]->show();
     Label14->setText(typeHelpTexts[TypeCode::None]);
     Command2->setEnabled(false);
-    typed.clearPending();
     if (form5)
         form5->hide();
 }
@@ -128,13 +127,13 @@ void Form3::Command7_Click(int index)
         return;
     }
     // This pupil's own report: ultimo.rtf may already hold a classmate's.
-    if (Command7[ReportButton::Report]->isEnabled() && !reportPath.isEmpty())
-        ui::platform().openDocument(reportPath);
+    if (Command7[ReportButton::Report]->isEnabled() && !model.reportPath.isEmpty())
+        ui::platform().openDocument(model.reportPath);
 }
 
 void Form3::Timer1_Timer()
 {
-    const int r = remainingSeconds;
+    const int r = model.remainingSeconds;
     Label17[ClockLabel::Countdown]->setText(countdownText(r));
     if (r == 0) {
         Timer1->stop();
@@ -142,7 +141,7 @@ void Form3::Timer1_Timer()
         ShowFinalWindow();
         return;
     }
-    remainingSeconds = r - 1;
+    model.remainingSeconds = r - 1;
 }
 
 void Form3::endSession()
@@ -164,25 +163,13 @@ void Form3::ShowFinalWindow()
 
 void Form3::WriteResultsReport()
 {
-    QString transcript = RichTextBox3->text();
-    for (int k = 0; k < testCount(); ++k) {
-        TestResult result;
-        // A folder name with a line break would split the summary line.
-        result.subject = singleLine(state().subjectName[k]);
-        result.mark = state().subjectMark[k];
-        result.right = state().subjectRight[k];
-        result.wrong = state().subjectWrong[k];
-        result.questions = List1(k)->count();
-        transcript += (k == 0 ? QStringLiteral("\r\r\r") : QStringLiteral("\r"))
-            + resultLine(result, rightLabel, wrongLabel, blankLabel).toUpper();
-    }
-    RichTextBox3->setText(transcript);
+    RichTextBox3->setText(model.reportText(rightLabel, wrongLabel, blankLabel));
 
     const QByteArray rtf = ui::toRtf(*RichTextBox3->document());
-    reportFileName = fittedReportFileName(pupilName, ui::platform().now());
+    model.reportFileName = fittedReportFileName(pupilName, ui::platform().now());
     // A share that has gone away or hangs must not freeze the window: the
     // report is written on a thread of its own, the help line says so.
-    auto *saver = new ReportSaver(state().programFolder, reportFileName, rtf, this);
+    auto *saver = new ReportSaver(state().programFolder, model.reportFileName, rtf, this);
     connect(saver, &ReportSaver::finished, this, [this, saver](const ReportOutcome &outcome) {
         saver->deleteLater();
         reportSaved(outcome);
@@ -202,12 +189,12 @@ void Form3::reportSaved(const ReportOutcome &outcome)
     case ReportOutcome::Where::ReportsFolder:
         // ultimo.rtf not replaced is said on standard error and warned of at
         // start: the pupil's report itself is safe.
-        reportFileName = QFileInfo(outcome.path).fileName();
-        reportPath = outcome.path;
+        model.reportFileName = QFileInfo(outcome.path).fileName();
+        model.reportPath = outcome.path;
         Command7[ReportButton::Report]->setEnabled(true);
         break;
     case ReportOutcome::Where::Pending:
-        reportPath = outcome.path;
+        model.reportPath = outcome.path;
         Command7[ReportButton::Report]->setEnabled(true);
         ui::message(this, pendingReportText(outcome.path));
         break;

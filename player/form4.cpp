@@ -69,12 +69,7 @@ void Form4::Form_Load()
     QStringList lines;
     QList<bool> failing;
     for (int i = 0; i <= n; ++i) {
-        TestResult result;
-        result.subject = state().subjectName[i];
-        result.mark = state().subjectMark[i];
-        result.right = state().subjectRight[i];
-        result.wrong = state().subjectWrong[i];
-        result.questions = testWindow->List1(i)->count();
+        const TestResult result = testWindow->session().results().value(i);
         lines.append(resultLine(result, rightLabel, wrongLabel, blankLabel));
         failing.append(isFailingMark(result.mark, testWindow->maximumMark));
     }

@@ -11,9 +11,7 @@ namespace player {
 
 // The error-line texts for files a question names that cannot be shown.
 
-// A question file is a few lines; anything far larger was put there by
-// mistake.
-inline constexpr qint64 kMaxQuestionFileBytes = bank::kMaxLineFileBytes;
+// A reading text or attachment is a few pages at most.
 inline constexpr qint64 kMaxTextBytes = bank::kMaxTextFileBytes;
 
 QString missingFileText(const QString &name);

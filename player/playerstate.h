@@ -1,8 +1,9 @@
 #pragma once
 
-// The quiz player's program-wide values: the choice made in the selection
-// window, the results of each test, the attachment on show and the program
-// folder. The windows read and write them directly; tests reset them.
+// The quiz player's program-wide values: the program folder and the
+// attachment the viewer shows. Tests reset them.
+
+#include "selection.h"
 
 #include <QString>
 
@@ -10,22 +11,7 @@
 
 namespace player {
 
-inline constexpr int kMaxTests = 16;
-
 struct PlayerState {
-    // Set by the selection window.
-    int subjectCount = 0;
-    int selectedSubjectCount = 0;
-    int questionsPerSubject = 15;
-    int courseIndex = 0;
-
-    // Per test, set by the test window.
-    std::array<QString, kMaxTests> subjectName;
-    std::array<int, kMaxTests> subjectRight{};
-    std::array<int, kMaxTests> subjectWrong{};
-    std::array<bool, kMaxTests> subjectFinished{};
-    std::array<QString, kMaxTests> subjectMark;
-
     // The attachment the viewer shows.
     bool attachmentIsPicture = false;
     int attachmentOptionIndex = 0;

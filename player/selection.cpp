@@ -1,6 +1,7 @@
 #include "selection.h"
 
 #include "bank/folders.h"
+#include "bank/numeric.h"
 
 namespace player {
 
@@ -34,6 +35,26 @@ QList<SubjectRow> subjectRows(const QString &coursePath)
         rows.append(row);
     }
     return rows;
+}
+
+int Selection::qualifyingTestCount() const
+{
+    int count = 0;
+    for (const SubjectChoice &subject : subjects) {
+        if (subject.chosen && bank::numericValue(subject.available) >= kMinimumQuestionFiles)
+            ++count;
+    }
+    return std::min(count, kMaxTests);
+}
+
+QStringList Selection::chosenSubjects() const
+{
+    QStringList names;
+    for (const SubjectChoice &subject : subjects) {
+        if (subject.chosen)
+            names.append(subject.name);
+    }
+    return names;
 }
 
 } // namespace player

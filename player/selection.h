@@ -2,12 +2,15 @@
 
 // What the selection window decides without looking at its widgets.
 
+#include "testlogic.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
 
 namespace player {
 
+inline constexpr int kMaxTests = 16; // tests of one session, at most
 inline constexpr int kMinQuestions = 2;
 inline constexpr int kMaxQuestions = 100;
 
@@ -36,5 +39,20 @@ QList<SubjectRow> subjectRows(const QString &coursePath);
 // The folder a subject's questions come from: the option folder, or the
 // subject folder itself when the option is empty.
 QString questionFolder(const QString &coursePath, const QString &subject, const QString &option);
+
+// What the selection window hands the test window: the course, its subject
+// rows with the chosen ones flagged and their option folders, the questions
+// per subject and the time limit.
+struct Selection {
+    QString coursePath;
+    QList<SubjectChoice> subjects;
+    int questionsPerSubject = 15;
+    int timeLimitMinutes = 0; // 0: no clock
+
+    // The tests it gives: chosen subjects with enough question files, at
+    // most kMaxTests; none means no test window.
+    int qualifyingTestCount() const;
+    QStringList chosenSubjects() const;
+};
 
 } // namespace player

@@ -3,6 +3,7 @@
 #include "selection.h"
 
 #include "bank/folders.h"
+#include "bank/reportformat.h"
 #include "bank/numeric.h"
 #include "bank/readfile.h"
 
@@ -69,21 +70,6 @@ TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &bu
         *text = buffer.text;
     }
     return texts;
-}
-
-EntryState entryState(const QString &entry, int questionType, const QString &rightText)
-{
-    if (bank::numericValue(entry) > 0)
-        return EntryState::Open;
-    if (questionType == TypeCode::MultipleChoice)
-        return entry.contains(u' ') ? EntryState::Wrong : EntryState::Right;
-    return entry == rightText ? EntryState::Right : EntryState::Wrong;
-}
-
-int chosenOptionFromEntry(const QString &entry)
-{
-    const qsizetype space = entry.indexOf(u' ');
-    return space < 0 ? -1 : static_cast<int>(entry.size() - (space + 1));
 }
 
 QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption)
@@ -197,11 +183,8 @@ TypedAnswer::Step TypedAnswer::type(QChar typed)
 QString resultLine(const TestResult &r, const QString &rightLabel, const QString &wrongLabel,
                    const QString &blankLabel)
 {
-    return r.subject + QStringLiteral(" - ") + r.mark + QStringLiteral(" - ( ") + rightLabel
-        + QStringLiteral(" : ") + QString::number(r.right) + QStringLiteral("; ") + wrongLabel
-        + QStringLiteral(" : ") + QString::number(r.wrong) + QStringLiteral("; ") + blankLabel
-        + QStringLiteral(" : ") + QString::number(r.questions - r.right - r.wrong)
-        + QStringLiteral(" )");
+    return bank::summaryLine({r.subject, r.mark, r.right, r.wrong, r.questions - r.right - r.wrong}, rightLabel,
+                             wrongLabel, blankLabel);
 }
 
 QString singleLine(const QString &name)
@@ -216,26 +199,5 @@ QString singleLine(const QString &name)
     return line;
 }
 
-QString reportFileName(const QString &pupilName, const QDateTime &when)
-{
-    QString name = pupilName;
-    for (QChar &c : name) {
-        if (c.unicode() < 32 || c == QChar(0x7F) || QStringLiteral("\\/:*?\"<>|").contains(c))
-            c = u'_';
-    }
-    // A leading dot would hide the report from the teacher's file manager.
-    for (int i = 0; i < name.size() && name[i] == u'.'; ++i)
-        name[i] = u'_';
-    if (name.isEmpty())
-        name = QStringLiteral("Sin-nombre");
-    const QDate date = when.date();
-    const QTime time = when.time();
-    return name + QStringLiteral(" --%1M,%2H --%3-%4-%5.rtf")
-                      .arg(time.minute())
-                      .arg(time.hour())
-                      .arg(date.day())
-                      .arg(date.month())
-                      .arg(date.year());
-}
 
 } // namespace player

@@ -7,6 +7,7 @@
 
 #include "bank/folders.h"
 #include "bank/languagefile.h"
+#include "bank/reportformat.h"
 #include "bank/question.h"
 
 #include <QColor>
@@ -92,13 +93,8 @@ QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int que
                                    const QString &coursePath, const RandomSource &random,
                                    int maxTests);
 
-// How a question list entry reads back.
-enum class EntryState { Open, Right, Wrong };
-EntryState entryState(const QString &entry, int questionType, const QString &rightText);
-
-// The option a wrong multiple-choice entry records: its trailing spaces
-// count the chosen index + 1.
-int chosenOptionFromEntry(const QString &entry);
+// The row of a wrong multiple choice: the wrong text and one trailing space
+// per chosen index + 1.
 QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption);
 
 // " 7,50": the mark of `right` answers out of `questions` on a scale of
@@ -152,7 +148,7 @@ private:
 };
 
 // The summary of one test, as the report (upper-cased) and the final window
-// show it.
+// show it, in the report's format.
 struct TestResult {
     QString subject;
     QString mark;
@@ -168,12 +164,8 @@ QString resultLine(const TestResult &result, const QString &rightLabel, const QS
 // report's lines (nor plant a line of its own there).
 QString singleLine(const QString &name);
 
-// "Anna --5M,9H --6-12-2026.rtf", or "Sin-nombre --5M,9H --6-12-2026.rtf"
-// without a name. Characters no file system takes, and leading dots, become
-// "_", so a name can neither lose the report, hide it, nor send it to
-// another folder.
-QString reportFileName(const QString &pupilName, const QDateTime &when);
-
+// The report's file name, as the class results read it back.
+using bank::reportFileName;
 using bank::usableReportsFolder;
 
 } // namespace player

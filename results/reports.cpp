@@ -7,7 +7,6 @@
 #include "bank/readfile.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -20,48 +19,6 @@ const QString kLatestReport = QString::fromLatin1(bank::kLatestReport);
 
 } // namespace
 
-std::optional<ReportName> reportName(const QString &fileName)
-{
-    static const QRegularExpression shape(
-        QStringLiteral(R"(^(.+) --(\d{1,2})M,(\d{1,2})H --(\d{1,2})-(\d{1,2})-(\d{4})(?: \((\d{1,3})\))?\.rtf$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = shape.match(fileName);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QTime time(match.capturedView(3).toInt(), match.capturedView(2).toInt());
-    const QDate date(match.capturedView(6).toInt(), match.capturedView(5).toInt(), match.capturedView(4).toInt());
-    if (!time.isValid() || !date.isValid())
-        return std::nullopt;
-    ReportName name;
-    name.pupil = match.captured(1);
-    // As written, in no time zone: a report of the hour that daylight saving
-    // skips keeps its time, and comparing moments costs no zone look-up.
-    name.when = QDateTime(date, time, Qt::UTC);
-    if (match.hasCaptured(7)) {
-        // The writer's first repeat is " (2)"; no report is named " (1)".
-        name.repeat = match.capturedView(7).toInt();
-        if (name.repeat < 2)
-            return std::nullopt;
-    }
-    return name;
-}
-
-std::optional<SubjectResult> summaryLine(const QString &line)
-{
-    static const QRegularExpression shape(
-        QStringLiteral(R"(^(.+) - (?: ?(\d+(?:,\d+)?))? - \( (.*) : (\d{1,9}); (.*) : (\d{1,9}); (.*) : (\d{1,9}) \)\s*$)"));
-    const QRegularExpressionMatch match = shape.match(line);
-    if (!match.hasMatch())
-        return std::nullopt;
-    SubjectResult result;
-    result.subject = match.captured(1);
-    result.mark = match.captured(2);
-    result.right = match.capturedView(4).toInt();
-    result.wrong = match.capturedView(6).toInt();
-    result.blank = match.capturedView(8).toInt();
-    return result;
-}
-
 QList<SubjectResult> summaryLines(const QStringList &paragraphs)
 {
     qsizetype end = paragraphs.size();
@@ -71,7 +28,7 @@ QList<SubjectResult> summaryLines(const QStringList &paragraphs)
     qsizetype start = end;
     QList<SubjectResult> lines;
     while (start > 0) {
-        const std::optional<SubjectResult> line = summaryLine(paragraphs[start - 1]);
+        const std::optional<SubjectResult> line = bank::readSummaryLine(paragraphs[start - 1]);
         if (!line)
             break;
         lines.prepend(*line);

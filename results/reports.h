@@ -9,6 +9,8 @@
 // files at a time, so a window can show its progress; the table, the CSV
 // export and the per-subject summary (table.h) work on the rows.
 
+#include "bank/reportformat.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -21,23 +23,11 @@ namespace results {
 // A report is a transcript of a few hundred lines; far more is no report.
 inline constexpr qint64 kMaxReportBytes = 8 * 1024 * 1024;
 
-// What a report's file name says: "Anna --5M,9H --6-12-2026 (2).rtf".
-struct ReportName {
-    QString pupil;  // as in the file name: "Sin-nombre" for a pupil without a name
-    QDateTime when; // to the minute, as written (Qt::UTC: no time zone)
-    int repeat = 1; // 2 and up: a later report of the same name and minute
-};
-std::optional<ReportName> reportName(const QString &fileName);
-
-// One summary line: "MATEMÀTIQUES -  7,50 - ( ENCERTS : 3; ERRORS : 1; EN BLANC : 1 )".
-struct SubjectResult {
-    QString subject;
-    QString mark; // as written, "7,50"; empty for a test that was never marked
-    int right = 0;
-    int wrong = 0;
-    int blank = 0;
-};
-std::optional<SubjectResult> summaryLine(const QString &line);
+// A report's file name and summary lines, as the player writes them.
+using ReportName = bank::ReportName;
+using SubjectResult = bank::ReportSummary;
+inline std::optional<ReportName> reportName(const QString &fileName) { return bank::readReportFileName(fileName); }
+inline std::optional<SubjectResult> summaryLine(const QString &line) { return bank::readSummaryLine(line); }
 
 // The summary lines that end a report's paragraphs (a report written twice
 // gives its last set); empty when the text does not end with any.

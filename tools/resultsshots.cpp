@@ -44,21 +44,21 @@ bool writeReport(ui::RecordingPlatform &platform, const QString &pupil, const QD
         if (selection.Label1(c)->text() == u"1r ESO")
             selection.Label1_Click(c);
     }
-    for (int k = 0; k < player::state().subjectCount; ++k) {
+    for (int k = 0; k < selection.subjectCount; ++k) {
         if (subjects.contains(selection.Check1(k)->text()))
             selection.Check1_Click(k);
     }
-    player::state().questionsPerSubject = 5;
-    player::state().selectedSubjectCount = int(subjects.size());
+    selection.questionsPerSubject = 5;
+    selection.selectedSubjectCount = int(subjects.size());
     platform.clock = when;
     player::Form3 *test = player::startTest(&selection, pupil, nullptr);
     if (!test)
         return false;
     for (int k = 0; k < test->testCount(); ++k) {
-        const auto [right, wrong] = answers[subjects.indexOf(player::state().subjectName[k])];
-        player::state().subjectRight[k] = right;
-        player::state().subjectWrong[k] = wrong;
-        player::state().subjectMark[k] = player::markText(right, test->List1(k)->count(), test->maximumMark);
+        const auto [right, wrong] = answers[subjects.indexOf(test->session().test(k).subject)];
+        test->session().test(k).right = right;
+        test->session().test(k).wrong = wrong;
+        test->session().test(k).mark = player::markText(right, test->List1(k)->count(), test->maximumMark);
     }
     test->WriteResultsReport();
     delete test;

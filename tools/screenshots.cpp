@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
     player::Form2 selection;
     selection.show();
     selection.Label1_Click(1);
-    for (int k = 0; k < player::state().subjectCount; ++k) {
+    for (int k = 0; k < selection.subjectCount; ++k) {
         const QString name = selection.Check1(k)->text();
         if (name.startsWith(QStringLiteral("Ciències Socials")) || name == u"Matemàtiques")
             QTest::mouseClick(selection.Check1(k), Qt::LeftButton, {}, QPoint(8, selection.Check1(k)->height() / 2));
@@ -125,7 +125,7 @@ int main(int argc, char *argv[])
 
     for (int i = 0; i < 5; ++i)
         selection.Command3_Click(0);
-    player::state().selectedSubjectCount = 2;
+    selection.selectedSubjectCount = 2;
     player::Form3 *test = player::startTest(&selection, QStringLiteral("Anna"), nullptr);
     if (!test)
         return 1;

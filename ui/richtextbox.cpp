@@ -196,11 +196,6 @@ bool RichTextBox::boldAt(int position) const
     return formatAt(position).fontWeight() >= QFont::DemiBold;
 }
 
-bool RichTextBox::saveRtf(const QString &path) const
-{
-    return ui::saveRtf(*document(), path);
-}
-
 void RichTextBox::setTypingOnly(bool on)
 {
     typingOnly = on;

@@ -67,11 +67,7 @@ public:
     QColor colorAt(int position) const;
     bool boldAt(int position) const;
 
-    // Writes the content as RTF, each line break a paragraph break.
-    bool saveRtf(const QString &path) const;
-
     void setTypingOnly(bool on);
-    bool isTypingOnly() const { return typingOnly; }
 
 Q_SIGNALS:
     // Emitted before the box handles the key; connections must be direct, as

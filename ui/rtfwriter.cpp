@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QList>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -150,16 +149,6 @@ QByteArray toRtf(const QTextDocument &document)
     out += body;
     out += "}\r\n";
     return out;
-}
-
-bool saveRtf(const QTextDocument &document, const QString &path)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(toRtf(document));
-    return file.commit();
 }
 
 } // namespace ui

@@ -13,7 +13,4 @@ namespace ui {
 // \uN with a question mark for readers that cannot show it.
 QByteArray toRtf(const QTextDocument &document);
 
-// Creates or replaces the file; false when it cannot be written.
-bool saveRtf(const QTextDocument &document, const QString &path);
-
 } // namespace ui

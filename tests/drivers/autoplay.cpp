@@ -171,7 +171,7 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("no course %1").arg(parser.value(courseOption)));
     click(selection->Label1(course));
     int subject = -1;
-    for (int i = 0; i < player::state().subjectCount && subject < 0; ++i) {
+    for (int i = 0; i < selection->subjectCount && subject < 0; ++i) {
         const bool named = parser.isSet(subjectOption) ? selection->Check1(i)->text() == parser.value(subjectOption)
                                                        : selection->Label4(i)->text().toInt() >= 3;
         if (named)
@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
     if (subject < 0)
         return fail(QStringLiteral("no subject to play"));
     click(selection->Check1(subject));
-    player::state().questionsPerSubject = parser.value(questionsOption).toInt();
+    selection->questionsPerSubject = parser.value(questionsOption).toInt();
     selection->Command2->setText(parser.value(questionsOption));
     click(selection->Command1);
 
@@ -226,13 +226,13 @@ int main(int argc, char *argv[])
         std::printf("message: %s\n", m.text.simplified().toUtf8().constData());
         error = error || m.text == u"Error";
     }
-    const bool written = !w->reportFileName.isEmpty() && w->Command7[1]->isEnabled();
+    const bool written = !w->session().reportFileName.isEmpty() && w->Command7[1]->isEnabled();
     const bool pending = written && !platform.messages.isEmpty();
     if (written) {
         // What the report must hold, to compare with what the folder holds.
         const QByteArray rtf = ui::toRtf(*w->RichTextBox3->document());
         std::printf("%s: %s\nreport-sha1: %s\n", pending ? "pending" : "report",
-                    (pending ? w->reportPath : w->reportFileName).toUtf8().constData(),
+                    (pending ? w->session().reportPath : w->session().reportFileName).toUtf8().constData(),
                     QCryptographicHash::hash(rtf, QCryptographicHash::Sha1).toHex().constData());
     }
     std::fflush(stdout);

@@ -186,11 +186,11 @@ public:
                 course = i;
         }
         selection->Label1_Click(course);
-        for (int k = 0; k < player::state().subjectCount; ++k) {
+        for (int k = 0; k < selection->subjectCount; ++k) {
             if (subjects.contains(selection->Check1(k)->text()))
                 selection->Check1_Click(k);
         }
-        player::state().questionsPerSubject = questionsPerSubject;
+        selection->questionsPerSubject = questionsPerSubject;
         if (timeLimit.has_value()) {
             selection->Text1->setText(*timeLimit);
             selection->Text1->setVisible(true);
@@ -198,7 +198,7 @@ public:
         int chosen = 0;
         for (int k = 0; k < selection->Check1.count(); ++k)
             chosen += ui::isBold(selection->Check1(k)) ? 1 : 0;
-        player::state().selectedSubjectCount = chosen;
+        selection->selectedSubjectCount = chosen;
         test = player::startTest(selection.get(), pupil, nullptr);
         if (test)
             test->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -231,7 +231,7 @@ public:
             QVERIFY2(row >= 0, qPrintable(subject));
             selection->Check1_Click(row);
         }
-        player::state().questionsPerSubject = questionsPerSubject;
+        selection->questionsPerSubject = questionsPerSubject;
         if (timeLimit.has_value()) {
             selection->Command4_Click();
             selection->Text1->setText(*timeLimit);
@@ -241,7 +241,7 @@ public:
 
     int rowOf(const QString &subject) const
     {
-        for (int i = 0; i < player::state().subjectCount; ++i) {
+        for (int i = 0; i < selection->subjectCount; ++i) {
             if (selection->Check1(i)->text() == subject)
                 return i;
         }

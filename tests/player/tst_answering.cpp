@@ -93,7 +93,7 @@ private Q_SLOTS:
         QVERIFY(!w->Command2->isEnabled());
         QVERIFY(!w->Frame1[player::TypeCode::MultipleChoice]->isEnabled());
         QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral("1"));
-        QCOMPARE(player::state().subjectWrong[0], 1);
+        QCOMPARE(w->session().test(0).wrong, 1);
         QCOMPARE(w->Command1(0)->text(), QStringLiteral("A -  0,00"));
         QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("gifs/no.gif")));
         QCOMPARE(s.platform->sounds.size(), 1);
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
         QCOMPARE(ui::backColor(w->Command2), ui::kBlue);
         QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral("1"));
-        QCOMPARE(player::state().subjectMark[0], QStringLiteral(" 3,33"));
+        QCOMPARE(w->session().test(0).mark, QStringLiteral(" 3,33"));
         QCOMPARE(w->Command1(0)->text(), QStringLiteral("A -  3,33"));
         QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("gifs/si.gif")));
         QVERIFY(s.platform->sounds.value(0).endsWith(QStringLiteral("sonidos/si.wav")));
@@ -132,7 +132,7 @@ private Q_SLOTS:
         w->Label3_Click(0);
         s.show(0, 0);
         w->Command2_Click();
-        QCOMPARE(w->answeredCount, 0);
+        QCOMPARE(w->session().answeredCount(), 0);
         QVERIFY(w->Command2->isEnabled());
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("1. A"));
         QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Anna"));
@@ -179,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(transcriptTail(w).endsWith(right ? QStringLiteral(" --- Casa - CORRECTA")
                                                  : QStringLiteral(" --- ??? - INCORRECTA")));
         QCOMPARE(s.platform->sounds.size(), 1);
-        QCOMPARE(player::state().subjectMark[0], right ? QStringLiteral(" 3,33") : QStringLiteral(" 0,00"));
+        QCOMPARE(w->session().test(0).mark, right ? QStringLiteral(" 3,33") : QStringLiteral(" 0,00"));
         // The answer area is back in its place.
         QCOMPARE(w->Frame1[player::TypeCode::WrittenAnswer]->geometry(), w->Frame1[player::TypeCode::None]->geometry());
     }
@@ -305,7 +305,7 @@ private Q_SLOTS:
         w->markX = 200;
         w->markY = 100;
         w->Command2_Click();
-        QCOMPARE(w->answeredCount, 0);
+        QCOMPARE(w->session().answeredCount(), 0);
         QVERIFY(w->Command2->isEnabled());
         w->graphic->markAt(QPointF(50, 50));
         w->Command2_Click();
@@ -481,7 +481,7 @@ private Q_SLOTS:
         player::Form3 *w = openWith(s, ::trueFalse(line));
         // Nothing to judge before a button was pressed.
         w->Command2_Click();
-        QCOMPARE(w->answeredCount, 0);
+        QCOMPARE(w->session().answeredCount(), 0);
         QTest::mouseClick(w->Command5[button], Qt::LeftButton);
         QCOMPARE(w->Label16->text(), w->Command5[button]->text());
         w->Command2_Click();
@@ -587,14 +587,14 @@ private Q_SLOTS:
         QVERIFY(!w->Frame1[player::TypeCode::None]->isHidden());
         QVERIFY(!w->Command2->isEnabled());
         w->Command2_Click();
-        QCOMPARE(w->answeredCount, 0);
-        QCOMPARE(player::state().subjectRight[1] + player::state().subjectWrong[1], 0);
+        QCOMPARE(w->session().answeredCount(), 0);
+        QCOMPARE(w->session().test(1).right + w->session().test(1).wrong, 0);
         QCOMPARE(w->List1(1)->item(0)->text(), QStringLiteral("1. B"));
         // Back in its own test, the question is answered and booked there.
         s.show(0, 0);
         w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command2_Click();
-        QCOMPARE(player::state().subjectRight[0], 1);
+        QCOMPARE(w->session().test(0).right, 1);
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
     }
 
@@ -624,11 +624,84 @@ private Q_SLOTS:
             w->Command5_Click(player::TrueFalseButton::SaysFalse);
             w->Command2_Click();
         }
-        QVERIFY(player::state().subjectFinished[0]);
+        QVERIFY(w->session().test(0).finished);
         QVERIFY(w->finalWindow());
         QVERIFY(w->RichTextBox3->text().endsWith(QStringLiteral("A -  7,50 - ( ENCERTS : 3; ERRORS : 0; EN BLANC : 1 )")));
         QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(QDir(s.folder.file(QStringLiteral("Controles-Usuarios"))).entryList({QStringLiteral("*.rtf")}).size(), 1);
+    }
+
+    // A reopened answer keeps its verdict whatever words Principal.txt gives
+    // the verdicts: two words, a leading digit, the same word for both, none.
+    void reopenedAnswerKeepsItsVerdict_data()
+    {
+        QTest::addColumn<QString>("rightText");
+        QTest::addColumn<QString>("wrongText");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("right");
+        const int choice = player::TypeCode::MultipleChoice;
+        const int trueFalse = player::TypeCode::TrueFalse;
+        QTest::newRow("two words, choice right") << "MOLT BÉ" << "MALAMENT" << choice << true;
+        QTest::newRow("two words, true/false right") << "MOLT BÉ" << "MALAMENT" << trueFalse << true;
+        QTest::newRow("leading digit, true/false right") << "+1" << "0" << trueFalse << true;
+        QTest::newRow("leading digit, true/false wrong") << "+1" << "2 punts menys" << trueFalse << false;
+        QTest::newRow("leading digit, choice right") << "+1" << "0" << choice << true;
+        QTest::newRow("equal texts, true/false wrong") << "FET" << "FET" << trueFalse << false;
+        QTest::newRow("no Principal.txt, true/false wrong") << QString() << QString() << trueFalse << false;
+        QTest::newRow("no Principal.txt, true/false right") << QString() << QString() << trueFalse << true;
+    }
+    void reopenedAnswerKeepsItsVerdict()
+    {
+        QFETCH(QString, rightText);
+        QFETCH(QString, wrongText);
+        QFETCH(int, type);
+        QFETCH(bool, right);
+        Session s;
+        if (rightText.isNull()) {
+            s.folder.remove(QStringLiteral("idioma/Principal.txt"));
+        } else {
+            QStringList lines = testsupport::questionLines(s.folder.file(QStringLiteral("idioma/Principal.txt")));
+            lines[8] = rightText;
+            lines[9] = wrongText;
+            s.folder.writeLines(QStringLiteral("idioma/Principal.txt"), lines);
+        }
+        const bool choice = type == player::TypeCode::MultipleChoice;
+        player::Form3 *w = openWith(s, choice ? question(1, {QStringLiteral("?"), QStringLiteral("a "), QStringLiteral("b")})
+                                              : ::trueFalse(QStringLiteral("VERDADERO")));
+        const auto answer = [&] {
+            if (choice)
+                w->Label3_Click(right ? 0 : 1);
+            else
+                w->Command5_Click(right ? player::TrueFalseButton::SaysTrue : player::TrueFalseButton::SaysFalse);
+            w->Command2_Click();
+        };
+        answer();
+        QCOMPARE(w->List1(0)->item(0)->text().trimmed(), (right ? w->texts.right : w->texts.wrong).trimmed());
+        s.show(0, 1);
+        s.show(0, 0);
+        QCOMPARE(ui::backColor(w->Command2), right ? ui::kBlue : ui::kRed);
+        QVERIFY(!w->Command2->isEnabled());
+        // Answered once, booked once.
+        answer();
+        QCOMPARE(w->session().answeredCount(), 1);
+        QCOMPARE(w->Command3[player::Counter::Right]->text().trimmed(), right ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(w->Command3[player::Counter::Wrong]->text().trimmed(), right ? QStringLiteral("0") : QStringLiteral("1"));
+    }
+
+    // Letters corrected on a typed answer stay counted when the question is
+    // put away and shown again: retyping cannot turn it right.
+    void correctionsSurviveShowingTheQuestionAgain()
+    {
+        Session s;
+        player::Form3 *w = openWith(s, question(2, {QStringLiteral("Com es diu on vius?"), QStringLiteral("Casa")}));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("cxaxs"));
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("1. A"));
+        w->Command6_Click(player::TopButton::Credits);
+        s.show(0, 0);
+        QCOMPARE(w->RichTextBox1->text().toUpper(), QStringLiteral("CAS"));
+        QTest::keyClicks(w->RichTextBox1, QStringLiteral("casa"));
+        QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
+        QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- ??? - INCORRECTA")));
     }
 
     void lastAnswerEndsTheSession()
@@ -640,8 +713,8 @@ private Q_SLOTS:
             w->Command5_Click(player::TrueFalseButton::SaysFalse);
             w->Command2_Click();
         }
-        QVERIFY(player::state().subjectFinished[0]);
-        QCOMPARE(w->finishedTestCount, 1);
+        QVERIFY(w->session().test(0).finished);
+        QCOMPARE(w->session().finishedTestCount(), 1);
         QVERIFY(w->finalWindow());
         QVERIFY(testsupport::waitForReport(w));
         const QStringList reports = QDir(s.folder.file(QStringLiteral("Controles-Usuarios"))).entryList({QStringLiteral("*.rtf")});

@@ -555,7 +555,7 @@ void TstBadFiles::feedbackPicture()
     QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
     QCOMPARE(w->List1(0)->item(0)->text(), w->texts.right);
-    QCOMPARE(player::state().subjectRight[0], 1);
+    QCOMPARE(w->session().test(0).right, 1);
     QCOMPARE(w->Gif89a1->isShowing(), showing);
     qInfo("%s -> verdict booked, picture %s", QTest::currentDataTag(), showing ? "shown" : "not shown");
 }
@@ -609,7 +609,7 @@ void TstBadFiles::languageFile()
     QCOMPARE(w->Label18->text(), QString());
     QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
-    QCOMPARE(player::state().subjectRight[0], 1);
+    QCOMPARE(w->session().test(0).right, 1);
 }
 
 // 1.txt, 2.txt and 4.txt with a stray file: four files, so the player draws

@@ -32,11 +32,11 @@ QString fileName(const QString &stem)
     return stem + QStringLiteral(" --5M,10H --9-3-2026.rtf");
 }
 
-void setResult(int k, const QString &mark, int right, int wrong)
+void setResult(Form3 *w, int k, const QString &mark, int right, int wrong)
 {
-    player::state().subjectMark[k] = mark;
-    player::state().subjectRight[k] = right;
-    player::state().subjectWrong[k] = wrong;
+    w->session().test(k).mark = mark;
+    w->session().test(k).right = right;
+    w->session().test(k).wrong = wrong;
 }
 
 // Ends a session of Matemàtiques with two questions by giving both up,
@@ -77,7 +77,7 @@ private Q_SLOTS:
         s.choose({kMates}, 5);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
-        setResult(0, QStringLiteral(" 7,50"), 3, 1);
+        setResult(w, 0, QStringLiteral(" 7,50"), 3, 1);
         QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
         const QString help = w->Label14->text();
         w->WriteResultsReport();
@@ -93,7 +93,7 @@ private Q_SLOTS:
             + QStringLiteral("MATEMÀTIQUES -  7,50 - ( CORRECTES : 3; ERRORS : 1; SENSE RESPOSTA : 1 )");
         QCOMPARE(w->RichTextBox3->text(), expected);
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Anna"))});
-        QCOMPARE(w->reportFileName, fileName(QStringLiteral("Anna")));
+        QCOMPARE(w->session().reportFileName, fileName(QStringLiteral("Anna")));
         const QByteArray report = testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna")));
         QCOMPARE(testsupport::rtfParagraphs(report), expected.split(kCR));
         QCOMPARE(testsupport::readBytes(s.latest()), report);
@@ -114,9 +114,9 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Jordi"));
         QVERIFY(w);
         QCOMPARE(w->testCount(), 3);
-        setResult(0, QStringLiteral(" 2,50"), 1, 3);
-        setResult(1, QStringLiteral(" 10,00"), 4, 0);
-        setResult(2, QStringLiteral(" 5,00"), 2, 0);
+        setResult(w, 0, QStringLiteral(" 2,50"), 1, 3);
+        setResult(w, 1, QStringLiteral(" 10,00"), 4, 0);
+        setResult(w, 2, QStringLiteral(" 5,00"), 2, 0);
         w->WriteResultsReport();
         QVERIFY(testsupport::waitForReport(w));
         const QString expected = QStringLiteral("Jordi") + kCR + kCR + kCR
@@ -146,7 +146,7 @@ private Q_SLOTS:
         s.choose({kMates}, 2);
         Form3 *w = s.start(QString());
         QVERIFY(w);
-        setResult(0, QStringLiteral(" 5,00"), 1, 1);
+        setResult(w, 0, QStringLiteral(" 5,00"), 1, 1);
         w->WriteResultsReport();
         QVERIFY(testsupport::waitForReport(w));
         QCOMPARE(s.reportFiles(), QStringList{fileName(QStringLiteral("Sin-nombre"))});
@@ -245,7 +245,7 @@ private Q_SLOTS:
         s.choose({kMates}, 2);
         Form3 *first = s.start(QStringLiteral("Anna"));
         QVERIFY(first);
-        setResult(0, QStringLiteral(" 0,00"), 0, 2);
+        setResult(first, 0, QStringLiteral(" 0,00"), 0, 2);
         first->WriteResultsReport();
         QVERIFY(testsupport::waitForReport(first));
         const QByteArray firstReport = testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna")));
@@ -258,7 +258,7 @@ private Q_SLOTS:
         s.choose({kMates}, 2);
         Form3 *second = s.start(QStringLiteral("Anna"));
         QVERIFY(second);
-        setResult(0, QStringLiteral(" 10,00"), 2, 0);
+        setResult(second, 0, QStringLiteral(" 10,00"), 2, 0);
         second->WriteResultsReport();
         QVERIFY(testsupport::waitForReport(second));
 
@@ -266,7 +266,7 @@ private Q_SLOTS:
         QStringList both{fileName(QStringLiteral("Anna")), again};
         both.sort();
         QCOMPARE(s.reportFiles(), both);
-        QCOMPARE(second->reportFileName, again);
+        QCOMPARE(second->session().reportFileName, again);
         QCOMPARE(testsupport::readBytes(s.reports() + u'/' + fileName(QStringLiteral("Anna"))), firstReport);
         const QByteArray secondReport = testsupport::readBytes(s.reports() + u'/' + again);
         QVERIFY(testsupport::rtfParagraphs(secondReport).last().contains(QStringLiteral(" 10,00")));
@@ -390,7 +390,7 @@ private Q_SLOTS:
         QCOMPARE(testsupport::readBytes(victim), QByteArray("the teacher's notes"));
         const QString latest = s.folder.file(QStringLiteral("ULTIMO.RTF"));
         QVERIFY(!QFileInfo(latest).isSymLink());
-        QCOMPARE(testsupport::readBytes(latest), testsupport::readBytes(s.reports() + u'/' + w->reportFileName));
+        QCOMPARE(testsupport::readBytes(latest), testsupport::readBytes(s.reports() + u'/' + w->session().reportFileName));
     }
 
     // The pupil's report is kept; the latest one is left as it was.
@@ -537,7 +537,7 @@ private Q_SLOTS:
         const QStringList expected{QStringLiteral("Anna") + spaces + QStringLiteral("Puig"), QString(), QString(),
                                    QStringLiteral("MATES") + spaces + planted
                                        + QStringLiteral(" -  - ( ENCERTS : 0; ERRORS : 0; EN BLANC : 2 )")};
-        QCOMPARE(testsupport::rtfParagraphs(testsupport::readBytes(s.reports() + u'/' + w->reportFileName)), expected);
+        QCOMPARE(testsupport::rtfParagraphs(testsupport::readBytes(s.reports() + u'/' + w->session().reportFileName)), expected);
         QCOMPARE(w->RichTextBox3->text().split(kCR), expected);
     }
 
@@ -587,7 +587,7 @@ private Q_SLOTS:
         finishByGivingUp(w);
         QVERIFY(w->Command7[player::ReportButton::Report]->isEnabled());
         QTest::mouseClick(w->Command7[player::ReportButton::Report], Qt::LeftButton);
-        QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + w->reportFileName});
+        QCOMPARE(s.platform->openedDocuments, QStringList{s.reports() + u'/' + w->session().reportFileName});
         QVERIFY(QFileInfo::exists(s.platform->openedDocuments.first()));
     }
 
@@ -607,7 +607,7 @@ private Q_SLOTS:
         const QStringList expected = w->RichTextBox3->text().split(kCR);
         QVERIFY(expected.size() > 8);
 
-        for (const QString &file : {s.latest(), s.reports() + u'/' + w->reportFileName}) {
+        for (const QString &file : {s.latest(), s.reports() + u'/' + w->session().reportFileName}) {
             QProcess reader;
             reader.start(unrtf, {QStringLiteral("--text"), file});
             QVERIFY(reader.waitForFinished(30000));

@@ -57,7 +57,7 @@ private:
     }
     int rowOf(Form2 &w, const QString &subject)
     {
-        for (int k = 0; k < player::state().subjectCount; ++k) {
+        for (int k = 0; k < w.subjectCount; ++k) {
             if (w.Check1(k)->text() == subject)
                 return k;
         }
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QCOMPARE(w->Label1(1)->objectName(), QStringLiteral("Label1(1)"));
         QCOMPARE(w->Text1->text(), QStringLiteral("20"));
         QVERIFY(!w->Text1->isVisible());
-        QCOMPARE(player::state().questionsPerSubject, 15);
+        QCOMPARE(w->questionsPerSubject, 15);
     }
 
     void headingsBeforeAndAfterACourse()
@@ -109,14 +109,14 @@ private Q_SLOTS:
         QVERIFY(w->Label2[player::SelectionHeading::Options]->isVisible());
         QCOMPARE(ui::foreColor(w->Label1(1)), QColor(0, 0, 255));
         QCOMPARE(ui::foreColor(w->Label1(0)), QColor(255, 0, 0));
-        QCOMPARE(player::state().courseIndex, 1);
+        QCOMPARE(w->courseIndex, 1);
     }
 
     void subjectRowsOfACourse()
     {
         auto w = openWindow();
         QTest::mouseClick(w->Label1(1), Qt::LeftButton);
-        QCOMPARE(player::state().subjectCount, 3);
+        QCOMPARE(w->subjectCount, 3);
         QCOMPARE(w->Check1(0)->text(), QStringLiteral("anglès"));
         QCOMPARE(w->Check1(1)->text(), QStringLiteral("Ciències"));
         QCOMPARE(w->Check1(2)->text(), QStringLiteral("Mates"));
@@ -155,7 +155,7 @@ private Q_SLOTS:
         clickBox(w->Check1(0));
         QVERIFY(ui::isBold(w->Check1(0)));
         QTest::mouseClick(w->Label1(0), Qt::LeftButton);
-        QCOMPARE(player::state().subjectCount, 1);
+        QCOMPARE(w->subjectCount, 1);
         QCOMPARE(w->Check1.count(), 2);
         QCOMPARE(w->Check1(0)->text(), QStringLiteral("Història"));
         QVERIFY(!ui::isBold(w->Check1(0)));
@@ -170,7 +170,7 @@ private Q_SLOTS:
         auto w = openWindow();
         QTest::mouseClick(w->Label1(1), Qt::LeftButton);
         QTest::mouseClick(w->Label1(2), Qt::LeftButton);
-        QCOMPARE(player::state().subjectCount, 0);
+        QCOMPARE(w->subjectCount, 0);
         QVERIFY(!w->Check1(0)->isVisible());
         QVERIFY(!w->Combo1(0)->isVisible());
         QVERIFY(!w->Label4(0)->isVisible());
@@ -212,14 +212,13 @@ private Q_SLOTS:
         for (int i = 0; i < presses; ++i)
             QTest::mouseClick(w->Command3[button], Qt::LeftButton);
         QCOMPARE(w->Command2->text(), shown);
-        QCOMPARE(player::state().questionsPerSubject, shown.toInt());
+        QCOMPARE(w->questionsPerSubject, shown.toInt());
     }
 
     void counterShowsItsCaptionUntilPressed()
     {
-        player::state().questionsPerSubject = 40;
         auto w = openWindow();
-        QCOMPARE(player::state().questionsPerSubject, 15);
+        QCOMPARE(w->questionsPerSubject, 15);
         QTest::mouseClick(w->Command2, Qt::LeftButton);
         QCOMPARE(w->Command2->text(), QStringLiteral("15"));
     }
@@ -273,7 +272,7 @@ private Q_SLOTS:
         QCOMPARE(platform->messages.size(), 1);
         QCOMPARE(platform->messages[0].text, QStringLiteral("Tria una matèria"));
         QCOMPARE(platform->messages[0].title, QString());
-        QCOMPARE(player::state().selectedSubjectCount, 0);
+        QCOMPARE(w->selectedSubjectCount, 0);
     }
 
     void startWithSubjectsOpensTheTest()
@@ -285,7 +284,7 @@ private Q_SLOTS:
         clickBox(w->Check1(2));
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         QCOMPARE(opened.count(), 1);
-        QCOMPARE(player::state().selectedSubjectCount, 2);
+        QCOMPARE(w->selectedSubjectCount, 2);
         QVERIFY(platform->messages.isEmpty());
     }
 

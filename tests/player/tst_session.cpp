@@ -60,12 +60,12 @@ private Q_SLOTS:
         QVERIFY(w->Label17[player::ClockLabel::Allowed]->isVisible());
         QVERIFY(w->Label17[player::ClockLabel::Countdown]->isVisible());
         QCOMPARE(w->Label17[player::ClockLabel::Allowed]->text(), caption);
-        QCOMPARE(w->remainingSeconds, seconds);
+        QCOMPARE(w->session().remainingSeconds, seconds);
         w->Timer1_Timer();
         QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), firstTick);
         w->Timer1_Timer();
         QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), secondTick);
-        QCOMPARE(w->remainingSeconds, seconds - 2);
+        QCOMPARE(w->session().remainingSeconds, seconds - 2);
         QVERIFY(s.reportFiles().isEmpty());
     }
 
@@ -105,10 +105,10 @@ private Q_SLOTS:
         s.timeLimit = limit;
         Form3 *w = s.openDemo({kMates}, {{1, 2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
-        w->remainingSeconds = 3725;
+        w->session().remainingSeconds = 3725;
         w->Timer1_Timer();
         QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("1 : 2 : 5"));
-        QCOMPARE(w->remainingSeconds, 3724);
+        QCOMPARE(w->session().remainingSeconds, 3724);
     }
 
     void countdownText_data()
@@ -458,7 +458,7 @@ private Q_SLOTS:
         QVERIFY(testsupport::waitForReport(w));
         const QString name = QStringLiteral("Anna --5M,9H --6-12-2026.rtf");
         QCOMPARE(s.reportFiles(), QStringList{name});
-        QCOMPARE(w->reportFileName, name);
+        QCOMPARE(w->session().reportFileName, name);
         const QByteArray report = testsupport::readBytes(s.reports() + u'/' + name);
         QVERIFY(report.startsWith("{\\rtf1"));
         const QStringList lines = testsupport::rtfParagraphs(report);
@@ -498,9 +498,9 @@ private Q_SLOTS:
         QCOMPARE(w->testCount(), 4);
         const QStringList marks{QStringLiteral(" 4,99"), QStringLiteral(" 5,00"), QStringLiteral(" 10,00"), QString()};
         for (int k = 0; k < 4; ++k)
-            player::state().subjectMark[k] = marks[k];
-        player::state().subjectRight[2] = 2;
-        player::state().subjectWrong[0] = 1;
+            w->session().test(k).mark = marks[k];
+        w->session().test(2).right = 2;
+        w->session().test(0).wrong = 1;
         QVERIFY(!w->Command6[player::TopButton::Results]->isEnabled());
         w->Command6_Click(player::TopButton::Results);
 
@@ -544,9 +544,9 @@ private Q_SLOTS:
         s.choose({kMates}, 3);
         Form3 *w = s.start(QString());
         QVERIFY(w);
-        player::state().subjectMark[0] = QStringLiteral(" 6,66");
-        player::state().subjectRight[0] = 2;
-        player::state().subjectWrong[0] = 1;
+        w->session().test(0).mark = QStringLiteral(" 6,66");
+        w->session().test(0).right = 2;
+        w->session().test(0).wrong = 1;
         w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -577,9 +577,9 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         QCOMPARE(w->testCount(), 2);
-        player::state().subjectMark[0] = QStringLiteral(" 3,33");
-        player::state().subjectRight[0] = 1;
-        player::state().subjectWrong[0] = 1;
+        w->session().test(0).mark = QStringLiteral(" 3,33");
+        w->session().test(0).right = 1;
+        w->session().test(0).wrong = 1;
         w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -627,9 +627,9 @@ private Q_SLOTS:
         QVERIFY(w);
         // Rewritten after the test window has read its copy.
         s.folder.writeLines(QStringLiteral("idioma/Final.txt"), finalTexts);
-        player::state().subjectMark[0] = QStringLiteral(" 5,00");
-        player::state().subjectRight[0] = 1;
-        player::state().subjectWrong[0] = 1;
+        w->session().test(0).mark = QStringLiteral(" 5,00");
+        w->session().test(0).right = 1;
+        w->session().test(0).wrong = 1;
         w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -644,7 +644,7 @@ private Q_SLOTS:
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
         s.folder.remove(QStringLiteral("idioma/Final.txt"));
-        player::state().subjectMark[0] = QStringLiteral(" 0,00");
+        w->session().test(0).mark = QStringLiteral(" 0,00");
         w->Command6_Click(player::TopButton::Results);
         Form4 *f = w->finalWindow();
         QVERIFY(f);
@@ -687,15 +687,15 @@ private Q_SLOTS:
         s.choose({kMates}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
-        player::state().subjectMark[0] = QStringLiteral(" 0,00");
+        w->session().test(0).mark = QStringLiteral(" 0,00");
         w->Command6_Click(player::TopButton::Results);
         QPointer<Form4> first = w->finalWindow();
         QVERIFY(first);
         const QString line = first->Label2(0)->text();
 
         // Still open: the same window and the same lines.
-        player::state().subjectMark[0] = QStringLiteral(" 10,00");
-        player::state().subjectRight[0] = 2;
+        w->session().test(0).mark = QStringLiteral(" 10,00");
+        w->session().test(0).right = 2;
         QTest::mouseClick(w->Command6[player::TopButton::Results], Qt::LeftButton);
         QCOMPARE(w->finalWindow(), first.data());
         QCOMPARE(first->Label2(0)->text(), line);
@@ -720,7 +720,7 @@ private Q_SLOTS:
         s.choose({kMates}, 2);
         Form3 *w = s.start(QStringLiteral("Anna"));
         QVERIFY(w);
-        player::state().subjectMark[0] = QStringLiteral(" 6,66");
+        w->session().test(0).mark = QStringLiteral(" 6,66");
         w->Command6_Click(player::TopButton::Results);
         QVERIFY(w->finalWindow());
         QCOMPARE(ui::foreColor(w->finalWindow()->Label2(0)), kFailRed);

@@ -13,13 +13,11 @@
 
 #include <algorithm>
 
-using player::EntryState;
 using player::SubjectChoice;
 using player::TypedAnswer;
 using testsupport::ProgramFolder;
 
 Q_DECLARE_METATYPE(player::SubjectChoice)
-Q_DECLARE_METATYPE(player::EntryState)
 
 namespace {
 
@@ -391,51 +389,6 @@ private Q_SLOTS:
 
     // --- list entries ---
 
-    void entryState_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("questionType");
-        QTest::addColumn<EntryState>("expected");
-
-        QTest::newRow("numbered entry of a multiple-choice question is open") << QStringLiteral("3. Mates") << 1 << EntryState::Open;
-        QTest::newRow("numbered entry of a reading question is open") << QStringLiteral("12. Mates") << 5 << EntryState::Open;
-        QTest::newRow("multiple choice: rightText alone is right") << QStringLiteral("CORRECTA") << 1 << EntryState::Right;
-        QTest::newRow("multiple choice: INCORRECTA + 3 spaces is wrong") << QStringLiteral("INCORRECTA   ") << 1 << EntryState::Wrong;
-        QTest::newRow("multiple choice: INCORRECTA + 1 space is wrong") << QStringLiteral("INCORRECTA ") << 1 << EntryState::Wrong;
-        // For multiple choice only the space decides.
-        QTest::newRow("multiple choice: an entry without a space is right") << QStringLiteral("INCORRECTA") << 1 << EntryState::Right;
-        QTest::newRow("written answer equal to rightText is right") << QStringLiteral("CORRECTA") << 2 << EntryState::Right;
-        QTest::newRow("written answer reading wrongText is wrong") << QStringLiteral("INCORRECTA") << 2 << EntryState::Wrong;
-        QTest::newRow("true/false: rightText in other case is wrong") << QStringLiteral("correcta") << 6 << EntryState::Wrong;
-    }
-
-    void entryState()
-    {
-        QFETCH(QString, entry);
-        QFETCH(int, questionType);
-        QFETCH(EntryState, expected);
-        QCOMPARE(static_cast<int>(player::entryState(entry, questionType, QStringLiteral("CORRECTA"))),
-                 static_cast<int>(expected));
-    }
-
-    void chosenOptionFromEntry_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("expected");
-
-        QTest::newRow("INCORRECTA + 3 spaces is option index 2") << QStringLiteral("INCORRECTA   ") << 2;
-        QTest::newRow("INCORRECTA + 1 space is the first option") << QStringLiteral("INCORRECTA ") << 0;
-        QTest::newRow("INCORRECTA + 8 spaces is the last option") << QStringLiteral("INCORRECTA        ") << 7;
-        QTest::newRow("rightText alone records no option") << QStringLiteral("CORRECTA") << -1;
-    }
-
-    void chosenOptionFromEntry()
-    {
-        QFETCH(QString, entry);
-        QFETCH(int, expected);
-        QCOMPARE(player::chosenOptionFromEntry(entry), expected);
-    }
-
     void wrongMultipleChoiceEntry_data()
     {
         QTest::addColumn<int>("option");
@@ -452,10 +405,6 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QString entry = player::wrongMultipleChoiceEntry(QStringLiteral("INCORRECTA"), option);
         QCOMPARE(entry, expected);
-        // The entry written on a wrong answer reads back as wrong, with its option.
-        QCOMPARE(static_cast<int>(player::entryState(entry, 1, QStringLiteral("CORRECTA"))),
-                 static_cast<int>(EntryState::Wrong));
-        QCOMPARE(player::chosenOptionFromEntry(entry), option);
     }
 
     // --- marks ---

@@ -64,10 +64,10 @@ class TstReportFolder : public QObject
         QVERIFY(w);
         QCOMPARE(w->maximumMark, 15);
         for (int k = 0; k < w->testCount(); ++k) {
-            const Result &t = tests[subjects.indexOf(player::state().subjectName[k])];
-            player::state().subjectRight[k] = t.right;
-            player::state().subjectWrong[k] = t.wrong;
-            player::state().subjectMark[k] = player::markText(t.right, w->List1(k)->count(), w->maximumMark);
+            const Result &t = tests[subjects.indexOf(w->session().test(k).subject)];
+            w->session().test(k).right = t.right;
+            w->session().test(k).wrong = t.wrong;
+            w->session().test(k).mark = player::markText(t.right, w->List1(k)->count(), w->maximumMark);
         }
         w->WriteResultsReport();
         QVERIFY(testsupport::waitForReport(w));

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 #include "ui/richtextbox.h"
+#include "ui/rtfwriter.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -86,8 +87,7 @@ private Q_SLOTS:
     void disabledBoxTakesNoKeys();
     void unfocusedBoxHidesSelection_data();
     void unfocusedBoxHidesSelection();
-    void savesRtf();
-    void saveRtfFailsOnMissingFolder();
+    void writesRtf();
     void protectedBoxKeepsItsText_data();
     void protectedBoxKeepsItsText();
     void typingOnlyBoxMovesSelectsAndCopies();
@@ -525,27 +525,14 @@ void TstRichTextBox::unfocusedBoxHidesSelection()
     }
 }
 
-void TstRichTextBox::savesRtf()
+void TstRichTextBox::writesRtf()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ultimo.rtf");
     box->setText("Anna\r\r\rMATEMÀTIQUES");
-    QVERIFY(box->saveRtf(path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray rtf = file.readAll();
+    const QByteArray rtf = ui::toRtf(*box->document());
     QVERIFY(rtf.startsWith("{\\rtf1"));
     QVERIFY(rtf.contains("Anna"));
     QVERIFY(rtf.contains("MATEM\\'c0TIQUES"));
     QCOMPARE(rtf.count("\\par"), 3 + rtf.count("\\pard"));
-}
-
-void TstRichTextBox::saveRtfFailsOnMissingFolder()
-{
-    QTemporaryDir dir;
-    box->setText("x");
-    QVERIFY(!box->saveRtf(dir.filePath("Controles-Usuarios/Anna.rtf")));
-    QVERIFY(!QFile::exists(dir.filePath("Controles-Usuarios/Anna.rtf")));
 }
 
 void TstRichTextBox::protectedBoxKeepsItsText_data()
