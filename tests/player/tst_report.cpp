@@ -316,7 +316,7 @@ private Q_SLOTS:
         w->WriteResultsReport();
         QVERIFY(testsupport::waitForReport(w));
         const QString report = fileName(QStringLiteral("Anna"));
-        QCOMPARE(s.reportFiles(), blocked ? QStringList{QStringLiteral(".registres"), report} : QStringList{report});
+        QCOMPARE(s.reportFiles(), (blocked ? QStringList{QStringLiteral(".registres"), report} : QStringList{report}));
         QCOMPARE(testsupport::readBytes(s.latest()), testsupport::readBytes(s.reports() + u'/' + report));
         QVERIFY(s.platform->messages.isEmpty());
         QCOMPARE(w->Command7[player::ReportButton::Report]->isEnabled(), true);
