@@ -93,8 +93,8 @@ private Q_SLOTS:
         QCOMPARE(platform->saveFileSuggestions, QStringList{folder->file(QStringLiteral("resultats.csv"))});
         QCOMPARE(testsupport::readBytes(platform->saveFileAnswer),
                  QByteArray("\xEF\xBB\xBF"
-                            "Alumne;Data i hora;Repetició;Matèria;Nota;Encerts;Errors;En blanc;Avís\r\n"
-                            "Pol;09/12/2026 10:00;;MATES;\"2,50\";1;3;0;\r\n"));
+                            "Alumne;Data i hora;Repetició;Curs;Matèria;Opció;Nota;Encerts;Errors;En blanc;Avís\r\n"
+                            "Pol;09/12/2026 10:00;;;MATES;;\"2,50\";1;3;0;\r\n"));
     }
 
     void sortAndOpen()
