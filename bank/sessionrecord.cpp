@@ -84,7 +84,8 @@ QByteArray sessionRecordBytes(const SessionRecord &record)
                            {QStringLiteral("ended"), timeText(record.ended)},
                            {QStringLiteral("course"), record.course},
                            {QStringLiteral("tests"), tests}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // Compact: a year of records is read at each start of the class results.
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes)
@@ -97,45 +98,48 @@ std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes)
         return std::nullopt;
     const QJsonObject root = document.object();
     // A later version may mean its fields otherwise: not guessed at.
-    if (count(root.value(u"version"), 1000) != kSessionRecordVersion)
+    if (count(root.value(QLatin1String("version")), 1000) != kSessionRecordVersion)
         return std::nullopt;
     SessionRecord record;
-    record.pupil = root.value(u"pupil").toString();
-    record.course = root.value(u"course").toString();
-    record.started = QDateTime::fromString(root.value(u"started").toString(), Qt::ISODate);
-    record.ended = QDateTime::fromString(root.value(u"ended").toString(), Qt::ISODate);
-    const QJsonValue testsValue = root.value(u"tests");
-    if (!testsValue.isArray() || testsValue.toArray().size() > kMaxTests)
+    record.pupil = root.value(QLatin1String("pupil")).toString();
+    record.course = root.value(QLatin1String("course")).toString();
+    record.started = QDateTime::fromString(root.value(QLatin1String("started")).toString(), Qt::ISODate);
+    record.ended = QDateTime::fromString(root.value(QLatin1String("ended")).toString(), Qt::ISODate);
+    const QJsonValue testsValue = root.value(QLatin1String("tests"));
+    const QJsonArray testsArray = testsValue.toArray();
+    if (!testsValue.isArray() || testsArray.size() > kMaxTests)
         return std::nullopt;
-    for (const QJsonValue &tv : testsValue.toArray()) {
+    for (const QJsonValue &tv : testsArray) {
         const QJsonObject to = tv.toObject();
         RecordedTest t;
-        if (!tv.isObject() || !to.value(u"subject").isString())
+        if (!tv.isObject() || !to.value(QLatin1String("subject")).isString())
             return std::nullopt;
-        t.subject = to.value(u"subject").toString();
-        t.option = to.value(u"option").toString();
-        t.mark = to.value(u"mark").toString();
-        const auto scale = count(to.value(u"scale"), 1000000);
-        const auto right = count(to.value(u"right"), kMaxQuestions);
-        const auto wrong = count(to.value(u"wrong"), kMaxQuestions);
-        const auto blank = count(to.value(u"blank"), kMaxQuestions);
+        t.subject = to.value(QLatin1String("subject")).toString();
+        t.option = to.value(QLatin1String("option")).toString();
+        t.mark = to.value(QLatin1String("mark")).toString();
+        const auto scale = count(to.value(QLatin1String("scale")), 1000000);
+        const auto right = count(to.value(QLatin1String("right")), kMaxQuestions);
+        const auto wrong = count(to.value(QLatin1String("wrong")), kMaxQuestions);
+        const auto blank = count(to.value(QLatin1String("blank")), kMaxQuestions);
         if (!scale || !right || !wrong || !blank || *right + *wrong + *blank > kMaxQuestions)
             return std::nullopt;
         t.scale = *scale;
         t.right = *right;
         t.wrong = *wrong;
         t.blank = *blank;
-        const QJsonValue qs = to.value(u"questions");
-        if (!qs.isArray() || qs.toArray().size() > kMaxQuestions)
+        const QJsonValue qs = to.value(QLatin1String("questions"));
+        const QJsonArray questions = qs.toArray();
+        if (!qs.isArray() || questions.size() > kMaxQuestions)
             return std::nullopt;
-        for (const QJsonValue &qv : qs.toArray()) {
+        t.questions.reserve(questions.size());
+        for (const QJsonValue &qv : questions) {
             const QJsonObject qo = qv.toObject();
-            const auto type = count(qo.value(u"type"), kMaxType);
-            const auto verdict = verdictFrom(qo.value(u"verdict"));
-            if (!qv.isObject() || !type || !verdict || !qo.value(u"file").isString())
+            const auto type = count(qo.value(QLatin1String("type")), kMaxType);
+            const auto verdict = verdictFrom(qo.value(QLatin1String("verdict")));
+            if (!qv.isObject() || !type || !verdict || !qo.value(QLatin1String("file")).isString())
                 return std::nullopt;
-            t.questions.append({qo.value(u"file").toString(), *type, qo.value(u"hash").toString(), *verdict,
-                                qo.value(u"answer").toString()});
+            t.questions.append({qo.value(QLatin1String("file")).toString(), *type, qo.value(QLatin1String("hash")).toString(), *verdict,
+                                qo.value(QLatin1String("answer")).toString()});
         }
         record.tests.append(t);
     }
@@ -152,7 +156,9 @@ QString recordFileName(const QString &reportFileName)
 
 QString questionHash(const QByteArray &bytes)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    // 64 bits of SHA-256 tell an edited file from the one asked; the full
+    // 256 would double the size of a record and the time to read a year of them.
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).left(8).toHex());
 }
 
 } // namespace bank

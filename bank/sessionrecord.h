@@ -25,7 +25,7 @@ struct RecordedQuestion {
     enum class Verdict { Right, Wrong, Blank };
     QString file;       // "Curs/Assignatura/Opció/3.txt", from the questions folder
     int type = 0;       // line 1 of the file; 0 when it could not be read
-    QString hash;       // SHA-256 of the file's bytes, hex; empty when unread
+    QString hash;       // questionHash() of the file's bytes; empty when unread
     Verdict verdict = Verdict::Blank;
     QString answer;     // the answer given, as the transcript shows it
 };
@@ -58,7 +58,7 @@ std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes);
 // The record's file name for a report's file name: "Anna --5M,9H --6-12-2026.json".
 QString recordFileName(const QString &reportFileName);
 
-// "sha256:" is not written: the hash of a question file's bytes, hex.
+// The hash of a question file's bytes: the first 64 bits of SHA-256, in hex.
 QString questionHash(const QByteArray &bytes);
 
 } // namespace bank

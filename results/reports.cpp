@@ -8,6 +8,7 @@
 #include "bank/sessionrecord.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -57,6 +58,10 @@ ReportLoader::ReportLoader(const QString &programFolder)
     table.folder = reportsFolder(programFolder);
     table.folderFound = !table.folder.isEmpty();
     if (table.folderFound) {
+        // Checked once: a year of records would pay for it at each file.
+        const QString records = table.folder + u'/' + QLatin1String(bank::kRecordsFolder);
+        if (QFileInfo(records).isDir() && bank::isInside(records, table.folder))
+            recordsFolder = records;
         names = QDir(table.folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                              QDir::Name);
     }
@@ -90,10 +95,12 @@ void ReportLoader::read(const QString &name)
         return;
     // The record, when there is one, says more than the report's text and
     // needs no RTF read: the report's text is not read then.
-    const QString recordPath = table.folder + u'/' + QLatin1String(bank::kRecordsFolder) + u'/'
-        + bank::recordFileName(name);
-    if (const bank::FileContent record = bank::readFile(recordPath, bank::kMaxRecordBytes);
-        record.problem == bank::FileProblem::None && bank::isInside(recordPath, table.folder)) {
+    const QString recordPath = recordsFolder + u'/' + bank::recordFileName(name);
+    // A link, which could lead anywhere, is no record.
+    if (const bank::FileContent record = recordsFolder.isEmpty() || QFileInfo(recordPath).isSymLink()
+            ? bank::FileContent{{}, bank::FileProblem::Missing}
+            : bank::readFile(recordPath, bank::kMaxRecordBytes);
+        record.problem == bank::FileProblem::None) {
         if (const std::optional<bank::SessionRecord> read = bank::readSessionRecord(record.bytes)) {
             for (const bank::RecordedTest &t : read->tests) {
                 // Upper case as in the report, so a subject's rows from

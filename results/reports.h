@@ -109,6 +109,7 @@ private:
     void read(const QString &name);
 
     ReportTable table;
+    QString recordsFolder; // empty when there is no real records folder inside
     QStringList names;
     int next = 0;
 };

@@ -26,7 +26,7 @@ private Q_SLOTS:
                         bank::RecordedQuestion::Verdict::Blank, QString()}};
         record.tests = {t};
         const QByteArray bytes = bank::sessionRecordBytes(record);
-        QVERIFY(bytes.contains("\"version\": 1"));
+        QVERIFY(bytes.contains("\"version\":1"));
         const std::optional<bank::SessionRecord> read = bank::readSessionRecord(bytes);
         QVERIFY(read);
         QCOMPARE(read->pupil, record.pupil);
