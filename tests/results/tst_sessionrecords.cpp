@@ -3,6 +3,7 @@
 // never one average. A report whose record is missing or unreadable is read
 // from its text as before.
 
+#include "results/commandline.h"
 #include "results/questions.h"
 #include "results/reports.h"
 #include "results/table.h"
@@ -12,6 +13,9 @@
 
 #include "support/testsupport.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -174,6 +178,33 @@ private Q_SLOTS:
             found.append(s.file + u'|' + (s.changed ? u"changed"_qs : u"same"_qs) + u'|' + s.statement);
         QCOMPARE(found, (QStringList{u"../secret.txt|changed|"_qs, u"C/M/1.txt|same|Quant fan 2 i 2?"_qs,
                                      u"C/M/2.txt|changed|Quant fan 2 i 2?"_qs, u"C/M/9.txt|changed|"_qs}));
+    }
+    // The workbook: marks and counts as numbers, the moment as a date
+    // (a number with a date format), the header row frozen, and the
+    // statistics on a sheet of their own. Read with unzip where there is one.
+    void workbook()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
+            QSKIP("no unzip to open the workbook with");
+        const testsupport::ProgramFolder folder(false);
+        writeReports(folder, {u"1r ESO|Llengua Estrangera|Francès|7,50|json"_qs});
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("classe.xlsx"));
+        QStringList messages;
+        QCOMPARE(results::exportXlsx(folder.path(), path, messages), 0);
+        auto sheet = [&](int n) {
+            QProcess unzip;
+            unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), path, QStringLiteral("xl/worksheets/sheet%1.xml").arg(n)});
+            unzip.waitForFinished();
+            return unzip.readAllStandardOutput();
+        };
+        const QByteArray table = sheet(1);
+        QVERIFY(table.contains("state=\"frozen\""));
+        // 6 December 2026 09:00 as a spreadsheet date: 46362.375.
+        QVERIFY2(table.contains("<v>46362.375</v>"), table.constData());
+        QVERIFY(table.contains("<v>7.5</v>"));
+        QVERIFY(table.contains("<v>2</v>"));
+        QVERIFY(sheet(2).contains("state=\"frozen\""));
     }
 };
 
