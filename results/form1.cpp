@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "printout.h"
 #include "questions.h"
 
 #include "bank/atomicfile.h"
@@ -103,6 +104,8 @@ void Form1::buildControls()
     Command1 = new QPushButton(texts.exportCsv, this);
     ui::nameControl(Command1, QStringLiteral("Command1"), texts.exportCsv);
     ui::setBold(Command1, true);
+    Command2 = new QPushButton(texts.printPdf, this);
+    ui::nameControl(Command2, QStringLiteral("Command2"), texts.printPdf);
 
     model = new ResultsModel(this);
     model->setHeaders(texts.columnHeaders());
@@ -174,6 +177,7 @@ void Form1::buildControls()
     filters->addWidget(Label6);
     filters->addSpacing(ui::px(240));
     filters->addWidget(Command1);
+    filters->addWidget(Command2);
 
     auto *summary = new QVBoxLayout;
     summary->addWidget(Label5);
@@ -200,6 +204,7 @@ void Form1::buildControls()
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
     connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(Combo3, &QComboBox::activated, this, &Form1::Combo3_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Date1, &QDateEdit::dateChanged, this, &Form1::Date_Change);
     connect(Date2, &QDateEdit::dateChanged, this, &Form1::Date_Change);
     connect(Grid1, &QTableView::doubleClicked, this, &Form1::Grid1_DblClick);
@@ -286,7 +291,7 @@ void Form1::showTable(ReportTable table)
 
 void Form1::enableFilters(bool enabled)
 {
-    const QList<QWidget *> controls = {Date1, Date2, Combo1, Combo2, Combo3, Command1};
+    const QList<QWidget *> controls = {Date1, Date2, Combo1, Combo2, Combo3, Command1, Command2};
     for (QWidget *control : controls)
         control->setEnabled(enabled);
 }
@@ -421,6 +426,39 @@ void Form1::Command1_Click()
         bytes = csvBytes(texts.columnHeaders(), shown, warnings);
     }
     if (bytes.isEmpty() || !writeCsvFile(path, bytes, &error))
+        ui::message(this, texts.writeError + u'\n' + error);
+}
+
+void Form1::Command2_Click()
+{
+    const QString path = ui::platform().saveFileName(this, texts.printPdf, programFolder + u'/' + texts.pdfName,
+                                                     texts.pdfFilter);
+    if (path.isEmpty())
+        return;
+    // The title names the filters, so a printed page says what it holds.
+    QStringList filters{Date1->date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" – ")
+                        + Date2->date().toString(QStringLiteral("dd/MM/yyyy"))};
+    for (const QComboBox *combo : {Combo1, Combo2, Combo3})
+        filters.append(combo->currentText());
+    const QString title = texts.heading + QStringLiteral(": ") + filters.join(QStringLiteral(", "));
+    PrintedTable table{texts.tableTab, texts.columnHeaders(), {}};
+    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+    const QList<ResultRow> shown = filter->shownRows();
+    for (const ResultRow &r : shown) {
+        QStringList cells;
+        for (int column = 0; column < ColumnCount; ++column)
+            cells.append(cellText(r, column, warnings));
+        table.rows.append(cells);
+    }
+    PrintedTable questions{texts.questionsTab, texts.questionHeaders, {}};
+    for (int row = 0; row < Grid3->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < Grid3->columnCount(); ++column)
+            cells.append(Grid3->item(row, column) ? Grid3->item(row, column)->text() : QString());
+        questions.rows.append(cells);
+    }
+    QString error;
+    if (!writeCsvFile(path, pdfBytes(title, {table, questions}), &error))
         ui::message(this, texts.writeError + u'\n' + error);
 }
 

@@ -48,6 +48,7 @@ public:
     QComboBox *Combo3 = nullptr;    // the option folder shown, or all of them
     QLabel *Label6 = nullptr;       // how many rows are shown of how many
     QPushButton *Command1 = nullptr; // exports the rows shown to CSV
+    QPushButton *Command2 = nullptr; // the rows shown and their questions as a PDF
     QTableView *Grid1 = nullptr;    // one row per report and subject
     QTabWidget *Tab1 = nullptr;     // the table, and the statistics per question
     QTableWidget *Grid3 = nullptr;  // one row per question asked in the rows shown
@@ -70,6 +71,7 @@ public:
     void Grid1_DblClick(const QModelIndex &index);
     void Grid3_DblClick(int row);
     void Command1_Click();
+    void Command2_Click();
 
 private:
     void buildControls();

@@ -42,6 +42,9 @@ ResultsTexts readResultsTexts(const QString &programFolder)
     line(texts.allCourses);
     line(texts.allOptions);
     line(texts.xlsxFilter);
+    line(texts.printPdf);
+    line(texts.pdfFilter);
+    line(texts.pdfName);
     line(texts.questionsTab);
     line(texts.tableTab);
     for (QString &header : texts.questionHeaders)

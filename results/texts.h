@@ -50,6 +50,9 @@ struct ResultsTexts {
     QString allCourses = QStringLiteral("Tots els cursos");
     QString allOptions = QStringLiteral("Totes les opcions");
     QString xlsxFilter = QStringLiteral("Llibre de full de càlcul (*.xlsx)");
+    QString printPdf = QStringLiteral("Desa en PDF...");
+    QString pdfFilter = QStringLiteral("Document PDF (*.pdf)");
+    QString pdfName = QStringLiteral("resultats.pdf");
     QString questionsTab = QStringLiteral("Per pregunta");
     QString tableTab = QStringLiteral("Per informe");
     QStringList questionHeaders = {QStringLiteral("Pregunta"), QStringLiteral("Enunciat"), QStringLiteral("Vegades"),
