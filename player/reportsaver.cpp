@@ -61,7 +61,8 @@ QString keepRecord(const QString &reportsFolder, const QString &reportName, bank
 {
     readQuestionFiles(record, questionsFolder);
     const QString folder = reportsFolder + u'/' + QLatin1String(bank::kRecordsFolder);
-    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder))
+    // Another player of the class may make it at the same moment.
+    if (!QDir().mkdir(folder) && !QFileInfo(folder).isDir())
         return QStringLiteral("cannot make %1").arg(folder);
     QString why;
     if (!bank::createExclusively(folder + u'/' + bank::recordFileName(reportName), bank::sessionRecordBytes(record),
