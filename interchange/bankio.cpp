@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -38,15 +37,15 @@ Parsed parse(const QByteArray &bytes, Format format)
 
 QString programFolderOf(const QString &folder)
 {
-    QDir dir(QDir::cleanPath(QDir(folder).absolutePath()));
-    do {
-        if (dir.dirName().compare(QLatin1String(bank::kQuestionsFolder), Qt::CaseInsensitive) == 0) {
-            QDir up = dir;
-            if (up.cdUp())
-                return up.path();
-            return QDir::cleanPath(dir.path() + QStringLiteral("/.."));
+    // By the names alone: the question folder may not exist yet.
+    QStringList parts = QDir::cleanPath(QDir(folder).absolutePath()).split(u'/');
+    while (parts.size() > 1) {
+        if (parts.last().compare(QLatin1String(bank::kQuestionsFolder), Qt::CaseInsensitive) == 0) {
+            parts.removeLast();
+            return parts.join(u'/').isEmpty() ? QStringLiteral("/") : parts.join(u'/');
         }
-    } while (dir.cdUp());
+        parts.removeLast();
+    }
     return {};
 }
 
@@ -289,9 +288,8 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
         return outcome;
     }
     if (format != Format::MoodleXml && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)strict.decode(bytes);
-        if (strict.hasError())
+        // Invalid sequences come back as U+FFFD, which encodes otherwise.
+        if (QString::fromUtf8(bytes).toUtf8() != bytes)
             outcome.lines << QStringLiteral("%1: no és UTF-8 vàlid; es llegeix com a Windows-1252").arg(fileLabel);
     }
     const Parsed parsed = parse(bytes, format);
@@ -330,7 +328,7 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
                 why = whyNotStorable(q, kind);
         }
         if (why.isEmpty() && !options.dryRun) {
-            if (!QDir().mkpath(target) || !bank::isInside(target, base)) {
+            if (!QDir().mkpath(target) || (target != base && !bank::isInside(target, base))) {
                 why = QStringLiteral("no es pot fer la carpeta «%1»").arg(QDir::toNativeSeparators(target));
                 kind = QStringLiteral("que no s'han pogut escriure");
             } else {
