@@ -300,6 +300,7 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
 
     FilePlacer files(program, options);
     QuestionWriter writer;
+    const bank::SyncBatch batch;
     QList<Skipped> skippedList = parsed.skipped;
     // Told in the order of the file.
     QList<std::pair<QString, QString>> told;
