@@ -427,6 +427,14 @@ Outcome exportFolder(const QString &folder, const QString &file, const Options &
         outcome.failure = QStringLiteral("«%1» no és una carpeta").arg(QDir::toNativeSeparators(folder));
         return outcome;
     }
+    // The player counts every file of a question folder as a question.
+    const QString base = QDir::cleanPath(QDir(folder).absolutePath());
+    if (QDir::cleanPath(QFileInfo(file).absoluteFilePath()).startsWith(base + u'/')) {
+        outcome.failure = QStringLiteral("«%1» no pot anar dins de la carpeta que s'exporta: el programa "
+                                         "el comptaria com una pregunta")
+                              .arg(QDir::toNativeSeparators(file));
+        return outcome;
+    }
     const QString program = programFolderOf(folder);
     QList<std::pair<QStringList, QString>> found;
     collect(folder, {}, found);

@@ -57,9 +57,12 @@ constexpr QChar kBreak(0xE000);
 // Decodes the entity starting at text[i] == '&'; advances i past it.
 bool decodeEntity(const QString &text, qsizetype &i, QString &out)
 {
-    const qsizetype end = text.indexOf(u';', i + 1);
-    if (end < 0 || end - i > 12)
+    // Entities are short: looking further would make a text of many "&"
+    // and no ";" quadratic.
+    const qsizetype semicolon = QStringView(text).mid(i + 1, 12).indexOf(u';');
+    if (semicolon < 0)
         return false;
+    const qsizetype end = i + 1 + semicolon;
     const QString name = text.mid(i + 1, end - i - 1);
     char32_t code = 0;
     if (name.startsWith(u'#')) {
@@ -175,6 +178,7 @@ QString htmlToPlain(const QString &source, QStringList *files)
 {
     const QString html = sourceBreaks(source);
     QString out;
+    bool tagsEnd = false; // no ">" after here: every "<" left is text
     for (qsizetype i = 0; i < html.size();) {
         const QChar c = html[i];
         if (c == u'&') {
@@ -185,7 +189,7 @@ QString htmlToPlain(const QString &source, QStringList *files)
             continue;
         }
         const QChar next = i + 1 < html.size() ? html[i + 1] : QChar();
-        if (c != u'<' || !(next.isLetter() || next == u'/' || next == u'!' || next == u'?')) {
+        if (c != u'<' || tagsEnd || !(next.isLetter() || next == u'/' || next == u'!' || next == u'?')) {
             out += c;
             ++i;
             continue;
@@ -197,6 +201,7 @@ QString htmlToPlain(const QString &source, QStringList *files)
         }
         const qsizetype close = html.indexOf(u'>', i);
         if (close < 0) { // a lone "<" in text, not a tag
+            tagsEnd = true;
             out += c;
             ++i;
             continue;

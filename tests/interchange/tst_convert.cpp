@@ -240,6 +240,7 @@ private Q_SLOTS:
         QTest::newRow("no question at all") << QStringList{"import", "F.gift", "Preguntas"} << QByteArray("hello") << 2
             << "0 preguntes importades, 1 no: 1 descripció." << 0;
         QTest::newRow("export") << QStringList{"export", "Preguntas", "out.xml"} << good << 0 << "1 pregunta exportada." << 1;
+        QTest::newRow("export into the bank") << QStringList{"export", "Preguntas", "Preguntas/out.xml"} << good << 2 << QString() << 0;
     }
     void program()
     {
