@@ -476,7 +476,7 @@ void Form3::StartUp(int minutes)
     bank::LineReader top = bank::openProgramFile(appFolder, QStringLiteral("tope.txt"));
     top.readLine(readingBuffer);
     maximumMark = maximumMarkFrom(readingBuffer.text);
-    model.setMaximumMark(maximumMark);
+    model.setMarkScaleHundredths(markScaleHundredths(readingBuffer.text));
 }
 
 void Form3::DrawOptionOrder()

@@ -8,6 +8,7 @@
 #include "bank/readfile.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -77,12 +78,37 @@ QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption)
     return wrongText + QString(chosenOption + 1, u' ');
 }
 
-QString markText(int right, int questions, int maximumMark)
+QString markTextOnScale(int right, int questions, qint64 scaleHundredths)
 {
     if (questions <= 0)
         return QStringLiteral(" 0,00");
-    const auto m = static_cast<qint64>(std::trunc(static_cast<double>(right) * maximumMark / questions * 100.0));
+    // Whole hundredths from the counts: in binary floating point 23 * 10 / 25
+    // * 100 lands just under 920 and the truncation lost a hundredth.
+    const qint64 m = qint64(right) * scaleHundredths / questions;
     return u' ' + QString::number(m / 100) + u',' + QStringLiteral("%1").arg(m % 100, 2, 10, QChar(u'0'));
+}
+
+QString markText(int right, int questions, int maximumMark)
+{
+    return markTextOnScale(right, questions, qint64(maximumMark) * 100);
+}
+
+int markScaleHundredths(const QString &line)
+{
+    // "6,5" and "6.5" alike: a teacher writes the decimal comma. Digits past
+    // the hundredths are dropped; text after the number is ignored.
+    static const QRegularExpression number(QStringLiteral("^[ \\t]*\\+?(\\d+)(?:[.,](\\d*))?"));
+    const QRegularExpressionMatch match = number.match(line);
+    if (!match.hasMatch())
+        return 1000;
+    const QString whole = match.captured(1);
+    const QString fraction = (match.captured(2) + QStringLiteral("00")).left(2);
+    bool ok = false;
+    const qint64 units = whole.size() > 6 ? -1 : whole.toLongLong(&ok);
+    if (!ok || units > 32767)
+        return 1000;
+    const qint64 hundredths = units * 100 + fraction.toInt();
+    return hundredths > 0 ? static_cast<int>(hundredths) : 1000;
 }
 
 bool isUsableMarkScale(const QString &line)
