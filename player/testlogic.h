@@ -107,11 +107,14 @@ QString markTextOnScale(int right, int questions, qint64 scaleHundredths);
 // its decimals kept ("6,5" and "6.5" give 650); 1000 when it is not above 0
 // or beyond 32767.
 int markScaleHundredths(const QString &line);
+// "20", "6,50": the scale as the checker names it.
+QString markScaleText(int hundredths);
 
 // The top of the mark scale from the first line of tope.txt: rounded to the
 // nearest integer (halves to even); 10 when not above 0 or out of range.
 int maximumMarkFrom(const QString &line);
-// Whether the line gives a scale of its own rather than the fallback of 10.
+// Whether the line gives a scale of its own (markScaleHundredths) rather
+// than the fallback of 10.
 bool isUsableMarkScale(const QString &line);
 
 // A line of the final window is red below half the top of the mark scale.

@@ -190,6 +190,12 @@ private Q_SLOTS:
         QVERIFY(scroll && scroll->isVisibleTo(viewer));
         QVERIFY(scroll->horizontalScrollBar()->maximum() > 0);
         QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+        // For the picture: the whole screen, where the caller asks.
+        if (const QString shot = qEnvironmentVariable("BRENLOQ_SHOT"); !shot.isEmpty()) {
+            QVERIFY(QTest::qWaitForWindowExposed(viewer));
+            QTest::qWait(300);
+            QVERIFY(viewer->screen()->grabWindow(0).save(shot));
+        }
     }
 
     // Moved and resized by the pupil, the viewer stays where it was put while
