@@ -378,7 +378,9 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QString text = key->text();
-        if (key->key() == Qt::Key_Backspace)
+        // Shortcuts (Ctrl+V among them) pass: what they bring meets the
+        // validator.
+        if (key->key() == Qt::Key_Backspace || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
         if (!text.isEmpty() && text[0].isPrint() && !acceptsTimeLimitKey(text[0]))
             return true;
