@@ -38,6 +38,19 @@ void writeBank(const ProgramFolder &folder)
                        QStringLiteral("Tria una matèria")});
 }
 
+// A button's caption as drawn: "&&" is one "&", a lone "&" marks the next
+// character as the shortcut and is not drawn.
+QString shownCaption(const QString &text)
+{
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && ++i >= text.size())
+            break;
+        shown += text[i];
+    }
+    return shown;
+}
+
 void clickBox(QCheckBox *box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
@@ -317,6 +330,7 @@ private Q_SLOTS:
             QCOMPARE(ui::caption(button), name);
             QCOMPARE(button->accessibleName(), name);
             QCOMPARE(button->shortcut(), QKeySequence());
+            QCOMPARE(shownCaption(button->text()), name);
         }
         clickBox(w->Check1(row));
         QCOMPARE(w->selection().chosenSubjects(), QStringList{name});
