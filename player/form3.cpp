@@ -326,8 +326,7 @@ void Form3::AssembleTest(const Selection &selection)
             List2.append(QStringList());
             Command1(k)->show();
         }
-        Command1(k)->setText(tests[k].subject);
-        Command1(k)->setAccessibleName(tests[k].subject);
+        ui::setCaption(Command1(k), tests[k].subject);
         List1(k)->addItems(tests[k].labels);
         List1(k)->setAccessibleName(tests[k].subject);
         List2[k] = tests[k].paths;
@@ -444,10 +443,7 @@ void Form3::StartUp(int minutes)
     bank::LineReader textFile = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));
     texts = readTestWindowTexts(textFile, readingBuffer);
     model.setVerdictTexts(texts.right, texts.wrong);
-    const auto caption = [](auto *control, const QString &text) {
-        control->setText(text);
-        control->setAccessibleName(text);
-    };
+    const auto caption = [](QWidget *control, const QString &text) { ui::setCaption(control, text); };
     caption(Label13[CreditsLine::Title], texts.creditsTitle);
     caption(Label13[CreditsLine::Subtitle], texts.creditsSubtitle);
     caption(Label13[CreditsLine::Footer], texts.creditsFooter);
@@ -476,7 +472,7 @@ void Form3::StartUp(int minutes)
     bank::LineReader top = bank::openProgramFile(appFolder, QStringLiteral("tope.txt"));
     top.readLine(readingBuffer);
     maximumMark = maximumMarkFrom(readingBuffer.text);
-    model.setMaximumMark(maximumMark);
+    model.setMarkScaleHundredths(markScaleHundredths(readingBuffer.text));
 }
 
 void Form3::DrawOptionOrder()

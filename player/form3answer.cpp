@@ -40,7 +40,7 @@ void Form3::Label3_Click(int index)
 
 void Form3::Command5_Click(int index)
 {
-    Label16->setText(Command5[index]->text());
+    Label16->setText(ui::caption(Command5[index]));
     ui::setForeColor(Label16, ui::backColor(Command5[index]));
     trueFalseChoice = index == TrueFalseButton::SaysTrue;
     trueFalseChosen = true;
@@ -74,7 +74,7 @@ bool Form3::book(bool right, const QLabel *statement, const std::optional<QStrin
         entry->setText(model.rowText(k, currentQuestionRow));
     ui::setBackColor(Command2, right ? ui::kBlue : ui::kRed);
     setCounter(right ? Counter::Right : Counter::Wrong, right ? test.right : test.wrong);
-    Command1(k)->setText(test.subject + QStringLiteral(" - ") + test.mark);
+    ui::setCaption(Command1(k), test.subject + QStringLiteral(" - ") + test.mark);
     RichTextBox3->setText(model.transcript());
     ShowFeedback(right);
     if (sound)

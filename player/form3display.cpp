@@ -444,7 +444,7 @@ bool Form3::showTrueFalse(const bank::QuestionRead &read, Verdict state, QString
     ui::setForeColor(Label16, verdict);
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);
-    Label16->setText(Command5[trueFalseAnswer ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]->text());
+    Label16->setText(ui::caption(Command5[trueFalseAnswer ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]));
     Frame1[TypeCode::TrueFalse]->setEnabled(false);
     return true;
 }

@@ -60,7 +60,7 @@ bool TestSession::book(int k, int row, bool right, const QString &statement, con
     if (!right)
         t.chosenOptions[row] = chosenOption;
     ++(right ? t.right : t.wrong);
-    t.mark = markText(t.right, t.questions(), maximumMark);
+    t.mark = markTextOnScale(t.right, t.questions(), markScale);
 
     ++answered;
     const QString word = right ? rightText : wrongText;

@@ -48,7 +48,8 @@ public:
 
     // The words of the verdicts (Principal.txt) and the top of the mark scale.
     void setVerdictTexts(const QString &right, const QString &wrong);
-    void setMaximumMark(int top) { maximumMark = top; }
+    void setMaximumMark(int top) { markScale = top * 100; }
+    void setMarkScaleHundredths(int hundredths) { markScale = hundredths; }
 
     int testCount() const { return static_cast<int>(tests.size()); }
     SessionTest &test(int k) { return tests[k]; }
@@ -96,7 +97,7 @@ private:
     QList<SessionTest> tests;
     Showable showable;
     QString rightText, wrongText;
-    int maximumMark = 10;
+    int markScale = 1000; // hundredths
     int answered = 0;
     int finished = 0;
     bool lastEnded = false;

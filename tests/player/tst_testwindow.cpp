@@ -374,10 +374,11 @@ private Q_SLOTS:
         QCOMPARE(viewer->windowHeightTwips(), 4500);
         QCOMPARE(viewer->Text1->width(), ui::px(6000 - 75));
         QCOMPARE(viewer->Text1->height(), ui::px(4500 - 550));
-        const QString shown = viewer->Text1->toPlainText();
+        QVERIFY(!viewer->Text1->toPlainText().isEmpty());
+        // Another question's missing text leaves nothing of this one's.
         s.show(0, 2);
         QVERIFY(w->Label18->text().contains(QStringLiteral("falta.txt")));
-        QCOMPARE(viewer->Text1->toPlainText(), shown);
+        QCOMPARE(viewer->Text1->toPlainText(), QString());
         // Made too small by the pupil, the text box never gets a negative size.
         viewer->resize(1, 1);
         QVERIFY(viewer->Text1->width() >= 0 && viewer->Text1->height() >= 0);
