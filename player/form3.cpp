@@ -498,6 +498,16 @@ void Form3::readFinalTexts()
 
 void Form3::closeEvent(QCloseEvent *event)
 {
+    // A session still running is not thrown away by a stray click on the
+    // title bar: the window asks what the quit button asks.
+    if (!leaving && !model.isOver() && !model.reported()) {
+        if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
+            != ui::MessageAnswer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    leaving = true;
     // Closing the test window ends the program, once the report being saved
     // is kept somewhere.
     Timer1->stop();

@@ -222,6 +222,7 @@ private:
     QPointer<Form5> form5;
     bank::LineBuffer readingBuffer; // shared by ayuda.txt, Principal.txt and tope.txt
     bool clockStopped = false;
+    bool leaving = false; // the pupil has said yes to quitting
     bool attachmentShown = false; // the question on show opened the viewer
     bool targetInMarkedRegion = false; // the last click filled the target's region
 };

@@ -22,6 +22,11 @@ namespace {
 // A file name holds at most 255 bytes: a long pupil name is shortened in the
 // file name (with room for " (999)") rather than lose the report. The report
 // itself keeps the name whole.
+QString timeUpText()
+{
+    return QStringLiteral("S'ha acabat el temps");
+}
+
 QString fittedReportFileName(QString name, const QDateTime &when)
 {
     constexpr int kNameMax = 255;
@@ -106,6 +111,7 @@ void Form3::Command6_Click(int index)
     case TopButton::Quit:
         if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
             == ui::MessageAnswer::Yes) {
+            leaving = true;
             Timer1->stop();
             ui::platform().quit();
         }
@@ -137,8 +143,14 @@ void Form3::Timer1_Timer()
     Label17[ClockLabel::Countdown]->setText(countdownText(r));
     if (r == 0) {
         Timer1->stop();
-        WriteResultsReport();
-        ShowFinalWindow();
+        // The pupil may answer on, so the clock says the time is up.
+        ui::setForeColor(Label17[ClockLabel::Countdown], ui::kRed);
+        Label17[ClockLabel::Countdown]->setAccessibleName(timeUpText());
+        Label17[ClockLabel::Countdown]->setToolTip(timeUpText());
+        if (!model.reported()) {
+            WriteResultsReport();
+            ShowFinalWindow();
+        }
         return;
     }
     model.remainingSeconds = r - 1;
@@ -146,8 +158,11 @@ void Form3::Timer1_Timer()
 
 void Form3::endSession()
 {
-    // A finished session keeps its one report: the clock has nothing left to end.
+    // A finished session keeps its one report: the clock has nothing left to
+    // end, and a session whose time ran out has written it already.
     Timer1->stop();
+    if (model.reported())
+        return;
     WriteResultsReport();
     ShowFinalWindow();
 }
@@ -163,6 +178,7 @@ void Form3::ShowFinalWindow()
 
 void Form3::WriteResultsReport()
 {
+    model.markReported();
     RichTextBox3->setText(model.reportText(rightLabel, wrongLabel, blankLabel));
 
     const QByteArray rtf = ui::toRtf(*RichTextBox3->document());

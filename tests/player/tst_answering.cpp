@@ -424,23 +424,30 @@ private Q_SLOTS:
     void readingWordJudged_data()
     {
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<bool>("right");
-        QTest::newRow("same word") << "casa" << true;
-        QTest::newRow("with its comma") << "Casa," << true;
-        QTest::newRow("two more letters") << "casas." << false;
-        QTest::newRow("part of it, two letters shorter") << "as" << false;
-        QTest::newRow("nothing chosen") << "" << false;
+        QTest::addColumn<QString>("row"); // the list's row after confirming
+        QTest::newRow("same word") << "casa" << "CORRECTA";
+        QTest::newRow("with its comma") << "Casa," << "CORRECTA";
+        QTest::newRow("two more letters") << "casas." << "INCORRECTA";
+        QTest::newRow("part of it, two letters shorter") << "as" << "INCORRECTA";
+        // As with every other type, confirming with nothing chosen judges nothing.
+        QTest::newRow("nothing chosen") << "" << "1. A";
     }
     void readingWordJudged()
     {
         QFETCH(QString, chosen);
-        QFETCH(bool, right);
+        QFETCH(QString, row);
         Session s;
         s.folder.writeLines(QStringLiteral("textos/t.txt"), {QStringLiteral("la casa")});
         player::Form3 *w = openWith(s, question(5, {QStringLiteral("t.txt"), QStringLiteral("?"), QStringLiteral("casa")}));
         w->Label11->setText(chosen);
         w->Command2_Click();
-        QCOMPARE(w->List1(0)->item(0)->text(), right ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->List1(0)->item(0)->text(), row);
+        if (chosen.isEmpty()) {
+            QCOMPARE(w->session().answeredCount(), 0);
+            QVERIFY(w->Command2->isEnabled());
+            return;
+        }
+        const bool right = row == u"CORRECTA";
         if (!right)
             QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- ??? - INCORRECTA")));
         // Shown again: the expected word in the verdict colour.
