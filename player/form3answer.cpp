@@ -74,7 +74,7 @@ bool Form3::book(bool right, const QLabel *statement, const std::optional<QStrin
         entry->setText(model.rowText(k, currentQuestionRow));
     ui::setBackColor(Command2, right ? ui::kBlue : ui::kRed);
     setCounter(right ? Counter::Right : Counter::Wrong, right ? test.right : test.wrong);
-    Command1(k)->setText(test.subject + QStringLiteral(" - ") + test.mark);
+    captionTestButton(k);
     // Once reported, the transcript box keeps the report as written.
     if (!model.reported())
         RichTextBox3->setText(model.transcript());

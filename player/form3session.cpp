@@ -62,6 +62,9 @@ void Form3::Command1_Click(int index)
     ui::setBackColor(previous, ui::bgr(0xC0FFFF));
     ui::setBold(Command1(index), true);
     ui::setBackColor(Command1(index), ui::bgr(0xC0FFC0));
+    // Bold takes more room: the names are shortened to the new font.
+    captionTestButton(currentTestIndex);
+    captionTestButton(index);
     for (int i = 0; i < testCount(); ++i)
         List1(i)->setVisible(i == index);
     Command3[Counter::Wrong]->setText(QLatin1Char(' ') + QString::number(model.test(index).wrong));
