@@ -601,6 +601,31 @@ private Q_SLOTS:
         }
     }
 
+    // Under a window manager the title bar takes some of the screen: the
+    // window asks to be maximised and lays its controls out in the size it
+    // gets, so the confirm button and the help line stay on it.
+    void laidOutInTheSizeItGets_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1024x768 less a title bar") << QSize(1024, 738);
+        QTest::newRow("800x600 less a title bar and a panel") << QSize(800, 540);
+    }
+    void laidOutInTheSizeItGets()
+    {
+        QFETCH(QSize, size);
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
+        QVERIFY(w->windowState().testFlag(Qt::WindowMaximized));
+        w->setWindowState(Qt::WindowNoState);
+        w->resize(size);
+        QTRY_COMPARE(w->size(), size);
+        for (QWidget *control : {static_cast<QWidget *>(w->Command2), static_cast<QWidget *>(w->Label14),
+                                 static_cast<QWidget *>(w->Label18), static_cast<QWidget *>(w->List1(0))})
+            QVERIFY2(w->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        QCOMPARE(w->Frame1[0]->geometry().right(), size.width() - 1 - ui::px(100));
+    }
+
     void nameWithAFolderIsAMissingFile()
     {
         Session s;
