@@ -19,14 +19,14 @@ namespace player {
 
 namespace {
 
-// A file name holds at most 255 bytes: a long pupil name is shortened in the
-// file name (with room for " (999)") rather than lose the report. The report
-// itself keeps the name whole.
 QString timeUpText()
 {
     return QStringLiteral("S'ha acabat el temps");
 }
 
+// A file name holds at most 255 bytes: a long pupil name is shortened in the
+// file name (with room for " (999)") rather than lose the report. The report
+// itself keeps the name whole.
 QString fittedReportFileName(QString name, const QDateTime &when)
 {
     constexpr int kNameMax = 255;
