@@ -82,8 +82,14 @@ public:
     int answeredCount() const { return answered; }
     QString transcript() const { return text; }
 
-    // Each test's summary, as the final window and the report show it.
+    // Each test's summary as it stands now.
     QList<TestResult> results() const;
+    // A session writes one report, at the end of its last test or when the
+    // time runs out. Answers after it are judged on screen only: the final
+    // window keeps showing the results as reported.
+    void markReported() { reportedResults = results(); }
+    bool reported() const { return reportedResults.has_value(); }
+    QList<TestResult> finalResults() const { return reportedResults.value_or(results()); }
     // The transcript with the summary lines, upper-cased, after it.
     QString reportText(const QString &rightLabel, const QString &wrongLabel, const QString &blankLabel) const;
 
@@ -102,6 +108,7 @@ private:
     int finished = 0;
     bool lastEnded = false;
     QString text;
+    std::optional<QList<TestResult>> reportedResults;
 };
 
 } // namespace player
