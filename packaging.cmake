@@ -5,8 +5,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "BRENLOQ developers <brenloq@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "classroom quizzes drawn from a bank of questions")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A quiz player for pupils, a question editor for teachers, a bank checker and a
-component installer, sharing one folder of question banks, pictures, texts,
+    "A quiz player for pupils, a question editor for teachers, a bank checker, a
+converter to and from GIFT, Moodle XML and Aiken, and a component installer, sharing one folder of question banks, pictures, texts,
 language files and pupils' reports. Each user gets a copy of the demo folder
 in their documents on first start, or all machines share the folder named in
 /etc/xdg/brenloq/brenloq.conf (folder=PATH).")

@@ -28,6 +28,10 @@ namespace {
 
 bool hardLinksRefused = false;
 
+// Inside a SyncBatch: the folders written into, synced when it ends.
+thread_local int batchDepth = 0;
+thread_local QSet<QString> batchFolders;
+
 #ifdef Q_OS_UNIX
 
 QString reason(int failure)
@@ -128,7 +132,7 @@ int writeWhole(int fd, const QByteArray &bytes, Writing writing = Writing::NewFi
     // FAT and many shares keep no permissions, and some cannot sync a file.
     if (writing == Writing::NewFile && ::fchmod(fd, filePermissions()) != 0 && !isUnsupported(errno))
         return failed(errno);
-    if (::fsync(fd) != 0 && !isUnsupported(errno))
+    if (batchDepth == 0 && ::fsync(fd) != 0 && !isUnsupported(errno))
         return failed(errno);
     return ::close(fd) == 0 ? 0 : errno;
 }
@@ -138,6 +142,10 @@ int writeWhole(int fd, const QByteArray &bytes, Writing writing = Writing::NewFi
 // whatever the answer, so a refusal changes nothing.
 void syncFolder(const QString &folder)
 {
+    if (batchDepth > 0) {
+        batchFolders.insert(folder);
+        return;
+    }
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -489,6 +497,36 @@ QString whyCannotReplace(const QString &path)
     const QFileInfo info(path);
     return !info.exists() || info.isWritable() ? QString() : QStringLiteral("access denied");
 #endif
+}
+
+SyncBatch::SyncBatch()
+{
+    ++batchDepth;
+}
+
+SyncBatch::~SyncBatch()
+{
+    if (--batchDepth > 0)
+        return;
+#ifdef Q_OS_UNIX
+    QSet<dev_t> synced;
+    for (const QString &folder : std::as_const(batchFolders)) {
+        const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && !synced.contains(status.st_dev)) {
+            synced.insert(status.st_dev);
+#ifdef Q_OS_LINUX
+            ::syncfs(fd);
+#else
+            ::sync();
+#endif
+        }
+        ::close(fd);
+    }
+#endif
+    batchFolders.clear();
 }
 
 namespace testing {

@@ -15,6 +15,8 @@ namespace bank {
 inline constexpr qint64 kMaxLineFileBytes = 1024 * 1024;
 // A picture beyond this is not a picture a question shows.
 inline constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
+// A feedback sound is a second or two of WAV.
+inline constexpr qint64 kMaxSoundFileBytes = 4 * 1024 * 1024;
 // The components the player and the installer copy are small programs.
 inline constexpr qint64 kMaxComponentBytes = 16 * 1024 * 1024;
 

@@ -416,13 +416,13 @@ void BankCheck::checkMarkScale()
         report(where, QStringLiteral("La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa "
                                      "puntua sobre 10.")
                           .arg(line.trimmed().left(20)));
-    } else if (static const QRegularExpression integer(QStringLiteral("^\\s*\\d+\\s*$"));
-               !integer.match(line).hasMatch()) {
-        // The player takes the number it starts with, "." as the decimal
-        // point, rounded: "10,5" is 10 and "20 punts" 20.
-        report(where, QStringLiteral("La primera línia («%1») no és un nombre enter: el programa en pren el "
+    } else if (static const QRegularExpression number(QStringLiteral("^\\s*\\d+([.,]\\d{1,2})?\\s*$"));
+               !number.match(line).hasMatch()) {
+        // The player takes the number it starts with, to the hundredths, with
+        // "," or "." before the decimals: "20 punts" is 20.
+        report(where, QStringLiteral("La primera línia («%1») no és només un nombre: el programa en pren el "
                                      "nombre del començament i puntua sobre %2.")
-                          .arg(line.trimmed().left(20), QString::number(player::maximumMarkFrom(line))));
+                          .arg(line.trimmed().left(20), player::markScaleText(player::markScaleHundredths(line))));
     }
 }
 

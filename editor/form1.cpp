@@ -148,6 +148,7 @@ void Form1::Form_Load()
     Dir1->setRootIndex(folderTree->rootIndex());
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Form1::Dir1_Change);
+    buildFolderMenu();
 
     File1->setPath(bankFolder);
     connect(File1, &FileList::entryClicked, this, &Form1::File1_Click);

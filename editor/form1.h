@@ -14,7 +14,9 @@
 #include "ui/picturebox.h"
 #include "ui/readingtext.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -62,6 +64,14 @@ public:
     void Picture2_MouseDown(QPointF position);
 
     void ShowTypeFrame();
+
+    // The folder tree's context menu: questions from other platforms into
+    // the folder, and the folder's questions out to them.
+    void importQuestions(const QString &folder);
+    void exportQuestions(const QString &folder);
+    QMenu *Dir1Menu = nullptr;
+    QAction *mnuImportar = nullptr;
+    QAction *mnuExportar = nullptr;
 
     int QuestionType = 1;
     bool questionChecked = false;
@@ -144,6 +154,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildFolderMenu();
+    QString menuFolder;
     void buildWindow();
     void buildPanel(int k);
     void buildMultipleChoice(QGroupBox *frame);

@@ -118,13 +118,10 @@ void Form1::Form_Load()
     ui::centreOnScreen(this);
 
     const StartTexts texts = readStartTexts(state().programFolder);
-    Command1->setText(texts.command1);
-    Label1->setText(texts.label1);
-    Command2->setText(texts.command2);
-    Command1->setAccessibleName(texts.command1);
-    Label1->setAccessibleName(texts.label1);
+    ui::setCaption(Command1, texts.command1);
+    ui::setCaption(Label1, texts.label1);
+    ui::setCaption(Command2, texts.command2);
     Text1->setAccessibleName(texts.label1);
-    Command2->setAccessibleName(texts.command2);
 
     RegisterComponents(state().programFolder, ui::platform());
 }

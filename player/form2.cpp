@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpressionValidator>
 
 namespace player {
 
@@ -193,6 +194,8 @@ void Form2::buildControls()
     Text1->setFont(counterFont);
     ui::nameControl(Text1, QStringLiteral("Text1"), QStringLiteral("Temps límit (minuts)"));
     Text1->installEventFilter(this);
+    // A paste or a drop goes past the key filter: the validator sees them all.
+    Text1->setValidator(new QRegularExpressionValidator(timeLimitPattern(), Text1));
     Text1->hide();
 
     Command1 = new QPushButton(this);
@@ -203,6 +206,13 @@ void Form2::buildControls()
     Command1->setFont(startFont);
     ui::nameControl(Command1, QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    Label5 = new QLabel(this);
+    ui::setGeometryTwips(Label5, 3120, 6480, 7440, 600);
+    Label5->setWordWrap(true);
+    ui::setForeColor(Label5, ui::kRed);
+    ui::nameControl(Label5, QStringLiteral("Label5"));
+    Label5->hide();
     ui::showPlainTexts(this);
 }
 
@@ -239,8 +249,7 @@ void Form2::ApplySelectionTexts()
         label->setAccessibleName(line.text);
     }
     file.readLine(line);
-    Command1->setText(line.text);
-    Command1->setAccessibleName(line.text);
+    ui::setCaption(Command1, line.text);
     file.readLine(warning);
 
     // A box is named by the caption of the heading over its column.
@@ -284,8 +293,7 @@ void Form2::Label1_Click(int index)
     }
     int k = 0;
     for (const SubjectRow &row : rows) {
-        Check1(k)->setText(row.name);
-        Check1(k)->setAccessibleName(row.name);
+        ui::setCaption(Check1(k), row.name);
         Check1(k)->show();
         Combo1(k)->addItems(row.options);
         Combo1(k)->setCurrentIndex(row.options.isEmpty() ? -1 : 0);
@@ -306,6 +314,15 @@ void Form2::Label1_Click(int index)
     }
     subjectCount = k;
     fitRows();
+    showLeftOut();
+}
+
+void Form2::showLeftOut()
+{
+    const QString text = leftOutText(selection().leftOutSubjects());
+    Label5->setText(text);
+    Label5->setAccessibleName(text);
+    Label5->setVisible(!text.isEmpty());
 }
 
 void Form2::fitRows()
@@ -318,12 +335,14 @@ void Form2::Check1_Click(int index)
 {
     QCheckBox *box = Check1(index);
     setSubjectChosen(box, !ui::isBold(box));
+    showLeftOut();
 }
 
 void Form2::Combo1_Click(int index)
 {
-    const QString folder = questionFolder(dir1, Check1(index)->text(), Combo1(index)->currentText());
+    const QString folder = questionFolder(dir1, ui::caption(Check1(index)), Combo1(index)->currentText());
     Label4(index)->setText(QString::number(bank::fileCount(folder)));
+    showLeftOut();
 }
 
 void Form2::Command3_Click(int index)
@@ -359,7 +378,9 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QString text = key->text();
-        if (key->key() == Qt::Key_Backspace)
+        // Shortcuts (Ctrl+V among them) pass: what they bring meets the
+        // validator.
+        if (key->key() == Qt::Key_Backspace || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
         if (!text.isEmpty() && text[0].isPrint() && !acceptsTimeLimitKey(text[0]))
             return true;
@@ -373,7 +394,7 @@ Selection Form2::selection() const
     chosen.coursePath = dir1;
     for (int i = 0; i < subjectCount && i < Check1.count(); ++i) {
         SubjectChoice choice;
-        choice.name = Check1(i)->text();
+        choice.name = ui::caption(Check1(i));
         choice.chosen = ui::isBold(Check1(i));
         choice.option = Combo1(i)->currentText();
         choice.available = Label4(i)->text();

@@ -62,6 +62,7 @@ public:
     QPushButton *Command4 = nullptr;          // shows or hides the time limit box
     QLineEdit *Text1 = nullptr;               // the time limit in minutes, when shown
     QPushButton *Command1 = nullptr;          // starts the test
+    QLabel *Label5 = nullptr;                 // the chosen subjects a session leaves out, if any
 
     // Fields.
     int courseIndex = 0;          // the course chosen
@@ -77,6 +78,7 @@ private:
     void ListCourses();
     void ApplySelectionTexts();
     void fitRows();
+    void showLeftOut();
 
     QScrollArea *courseArea = nullptr;
     QWidget *courseList = nullptr;

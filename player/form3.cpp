@@ -4,6 +4,7 @@
 #include "form5.h"
 #include "loadfailure.h"
 #include "playerstate.h"
+#include "scrollinglabel.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
@@ -14,7 +15,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QStyle>
 
 namespace player {
 
@@ -306,13 +309,20 @@ void Form3::buildControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    // A statement longer than its rectangle scrolls rather than lose lines.
+    for (QLabel *statement : {Label2, Label5, Label7, Label9, Label10, Label15})
+        scrollWhenLong(statement);
     // Statements, options and folder names are shown as written.
     ui::showPlainTexts(this);
 }
 
 void Form3::AssembleTest(const Selection &selection)
 {
+    // Maximised rather than given the screen's area: under a window manager
+    // the title bar and borders then come out of the screen, not off the
+    // bottom of the window. The controls follow the size the window gets.
     setGeometry(screenArea(this));
+    setWindowState(windowState() | Qt::WindowMaximized);
     ui::platform().randomize();
 
     const QList<AssembledTest> tests =
@@ -326,8 +336,7 @@ void Form3::AssembleTest(const Selection &selection)
             List2.append(QStringList());
             Command1(k)->show();
         }
-        Command1(k)->setText(tests[k].subject);
-        Command1(k)->setAccessibleName(tests[k].subject);
+        ui::setCaption(Command1(k), tests[k].subject);
         List1(k)->addItems(tests[k].labels);
         List1(k)->setAccessibleName(tests[k].subject);
         List2[k] = tests[k].paths;
@@ -348,6 +357,7 @@ void Form3::AssembleTest(const Selection &selection)
 
 void Form3::placeControls(const TestWindowLayout &layout)
 {
+    laidOut = layout;
     for (int k = 0; k < testCount(); ++k) {
         Command1(k)->setGeometry(layout.subjectButtons[k]);
         List1(k)->setGeometry(layout.questionList);
@@ -375,25 +385,64 @@ void Form3::placeControls(const TestWindowLayout &layout)
     Frame2->setGeometry(layout.creditsPanel);
     for (int i = 0; i < 5; ++i)
         Label13[i]->setGeometry(layout.creditsLines[i]);
-    Label2->setGeometry(layout.choiceStatement);
+    placeOf(Label2)->setGeometry(layout.choiceStatement);
     for (int i = 0; i < Label3.count(); ++i)
         Label3(i)->setGeometry(layout.options[i]);
     Command4->setGeometry(layout.attachmentButton);
-    Label5->setGeometry(layout.writtenStatement);
+    placeOf(Label5)->setGeometry(layout.writtenStatement);
     Label6->setGeometry(layout.writtenCaption);
     RichTextBox1->setGeometry(layout.writtenBox);
-    Label7->setGeometry(layout.pictureStatement);
+    placeOf(Label7)->setGeometry(layout.pictureStatement);
     Label8->setGeometry(layout.pictureCaption);
     RichTextBox2->setGeometry(layout.pictureBox);
-    Label9->setGeometry(layout.graphicStatement);
+    placeOf(Label9)->setGeometry(layout.graphicStatement);
     Label12->setGeometry(layout.readingCaption);
     Text2->setGeometry(layout.readingText);
-    Label10->setGeometry(layout.readingStatement);
+    placeOf(Label10)->setGeometry(layout.readingStatement);
     Label11->setGeometry(layout.readingWord);
-    Label15->setGeometry(layout.trueFalseStatement);
+    placeOf(Label15)->setGeometry(layout.trueFalseStatement);
     Label16->setGeometry(layout.trueFalseWord);
     for (int i = 0; i < 2; ++i)
         Command5[i]->setGeometry(layout.trueFalseButtons[i]);
+
+    // The graphic viewport, two thirds of its frame and centred.
+    QFrame *f4 = Frame1[TypeCode::GraphicPoint];
+    const double viewHeight = ui::heightTwips(f4) / 3.0 * 2;
+    const double viewWidth = ui::widthTwips(f4) / 3.0 * 2;
+    graphic->setViewportGeometry(ui::rectTwips(static_cast<int>(ui::widthTwips(f4) - viewWidth) / 2,
+                                               static_cast<int>(ui::heightTwips(f4) - viewHeight) / 2,
+                                               viewWidth, viewHeight));
+    for (int k = 0; k < testCount(); ++k)
+        captionTestButton(k);
+}
+
+void Form3::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!laidOut.subjectButtons.isEmpty() && event->size() != event->oldSize()) {
+        placeControls(testWindowLayout(size(), testCount()));
+        if (questionType == TypeCode::MultipleChoice)
+            stackOptions();
+    }
+}
+
+void Form3::captionTestButton(int k)
+{
+    // The mark stays readable on a narrow button: a long subject name gives
+    // way, shortened with an ellipsis, and is whole in the tooltip and for a
+    // screen reader.
+    QPushButton *button = Command1(k);
+    const SessionTest &test = model.test(k);
+    const QString mark = test.mark.isEmpty() ? QString() : QStringLiteral(" - ") + test.mark;
+    const QString whole = test.subject + mark;
+    const QFontMetrics metrics(button->font());
+    const int margins = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                             + button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+    const int room = button->width() - margins - metrics.horizontalAdvance(mark);
+    // "&" as written, never a shortcut.
+    ui::setCaption(button, metrics.elidedText(test.subject, Qt::ElideRight, std::max(room, 0)) + mark);
+    button->setToolTip(whole);
+    button->setAccessibleName(whole);
 }
 
 void Form3::StartUp(int minutes)
@@ -434,22 +483,11 @@ void Form3::StartUp(int minutes)
     RichTextBox1->setText(QString());
     RichTextBox2->setText(QString());
 
-    // The graphic viewport, two thirds of its frame and centred.
-    QFrame *f4 = Frame1[TypeCode::GraphicPoint];
-    const double viewHeight = ui::heightTwips(f4) / 3.0 * 2;
-    const double viewWidth = ui::widthTwips(f4) / 3.0 * 2;
-    graphic->setViewportGeometry(ui::rectTwips(static_cast<int>(ui::widthTwips(f4) - viewWidth) / 2,
-                                               static_cast<int>(ui::heightTwips(f4) - viewHeight) / 2,
-                                               viewWidth, viewHeight));
-
     // The window's own texts.
     bank::LineReader textFile = bank::openLanguageFile(appFolder, QStringLiteral("Principal.txt"));
     texts = readTestWindowTexts(textFile, readingBuffer);
     model.setVerdictTexts(texts.right, texts.wrong);
-    const auto caption = [](auto *control, const QString &text) {
-        control->setText(text);
-        control->setAccessibleName(text);
-    };
+    const auto caption = [](QWidget *control, const QString &text) { ui::setCaption(control, text); };
     caption(Label13[CreditsLine::Title], texts.creditsTitle);
     caption(Label13[CreditsLine::Subtitle], texts.creditsSubtitle);
     caption(Label13[CreditsLine::Footer], texts.creditsFooter);
@@ -478,7 +516,7 @@ void Form3::StartUp(int minutes)
     bank::LineReader top = bank::openProgramFile(appFolder, QStringLiteral("tope.txt"));
     top.readLine(readingBuffer);
     maximumMark = maximumMarkFrom(readingBuffer.text);
-    model.setMaximumMark(maximumMark);
+    model.setMarkScaleHundredths(markScaleHundredths(readingBuffer.text));
 }
 
 void Form3::DrawOptionOrder()
@@ -500,6 +538,16 @@ void Form3::readFinalTexts()
 
 void Form3::closeEvent(QCloseEvent *event)
 {
+    // A session still running is not thrown away by a stray click on the
+    // title bar: the window asks what the quit button asks.
+    if (!leaving && !model.isOver() && !model.reported()) {
+        if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
+            != ui::MessageAnswer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
+    leaving = true;
     // Closing the test window ends the program, once the report being saved
     // is kept somewhere.
     Timer1->stop();

@@ -170,11 +170,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
     void AssembleTest(const Selection &selection);
     void placeControls(const TestWindowLayout &layout);
+    void captionTestButton(int k);
+    void stackOptions();
     void StartUp(int minutes);
     void DrawOptionOrder();
     void readFinalTexts();
@@ -222,6 +225,8 @@ private:
     QPointer<Form5> form5;
     bank::LineBuffer readingBuffer; // shared by ayuda.txt, Principal.txt and tope.txt
     bool clockStopped = false;
+    TestWindowLayout laidOut; // where the controls were last put
+    bool leaving = false; // the pupil has said yes to quitting
     bool attachmentShown = false; // the question on show opened the viewer
     bool targetInMarkedRegion = false; // the last click filled the target's region
 };

@@ -40,7 +40,7 @@ void Form3::Label3_Click(int index)
 
 void Form3::Command5_Click(int index)
 {
-    Label16->setText(Command5[index]->text());
+    Label16->setText(ui::caption(Command5[index]));
     ui::setForeColor(Label16, ui::backColor(Command5[index]));
     trueFalseChoice = index == TrueFalseButton::SaysTrue;
     trueFalseChosen = true;
@@ -74,8 +74,10 @@ bool Form3::book(bool right, const QLabel *statement, const std::optional<QStrin
         entry->setText(model.rowText(k, currentQuestionRow));
     ui::setBackColor(Command2, right ? ui::kBlue : ui::kRed);
     setCounter(right ? Counter::Right : Counter::Wrong, right ? test.right : test.wrong);
-    Command1(k)->setText(test.subject + QStringLiteral(" - ") + test.mark);
-    RichTextBox3->setText(model.transcript());
+    captionTestButton(k);
+    // Once reported, the transcript box keeps the report as written.
+    if (!model.reported())
+        RichTextBox3->setText(model.transcript());
     ShowFeedback(right);
     if (sound)
         PlayFeedbackSound(right ? QStringLiteral("si") : QStringLiteral("no"));
@@ -174,6 +176,9 @@ bool Form3::judgeGraphicPoint()
 
 bool Form3::judgeReadingWord()
 {
+    // Nothing to judge until a word of the text was chosen.
+    if (Label11->text().isEmpty())
+        return false;
     const bool right = isRightWord(Label11->text(), expectedAnswer);
     return book(right, Label10, right ? expectedAnswer : QStringLiteral("???"));
 }

@@ -5,6 +5,7 @@
 #include "form5.h"
 #include "loadfailure.h"
 #include "playerstate.h"
+#include "scrollinglabel.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
@@ -14,6 +15,8 @@
 #include "ui/platform.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace player {
 
@@ -72,6 +75,8 @@ void Form3::showRow(int index)
     const Verdict verdict = model.verdict(index, currentQuestionRow);
     if (failure.isEmpty())
         showQuestion(read, verdict, failure);
+    for (QLabel *statement : {Label2, Label5, Label7, Label9, Label10, Label15})
+        scrollToTop(statement);
     if (failure.isEmpty()) {
         // A blank question belongs to a finished test: shown, not answered.
         if (verdict == Verdict::Blank)
@@ -171,23 +176,11 @@ bool Form3::showMultipleChoice(const bank::QuestionRead &read, Verdict verdict, 
         Label3(j)->hide();
     }
 
-    std::array<int, 8> slot;
-    slot.fill(-1);
     int m = 0;
     for (int i = 0; i < 8; ++i) {
-        if (!Label3(optionOrder[i])->isHidden())
-            slot[m++] = optionOrder[i];
-    }
-    if (slot[0] >= 0) {
-        ui::ClickLabel *first = Label3(slot[0]);
-        ui::setTopTwips(first, 1440);
-        first->setText(QStringLiteral("1. ") + first->text());
-        for (int i = 1; i < 8 && slot[i] != -1; ++i) {
-            ui::ClickLabel *above = Label3(slot[i - 1]);
-            ui::ClickLabel *label = Label3(slot[i]);
-            ui::setTopTwips(label, ui::topTwips(above) + ui::heightTwips(above) + 100);
-            label->setText(QString::number(i + 1) + QStringLiteral(". ") + label->text());
-        }
+        ui::ClickLabel *label = Label3(optionOrder[i]);
+        if (!label->isHidden())
+            label->setText(QString::number(++m) + QStringLiteral(". ") + label->text());
     }
     for (int i = 0; i < 8; ++i) {
         ui::setForeColor(Label3(i), ui::kBlack);
@@ -196,6 +189,7 @@ bool Form3::showMultipleChoice(const bank::QuestionRead &read, Verdict verdict, 
         font.setPointSize(10);
         Label3(i)->setFont(font);
     }
+    stackOptions();
 
     if (verdict == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
@@ -224,6 +218,49 @@ bool Form3::showMultipleChoice(const bank::QuestionRead &read, Verdict verdict, 
     Frame1[questionType]->setEnabled(false);
     Command2->setEnabled(false);
     return true;
+}
+
+void Form3::stackOptions()
+{
+    // Each option as tall as its text needs, in the larger bold font of a
+    // highlighted one too (at least as designed), stacked in drawn order.
+    // The statement grows into the room the options leave in the frame and
+    // scrolls beyond it; with short texts everything stays where designed.
+    const int width = laidOut.options[0].width();
+    const int designedHeight = laidOut.options[0].height();
+    std::array<int, 8> heights{};
+    int optionsHeight = 0;
+    int shown = 0;
+    for (int i = 0; i < 8; ++i) {
+        ui::ClickLabel *label = Label3(i);
+        if (label->isHidden())
+            continue;
+        const QFont font = label->font();
+        QFont highlighted = font;
+        highlighted.setBold(true);
+        highlighted.setPointSize(12);
+        const int plain = label->heightForWidth(width);
+        label->setFont(highlighted);
+        heights[i] = std::max({designedHeight, plain, label->heightForWidth(width)});
+        label->setFont(font);
+        optionsHeight += heights[i] + (shown++ > 0 ? ui::px(100) : 0);
+    }
+    const QRect designed = laidOut.choiceStatement;
+    const int gap = ui::px(1440) - (designed.y() + designed.height());
+    const int room = laidOut.answerFrame.height() - ui::px(100) - optionsHeight - gap - designed.y();
+    const int statementHeight =
+        std::clamp(Label2->heightForWidth(designed.width()), designed.height(), std::max(designed.height(), room));
+    placeOf(Label2)->setGeometry(designed.x(), designed.y(), designed.width(), statementHeight);
+
+    int top = ui::twips(designed.y() + statementHeight + gap);
+    for (int i = 0; i < 8; ++i) {
+        ui::ClickLabel *label = Label3(optionOrder[i]);
+        if (label->isHidden())
+            continue;
+        label->resize(width, heights[optionOrder[i]]);
+        ui::setTopTwips(label, top);
+        top = ui::topTwips(label) + ui::heightTwips(label) + 100;
+    }
 }
 
 void Form3::colourTypedAnswer(ui::RichTextBox *box, const QColor &colour)
@@ -256,7 +293,7 @@ bool Form3::showWrittenAnswer(const bank::QuestionRead &read, Verdict state, QSt
     if (state == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
-        ui::setWidthTwips(Label5, ui::widthTwips(Frame1[TypeCode::WrittenAnswer]) - 400);
+        ui::setWidthTwips(placeOf(Label5), ui::widthTwips(Frame1[TypeCode::WrittenAnswer]) - 400);
         RichTextBox1->setText(QString());
         RichTextBox1->setEnabled(true);
         if (!take(read, 3, q.statement, line, failure))
@@ -293,7 +330,8 @@ bool Form3::showPicture(const QString &name, QString &failure)
     const QImage &picture = read.image;
     const int w = picture.width();
     const int h = picture.height();
-    int height = ui::topTwips(Label8) - (ui::topTwips(Label7) + ui::heightTwips(Label7)) - 100;
+    const QWidget *statement = placeOf(Label7);
+    int height = ui::topTwips(Label8) - (ui::topTwips(statement) + ui::heightTwips(statement)) - 100;
     int width = h > 0 ? static_cast<int>(static_cast<double>(w) * height / h) : 0;
     // A wide picture is made smaller still rather than cut off at the sides.
     const int room = ui::widthTwips(Frame1[TypeCode::PictureAnswer]) - 400;
@@ -302,7 +340,7 @@ bool Form3::showPicture(const QString &name, QString &failure)
         width = room;
     }
     ui::setGeometryTwips(Image1, (ui::widthTwips(Frame1[TypeCode::PictureAnswer]) - width) / 2,
-                         ui::topTwips(Label7) + ui::heightTwips(Label7), width, height);
+                         ui::topTwips(statement) + ui::heightTwips(statement), width, height);
     Image1->setPixmap(QPixmap::fromImage(picture.scaled(Image1->size(), Qt::IgnoreAspectRatio,
                                                         Qt::SmoothTransformation)));
     Image1->show();
@@ -444,7 +482,7 @@ bool Form3::showTrueFalse(const bank::QuestionRead &read, Verdict state, QString
     ui::setForeColor(Label16, verdict);
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);
-    Label16->setText(Command5[trueFalseAnswer ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]->text());
+    Label16->setText(ui::caption(Command5[trueFalseAnswer ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]));
     Frame1[TypeCode::TrueFalse]->setEnabled(false);
     return true;
 }

@@ -19,6 +19,11 @@ namespace player {
 
 namespace {
 
+QString timeUpText()
+{
+    return QStringLiteral("S'ha acabat el temps");
+}
+
 // A file name holds at most 255 bytes: a long pupil name is shortened in the
 // file name (with room for " (999)") rather than lose the report. The report
 // itself keeps the name whole.
@@ -57,6 +62,9 @@ void Form3::Command1_Click(int index)
     ui::setBackColor(previous, ui::bgr(0xC0FFFF));
     ui::setBold(Command1(index), true);
     ui::setBackColor(Command1(index), ui::bgr(0xC0FFC0));
+    // Bold takes more room: the names are shortened to the new font.
+    captionTestButton(currentTestIndex);
+    captionTestButton(index);
     for (int i = 0; i < testCount(); ++i)
         List1(i)->setVisible(i == index);
     Command3[Counter::Wrong]->setText(QLatin1Char(' ') + QString::number(model.test(index).wrong));
@@ -106,6 +114,7 @@ void Form3::Command6_Click(int index)
     case TopButton::Quit:
         if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
             == ui::MessageAnswer::Yes) {
+            leaving = true;
             Timer1->stop();
             ui::platform().quit();
         }
@@ -137,8 +146,14 @@ void Form3::Timer1_Timer()
     Label17[ClockLabel::Countdown]->setText(countdownText(r));
     if (r == 0) {
         Timer1->stop();
-        WriteResultsReport();
-        ShowFinalWindow();
+        // The pupil may answer on, so the clock says the time is up.
+        ui::setForeColor(Label17[ClockLabel::Countdown], ui::kRed);
+        Label17[ClockLabel::Countdown]->setAccessibleName(timeUpText());
+        Label17[ClockLabel::Countdown]->setToolTip(timeUpText());
+        if (!model.reported()) {
+            WriteResultsReport();
+            ShowFinalWindow();
+        }
         return;
     }
     model.remainingSeconds = r - 1;
@@ -146,8 +161,11 @@ void Form3::Timer1_Timer()
 
 void Form3::endSession()
 {
-    // A finished session keeps its one report: the clock has nothing left to end.
+    // A finished session keeps its one report: the clock has nothing left to
+    // end, and a session whose time ran out has written it already.
     Timer1->stop();
+    if (model.reported())
+        return;
     WriteResultsReport();
     ShowFinalWindow();
 }
@@ -163,6 +181,7 @@ void Form3::ShowFinalWindow()
 
 void Form3::WriteResultsReport()
 {
+    model.markReported();
     RichTextBox3->setText(model.reportText(rightLabel, wrongLabel, blankLabel));
 
     const QByteArray rtf = ui::toRtf(*RichTextBox3->document());

@@ -69,7 +69,7 @@ void Form4::Form_Load()
     QStringList lines;
     QList<bool> failing;
     for (int i = 0; i <= n; ++i) {
-        const TestResult result = testWindow->session().results().value(i);
+        const TestResult result = testWindow->session().finalResults().value(i);
         lines.append(resultLine(result, rightLabel, wrongLabel, blankLabel));
         failing.append(isFailingMark(result.mark, testWindow->maximumMark));
     }

@@ -12,6 +12,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace player {
 
@@ -37,10 +39,14 @@ Form5::Form5(Form3 *test)
     textFont.setPointSize(12);
     Text1->setFont(textFont);
     ui::nameControl(Text1, QStringLiteral("Text1"), QStringLiteral("Text adjunt"));
-    Image1 = new QLabel(this);
+    pictureArea = new QScrollArea(this);
+    pictureArea->setFrameShape(QFrame::NoFrame);
+    pictureArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pictureArea->setObjectName(QStringLiteral("pictureArea"));
+    Image1 = new QLabel;
     ui::nameControl(Image1, QStringLiteral("Image1"), QStringLiteral("Imatge adjunta"));
-    Image1->move(0, 0);
-    Image1->hide();
+    pictureArea->setWidget(Image1);
+    pictureArea->hide();
     ui::showPlainTexts(this);
     setWindowSizeTwips(6000, 4500);
 }
@@ -72,6 +78,33 @@ void Form5::resizeEvent(QResizeEvent *event)
         heightTw = ui::twips(height()) + kTitleAllowance;
     Text1->setGeometry(0, 0, std::max(0, ui::px(windowWidthTwips() - kBorderAllowance)),
                        std::max(0, ui::px(windowHeightTwips() - kTitleAllowance)));
+    pictureArea->setGeometry(rect());
+}
+
+void Form5::place(int widthTwips, int heightTwips)
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    if (area.isValid()) {
+        widthTwips = std::min(widthTwips, ui::twips(area.width()) - kBorderAllowance);
+        heightTwips = std::min(heightTwips, ui::twips(area.height()));
+    }
+    setWindowSizeTwips(widthTwips, heightTwips);
+    ui::centreOnScreen(this);
+    if (area.isValid()) {
+        // The title bar stays on the free area, never above or left of it.
+        const QSize frame(width() + ui::px(kBorderAllowance), height() + ui::px(kTitleAllowance));
+        move(std::clamp(x(), area.left(), std::max(area.left(), area.right() + 1 - frame.width())),
+             std::clamp(y(), area.top(), std::max(area.top(), area.bottom() + 1 - frame.height())));
+    }
+}
+
+void Form5::clearShown()
+{
+    Image1->clear();
+    Text1->clear();
+    shownPicture = {};
+    placedFor.clear();
 }
 
 bool Form5::event(QEvent *event)
@@ -91,15 +124,24 @@ void Form5::ShowAttachment()
     }
     const QString name = testWindow->Label3(index)->text();
     const QString folder = state().programFolder;
+    const QString attachment = (state().attachmentIsPicture ? QStringLiteral("P:") : QStringLiteral("T:")) + name;
+    // Another question's attachment that cannot be read must not leave the
+    // last one on view, where it would answer the wrong question.
+    const auto fail = [&](const QString &failure) {
+        testWindow->Label18->setText(failure);
+        if (attachment != placedFor)
+            clearShown();
+    };
     if (!state().attachmentIsPicture) {
         QString text;
         QString failure;
         if (!readQuestionText(folder, name, text, failure)) {
-            testWindow->Label18->setText(failure);
+            fail(failure);
             return;
         }
-        setWindowSizeTwips(6000, 4500);
-        Image1->hide();
+        if (attachment != placedFor)
+            place(6000, 4500);
+        pictureArea->hide();
         Text1->show();
         Text1->setPlainText(text);
     } else {
@@ -112,7 +154,7 @@ void Form5::ShowAttachment()
         if (path.isEmpty() || stamp != shownPicture || Image1->pixmap().isNull()) {
             ui::Picture read = ui::readPicture(path);
             if (read.problem != ui::PictureProblem::None) {
-                testWindow->Label18->setText(pictureFailureText(name, read));
+                fail(pictureFailureText(name, read));
                 return;
             }
             Image1->setPixmap(QPixmap::fromImage(std::move(read.image)));
@@ -121,10 +163,14 @@ void Form5::ShowAttachment()
         const QSize size = Image1->pixmap().size();
         Text1->hide();
         Image1->resize(size);
-        Image1->show();
-        setWindowSizeTwips(ui::twips(size.width()), ui::twips(size.height()) + kTitleAllowance);
+        pictureArea->show();
+        // At its own size, not stretched; beyond the screen's free area the
+        // window stops at its edges and the picture scrolls.
+        if (attachment != placedFor || size != placedPicture)
+            place(ui::twips(size.width()), ui::twips(size.height()) + kTitleAllowance);
+        placedPicture = size;
     }
-    ui::centreOnScreen(this);
+    placedFor = attachment;
 }
 
 } // namespace player

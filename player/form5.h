@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace player {
@@ -27,6 +28,7 @@ public:
 
     QPlainTextEdit *Text1 = nullptr;
     QLabel *Image1 = nullptr;
+    QScrollArea *pictureArea = nullptr; // holds Image1: a picture larger than the screen scrolls
 
 protected:
     bool event(QEvent *event) override;
@@ -34,6 +36,11 @@ protected:
 
 private:
     void setWindowSizeTwips(int width, int height);
+    // Sizes and centres the window for a new attachment, on the screen's
+    // free area whatever the size asked.
+    void place(int widthTwips, int heightTwips);
+    // Nothing of an attachment shown before stays on view.
+    void clearShown();
 
     // The picture file on show, as it was when it was read.
     struct PictureStamp {
@@ -46,6 +53,11 @@ private:
 
     Form3 *testWindow = nullptr;
     PictureStamp shownPicture;
+    // The attachment the window was placed for ("P:" or "T:" and its name)
+    // and the picture size it was placed for: while they stay, the position
+    // and size the pupil gave the window stay too.
+    QString placedFor;
+    QSize placedPicture;
     int widthTw = 6000;
     int heightTw = 4500;
 };

@@ -3,6 +3,8 @@
 #include "bank/folders.h"
 #include "bank/numeric.h"
 
+#include <QRegularExpression>
+
 namespace player {
 
 int stepQuestionsPerSubject(int current, int button)
@@ -10,6 +12,12 @@ int stepQuestionsPerSubject(int current, int button)
     if (button == QuestionStep::More)
         return current < kMaxQuestions ? current + 1 : current;
     return current > kMinQuestions ? current - 1 : current;
+}
+
+const QRegularExpression &timeLimitPattern()
+{
+    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
+    return digits;
 }
 
 bool acceptsTimeLimitKey(QChar key)
@@ -45,6 +53,28 @@ int Selection::qualifyingTestCount() const
             ++count;
     }
     return std::min(count, kMaxTests);
+}
+
+QStringList Selection::leftOutSubjects() const
+{
+    QStringList names;
+    int count = 0;
+    for (const SubjectChoice &subject : subjects) {
+        if (subject.chosen && bank::numericValue(subject.available) >= kMinimumQuestionFiles && ++count > kMaxTests)
+            names.append(subject.name);
+    }
+    return names;
+}
+
+QString leftOutText(const QStringList &subjects)
+{
+    if (subjects.isEmpty())
+        return QString();
+    QStringList quoted;
+    for (const QString &subject : subjects)
+        quoted.append(u'«' + subject + u'»');
+    return QStringLiteral("Una sessió té com a molt %1 proves: no es farà %2.")
+        .arg(QString::number(kMaxTests), quoted.join(QStringLiteral(", ")));
 }
 
 QStringList Selection::chosenSubjects() const

@@ -5,6 +5,7 @@
 #include "testlogic.h"
 
 #include <QChar>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ int stepQuestionsPerSubject(int current, int button);
 
 // Only digits and backspace may be typed into the time limit.
 bool acceptsTimeLimitKey(QChar key);
+// What the time limit box holds, whatever the route (keys, paste, drop):
+// ASCII digits only, as timeLimitMinutes reads them.
+const QRegularExpression &timeLimitPattern();
 
 // One subject row as the bank gives it for a course.
 struct SubjectRow {
@@ -53,6 +57,12 @@ struct Selection {
     // most kMaxTests; none means no test window.
     int qualifyingTestCount() const;
     QStringList chosenSubjects() const;
+    // The chosen subjects with enough question files past the first
+    // kMaxTests, which the session leaves out.
+    QStringList leftOutSubjects() const;
 };
+
+// What the selection window says of the subjects left out; empty when none.
+QString leftOutText(const QStringList &subjects);
 
 } // namespace player

@@ -44,17 +44,30 @@ TestWindowLayout testWindowLayout(QSize screen, int tests)
 
     // The left column: subject buttons 25 twips apart, the counters under the
     // last one, and the lists down to 1050 twips above the screen's bottom.
-    QRect button = ui::rectTwips(120, 120, 3600, 560);
-    for (int k = 0; k < std::max(tests, 1); ++k) {
-        if (k > 0)
-            setTop(button, bottomOf(button) + 25);
-        l.subjectButtons.append(button);
-    }
-    const int counterTop = bottomOf(l.subjectButtons.last()) + 75;
+    // When one column of buttons leaves the list fewer than five rows, the
+    // buttons go two to a row, each half as wide.
+    const auto placeButtons = [&l, tests](int columns) {
+        l.subjectButtons.clear();
+        const int width = (3600 - (columns - 1) * 25) / columns;
+        QRect button = ui::rectTwips(120, 120, width, 560);
+        for (int k = 0; k < std::max(tests, 1); ++k) {
+            const int column = k % columns;
+            if (k > 0 && column == 0)
+                setTop(button, bottomOf(button) + 25);
+            setLeft(button, 120 + column * (width + 25));
+            l.subjectButtons.append(button);
+        }
+        return bottomOf(l.subjectButtons.last());
+    };
+    constexpr int kFiveRows = 5 * 300 + 60; // five rows of the list's font and its border
+    int buttonsBottom = placeButtons(1);
+    if (tests > 1 && screenHeight - (buttonsBottom + 75 + snapped(560) + 75) - 1050 < kFiveRows)
+        buttonsBottom = placeButtons(2);
+    const int counterTop = buttonsBottom + 75;
     for (int i = 0; i < 3; ++i)
         l.counters[i] = ui::rectTwips(120 + i * 1225, counterTop, 1150, 560);
     const int listTop = bottomOf(l.counters[0]) + 75;
-    l.questionList = ui::rectTwips(120, listTop, widthOf(l.subjectButtons.first()), screenHeight - listTop - 1050);
+    l.questionList = ui::rectTwips(120, listTop, 3600, screenHeight - listTop - 1050);
     l.authorLine = ui::rectTwips(120, bottomOf(l.questionList) + 200, 3600, 600);
 
     // The answer frames fill the window under the top row, from the results

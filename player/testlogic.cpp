@@ -8,6 +8,7 @@
 #include "bank/readfile.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -77,25 +78,57 @@ QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption)
     return wrongText + QString(chosenOption + 1, u' ');
 }
 
-QString markText(int right, int questions, int maximumMark)
+QString markTextOnScale(int right, int questions, qint64 scaleHundredths)
 {
     if (questions <= 0)
         return QStringLiteral(" 0,00");
-    const auto m = static_cast<qint64>(std::trunc(static_cast<double>(right) * maximumMark / questions * 100.0));
+    // Whole hundredths from the counts: in binary floating point 23 * 10 / 25
+    // * 100 lands just under 920 and the truncation lost a hundredth.
+    const qint64 m = qint64(right) * scaleHundredths / questions;
     return u' ' + QString::number(m / 100) + u',' + QStringLiteral("%1").arg(m % 100, 2, 10, QChar(u'0'));
+}
+
+QString markText(int right, int questions, int maximumMark)
+{
+    return markTextOnScale(right, questions, qint64(maximumMark) * 100);
+}
+
+namespace {
+// The scale's hundredths, or -1 when the line gives none from 0,01 to 32767.
+qint64 parseMarkScale(const QString &line)
+{
+    // "6,5" and "6.5" alike: a teacher writes the decimal comma. Digits past
+    // the hundredths are dropped; text after the number is ignored.
+    static const QRegularExpression number(QStringLiteral("^[ \\t]*\\+?(\\d+)(?:[.,](\\d*))?"));
+    const QRegularExpressionMatch match = number.match(line);
+    if (!match.hasMatch() || match.capturedLength(1) > 6)
+        return -1;
+    const qint64 hundredths = match.captured(1).toLongLong() * 100 + (match.captured(2) + QStringLiteral("00")).left(2).toInt();
+    return hundredths > 0 && hundredths <= 3276700 ? hundredths : -1;
+}
+} // namespace
+
+int markScaleHundredths(const QString &line)
+{
+    const qint64 hundredths = parseMarkScale(line);
+    return hundredths > 0 ? static_cast<int>(hundredths) : 1000;
+}
+
+QString markScaleText(int hundredths)
+{
+    return hundredths % 100 == 0 ? QString::number(hundredths / 100)
+                                 : markTextOnScale(1, 1, hundredths).mid(1);
 }
 
 bool isUsableMarkScale(const QString &line)
 {
-    const double value = std::nearbyint(bank::numericValue(line)); // ties to even
-    return value > 0 && value <= 32767;
+    return parseMarkScale(line) > 0;
 }
 
 int maximumMarkFrom(const QString &line)
 {
-    if (!isUsableMarkScale(line))
-        return 10;
-    return static_cast<int>(std::nearbyint(bank::numericValue(line)));
+    const double value = std::nearbyint(bank::numericValue(line)); // ties to even
+    return value > 0 && value <= 32767 ? static_cast<int>(value) : 10;
 }
 
 QString tooFewQuestionsText(const QStringList &subjects)

@@ -100,11 +100,21 @@ QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption);
 // " 7,50": the mark of `right` answers out of `questions` on a scale of
 // `maximumMark`, truncated to hundredths, with a comma.
 QString markText(int right, int questions, int maximumMark);
+// The same on a scale given in hundredths (650 for a top of 6,50).
+QString markTextOnScale(int right, int questions, qint64 scaleHundredths);
+
+// The top of the mark scale from the first line of tope.txt, in hundredths,
+// its decimals kept ("6,5" and "6.5" give 650); 1000 when it is not above 0
+// or beyond 32767.
+int markScaleHundredths(const QString &line);
+// "20", "6,50": the scale as the checker names it.
+QString markScaleText(int hundredths);
 
 // The top of the mark scale from the first line of tope.txt: rounded to the
 // nearest integer (halves to even); 10 when not above 0 or out of range.
 int maximumMarkFrom(const QString &line);
-// Whether the line gives a scale of its own rather than the fallback of 10.
+// Whether the line gives a scale of its own (markScaleHundredths) rather
+// than the fallback of 10.
 bool isUsableMarkScale(const QString &line);
 
 // A line of the final window is red below half the top of the mark scale.

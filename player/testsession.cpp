@@ -67,7 +67,7 @@ bool TestSession::book(int k, int row, bool right, const QString &statement, con
     ++(right ? t.right : t.wrong);
     if (given)
         t.answers[row] = *given;
-    t.mark = markText(t.right, t.questions(), maximumMark);
+    t.mark = markTextOnScale(t.right, t.questions(), markScale);
 
     ++answered;
     const QString word = right ? rightText : wrongText;
@@ -141,7 +141,7 @@ bank::SessionRecord TestSession::record(const QDateTime &ended) const
     for (const SessionTest &t : tests) {
         bank::RecordedTest r;
         r.subject = t.subject;
-        r.scale = maximumMark;
+        r.scale = markScale / 100; // whole units; a scale with hundredths keeps its units
         r.mark = t.mark;
         r.right = t.right;
         r.wrong = t.wrong;

@@ -51,7 +51,8 @@ public:
 
     // The words of the verdicts (Principal.txt) and the top of the mark scale.
     void setVerdictTexts(const QString &right, const QString &wrong);
-    void setMaximumMark(int top) { maximumMark = top; }
+    void setMaximumMark(int top) { markScale = top * 100; }
+    void setMarkScaleHundredths(int hundredths) { markScale = hundredths; }
 
     int testCount() const { return static_cast<int>(tests.size()); }
     SessionTest &test(int k) { return tests[k]; }
@@ -84,8 +85,14 @@ public:
     int answeredCount() const { return answered; }
     QString transcript() const { return text; }
 
-    // Each test's summary, as the final window and the report show it.
+    // Each test's summary as it stands now.
     QList<TestResult> results() const;
+    // A session writes one report, at the end of its last test or when the
+    // time runs out. Answers after it are judged on screen only: the final
+    // window keeps showing the results as reported.
+    void markReported() { reportedResults = results(); }
+    bool reported() const { return reportedResults.has_value(); }
+    QList<TestResult> finalResults() const { return reportedResults.value_or(results()); }
     // The transcript with the summary lines, upper-cased, after it.
     QString reportText(const QString &rightLabel, const QString &wrongLabel, const QString &blankLabel) const;
 
@@ -106,12 +113,13 @@ private:
     QList<SessionTest> tests;
     Showable showable;
     QString rightText, wrongText;
-    int maximumMark = 10;
+    int markScale = 1000; // hundredths
     int answered = 0;
     int finished = 0;
     bool lastEnded = false;
     QString text;
     QString pupil; // as typed
+    std::optional<QList<TestResult>> reportedResults;
 };
 
 } // namespace player

@@ -1,5 +1,7 @@
 #include "wavplayer.h"
 
+#include "ui/platform.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -13,7 +15,14 @@ PlayWav loadSoundModule(const QString &folder)
     QLibrary module(QDir(folder).filePath(QString::fromLatin1(kSoundModule)));
     // The sound object lives on until the application goes.
     module.setLoadHints(QLibrary::PreventUnloadHint);
-    return reinterpret_cast<PlayWav>(module.resolve("brenloqPlayWav"));
+    return reinterpret_cast<PlayWav>(module.resolve("brenloqPlayWavData"));
+}
+
+bank::FileContent readSound(const QString &wavPath, const QString &programFolder)
+{
+    if (!bank::isInside(wavPath, programFolder))
+        return {{}, bank::FileProblem::Missing};
+    return bank::readFile(wavPath, bank::kMaxSoundFileBytes);
 }
 
 ui::DesktopPlatform::SoundPlayer wavPlayer()
@@ -28,8 +37,11 @@ ui::DesktopPlatform::SoundPlayer wavPlayer()
                              qPrintable(QStringLiteral("No es troba el mòdul de so %1.so a %2: les proves no faran sons.")
                                             .arg(QString::fromLatin1(kSoundModule), QDir::toNativeSeparators(folder))));
         }
-        if (play)
-            play(wavPath);
+        if (!play)
+            return;
+        const bank::FileContent wav = readSound(wavPath, ui::platform().programFolder());
+        if (wav.problem == bank::FileProblem::None)
+            play(wav.bytes);
     };
 }
 

@@ -7,5 +7,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mkdir -p stage
 cp -f build/bin/BRENLOQ build/bin/brenloq-sound.so build/bin/Editor "build/bin/INSTALAR BRENLOQ" "build/bin/RESULTATS BRENLOQ" \
-  build/bin/brenloq-check stage/
+  build/bin/brenloq-check build/bin/brenloq-convert stage/
 cp -rn demo/. stage/

@@ -15,7 +15,22 @@ export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$hom
 cp "$bin/BRENLOQ" "$bin/brenloq-sound.so" "$bin/Editor" "$bin/INSTALAR BRENLOQ" "$bin/RESULTATS BRENLOQ" "$folder/"
 cp -r "$demo/." "$folder/"
 
+# xvfb-run -a takes the first free display number; another X server started
+# in the same instant (a parallel test, a screenshot tool) can take it from
+# under it, so a start that found no display is tried once more.
 check() {
+  local program=$1 title=$2
+  show "$@" 2>"$folder/err" || { cat "$folder/err" >&2; echo "$program: trying again on another display" >&2; show "$@"; }
+  # A blank screen is one colour; a drawn window has many.
+  colours=$(convert "$folder/shot.png" -format %k info:)
+  if [ "$colours" -lt 16 ]; then
+    echo "$program: the screenshot is blank ($colours colours)" >&2
+    exit 1
+  fi
+  echo "$program: window \"$title\" shown ($colours colours)"
+}
+
+show() {
   local program=$1 title=$2
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     "$1" & pid=$!
@@ -31,13 +46,6 @@ check() {
     kill $pid 2>/dev/null
     echo "no window named \"$2\" appeared" >&2
     exit 1' _ "$folder/$program" "$title" "$folder/shot.png"
-  # A blank screen is one colour; a drawn window has many.
-  colours=$(convert "$folder/shot.png" -format %k info:)
-  if [ "$colours" -lt 16 ]; then
-    echo "$program: the screenshot is blank ($colours colours)" >&2
-    exit 1
-  fi
-  echo "$program: window \"$title\" shown ($colours colours)"
 }
 
 check BRENLOQ "BRENLOQ 3.0"

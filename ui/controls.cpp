@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QGuiApplication>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMetaProperty>
 #include <QPainter>
@@ -110,6 +111,40 @@ void showPlainTexts(QWidget *window)
     const auto labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels)
         label->setTextFormat(Qt::PlainText);
+}
+
+namespace {
+bool takesShortcut(const QWidget *control)
+{
+    if (qobject_cast<const QAbstractButton *>(control))
+        return true;
+    const auto *label = qobject_cast<const QLabel *>(control);
+    return label && label->buddy();
+}
+} // namespace
+
+void setCaption(QWidget *control, const QString &caption)
+{
+    QString shown = caption;
+    if (takesShortcut(control))
+        shown.replace(u'&', QStringLiteral("&&"));
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(shown);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(shown);
+    control->setAccessibleName(caption);
+}
+
+QString caption(const QWidget *control)
+{
+    QString shown;
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        shown = button->text();
+    else if (const auto *label = qobject_cast<const QLabel *>(control))
+        shown = label->text();
+    if (takesShortcut(control))
+        shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return shown;
 }
 
 void setPlainToolTip(QWidget *widget, const QString &text)

@@ -75,6 +75,14 @@ QString memberName(const QString &family, int index);
 // family's member 0 keep the setting.
 void showPlainTexts(QWidget *window);
 
+// Sets a caption taken from a folder name or a language file, shown as
+// written: on a button (or a label with a buddy) "&" would otherwise mark a
+// shortcut and vanish ("Física & Química" read "Física _Química" and took
+// Alt+Space). The accessible name is the caption itself.
+void setCaption(QWidget *control, const QString &caption);
+// The caption as it was given to setCaption.
+QString caption(const QWidget *control);
+
 // A tooltip that shows `text` as written (tooltips have no plain mode, so the
 // text goes in escaped).
 void setPlainToolTip(QWidget *widget, const QString &text);

@@ -121,6 +121,11 @@ QString DesktopPlatform::saveFileName(QWidget *parent, const QString &title, con
     return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
+QString DesktopPlatform::openFileName(QWidget *parent, const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
 bool DesktopPlatform::copyFile(const QString &source, const QString &target)
 {
     return QFile::copy(source, target);

@@ -23,6 +23,7 @@ public:
     bool openDocument(const QString &path) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                          const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool copyFile(const QString &source, const QString &target) override;
     void playSound(const QString &wavPath) override;
     void beep() override;

@@ -56,6 +56,9 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                                  const QString &filter) = 0;
 
+    // Asks for a file to open; empty when the user cancels.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter) = 0;
+
     // Copies a file; false when the copy was refused or the source is missing.
     virtual bool copyFile(const QString &source, const QString &target) = 0;
 

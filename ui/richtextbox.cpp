@@ -79,6 +79,7 @@ int legacyKeyCode(int qtKey)
 RichTextBox::RichTextBox(QWidget *parent)
     : QTextEdit(parent)
 {
+    installRichTextBoxAccessibility();
     setAcceptRichText(false);
     // A box without focus hides its selection, so that an answer coloured as
     // a whole shows its colour rather than the highlight.

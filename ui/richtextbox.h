@@ -20,7 +20,8 @@
 // (setTypingOnly) changes only by characters typed or composed at the
 // keyboard, each through keyPress: nothing is pasted, dropped, cut, deleted
 // or undone, no editing key or shortcut works and Tab moves the focus. In
-// both the caret can move and the text be selected and copied.
+// both the caret can move and the text be selected and copied. Assistive
+// tools read the text and edit it only where the user may.
 
 #include <QChar>
 #include <QColor>
@@ -37,6 +38,9 @@ inline constexpr int kKeyDelete = 46;
 
 // The old key code of a Qt key; keys without one keep their Qt value.
 int legacyKeyCode(int qtKey);
+
+// The boxes' own accessible interface; the constructor installs it.
+void installRichTextBoxAccessibility();
 
 class RichTextBox : public QTextEdit
 {
@@ -68,6 +72,7 @@ public:
     bool boldAt(int position) const;
 
     void setTypingOnly(bool on);
+    bool isTypingOnly() const { return typingOnly; }
 
 Q_SIGNALS:
     // Emitted before the box handles the key; connections must be direct, as

@@ -557,10 +557,10 @@ void TstBankCheck::oneProblem_data()
     QTest::newRow("no usable mark scale") << replace("tope.txt", {"zero"})
                                           << "tope.txt: La primera línia («zero») no és cap nota màxima de 1 a 32767: "
                                              "el programa puntua sobre 10.";
-    for (const auto &[top, scale] : {std::pair{"10,5", "10"}, std::pair{"20 punts", "20"}}) {
+    for (const auto &[top, scale] : {std::pair{"10,5 punts", "10,50"}, std::pair{"20 punts", "20"}, std::pair{"6,555", "6,55"}}) {
         QTest::addRow("mark scale \"%s\"", top)
             << replace("tope.txt", {QString::fromUtf8(top)})
-            << QStringLiteral("tope.txt: La primera línia («%1») no és un nombre enter: el programa en pren el nombre "
+            << QStringLiteral("tope.txt: La primera línia («%1») no és només un nombre: el programa en pren el nombre "
                               "del començament i puntua sobre %2.").arg(QString::fromUtf8(top), QString::fromUtf8(scale));
     }
     QTest::newRow("language file with a lone LF")

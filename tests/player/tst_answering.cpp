@@ -1,6 +1,7 @@
 #include "sessionfixture.h"
 
 #include "player/form4.h"
+#include "player/scrollinglabel.h"
 
 #include <QDir>
 #include <QPainter>
@@ -248,11 +249,13 @@ private Q_SLOTS:
         QVERIFY(small.save(s.folder.file(QStringLiteral("Graficos/petit.png"))));
         s.question(QStringLiteral("A"), 2, question(3, {QStringLiteral("petit.png"), QStringLiteral("Color?"), QStringLiteral("vermell")}));
         player::Form3 *w = openWith(s, question(3, {QStringLiteral("alt.png"), QStringLiteral("Què és?"), QStringLiteral("arbre")}));
-        const int band = ui::topTwips(w->Label8) - (ui::topTwips(w->Label7) + ui::heightTwips(w->Label7)) - 100;
+        // The statement's place: the scroll area a long one scrolls in.
+        const QWidget *statement = player::placeOf(w->Label7);
+        const int band = ui::topTwips(w->Label8) - (ui::topTwips(statement) + ui::heightTwips(statement)) - 100;
         QCOMPARE(w->Image1->height(), ui::px(band));
         QVERIFY(qAbs(w->Image1->width() - ui::px(band) / 40.0) <= 1);
         QVERIFY(qAbs(w->Image1->x() * 2 + w->Image1->width() - w->Frame1[player::TypeCode::PictureAnswer]->width()) <= 2);
-        QCOMPARE(w->Image1->y(), w->Label7->geometry().bottom() + 1);
+        QCOMPARE(w->Image1->y(), statement->geometry().bottom() + 1);
         QCOMPARE(w->Label7->text(), QStringLiteral("Què és?"));
         QVERIFY(w->Label8->geometry().bottom() < w->RichTextBox2->y());
         s.show(0, 1);
@@ -424,23 +427,30 @@ private Q_SLOTS:
     void readingWordJudged_data()
     {
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<bool>("right");
-        QTest::newRow("same word") << "casa" << true;
-        QTest::newRow("with its comma") << "Casa," << true;
-        QTest::newRow("two more letters") << "casas." << false;
-        QTest::newRow("part of it, two letters shorter") << "as" << false;
-        QTest::newRow("nothing chosen") << "" << false;
+        QTest::addColumn<QString>("row"); // the list's row after confirming
+        QTest::newRow("same word") << "casa" << "CORRECTA";
+        QTest::newRow("with its comma") << "Casa," << "CORRECTA";
+        QTest::newRow("two more letters") << "casas." << "INCORRECTA";
+        QTest::newRow("part of it, two letters shorter") << "as" << "INCORRECTA";
+        // As with every other type, confirming with nothing chosen judges nothing.
+        QTest::newRow("nothing chosen") << "" << "1. A";
     }
     void readingWordJudged()
     {
         QFETCH(QString, chosen);
-        QFETCH(bool, right);
+        QFETCH(QString, row);
         Session s;
         s.folder.writeLines(QStringLiteral("textos/t.txt"), {QStringLiteral("la casa")});
         player::Form3 *w = openWith(s, question(5, {QStringLiteral("t.txt"), QStringLiteral("?"), QStringLiteral("casa")}));
         w->Label11->setText(chosen);
         w->Command2_Click();
-        QCOMPARE(w->List1(0)->item(0)->text(), right ? QStringLiteral("CORRECTA") : QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->List1(0)->item(0)->text(), row);
+        if (chosen.isEmpty()) {
+            QCOMPARE(w->session().answeredCount(), 0);
+            QVERIFY(w->Command2->isEnabled());
+            return;
+        }
+        const bool right = row == u"CORRECTA";
         if (!right)
             QVERIFY(transcriptTail(w).endsWith(QStringLiteral(" --- ??? - INCORRECTA")));
         // Shown again: the expected word in the verdict colour.

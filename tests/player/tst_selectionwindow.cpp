@@ -5,6 +5,10 @@
 #include "support/testsupport.h"
 #include "support/recordingplatform.h"
 
+#include "ui/controls.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -34,6 +38,19 @@ void writeBank(const ProgramFolder &folder)
                        QStringLiteral("Tria una matèria")});
 }
 
+// A button's caption as drawn: "&&" is one "&", a lone "&" marks the next
+// character as the shortcut and is not drawn.
+QString shownCaption(const QString &text)
+{
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && ++i >= text.size())
+            break;
+        shown += text[i];
+    }
+    return shown;
+}
+
 void clickBox(QCheckBox *box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
@@ -58,7 +75,7 @@ private:
     int rowOf(Form2 &w, const QString &subject)
     {
         for (int k = 0; k < w.subjectCount; ++k) {
-            if (w.Check1(k)->text() == subject)
+            if (ui::caption(w.Check1(k)) == subject)
                 return k;
         }
         return -1;
@@ -251,6 +268,115 @@ private Q_SLOTS:
         w->Text1->end(false);
         QTest::keyClicks(w->Text1, typed);
         QCOMPARE(w->Text1->text(), expected);
+    }
+
+    // Whatever the route, the box holds digits only: a paste that would
+    // bring anything else is refused whole.
+    void timeLimitRefusesOtherTextByEveryRoute_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        for (const char *route : {"Ctrl+V", "context menu paste", "insert"}) {
+            QTest::addRow("%s: letters", route) << route << "ab" << "20";
+            QTest::addRow("%s: digits then a letter", route) << route << "1a" << "20";
+            QTest::addRow("%s: a minus", route) << route << "-5" << "20";
+            QTest::addRow("%s: Arabic-Indic three", route) << route << QStringLiteral("\u0663") << "20";
+            QTest::addRow("%s: a digit", route) << route << "5" << "205";
+        }
+    }
+    void timeLimitRefusesOtherTextByEveryRoute()
+    {
+        QFETCH(QString, route);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        auto w = openWindow();
+        w->Command4_Click();
+        w->Text1->setFocus();
+        w->Text1->end(false);
+        if (route == u"insert") {
+            w->Text1->insert(text);
+        } else {
+            QGuiApplication::clipboard()->setText(text);
+            if (route == u"Ctrl+V")
+                QTest::keyClick(w->Text1, Qt::Key_V, Qt::ControlModifier);
+            else
+                w->Text1->paste(); // what the context menu's Paste calls
+        }
+        QCOMPARE(w->Text1->text(), expected);
+        QCOMPARE(w->selection().timeLimitMinutes, expected.toInt());
+    }
+
+    // "&" in a folder name or a language line is shown, not taken as a
+    // shortcut mark.
+    void ampersandShownAsWritten_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Física & Química") << QStringLiteral("Física & Química");
+        QTest::newRow("R&D") << QStringLiteral("R&D");
+        QTest::newRow("doubled &&") << QStringLiteral("A && B");
+        QTest::newRow("trailing &") << QStringLiteral("Mates &");
+    }
+    void ampersandShownAsWritten()
+    {
+        QFETCH(QString, name);
+        folder->writeLines(QStringLiteral("Preguntas/beta/%1/1.txt").arg(name), {QStringLiteral(" 6 "), QString(), QStringLiteral("?"), QStringLiteral("FALSO")});
+        folder->writeLines(QStringLiteral("idioma/seleccion.txt"), {name});
+        auto w = openWindow();
+        QTest::mouseClick(w->Label1(1), Qt::LeftButton);
+        const int row = rowOf(*w, name);
+        QVERIFY(row >= 0);
+        for (QAbstractButton *button : {static_cast<QAbstractButton *>(w->Check1(row)), static_cast<QAbstractButton *>(w->Command1)}) {
+            QCOMPARE(ui::caption(button), name);
+            QCOMPARE(button->accessibleName(), name);
+            QCOMPARE(button->shortcut(), QKeySequence());
+            QCOMPARE(shownCaption(button->text()), name);
+        }
+        clickBox(w->Check1(row));
+        QCOMPARE(w->selection().chosenSubjects(), QStringList{name});
+    }
+
+    // Past sixteen chosen subjects with enough files, the window names the
+    // ones the session leaves out; too few files do not count.
+    void seventeenthSubjectNamed_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<bool>("shortOneChosen");
+        QTest::addColumn<QStringList>("leftOut");
+        QTest::newRow("16 chosen") << 16 << false << QStringList();
+        QTest::newRow("16 chosen and one with 2 files") << 16 << true << QStringList();
+        QTest::newRow("17 chosen") << 17 << false << QStringList{QStringLiteral("S17")};
+        QTest::newRow("18 chosen") << 18 << true << QStringList{QStringLiteral("S17"), QStringLiteral("S18")};
+    }
+    void seventeenthSubjectNamed()
+    {
+        QFETCH(int, chosen);
+        QFETCH(bool, shortOneChosen);
+        QFETCH(QStringList, leftOut);
+        const QStringList row = {QStringLiteral(" 6 "), QString(), QStringLiteral("?"), QStringLiteral("FALSO")};
+        for (int s = 1; s <= 18; ++s) {
+            for (int i = 1; i <= 3; ++i)
+                folder->writeLines(QStringLiteral("Preguntas/Molts/S%1/%2.txt").arg(s, 2, 10, QChar(u'0')).arg(i), row);
+        }
+        for (int i = 1; i <= 2; ++i)
+            folder->writeLines(QStringLiteral("Preguntas/Molts/S00 curta/%1.txt").arg(i), row);
+        auto w = openWindow();
+        int course = -1;
+        for (int i = 0; i < w->courseCount(); ++i) {
+            if (w->Label1(i)->text() == u"Molts")
+                course = i;
+        }
+        w->Label1_Click(course);
+        QCOMPARE(w->subjectCount, 19);
+        if (shortOneChosen)
+            clickBox(w->Check1(0));
+        for (int k = 1; k <= chosen; ++k)
+            clickBox(w->Check1(k));
+        QCOMPARE(w->selection().leftOutSubjects(), leftOut);
+        QCOMPARE(w->Label5->isVisible(), !leftOut.isEmpty());
+        for (const QString &name : leftOut)
+            QVERIFY2(w->Label5->text().contains(u'«' + name + u'»'), qPrintable(w->Label5->text()));
+        QCOMPARE(w->selection().qualifyingTestCount(), std::min(chosen, player::kMaxTests));
     }
 
     void backspaceWorksInTimeLimit()

@@ -341,19 +341,99 @@ private Q_SLOTS:
         QCOMPARE(s.platform->quitCalls, 0);
     }
 
-    void closingTheTestWindowEndsTheProgram()
+    // The title bar's close asks what the quit button asks while the session
+    // runs; once its report is written there is nothing left to lose.
+    void closingTheTestWindow_data()
     {
+        QTest::addColumn<QString>("until");   // how far the session went
+        QTest::addColumn<int>("answer");      // to the quit question, -1 when none is asked
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("running, answered no: the window stays") << "running" << int(ui::MessageAnswer::No) << false;
+        QTest::newRow("running, answered yes: ends as quit does") << "running" << int(ui::MessageAnswer::Yes) << true;
+        QTest::newRow("after the time ran out: no question") << "time up" << -1 << true;
+        QTest::newRow("after the last test: no question") << "finished" << -1 << true;
+    }
+    void closingTheTestWindow()
+    {
+        QFETCH(QString, until);
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
         Session s;
+        s.timeLimit = QStringLiteral("1");
         Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Anna"));
         QVERIFY(w);
+        QTest::mouseClick(w->Command1(0), Qt::LeftButton);
+        testsupport::clickRow(w, 0, 0);
+        testsupport::giveUp(w);
+        if (until == u"time up") {
+            for (int i = 0; i <= 60; ++i)
+                w->Timer1_Timer();
+        } else if (until == u"finished") {
+            testsupport::clickRow(w, 0, 1);
+            testsupport::giveUp(w);
+        }
+        QVERIFY(testsupport::waitForReport(w));
+        const QStringList reports = s.reportFiles();
+        const qsizetype messagesBefore = s.platform->messages.size();
+        if (answer >= 0)
+            s.platform->answers.enqueue(ui::MessageAnswer(answer));
+
+        QCOMPARE(w->close(), closed);
+        if (answer >= 0) {
+            QCOMPARE(s.platform->messages.size(), messagesBefore + 1);
+            QCOMPARE(s.platform->messages.last().text, QStringLiteral("Segur que vols sortir del programa?"));
+            QCOMPARE(s.platform->messages.last().title, QStringLiteral("Brenloq"));
+        } else {
+            QCOMPARE(s.platform->messages.size(), messagesBefore);
+        }
+        QCOMPARE(s.platform->quitCalls, closed ? 1 : 0);
+        QCOMPARE(w->Timer1->isActive(), !closed);
+        // Closing writes no report of its own.
+        QCOMPARE(s.reportFiles(), reports);
+        if (!closed) {
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("INCORRECTA"));
+        }
+    }
+
+    // A one-minute session answered past its time: the report written at the
+    // time-out is the session's only one, and the final window keeps its counts.
+    void answersAfterTheTimeRanOutWriteNoSecondReport()
+    {
+        Session s;
+        s.timeLimit = QStringLiteral("1");
+        Form3 *w = s.openDemo({kMates}, {{2, 3}}, QStringLiteral("Pau"));
+        QVERIFY(w);
+        QTest::mouseClick(w->Command1(0), Qt::LeftButton);
+        testsupport::clickRow(w, 0, 0);
+        testsupport::giveUp(w);
+        for (int i = 0; i <= 60; ++i)
+            w->Timer1_Timer();
+        QVERIFY(testsupport::waitForReport(w));
+        QCOMPARE(s.reportFiles(), QStringList{QStringLiteral("Pau --5M,10H --9-3-2026.rtf")});
+        const QByteArray report = testsupport::readBytes(s.reports() + QStringLiteral("/") + s.reportFiles().first());
+        const QString line = QStringLiteral("Matemàtiques -  0,00 - ( Encerts : 0; Errors : 1; En blanc : 1 )");
+        QCOMPARE(w->finalWindow()->Label2(0)->text(), line);
+        // The time is up, said on the clock in the wrong-answer colour.
+        QCOMPARE(w->Label17[player::ClockLabel::Countdown]->text(), QStringLiteral("0 : 0 : 0"));
+        QCOMPARE(ui::foreColor(w->Label17[player::ClockLabel::Countdown]), ui::kRed);
+
+        // Answering on is judged on screen, and the session ends there.
+        testsupport::clickRow(w, 0, 1);
+        testsupport::giveUp(w);
+        QCOMPARE(w->List1(0)->item(1)->text(), QStringLiteral("INCORRECTA"));
+        QVERIFY(w->sessionOver());
+        QVERIFY(testsupport::waitForReport(w));
+        QCOMPARE(s.reportFiles().size(), 1);
+        QCOMPARE(testsupport::readBytes(s.reports() + QStringLiteral("/") + s.reportFiles().first()), report);
+        QCOMPARE(w->RichTextBox3->text().count(QStringLiteral("EN BLANC")), 1);
+        // Closed by the pupil and shown again: still the counts reported.
+        QPointer<Form4> shown = w->finalWindow();
+        shown->close();
+        QTRY_VERIFY(!shown || !shown->isVisible());
         w->Command6_Click(player::TopButton::Results);
-        QPointer<Form4> finalWindow = w->finalWindow();
-        QVERIFY(finalWindow);
-        QVERIFY(w->close());
-        QCOMPARE(s.platform->quitCalls, 1);
-        QTRY_VERIFY(!s.test);
-        QVERIFY(!finalWindow);
-        QVERIFY(s.reportFiles().isEmpty());
+        QCOMPARE(w->finalWindow()->Label2(0)->text(), line);
+        QCOMPARE(s.platform->quitCalls, 0);
     }
 
     // ---- a whole session through the windows

@@ -48,9 +48,14 @@ private Q_SLOTS:
             << QRect(8, 593, 240, 37) << QRect(8, 677, 240, 333) << QRect(260, 41, 1653, 969)
             << QRect(260, 1011, 160, 40) << QRect(503, 1015, 1404, 31) << QRect(586, 364, 480, 240)
             << QRect(27, 408, 1600, 40) << QRect(264, 234, 1125, 501) << QRect(826, 287, 187, 60);
-        QTest::newRow("640x480, sixteen tests: no room left for the lists, credits cut at the left")
+        QTest::newRow("1024x768, sixteen tests: two to a row, the list keeps its rows")
+            << QSize(1024, 768) << 16
+            << QRect(129, 281, 119, 37) << QRect(8, 365, 240, 333) << QRect(260, 41, 757, 657)
+            << QRect(260, 699, 160, 40) << QRect(503, 703, 508, 31) << QRect(138, 208, 480, 240)
+            << QRect(27, 408, 704, 40) << QRect(114, 156, 528, 345) << QRect(378, 287, 187, 60);
+        QTest::newRow("640x480, sixteen tests: two to a row, two rows of list left, credits cut at the left")
             << QSize(640, 480) << 16
-            << QRect(8, 593, 240, 37) << QRect(8, 677, 240, 0) << QRect(260, 41, 373, 369)
+            << QRect(129, 281, 119, 37) << QRect(8, 365, 240, 45) << QRect(260, 41, 373, 369)
             << QRect(260, 411, 160, 40) << QRect(503, 415, 124, 31) << QRect(-53, 64, 480, 240)
             << QRect(27, 408, 320, 40) << QRect(50, 84, 272, 201) << QRect(187, 287, 187, 60);
     }

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -427,9 +428,12 @@ private Q_SLOTS:
         QTest::newRow("scale 20: 1 of 3") << 1 << 3 << 20 << QStringLiteral(" 6,66");
         QTest::newRow("scale 20: all right") << 5 << 5 << 20 << QStringLiteral(" 20,00");
         QTest::newRow("scale 100: 1 of 3") << 1 << 3 << 100 << QStringLiteral(" 33,33");
-        // The quotient is a double before the hundredths are cut: 0.29 * 100
-        // is just under 29.
-        QTest::newRow("scale 1: 29 of 100 computed in double precision") << 29 << 100 << 1 << QStringLiteral(" 0,28");
+        // Whole hundredths: in double precision each of these came out one
+        // hundredth short.
+        QTest::newRow("scale 1: 29 of 100") << 29 << 100 << 1 << QStringLiteral(" 0,29");
+        QTest::newRow("23 of 25") << 23 << 25 << 10 << QStringLiteral(" 9,20");
+        QTest::newRow("51 of 100") << 51 << 100 << 10 << QStringLiteral(" 5,10");
+        QTest::newRow("41 of 50") << 41 << 50 << 10 << QStringLiteral(" 8,20");
     }
 
     void markText()
@@ -448,6 +452,63 @@ private Q_SLOTS:
             QLocale::setDefault(saved);
             QCOMPARE(text, expected);
         }
+    }
+
+    // Every count up to 100 questions on the scale of 10: the mark is the
+    // largest number of hundredths m with m / 100 <= right * 10 / questions.
+    void markTextIsExact_data()
+    {
+        QTest::addColumn<int>("questions");
+        for (int n = 1; n <= 100; ++n)
+            QTest::addRow("%d questions", n) << n;
+    }
+
+    void markTextIsExact()
+    {
+        QFETCH(int, questions);
+        for (int right = 0; right <= questions; ++right) {
+            const QString text = player::markText(right, questions, 10);
+            static const QRegularExpression shape(QStringLiteral("^ (\\d+),(\\d\\d)$"));
+            const QRegularExpressionMatch parts = shape.match(text);
+            QVERIFY2(parts.hasMatch(), qPrintable(text));
+            const qint64 m = parts.captured(1).toLongLong() * 100 + parts.captured(2).toLongLong();
+            QVERIFY2(m * questions <= right * 1000LL && right * 1000LL < (m + 1) * questions,
+                     qPrintable(QStringLiteral("%1 of %2 gives%3").arg(right).arg(questions).arg(text)));
+        }
+    }
+
+    void markScale_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("hundredths");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("mark");
+
+        QTest::newRow("decimal comma: 6,5") << QStringLiteral("6,5") << 650 << 3 << 4 << QStringLiteral(" 4,87");
+        QTest::newRow("decimal point: 6.5") << QStringLiteral("6.5") << 650 << 4 << 4 << QStringLiteral(" 6,50");
+        QTest::newRow("7.9 kept") << QStringLiteral("7.9") << 790 << 1 << 3 << QStringLiteral(" 2,63");
+        QTest::newRow("past the hundredths dropped") << QStringLiteral("6,559") << 655 << 1 << 1 << QStringLiteral(" 6,55");
+        QTest::newRow("blanks and words around") << QStringLiteral("  12,7 punts") << 1270 << 1 << 2 << QStringLiteral(" 6,35");
+        QTest::newRow("whole number") << QStringLiteral("20") << 2000 << 23 << 25 << QStringLiteral(" 18,40");
+        QTest::newRow("32767 fits") << QStringLiteral("32767") << 3276700 << 1 << 1 << QStringLiteral(" 32767,00");
+        QTest::newRow("0 gives 10") << QStringLiteral("0") << 1000 << 23 << 25 << QStringLiteral(" 9,20");
+        QTest::newRow("0,00 gives 10") << QStringLiteral("0,00") << 1000 << 1 << 2 << QStringLiteral(" 5,00");
+        QTest::newRow("-3 gives 10") << QStringLiteral("-3") << 1000 << 1 << 2 << QStringLiteral(" 5,00");
+        QTest::newRow("text gives 10") << QStringLiteral("deu") << 1000 << 1 << 2 << QStringLiteral(" 5,00");
+        QTest::newRow("missing file gives 10") << QString() << 1000 << 1 << 2 << QStringLiteral(" 5,00");
+        QTest::newRow("40000 gives 10") << QStringLiteral("40000") << 1000 << 1 << 2 << QStringLiteral(" 5,00");
+    }
+
+    void markScale()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, hundredths);
+        QFETCH(int, right);
+        QFETCH(int, questions);
+        QFETCH(QString, mark);
+        QCOMPARE(player::markScaleHundredths(line), hundredths);
+        QCOMPARE(player::markTextOnScale(right, questions, hundredths), mark);
     }
 
     void markTextWithoutQuestions_data()

@@ -2,6 +2,9 @@
 
 #include "player/form5.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 using testsupport::Session;
@@ -23,6 +26,30 @@ void fillSubject(Session &s, const QString &subject, int count = 3)
 {
     for (int n = 1; n <= count; ++n)
         s.question(subject, n, trueFalse());
+}
+
+// Words of five letters and a space up to `length` characters.
+QString words(int length)
+{
+    QString text;
+    while (text.size() < length)
+        text += QStringLiteral("mots ");
+    return text.left(length);
+}
+
+// The window on a 1024x768 screen, whatever the screen the tests run on.
+void at1024x768(player::Form3 *w)
+{
+    w->setWindowState(Qt::WindowNoState);
+    w->resize(1024, 768);
+    QTRY_COMPARE(w->size(), QSize(1024, 768));
+}
+
+// The scroll area a label reads in, if any.
+QScrollArea *areaOf(QLabel *label)
+{
+    QWidget *viewport = label->parentWidget();
+    return qobject_cast<QScrollArea *>(viewport ? viewport->parentWidget() : nullptr);
 }
 
 } // namespace
@@ -374,10 +401,11 @@ private Q_SLOTS:
         QCOMPARE(viewer->windowHeightTwips(), 4500);
         QCOMPARE(viewer->Text1->width(), ui::px(6000 - 75));
         QCOMPARE(viewer->Text1->height(), ui::px(4500 - 550));
-        const QString shown = viewer->Text1->toPlainText();
+        QVERIFY(!viewer->Text1->toPlainText().isEmpty());
+        // Another question's missing text leaves nothing of this one's.
         s.show(0, 2);
         QVERIFY(w->Label18->text().contains(QStringLiteral("falta.txt")));
-        QCOMPARE(viewer->Text1->toPlainText(), shown);
+        QCOMPARE(viewer->Text1->toPlainText(), QString());
         // Made too small by the pupil, the text box never gets a negative size.
         viewer->resize(1, 1);
         QVERIFY(viewer->Text1->width() >= 0 && viewer->Text1->height() >= 0);
@@ -456,6 +484,147 @@ private Q_SLOTS:
         s.show(0, 2);
         QCOMPARE(w->Label18->text(), QString());
         QVERIFY(w->Command2->isEnabled());
+    }
+
+    // ---- a 1024x768 screen
+
+    // Every statement is laid out whole in its place: at its full height,
+    // scrolled when, and only when, it is taller than the place.
+    void statementsReadWhole_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("length");
+        for (int type = 1; type <= 6; ++type) {
+            QTest::addRow("type %d, 600 characters", type) << type << 600;
+            QTest::addRow("type %d, 20 characters: as designed", type) << type << 20;
+        }
+    }
+    void statementsReadWhole()
+    {
+        QFETCH(int, type);
+        QFETCH(int, length);
+        Session s;
+        QImage picture(300, 200, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QVERIFY(picture.save(s.folder.file(QStringLiteral("Graficos/p.png"))));
+        s.folder.writeLines(QStringLiteral("textos/t.txt"), {QStringLiteral("la casa")});
+        const QString statement = words(length);
+        const QStringList rest[] = {
+            {statement, words(length / 3) + QStringLiteral(" "), words(length / 3), words(length / 3), words(length / 3)},
+            {statement, QStringLiteral("x")},
+            {QStringLiteral("p.png"), statement, QStringLiteral("x")},
+            {QStringLiteral("p.png"), statement, QStringLiteral("10"), QStringLiteral("10")},
+            {QStringLiteral("t.txt"), statement, QStringLiteral("casa")},
+            {statement, QStringLiteral("FALSO")},
+        };
+        s.question(QStringLiteral("A"), 1, QStringList{QStringLiteral(" %1 ").arg(type), QStringLiteral("Mestra")} + rest[type - 1]);
+        s.question(QStringLiteral("A"), 2, trueFalse());
+        s.question(QStringLiteral("A"), 3, trueFalse());
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+        at1024x768(w);
+        s.show(0, 0);
+        QCOMPARE(w->Label18->text(), QString());
+        QLabel *const labels[] = {w->Label2, w->Label5, w->Label7, w->Label9, w->Label10, w->Label15};
+        QLabel *label = labels[type - 1];
+        QCOMPARE(label->text(), statement);
+        QWidget *frame = w->Frame1[type];
+        QScrollArea *area = areaOf(label);
+        QWidget *place = area ? static_cast<QWidget *>(area) : label;
+        QVERIFY(frame->rect().contains(place->geometry()));
+        QTRY_VERIFY(label->height() >= label->heightForWidth(label->width()));
+        const int hidden = label->height() - (area ? area->viewport()->height() : label->height());
+        if (length == 20) {
+            QCOMPARE(hidden, 0);
+            QVERIFY(!area || !area->verticalScrollBar()->isVisible());
+        } else if (hidden > 0) {
+            QVERIFY(area->verticalScrollBar()->isVisible());
+            QCOMPARE(area->verticalScrollBar()->maximum(), hidden);
+        }
+        if (type != 1)
+            return;
+        // The options too, each whole also in the larger font of a chosen
+        // one, stacked in the frame without overlapping.
+        int above = place->geometry().bottom();
+        for (int n = 0; n < 4; ++n) {
+            ui::ClickLabel *option = w->Label3(w->optionOrder[n]);
+            w->Label3_Click(w->optionOrder[n]);
+            QVERIFY(option->height() >= option->heightForWidth(option->width()));
+            QVERIFY(option->y() > above);
+            QVERIFY(option->geometry().bottom() < frame->height());
+            above = option->geometry().bottom();
+        }
+    }
+
+    // A long subject name gives way on its button, the mark does not; the
+    // whole caption is the tooltip and the accessible name. Sixteen tests
+    // leave the question list at least five rows.
+    void testButtonsOn1024x768_data()
+    {
+        QTest::addColumn<int>("tests");
+        QTest::newRow("one test: a wide button") << 1;
+        QTest::newRow("sixteen tests: narrow buttons") << 16;
+    }
+    void testButtonsOn1024x768()
+    {
+        QFETCH(int, tests);
+        Session s;
+        const QString longName = QStringLiteral("Llengua Castellana i Literatura de segon curs");
+        QStringList names{longName};
+        fillSubject(s, longName);
+        for (int i = 1; i < tests; ++i) {
+            names << QStringLiteral("M%1").arg(i, 2, 10, QChar(u'0'));
+            fillSubject(s, names.last());
+        }
+        player::Form3 *w = s.open(names, 3, {});
+        QCOMPARE(w->testCount(), tests);
+        at1024x768(w);
+        int k = 0;
+        while (w->session().test(k).subject != longName)
+            ++k;
+        s.show(k, 0);
+        testsupport::answerTrueFalse(w, false);
+        QPushButton *button = w->Command1(k);
+        const QString whole = longName + QStringLiteral(" -  3,33");
+        QVERIFY2(button->text().endsWith(QStringLiteral(" -  3,33")), qPrintable(button->text()));
+        QVERIFY(button->text().contains(QChar(0x2026)));
+        const int margins = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                                 + button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button));
+        QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) <= button->width() - margins);
+        QCOMPARE(button->toolTip(), whole);
+        QCOMPARE(button->accessibleName(), whole);
+
+        QListWidget *list = w->List1(k);
+        QVERIFY(list->height() >= 5 * list->sizeHintForRow(0) + 2 * list->frameWidth());
+        QVERIFY(list->geometry().bottom() < w->height());
+        for (int i = 0; i < tests; ++i) {
+            QVERIFY(w->rect().contains(w->Command1(i)->geometry()));
+            QVERIFY(w->Command1(i)->geometry().bottom() < list->y());
+        }
+    }
+
+    // Under a window manager the title bar takes some of the screen: the
+    // window asks to be maximised and lays its controls out in the size it
+    // gets, so the confirm button and the help line stay on it.
+    void laidOutInTheSizeItGets_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("1024x768 less a title bar") << QSize(1024, 738);
+        QTest::newRow("800x600 less a title bar and a panel") << QSize(800, 540);
+    }
+    void laidOutInTheSizeItGets()
+    {
+        QFETCH(QSize, size);
+        Session s;
+        fillSubject(s, QStringLiteral("A"));
+        player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
+        QVERIFY(w->windowState().testFlag(Qt::WindowMaximized));
+        w->setWindowState(Qt::WindowNoState);
+        w->resize(size);
+        QTRY_COMPARE(w->size(), size);
+        for (QWidget *control : {static_cast<QWidget *>(w->Command2), static_cast<QWidget *>(w->Label14),
+                                 static_cast<QWidget *>(w->Label18), static_cast<QWidget *>(w->List1(0))})
+            QVERIFY2(w->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        QCOMPARE(w->Frame1[0]->geometry().right(), size.width() - 1 - ui::px(100));
     }
 
     void nameWithAFolderIsAMissingFile()

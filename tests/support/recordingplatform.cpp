@@ -39,6 +39,11 @@ QString RecordingPlatform::saveFileName(QWidget *, const QString &, const QStrin
     return saveFileAnswer;
 }
 
+QString RecordingPlatform::openFileName(QWidget *, const QString &, const QString &)
+{
+    return openFileAnswer;
+}
+
 bool RecordingPlatform::copyFile(const QString &source, const QString &target)
 {
     copies.append(source + QStringLiteral(" -> ") + target);

@@ -34,6 +34,7 @@ public:
     bool openDocument(const QString &path) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
                          const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &filter) override;
     bool copyFile(const QString &source, const QString &target) override;
     void playSound(const QString &wavPath) override;
     void beep() override;
@@ -51,6 +52,7 @@ public:
     QList<double> randomValues; // used in turn, then a fixed pseudo-random sequence
     bool refuseCopies = false;
     QString saveFileAnswer; // the file chosen in every save dialog; empty: cancelled
+    QString openFileAnswer; // the file chosen in every open dialog; empty: cancelled
 
     // What tests read.
     QList<Message> messages;

@@ -2,6 +2,7 @@
 #include "ui/richtextbox.h"
 #include "ui/rtfwriter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
@@ -91,6 +92,8 @@ private Q_SLOTS:
     void protectedBoxKeepsItsText_data();
     void protectedBoxKeepsItsText();
     void typingOnlyBoxMovesSelectsAndCopies();
+    void assistiveToolsEditOnlyAnOpenBox_data();
+    void assistiveToolsEditOnlyAnOpenBox();
 
 private:
     Box *box = nullptr;
@@ -533,6 +536,55 @@ void TstRichTextBox::writesRtf()
     QVERIFY(rtf.contains("Anna"));
     QVERIFY(rtf.contains("MATEM\\'c0TIQUES"));
     QCOMPARE(rtf.count("\\par"), 3 + rtf.count("\\pard"));
+}
+
+void TstRichTextBox::assistiveToolsEditOnlyAnOpenBox_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("expected");
+    const std::pair<const char *, const char *> routes[] = {
+        {"insert", "abXc\rde"}, {"delete", "ac\rde"}, {"replace", "aXc\rde"}, {"value", "X"}};
+    for (const char *mode : {"read-only", "typing only", "open"}) {
+        for (const auto &[route, edited] : routes)
+            QTest::addRow("%s: %s", mode, route) << mode << route << (mode == QStringLiteral("open") ? edited : "abc\rde");
+    }
+}
+
+// An on-screen keyboard or any assistive tool writes through the accessible
+// interface; the transcript and the answer boxes refuse it as they refuse a
+// paste, and every box still reads out its text.
+void TstRichTextBox::assistiveToolsEditOnlyAnOpenBox()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, route);
+    QFETCH(QString, expected);
+    box->setText(QStringLiteral("abc\rde"));
+    box->setReadOnly(mode == u"read-only");
+    box->setTypingOnly(mode == u"typing only");
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(iface && iface->textInterface());
+    QCOMPARE(iface->textInterface()->text(0, 6), QStringLiteral("abc\nde"));
+    QCOMPARE(iface->textInterface()->characterCount(), 6);
+    QCOMPARE(iface->state().readOnly, mode != u"open");
+    // A tool that kept the editing interface from before the box was closed
+    // to editing must be refused too: ask for it while open.
+    box->setReadOnly(false);
+    box->setTypingOnly(false);
+    QAccessibleEditableTextInterface *edit = iface->editableTextInterface();
+    QVERIFY(edit);
+    box->setReadOnly(mode == u"read-only");
+    box->setTypingOnly(mode == u"typing only");
+    if (route == u"insert")
+        edit->insertText(2, QStringLiteral("X"));
+    else if (route == u"delete")
+        edit->deleteText(1, 2);
+    else if (route == u"replace")
+        edit->replaceText(1, 2, QStringLiteral("X"));
+    else
+        iface->setText(QAccessible::Value, QStringLiteral("X"));
+    QCOMPARE(box->text(), expected);
+    QCOMPARE(iface->editableTextInterface() != nullptr, mode == u"open");
 }
 
 void TstRichTextBox::protectedBoxKeepsItsText_data()
