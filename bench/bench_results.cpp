@@ -6,6 +6,7 @@
 // Usage: bench_results [benchmark flags]
 
 #include "bank/readfile.h"
+#include "bank/sessionrecord.h"
 #include "player/testlogic.h"
 #include "results/form1.h"
 #include "results/reports.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -27,6 +29,7 @@ namespace {
 
 constexpr int kReports = 10000;
 QString programFolder;
+QString recordsProgramFolder; // the same reports, each with its session record
 
 QByteArray reportOf(int pupil)
 {
@@ -58,9 +61,37 @@ QByteArray reportOf(int pupil)
     return ui::toRtf(document);
 }
 
-bool writeReports(const QString &folder)
+// The session record the player keeps beside reportOf(pupil).
+QByteArray recordOf(int pupil)
+{
+    bank::SessionRecord record;
+    record.pupil = QStringLiteral("Alumne %1").arg(pupil % 30);
+    record.course = QStringLiteral("1r ESO");
+    const QStringList subjects = {QStringLiteral("Matemàtiques"), QStringLiteral("Llengua Catalana"),
+                                  QStringLiteral("Ciències de la Natura")};
+    for (int k = 0; k < subjects.size(); ++k) {
+        bank::RecordedTest t;
+        t.subject = subjects[k];
+        t.right = (pupil + k) % 11;
+        t.wrong = 10 - t.right;
+        t.mark = player::markText(t.right, 10, 10);
+        for (int q = 1; q <= 10; ++q) {
+            t.questions.append({QStringLiteral("1r ESO/%1/%2.txt").arg(subjects[k]).arg(q), 2,
+                                bank::questionHash(QByteArray::number(q)),
+                                q <= t.right ? bank::RecordedQuestion::Verdict::Right
+                                             : bank::RecordedQuestion::Verdict::Wrong,
+                                QStringLiteral("resposta %1").arg(q)});
+        }
+        record.tests.append(t);
+    }
+    return bank::sessionRecordBytes(record);
+}
+
+bool writeReports(const QString &folder, bool withRecords = false)
 {
     QDir().mkpath(folder);
+    if (withRecords)
+        QDir().mkpath(folder + QStringLiteral("/.registres"));
     const QDateTime start(QDate(2026, 9, 14), QTime(9, 0));
     for (int i = 0; i < kReports; ++i) {
         // Thirty pupils a class, a class every half hour of a school year.
@@ -68,6 +99,12 @@ bool writeReports(const QString &folder)
         QFile file(folder + u'/' + player::reportFileName(QStringLiteral("Alumne %1").arg(i % 30), when));
         if (!file.open(QIODevice::WriteOnly) || file.write(reportOf(i)) < 0)
             return false;
+        if (withRecords) {
+            QFile record(folder + QStringLiteral("/.registres/")
+                         + bank::recordFileName(QFileInfo(file.fileName()).fileName()));
+            if (!record.open(QIODevice::WriteOnly) || record.write(recordOf(i)) < 0)
+                return false;
+        }
     }
     return true;
 }
@@ -78,6 +115,17 @@ void loadReports(benchmark::State &state)
         const results::ReportTable table = results::loadReports(programFolder);
         if (table.rows.size() != 3 * kReports)
             state.SkipWithError("not every report was read");
+        benchmark::DoNotOptimize(table.rows.data());
+    }
+}
+
+// Reading the records instead of the reports' text.
+void loadRecords(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const results::ReportTable table = results::loadReports(recordsProgramFolder);
+        if (table.rows.size() != 3 * kReports || !table.rows.first().fromRecord)
+            state.SkipWithError("not every record was read");
         benchmark::DoNotOptimize(table.rows.data());
     }
 }
@@ -124,11 +172,18 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot write the reports in %s\n", qPrintable(programFolder));
         return 1;
     }
+    QTemporaryDir withRecords;
+    recordsProgramFolder = withRecords.path();
+    if (!writeReports(recordsProgramFolder + QStringLiteral("/Controles-Usuarios"), true)) {
+        std::fprintf(stderr, "cannot write the records in %s\n", qPrintable(recordsProgramFolder));
+        return 1;
+    }
     ui::installRecordingPlatform().folder = programFolder;
 
     using benchmark::kMillisecond;
     benchmark::RegisterBenchmark("results/readFiles", readFiles)->Unit(kMillisecond)->UseRealTime();
     benchmark::RegisterBenchmark("results/loadReports", loadReports)->Unit(kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("results/loadRecords", loadRecords)->Unit(kMillisecond)->UseRealTime();
     benchmark::RegisterBenchmark("results/window", windowShown)->Unit(kMillisecond)->UseRealTime();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -8,6 +8,7 @@
 #include "bank/languagefile.h"
 #include "bank/numeric.h"
 #include "bank/question.h"
+#include "bank/sessionrecord.h"
 #include "bank/textcodec.h"
 #include "bank/wordrule.h"
 
@@ -190,6 +191,31 @@ inline QString checkTextCodec(const QByteArray &bytes)
         const bank::WordRange range = bank::wordRangeAt(text, position);
         BRENLOQ_EXPECT(range.start >= 0 && range.length >= 0 && range.start + range.length <= length);
         BRENLOQ_EXPECT(!bank::wordAt(text, position).contains(u' '));
+    }
+    return {};
+}
+
+// A record read is one a session can give, and writing it again and reading
+// that back gives the same figures.
+inline QString checkSessionRecord(const QByteArray &bytes)
+{
+    const std::optional<bank::SessionRecord> read = bank::readSessionRecord(bytes);
+    if (!read)
+        return {};
+    BRENLOQ_EXPECT(read->tests.size() <= 16);
+    for (const bank::RecordedTest &t : read->tests) {
+        BRENLOQ_EXPECT(t.right >= 0 && t.wrong >= 0 && t.blank >= 0 && t.right + t.wrong + t.blank <= 100);
+        BRENLOQ_EXPECT(t.questions.size() <= 100);
+    }
+    const std::optional<bank::SessionRecord> again = bank::readSessionRecord(bank::sessionRecordBytes(*read));
+    BRENLOQ_EXPECT(again);
+    BRENLOQ_EXPECT(again->tests.size() == read->tests.size());
+    BRENLOQ_EXPECT(again->pupil == read->pupil && again->course == read->course);
+    for (qsizetype k = 0; k < read->tests.size(); ++k) {
+        const bank::RecordedTest &a = read->tests[k], &b = again->tests[k];
+        BRENLOQ_EXPECT(a.subject == b.subject && a.option == b.option && a.mark == b.mark);
+        BRENLOQ_EXPECT(a.right == b.right && a.wrong == b.wrong && a.blank == b.blank);
+        BRENLOQ_EXPECT(a.questions.size() == b.questions.size());
     }
     return {};
 }

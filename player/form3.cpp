@@ -342,6 +342,8 @@ void Form3::AssembleTest(const Selection &selection)
         List2[k] = tests[k].paths;
     }
     model = TestSession(tests, pupilName, [this](const QString &file) { return canShowQuestion(appFolder, file); });
+    model.coursePath = selection.coursePath;
+    model.started = ui::platform().now();
 
     for (QFrame *frame : Frame1) {
         ui::setBackColor(frame, kFrameColour);

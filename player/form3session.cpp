@@ -185,10 +185,12 @@ void Form3::WriteResultsReport()
     RichTextBox3->setText(model.reportText(rightLabel, wrongLabel, blankLabel));
 
     const QByteArray rtf = ui::toRtf(*RichTextBox3->document());
-    model.reportFileName = fittedReportFileName(pupilName, ui::platform().now());
+    const QDateTime now = ui::platform().now();
+    model.reportFileName = fittedReportFileName(pupilName, now);
     // A share that has gone away or hangs must not freeze the window: the
     // report is written on a thread of its own, the help line says so.
     auto *saver = new ReportSaver(state().programFolder, model.reportFileName, rtf, this);
+    saver->setRecord(model.record(now), QFileInfo(model.coursePath).path());
     connect(saver, &ReportSaver::finished, this, [this, saver](const ReportOutcome &outcome) {
         saver->deleteLater();
         reportSaved(outcome);

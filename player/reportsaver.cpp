@@ -3,6 +3,11 @@
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
 #include "bank/pendingreports.h"
+#include "bank/question.h"
+#include "bank/readfile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QPromise>
 
@@ -32,6 +37,40 @@ void sayOnStandardError(const QString &text)
     std::fprintf(stderr, "BRENLOQ: %s\n", text.toLocal8Bit().constData());
 }
 
+// Types and hashes of the record's question files. The file is read whole
+// once more: the window read it long ago, and what the teacher needs to know
+// is whether it is the same file now as when it was asked.
+void readQuestionFiles(bank::SessionRecord &record, const QString &questionsFolder)
+{
+    for (bank::RecordedTest &t : record.tests) {
+        for (bank::RecordedQuestion &q : t.questions) {
+            const bank::FileContent content = bank::readFile(questionsFolder + u'/' + q.file, bank::kMaxLineFileBytes);
+            if (content.problem != bank::FileProblem::None)
+                continue;
+            q.hash = bank::questionHash(content.bytes);
+            const bank::QuestionRead read = bank::readQuestionBytes(content.bytes);
+            q.type = read.ok() ? read.question.type : 0;
+        }
+    }
+}
+
+// The record goes into the hidden records folder of the reports folder
+// under the name the report was given. Empty when it was kept, else why not.
+QString keepRecord(const QString &reportsFolder, const QString &reportName, bank::SessionRecord record,
+                   const QString &questionsFolder)
+{
+    readQuestionFiles(record, questionsFolder);
+    const QString folder = reportsFolder + u'/' + QLatin1String(bank::kRecordsFolder);
+    // Another player of the class may make it at the same moment.
+    if (!QDir().mkdir(folder) && !QFileInfo(folder).isDir())
+        return QStringLiteral("cannot make %1").arg(folder);
+    QString why;
+    if (!bank::createExclusively(folder + u'/' + bank::recordFileName(reportName), bank::sessionRecordBytes(record),
+                                 &why))
+        return why;
+    return {};
+}
+
 } // namespace
 
 // What the writing thread and the window share. The thread may outlive the
@@ -43,6 +82,7 @@ struct ReportSaver::Shared {
     QString reportPath;  // set as soon as the pupil's report is kept
     QString reportError;
     QString latestError;
+    QString recordError;
 };
 
 QString savingReportText()
@@ -71,6 +111,12 @@ ReportSaver::ReportSaver(const QString &folder, const QString &name, const QByte
 
 ReportSaver::~ReportSaver() = default;
 
+void ReportSaver::setRecord(const bank::SessionRecord &sessionRecord, const QString &folder)
+{
+    record = sessionRecord;
+    questionsFolder = folder;
+}
+
 void ReportSaver::start(std::chrono::milliseconds patience)
 {
     if (started)
@@ -83,10 +129,10 @@ void ReportSaver::start(std::chrono::milliseconds patience)
     // A thread of its own, never joined: a share that hangs in open() must
     // not hold the program's end (a pool would wait for it at exit).
     std::thread([shared = shared, folder = programFolder, name = fileName, bytes = rtf,
-                 hook = beforeShareWrite(), promise = std::move(promise)]() mutable {
+                 record = record, questions = questionsFolder, hook = beforeShareWrite(), promise = std::move(promise)]() mutable {
         if (hook)
             hook();
-        QString reportPath, reportError, latestError;
+        QString reportPath, reportError, latestError, recordError;
         const QString reports = bank::usableReportsFolder(folder);
         if (reports.isEmpty()) {
             reportError = QStringLiteral("no usable folder %1 in %2").arg(QLatin1String(bank::kReportsFolder), folder);
@@ -106,11 +152,19 @@ void ReportSaver::start(std::chrono::milliseconds patience)
             QString why;
             if (!bank::replaceAtomically(latest, bytes, &why))
                 latestError = latest + QStringLiteral(": ") + why;
+            // The record comes after the report: the report is the pupil's
+            // and is written first, whatever becomes of the record; and
+            // only then is the report's name known (" (2)" when taken),
+            // which the record's name follows. A report without a record
+            // is still read by the class results, from its text.
+            if (record)
+                recordError = keepRecord(reports, QFileInfo(reportPath).fileName(), *record, questions);
         }
         {
             std::lock_guard lock(shared->mutex);
             shared->reportError = reportError;
             shared->latestError = latestError;
+            shared->recordError = recordError;
             shared->done = true;
         }
         shared->doneCondition.notify_all();
@@ -144,6 +198,7 @@ void ReportSaver::conclude()
             outcome.path = shared->reportPath;
             outcome.latestError = shared->done ? shared->latestError
                                                : QStringLiteral("%1 did not answer in time").arg(QLatin1String(bank::kLatestReport));
+            outcome.recordError = shared->recordError;
         } else {
             outcome.error = shared->done ? shared->reportError : QStringLiteral("the reports folder did not answer in time");
         }
@@ -160,6 +215,9 @@ void ReportSaver::conclude()
     }
     switch (outcome.where) {
     case ReportOutcome::Where::ReportsFolder:
+        if (!outcome.recordError.isEmpty())
+            sayOnStandardError(QStringLiteral("the report was saved as %1, but not its session record (%2)")
+                                   .arg(outcome.path, outcome.recordError));
         if (!outcome.latestError.isEmpty())
             sayOnStandardError(QStringLiteral("the report was saved as %1, but %2 was not replaced (%3)")
                                    .arg(outcome.path, QLatin1String(bank::kLatestReport), outcome.latestError));

@@ -6,6 +6,8 @@
 // when it answers in time, else in the pupil's own pending folder, from
 // which the next start delivers them.
 
+#include "bank/sessionrecord.h"
+
 #include <QByteArray>
 #include <QFutureWatcher>
 #include <QObject>
@@ -15,6 +17,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace player {
 
@@ -24,6 +27,7 @@ struct ReportOutcome {
     QString path;        // the report kept, in the reports folder or the pending folder
     QString latestError; // kept in the reports folder, but ultimo.rtf not replaced: why
     QString error;       // why the reports folder did not take it
+    QString recordError; // the report kept, but not its session record: why
 };
 
 // The Catalan texts the pupil sees.
@@ -40,6 +44,11 @@ public:
     ReportSaver(const QString &programFolder, const QString &fileName, const QByteArray &rtf,
                 QObject *parent = nullptr);
     ~ReportSaver() override;
+
+    // The session record to keep beside the report; its question files,
+    // named from `questionsFolder`, are read for their types and hashes on
+    // the writing thread (the bank may be on the same share). Before start().
+    void setRecord(const bank::SessionRecord &record, const QString &questionsFolder);
 
     // Starts writing on a thread of its own; a share that has not taken the
     // report within `patience` is given up and the report kept pending.
@@ -61,6 +70,8 @@ private:
     QString programFolder;
     QString fileName;
     QByteArray rtf;
+    std::optional<bank::SessionRecord> record;
+    QString questionsFolder;
     std::shared_ptr<Shared> shared;
     QFutureWatcher<void> watcher;
     QTimer patienceTimer;

@@ -1,11 +1,15 @@
 #include "testsession.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace player {
 
 TestSession::TestSession(const QList<AssembledTest> &assembled, const QString &pupilName, Showable canShow)
     : showable(std::move(canShow))
     // A line break in the name would split the report's first line.
     , text(singleLine(pupilName))
+    , pupil(pupilName)
 {
     for (const AssembledTest &a : assembled) {
         SessionTest t;
@@ -15,6 +19,7 @@ TestSession::TestSession(const QList<AssembledTest> &assembled, const QString &p
         t.verdicts.fill(Verdict::Open, a.labels.size());
         t.chosenOptions.fill(-1, a.labels.size());
         t.typed.resize(a.labels.size());
+        t.answers.resize(a.labels.size());
         tests.append(t);
     }
 }
@@ -60,6 +65,8 @@ bool TestSession::book(int k, int row, bool right, const QString &statement, con
     if (!right)
         t.chosenOptions[row] = chosenOption;
     ++(right ? t.right : t.wrong);
+    if (given)
+        t.answers[row] = *given;
     t.mark = markTextOnScale(t.right, t.questions(), markScale);
 
     ++answered;
@@ -119,6 +126,52 @@ QString TestSession::reportText(const QString &rightLabel, const QString &wrongL
             + resultLine(r, rightLabel, wrongLabel, blankLabel).toUpper();
     }
     return report;
+}
+
+bank::SessionRecord TestSession::record(const QDateTime &ended) const
+{
+    bank::SessionRecord record;
+    // The name as typed: the report's file name may have lost characters.
+    record.pupil = pupil;
+    record.started = started;
+    record.ended = ended;
+    const QFileInfo course(coursePath);
+    record.course = course.fileName();
+    const QDir questionsFolder(course.path());
+    for (const SessionTest &t : tests) {
+        bank::RecordedTest r;
+        r.subject = t.subject;
+        r.scale = markScale / 100; // the record holds whole units: 6,5 is kept as 6
+        r.mark = t.mark;
+        r.right = t.right;
+        r.wrong = t.wrong;
+        r.blank = t.questions() - t.right - t.wrong;
+        for (int row = 0; row < t.questions(); ++row) {
+            const QString file = questionsFolder.relativeFilePath(t.files.value(row));
+            // Course/Subject/Option/N.txt: the option is the third part.
+            const QStringList parts = file.split(u'/');
+            if (parts.size() == 4)
+                r.option = parts[2];
+            bank::RecordedQuestion q;
+            q.file = file;
+            switch (t.verdicts[row]) {
+            case Verdict::Right:
+                q.verdict = bank::RecordedQuestion::Verdict::Right;
+                break;
+            case Verdict::Wrong:
+                q.verdict = bank::RecordedQuestion::Verdict::Wrong;
+                break;
+            case Verdict::Open:
+            case Verdict::Blank:
+                q.verdict = bank::RecordedQuestion::Verdict::Blank;
+                break;
+            }
+            q.answer = t.answers.value(row);
+            r.questions.append(q);
+        }
+        record.tests.append(r);
+    }
+    return record;
 }
 
 } // namespace player

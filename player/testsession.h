@@ -8,6 +8,8 @@
 
 #include "testlogic.h"
 
+#include "bank/sessionrecord.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,7 @@ struct SessionTest {
     QList<Verdict> verdicts;    // per row
     QList<int> chosenOptions;   // per row: the option a wrong multiple choice took, else -1
     QList<TypedAnswer> typed;   // per row: a typed answer as far as it went
+    QStringList answers;        // per row: the answer given, as the transcript has it
     int right = 0;
     int wrong = 0;
     QString mark;               // empty until the first verdict
@@ -93,7 +96,14 @@ public:
     // The transcript with the summary lines, upper-cased, after it.
     QString reportText(const QString &rightLabel, const QString &wrongLabel, const QString &blankLabel) const;
 
+    // The session record of the report written at `ended`: question files
+    // named from the questions folder, each test's option folder read from
+    // them. Types and hashes need the files read; the saver does that.
+    bank::SessionRecord record(const QDateTime &ended) const;
+
     int remainingSeconds = 0; // of the time limit
+    QString coursePath;       // the course folder the questions were drawn from
+    QDateTime started;        // when the test window opened
     QString reportFileName;   // the pupil's report, without folder
     QString reportPath;       // once written
 
@@ -108,6 +118,7 @@ private:
     int finished = 0;
     bool lastEnded = false;
     QString text;
+    QString pupil; // as typed
     std::optional<QList<TestResult>> reportedResults;
 };
 

@@ -1,10 +1,13 @@
 #include "commandline.h"
 
+#include "questions.h"
 #include "reports.h"
+#include "spreadsheet.h"
 #include "table.h"
 #include "texts.h"
 
 #include "bank/atomicfile.h"
+#include "bank/folders.h"
 
 #include <QCommandLineParser>
 
@@ -17,14 +20,30 @@ QCommandLineOption csvOption()
             QStringLiteral("FITXER")};
 }
 
+QCommandLineOption questionsCsvOption()
+{
+    return {QStringLiteral("questions-csv"),
+            QStringLiteral("Desa a FITXER les xifres de cada pregunta en CSV, sense obrir cap finestra."),
+            QStringLiteral("FITXER")};
+}
+
+QCommandLineOption xlsxOption()
+{
+    return {QStringLiteral("xlsx"),
+            QStringLiteral("Desa a FITXER la taula i les xifres de cada pregunta en un llibre .xlsx, sense obrir cap finestra."),
+            QStringLiteral("FITXER")};
+}
+
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption csv = csvOption();
+    const QCommandLineOption questionsCsv = questionsCsvOption();
+    const QCommandLineOption xlsx = xlsxOption();
     const QCommandLineOption folder(QStringLiteral("folder"), QString(), QStringLiteral("PATH"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({csv, folder, help, version});
+    parser.addOptions({csv, questionsCsv, xlsx, folder, help, version});
     CommandLine line;
     if (!parser.parse(QStringList{QStringLiteral("RESULTATS BRENLOQ")} + arguments)) {
         line.error = parser.errorText();
@@ -37,8 +56,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.asksForHelp = parser.isSet(help) || parser.isSet(version);
     line.csvFile = parser.value(csv);
     line.folder = parser.value(folder);
+    line.questionsCsvFile = parser.value(questionsCsv);
+    line.xlsxFile = parser.value(xlsx);
+    if (parser.isSet(xlsx) && line.xlsxFile.isEmpty())
+        line.error = QStringLiteral("falta el valor de --xlsx");
     if (parser.isSet(csv) && line.csvFile.isEmpty())
         line.error = QStringLiteral("falta el valor de --csv");
+    if (parser.isSet(questionsCsv) && line.questionsCsvFile.isEmpty())
+        line.error = QStringLiteral("falta el valor de --questions-csv");
     return line;
 }
 
@@ -56,6 +81,44 @@ int exportCsv(const QString &programFolder, const QString &csvFile, QStringList 
     const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
     if (!writeCsvFile(csvFile, csvBytes(texts.columnHeaders(), table.rows, warnings), &error)) {
         messages.append(texts.writeError + QStringLiteral(" ") + csvFile + QStringLiteral(": ") + error);
+        return kExportFailed;
+    }
+    return 0;
+}
+
+int exportQuestionsCsv(const QString &programFolder, const QString &csvFile, QStringList &messages)
+{
+    const ResultsTexts texts = readResultsTexts(programFolder);
+    const ReportTable table = loadReports(programFolder);
+    if (!table.folderFound) {
+        messages.append(texts.noFolder + QStringLiteral(" (") + programFolder + u')');
+        return kExportFailed;
+    }
+    QList<QuestionStat> stats = questionStats(table.rows);
+    readQuestionFiles(stats, programFolder + u'/' + QLatin1String(bank::kQuestionsFolder));
+    QString error;
+    if (!writeCsvFile(csvFile, questionsCsvBytes(texts.questionHeaders, stats), &error)) {
+        messages.append(texts.writeError + QStringLiteral(" ") + csvFile + QStringLiteral(": ") + error);
+        return kExportFailed;
+    }
+    return 0;
+}
+
+int exportXlsx(const QString &programFolder, const QString &xlsxFile, QStringList &messages)
+{
+    const ResultsTexts texts = readResultsTexts(programFolder);
+    const ReportTable table = loadReports(programFolder);
+    if (!table.folderFound) {
+        messages.append(texts.noFolder + QStringLiteral(" (") + programFolder + u')');
+        return kExportFailed;
+    }
+    QList<QuestionStat> stats = questionStats(table.rows);
+    readQuestionFiles(stats, programFolder + u'/' + QLatin1String(bank::kQuestionsFolder));
+    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+    QString error;
+    const QByteArray bytes = xlsxBytes(texts.workbookTexts(), table.rows, stats, warnings, &error);
+    if (bytes.isEmpty() || !writeCsvFile(xlsxFile, bytes, &error)) {
+        messages.append(texts.writeError + QStringLiteral(" ") + xlsxFile + QStringLiteral(": ") + error);
         return kExportFailed;
     }
     return 0;

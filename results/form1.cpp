@@ -1,11 +1,16 @@
 #include "form1.h"
 
+#include "printout.h"
+#include "questions.h"
+
 #include "bank/atomicfile.h"
+#include "bank/folders.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +19,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -84,12 +90,22 @@ void Form1::buildControls()
     Label4 = namingLabel(this, QStringLiteral("Label4"), texts.subject, Combo1);
     Combo1->setMinimumWidth(ui::px(3000));
     Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Combo2 = new QComboBox(this);
+    Combo3 = new QComboBox(this);
+    ui::nameControl(Combo2, QStringLiteral("Combo2"), texts.courseHeader);
+    ui::nameControl(Combo3, QStringLiteral("Combo3"), texts.optionHeader);
+    Label8 = namingLabel(this, QStringLiteral("Label8"), texts.courseHeader, Combo2);
+    Label9 = namingLabel(this, QStringLiteral("Label9"), texts.optionHeader, Combo3);
+    for (QComboBox *combo : {Combo2, Combo3})
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     Label6 = new QLabel(this);
     ui::nameControl(Label6, QStringLiteral("Label6"));
     Command1 = new QPushButton(texts.exportCsv, this);
     ui::nameControl(Command1, QStringLiteral("Command1"), texts.exportCsv);
     ui::setBold(Command1, true);
+    Command2 = new QPushButton(texts.printPdf, this);
+    ui::nameControl(Command2, QStringLiteral("Command2"), texts.printPdf);
 
     model = new ResultsModel(this);
     model->setHeaders(texts.columnHeaders());
@@ -108,6 +124,20 @@ void Form1::buildControls()
     Grid1->horizontalHeader()->setSectionResizeMode(Subject, QHeaderView::Stretch);
     Grid1->setSortingEnabled(true);
     Grid1->sortByColumn(When, Qt::AscendingOrder);
+
+    Grid3 = new QTableWidget(0, int(texts.questionHeaders.size()), this);
+    ui::nameControl(Grid3, QStringLiteral("Grid3"), texts.questionsTab);
+    Grid3->setHorizontalHeaderLabels(texts.questionHeaders);
+    Grid3->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid3->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid3->verticalHeader()->hide();
+    Grid3->setWordWrap(false);
+    Grid3->setAlternatingRowColors(true);
+    Grid3->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    Tab1 = new QTabWidget(this);
+    ui::nameControl(Tab1, QStringLiteral("Tab1"), texts.heading);
+    Tab1->addTab(Grid1, texts.tableTab);
+    Tab1->addTab(Grid3, texts.questionsTab);
 
     Label5 = new QLabel(texts.summary, this);
     ui::nameControl(Label5, QStringLiteral("Label5"), texts.summary);
@@ -137,10 +167,17 @@ void Form1::buildControls()
     filters->addSpacing(ui::px(240));
     filters->addWidget(Label4);
     filters->addWidget(Combo1);
+    filters->addSpacing(ui::px(240));
+    filters->addWidget(Label8);
+    filters->addWidget(Combo2);
+    filters->addSpacing(ui::px(240));
+    filters->addWidget(Label9);
+    filters->addWidget(Combo3);
     filters->addStretch(1);
     filters->addWidget(Label6);
     filters->addSpacing(ui::px(240));
     filters->addWidget(Command1);
+    filters->addWidget(Command2);
 
     auto *summary = new QVBoxLayout;
     summary->addWidget(Label5);
@@ -157,7 +194,7 @@ void Form1::buildControls()
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->addWidget(Label1);
     layout->addLayout(filters);
-    layout->addWidget(Grid1, 3);
+    layout->addWidget(Tab1, 3);
     layout->addLayout(bottom, 1);
 
     Timer1 = new QTimer(this);
@@ -165,9 +202,13 @@ void Form1::buildControls()
     Timer1->setInterval(0);
 
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
+    connect(Combo3, &QComboBox::activated, this, &Form1::Combo3_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Date1, &QDateEdit::dateChanged, this, &Form1::Date_Change);
     connect(Date2, &QDateEdit::dateChanged, this, &Form1::Date_Change);
     connect(Grid1, &QTableView::doubleClicked, this, &Form1::Grid1_DblClick);
+    connect(Grid3, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Grid3_DblClick(row); });
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::readChunk);
     ui::showPlainTexts(this);
@@ -219,6 +260,12 @@ void Form1::showTable(ReportTable table)
     Combo1->clear();
     Combo1->addItem(texts.allSubjects);
     Combo1->addItems(subjects(table.rows));
+    Combo2->clear();
+    Combo2->addItem(texts.allCourses);
+    Combo2->addItems(courses(table.rows));
+    Combo3->clear();
+    Combo3->addItem(texts.allOptions);
+    Combo3->addItems(options(table.rows));
 
     List1->clear();
     if (!table.folderFound)
@@ -244,7 +291,7 @@ void Form1::showTable(ReportTable table)
 
 void Form1::enableFilters(bool enabled)
 {
-    const QList<QWidget *> controls = {Date1, Date2, Combo1, Command1};
+    const QList<QWidget *> controls = {Date1, Date2, Combo1, Combo2, Combo3, Command1, Command2};
     for (QWidget *control : controls)
         control->setEnabled(enabled);
 }
@@ -252,6 +299,18 @@ void Form1::enableFilters(bool enabled)
 void Form1::Combo1_Click(int index)
 {
     filter->setSubject(index <= 0 ? QString() : Combo1->itemText(index));
+    updateSummary();
+}
+
+void Form1::Combo2_Click(int index)
+{
+    filter->setCourse(index <= 0 ? QString() : Combo2->itemText(index));
+    updateSummary();
+}
+
+void Form1::Combo3_Click(int index)
+{
+    filter->setOption(index <= 0 ? QString() : Combo3->itemText(index));
     updateSummary();
 }
 
@@ -268,7 +327,7 @@ void Form1::updateSummary()
     for (int i = 0; i < summaries.size(); ++i) {
         const SubjectSummary &s = summaries[i];
         const QString figures[kSummaryColumns] = {
-            s.subject, QString::number(s.reports), s.marked ? decimalText(s.average) : QString(),
+            testName(s), QString::number(s.reports), s.marked ? decimalText(s.average) : QString(),
             s.marked ? decimalText(s.lowest) : QString(), s.marked ? decimalText(s.highest) : QString()};
         for (int column = 0; column < kSummaryColumns; ++column) {
             auto *item = new QTableWidgetItem(figures[column]);
@@ -278,6 +337,66 @@ void Form1::updateSummary()
         }
     }
     Label6->setText(texts.shown.arg(filter->rowCount()).arg(totalRows));
+    updateQuestions();
+}
+
+namespace {
+
+// A cell that sorts by a number of its own rather than by its text.
+class NumberItem : public QTableWidgetItem
+{
+public:
+    NumberItem(const QString &text, double number)
+        : QTableWidgetItem(text)
+        , number(number)
+    {
+        setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        const auto *n = dynamic_cast<const NumberItem *>(&other);
+        return n ? number < n->number : QTableWidgetItem::operator<(other);
+    }
+
+private:
+    double number;
+};
+
+} // namespace
+
+void Form1::updateQuestions()
+{
+    // The question files are read at each change of the filters: a class
+    // asks a few hundred questions, and a file edited meanwhile is seen.
+    QList<QuestionStat> stats = questionStats(filter->shownRows());
+    readQuestionFiles(stats, programFolder + u'/' + QLatin1String(bank::kQuestionsFolder));
+    Grid3->setSortingEnabled(false);
+    Grid3->setRowCount(int(stats.size()));
+    for (int i = 0; i < stats.size(); ++i) {
+        const QuestionStat &s = stats[i];
+        auto *file = new QTableWidgetItem(s.changed ? s.file + QStringLiteral(" *") : s.file);
+        file->setData(Qt::UserRole, s.file);
+        Grid3->setItem(i, 0, file);
+        Grid3->setItem(i, 1, new QTableWidgetItem(s.statement));
+        const int counts[] = {s.asked, s.right, s.wrong, s.blank};
+        for (int c = 0; c < 4; ++c)
+            Grid3->setItem(i, 2 + c, new NumberItem(QString::number(counts[c]), counts[c]));
+        Grid3->setItem(i, 6, new NumberItem(decimalText(100 * s.shareRight()), s.shareRight()));
+        Grid3->setItem(i, 7, new QTableWidgetItem(s.commonWrong));
+        Grid3->setItem(i, 8, new QTableWidgetItem(s.changed ? QStringLiteral("*") : QString()));
+    }
+    Grid3->setSortingEnabled(true);
+}
+
+void Form1::Grid3_DblClick(int row)
+{
+    const QTableWidgetItem *item = Grid3->item(row, 0);
+    if (!item)
+        return;
+    // The editor takes no file to open: the question's folder is opened.
+    const QString file = programFolder + u'/' + QLatin1String(bank::kQuestionsFolder) + u'/'
+        + item->data(Qt::UserRole).toString();
+    ui::platform().openFolder(QFileInfo(file).path());
 }
 
 void Form1::Grid1_DblClick(const QModelIndex &index)
@@ -290,12 +409,56 @@ void Form1::Grid1_DblClick(const QModelIndex &index)
 void Form1::Command1_Click()
 {
     const QString path = ui::platform().saveFileName(this, texts.exportCsv,
-                                                     programFolder + u'/' + texts.csvName, texts.csvFilter);
+                                                     programFolder + u'/' + texts.csvName,
+                                                     texts.csvFilter + QStringLiteral(";;") + texts.xlsxFilter);
     if (path.isEmpty())
         return;
     QString error;
     const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
-    if (!writeCsvFile(path, csvBytes(texts.columnHeaders(), filter->shownRows(), warnings), &error))
+    const QList<ResultRow> shown = filter->shownRows();
+    QByteArray bytes;
+    if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        // The workbook holds the rows shown and their questions.
+        QList<QuestionStat> stats = questionStats(shown);
+        readQuestionFiles(stats, programFolder + u'/' + QLatin1String(bank::kQuestionsFolder));
+        bytes = xlsxBytes(texts.workbookTexts(), shown, stats, warnings, &error);
+    } else {
+        bytes = csvBytes(texts.columnHeaders(), shown, warnings);
+    }
+    if (bytes.isEmpty() || !writeCsvFile(path, bytes, &error))
+        ui::message(this, texts.writeError + u'\n' + error);
+}
+
+void Form1::Command2_Click()
+{
+    const QString path = ui::platform().saveFileName(this, texts.printPdf, programFolder + u'/' + texts.pdfName,
+                                                     texts.pdfFilter);
+    if (path.isEmpty())
+        return;
+    // The title names the filters, so a printed page says what it holds.
+    QStringList filters{Date1->date().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" – ")
+                        + Date2->date().toString(QStringLiteral("dd/MM/yyyy"))};
+    for (const QComboBox *combo : {Combo1, Combo2, Combo3})
+        filters.append(combo->currentText());
+    const QString title = texts.heading + QStringLiteral(": ") + filters.join(QStringLiteral(", "));
+    PrintedTable table{texts.tableTab, texts.columnHeaders(), {}};
+    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+    const QList<ResultRow> shown = filter->shownRows();
+    for (const ResultRow &r : shown) {
+        QStringList cells;
+        for (int column = 0; column < ColumnCount; ++column)
+            cells.append(cellText(r, column, warnings));
+        table.rows.append(cells);
+    }
+    PrintedTable questions{texts.questionsTab, texts.questionHeaders, {}};
+    for (int row = 0; row < Grid3->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < Grid3->columnCount(); ++column)
+            cells.append(Grid3->item(row, column) ? Grid3->item(row, column)->text() : QString());
+        questions.rows.append(cells);
+    }
+    QString error;
+    if (!writeCsvFile(path, pdfBytes(title, {table, questions}), &error))
         ui::message(this, texts.writeError + u'\n' + error);
 }
 

@@ -15,6 +15,7 @@ class QListWidget;
 class QProgressDialog;
 class QTableView;
 class QTableWidget;
+class QTabWidget;
 class QPushButton;
 class QTimer;
 
@@ -41,9 +42,16 @@ public:
     QDateEdit *Date2 = nullptr;     // the last day shown
     QLabel *Label4 = nullptr;       // names the subject filter
     QComboBox *Combo1 = nullptr;    // the subject shown, or all of them
+    QLabel *Label8 = nullptr;       // names the course filter
+    QComboBox *Combo2 = nullptr;    // the course shown, or all of them
+    QLabel *Label9 = nullptr;       // names the option filter
+    QComboBox *Combo3 = nullptr;    // the option folder shown, or all of them
     QLabel *Label6 = nullptr;       // how many rows are shown of how many
     QPushButton *Command1 = nullptr; // exports the rows shown to CSV
+    QPushButton *Command2 = nullptr; // the rows shown and their questions as a PDF
     QTableView *Grid1 = nullptr;    // one row per report and subject
+    QTabWidget *Tab1 = nullptr;     // the table, and the statistics per question
+    QTableWidget *Grid3 = nullptr;  // one row per question asked in the rows shown
     QLabel *Label5 = nullptr;       // names the summary
     QTableWidget *Grid2 = nullptr;  // average, lowest and highest mark per subject
     QLabel *Label7 = nullptr;       // names the skipped files
@@ -57,9 +65,13 @@ Q_SIGNALS:
 
 public:
     void Combo1_Click(int index);
+    void Combo2_Click(int index);
+    void Combo3_Click(int index);
     void Date_Change();
     void Grid1_DblClick(const QModelIndex &index);
+    void Grid3_DblClick(int row);
     void Command1_Click();
+    void Command2_Click();
 
 private:
     void buildControls();
@@ -67,6 +79,7 @@ private:
     void readChunk();
     void showTable(ReportTable table);
     void updateSummary();
+    void updateQuestions();
     void enableFilters(bool enabled);
 
     QString programFolder;

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -25,7 +26,7 @@ ui::StartupTexts startupTexts()
     ui::StartupTexts texts = ui::catalanStartupTexts();
     texts.description = QStringLiteral("RESULTATS BRENLOQ: els informes de tots els alumnes en una taula.");
     texts.folderHelp = QStringLiteral("Fes servir la carpeta del programa PATH.");
-    texts.moreOptions = {results::csvOption()};
+    texts.moreOptions = {results::csvOption(), results::questionsCsvOption(), results::xlsxOption()};
     return texts;
 }
 
@@ -39,11 +40,12 @@ int main(int argc, char *argv[])
     const results::CommandLine line = results::parseCommandLine(arguments);
     if (!line.error.isEmpty()) {
         writeError(line.error);
-        writeError(QStringLiteral("ús: \"RESULTATS BRENLOQ\" [--csv FITXER] [--folder CARPETA]"));
+        writeError(QStringLiteral("ús: \"RESULTATS BRENLOQ\" [--csv FITXER] [--questions-csv FITXER] [--xlsx FITXER] [--folder CARPETA]"));
         return results::kBadArguments;
     }
 
-    if (!line.csvFile.isEmpty() && !line.asksForHelp) {
+    if ((!line.csvFile.isEmpty() || !line.questionsCsvFile.isEmpty() || !line.xlsxFile.isEmpty())
+        && !line.asksForHelp) {
         QCoreApplication app(argc, argv);
         // A settings file naming a folder that cannot be used is said, as
         // the other programs say it, rather than writing an empty class.
@@ -53,7 +55,11 @@ int main(int argc, char *argv[])
             return 1;
         }
         QStringList messages;
-        const int status = results::exportCsv(folder.path, line.csvFile, messages);
+        int status = line.csvFile.isEmpty() ? 0 : results::exportCsv(folder.path, line.csvFile, messages);
+        if (!line.questionsCsvFile.isEmpty())
+            status = std::max(status, results::exportQuestionsCsv(folder.path, line.questionsCsvFile, messages));
+        if (!line.xlsxFile.isEmpty())
+            status = std::max(status, results::exportXlsx(folder.path, line.xlsxFile, messages));
         for (const QString &message : std::as_const(messages))
             writeError(message);
         return status;

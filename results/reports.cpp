@@ -5,8 +5,10 @@
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
 #include "bank/readfile.h"
+#include "bank/sessionrecord.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -56,6 +58,10 @@ ReportLoader::ReportLoader(const QString &programFolder)
     table.folder = reportsFolder(programFolder);
     table.folderFound = !table.folder.isEmpty();
     if (table.folderFound) {
+        // Checked once: a year of records would pay for it at each file.
+        const QString records = table.folder + u'/' + QLatin1String(bank::kRecordsFolder);
+        if (QFileInfo(records).isDir() && bank::isInside(records, table.folder))
+            recordsFolder = records;
         names = QDir(table.folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                              QDir::Name);
     }
@@ -87,6 +93,24 @@ void ReportLoader::read(const QString &name)
     // The bank's rule: a link leading out of the program folder reads as missing.
     if (!bank::isInside(path, table.folder))
         return;
+    // The record, when there is one, says more than the report's text and
+    // needs no RTF read: the report's text is not read then.
+    const QString recordPath = recordsFolder + u'/' + bank::recordFileName(name);
+    // A link, which could lead anywhere, is no record.
+    if (const bank::FileContent record = recordsFolder.isEmpty() || QFileInfo(recordPath).isSymLink()
+            ? bank::FileContent{{}, bank::FileProblem::Missing}
+            : bank::readFile(recordPath, bank::kMaxRecordBytes);
+        record.problem == bank::FileProblem::None) {
+        if (const std::optional<bank::SessionRecord> read = bank::readSessionRecord(record.bytes)) {
+            for (const bank::RecordedTest &t : read->tests) {
+                // Upper case as in the report, so a subject's rows from
+                // reports with and without a record share its name.
+                table.rows.append({parsed->pupil, parsed->when, parsed->repeat, read->course, t.subject.toUpper(),
+                                   t.option, t.mark.trimmed(), t.right, t.wrong, t.blank, path, true, t.questions});
+            }
+            return;
+        }
+    }
     const bank::FileContent content = bank::readFile(path, kMaxReportBytes);
     switch (content.problem) {
     case bank::FileProblem::None:
@@ -123,8 +147,8 @@ void ReportLoader::read(const QString &name)
         return;
     }
     for (const SubjectResult &line : lines) {
-        table.rows.append({parsed->pupil, parsed->when, parsed->repeat, line.subject, line.mark, line.right,
-                           line.wrong, line.blank, path});
+        table.rows.append({parsed->pupil, parsed->when, parsed->repeat, QString(), line.subject, QString(), line.mark,
+                           line.right, line.wrong, line.blank, path, false, {}});
     }
 }
 

@@ -4,12 +4,15 @@
 // of a program folder into one table. Each file name gives the pupil and the
 // moment (reportName); each report's plain text (rtfText) ends with one
 // summary line per subject, found by its shape (summaryLines), which gives
-// one ResultRow. Files that are no complete report are listed as skipped
+// one ResultRow; where the player kept a session record beside the report
+// (bank/sessionrecord.h) the rows come from it, with the course and option
+// folder the report's text does not name. Files that are no complete report are listed as skipped
 // with their reason, never guessed at. ReportLoader reads a folder a few
 // files at a time, so a window can show its progress; the table, the CSV
 // export and the per-subject summary (table.h) work on the rows.
 
 #include "bank/reportformat.h"
+#include "bank/sessionrecord.h"
 
 #include <QDateTime>
 #include <QList>
@@ -37,13 +40,24 @@ struct ResultRow {
     QString pupil;
     QDateTime when;
     int repeat = 1;
+    QString course; // from the session record; empty for a report without one
     QString subject;
+    QString option; // the option folder, from the record
+
     QString mark;
     int right = 0;
     int wrong = 0;
     int blank = 0;
     QString path; // the report file
+    bool fromRecord = false;
+    QList<bank::RecordedQuestion> questions; // from the record: each question asked
 };
+
+// Rows of different courses or options are different tests, never one.
+inline bool sameTest(const ResultRow &a, const ResultRow &b)
+{
+    return a.subject == b.subject && a.course == b.course && a.option == b.option;
+}
 
 // The mark as a number, or nothing for a test without a mark.
 std::optional<double> markValue(const QString &mark);
@@ -95,6 +109,7 @@ private:
     void read(const QString &name);
 
     ReportTable table;
+    QString recordsFolder; // empty when there is no real records folder inside
     QStringList names;
     int next = 0;
 };

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 
 namespace results {
 
@@ -34,6 +35,10 @@ QString cellText(const ResultRow &row, int column, const RowWarnings &warnings)
         return warningText(row, warnings);
     case Subject:
         return row.subject;
+    case Course:
+        return row.course;
+    case Option:
+        return row.option;
     case Mark:
         return row.mark;
     case Right:
@@ -153,6 +158,18 @@ void ResultsFilter::setSubject(const QString &newSubject)
     invalidateRowsFilter();
 }
 
+void ResultsFilter::setCourse(const QString &newCourse)
+{
+    course = newCourse;
+    invalidateRowsFilter();
+}
+
+void ResultsFilter::setOption(const QString &newOption)
+{
+    option = newOption;
+    invalidateRowsFilter();
+}
+
 QList<ResultRow> ResultsFilter::shownRows() const
 {
     QList<ResultRow> shown;
@@ -170,26 +187,62 @@ bool ResultsFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
         return false;
     if (to.isValid() && day > to)
         return false;
-    return subject.isEmpty() || r.subject == subject;
+    return (subject.isEmpty() || r.subject == subject) && (course.isEmpty() || r.course == course)
+        && (option.isEmpty() || r.option == option);
 }
 
-QStringList subjects(const QList<ResultRow> &rows)
+namespace {
+
+QStringList sortedNames(const QList<ResultRow> &rows, QString ResultRow::*member)
 {
     QStringList names;
-    for (const ResultRow &r : rows)
-        names.append(r.subject);
+    for (const ResultRow &r : rows) {
+        if (!(r.*member).isEmpty())
+            names.append(r.*member);
+    }
     names.removeDuplicates();
     std::sort(names.begin(), names.end(),
               [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
     return names;
 }
 
+} // namespace
+
+QStringList subjects(const QList<ResultRow> &rows)
+{
+    return sortedNames(rows, &ResultRow::subject);
+}
+
+QStringList courses(const QList<ResultRow> &rows)
+{
+    return sortedNames(rows, &ResultRow::course);
+}
+
+QStringList options(const QList<ResultRow> &rows)
+{
+    return sortedNames(rows, &ResultRow::option);
+}
+
+QString testName(const SubjectSummary &summary)
+{
+    QString name = summary.subject;
+    if (!summary.option.isEmpty())
+        name += QStringLiteral(" / ") + summary.option;
+    if (!summary.course.isEmpty())
+        name += QStringLiteral(" (") + summary.course + u')';
+    return name;
+}
+
 QList<SubjectSummary> summarize(const QList<ResultRow> &rows)
 {
-    std::map<QString, SubjectSummary> bySubject;
+    // Keyed by the test: the same subject of two courses, or two options of
+    // one subject, are never one summary.
+    std::map<std::tuple<QString, QString, QString>, SubjectSummary> byTest;
     for (const ResultRow &r : rows) {
-        SubjectSummary &s = bySubject[r.subject];
+        SubjectSummary &s = byTest[{r.subject, r.course, r.option}];
+        s.course = r.course;
         s.subject = r.subject;
+        s.option = r.option;
         ++s.reports;
         const std::optional<double> mark = markValue(r.mark);
         if (!mark)
@@ -200,12 +253,19 @@ QList<SubjectSummary> summarize(const QList<ResultRow> &rows)
         ++s.marked;
     }
     QList<SubjectSummary> summaries;
-    for (const QString &name : subjects(rows)) {
-        SubjectSummary s = bySubject[name];
+    for (auto &[key, s] : byTest) {
         if (s.marked > 0)
             s.average /= s.marked;
         summaries.append(s);
     }
+    std::stable_sort(summaries.begin(), summaries.end(), [](const SubjectSummary &a, const SubjectSummary &b) {
+        for (const auto &[x, y] : {std::pair{&a.subject, &b.subject}, std::pair{&a.course, &b.course},
+                                   std::pair{&a.option, &b.option}}) {
+            if (const int c = QString::localeAwareCompare(*x, *y); c != 0)
+                return c < 0;
+        }
+        return false;
+    });
     return summaries;
 }
 

@@ -14,7 +14,7 @@ namespace results {
 
 // The repeat ("2" for the second report of a minute) has a column of its
 // own, so that a spreadsheet reads the moment as a date.
-enum Column { Pupil, When, Repeat, Subject, Mark, Right, Wrong, Blank, Warning, ColumnCount };
+enum Column { Pupil, When, Repeat, Course, Subject, Option, Mark, Right, Wrong, Blank, Warning, ColumnCount };
 
 // A test gives at most this many questions.
 inline constexpr int kMaxQuestionsInTest = 100;
@@ -66,8 +66,10 @@ public:
 
     // Both ends count; a null date leaves that end open.
     void setDateRange(QDate from, QDate to);
-    // An empty subject lets every subject through.
+    // An empty subject, course or option lets every one through.
     void setSubject(const QString &subject);
+    void setCourse(const QString &course);
+    void setOption(const QString &option);
 
     // The rows shown, in the order shown.
     QList<ResultRow> shownRows() const;
@@ -78,14 +80,20 @@ protected:
 private:
     ResultsModel *model;
     QDate from, to;
-    QString subject;
+    QString subject, course, option;
 };
 
-// The subjects of the rows, sorted.
+// The subjects, courses and options of the rows, sorted, without empty names.
 QStringList subjects(const QList<ResultRow> &rows);
+QStringList courses(const QList<ResultRow> &rows);
+QStringList options(const QList<ResultRow> &rows);
 
+// One per test: a subject of two courses, or two options of a subject,
+// are two summaries.
 struct SubjectSummary {
+    QString course;
     QString subject;
+    QString option;
     int reports = 0;
     int marked = 0; // rows with a mark; the figures below are theirs
     double average = 0;
@@ -93,6 +101,8 @@ struct SubjectSummary {
     double highest = 0;
 };
 QList<SubjectSummary> summarize(const QList<ResultRow> &rows);
+// "LLENGUA ESTRANGERA / Francès (1r ESO)": the summary's name of its test.
+QString testName(const SubjectSummary &summary);
 
 // "6,25": two decimals with a comma, as the reports write marks.
 QString decimalText(double value);

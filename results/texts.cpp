@@ -37,6 +37,18 @@ ResultsTexts readResultsTexts(const QString &programFolder)
     line(texts.summaryNotAtEnd);
     line(texts.markOverScale);
     line(texts.tooManyQuestions);
+    line(texts.courseHeader);
+    line(texts.optionHeader);
+    line(texts.allCourses);
+    line(texts.allOptions);
+    line(texts.xlsxFilter);
+    line(texts.printPdf);
+    line(texts.pdfFilter);
+    line(texts.pdfName);
+    line(texts.questionsTab);
+    line(texts.tableTab);
+    for (QString &header : texts.questionHeaders)
+        line(header);
     return texts;
 }
 
@@ -44,6 +56,8 @@ QStringList ResultsTexts::columnHeaders() const
 {
     QStringList columns = headers;
     columns.insert(Repeat, repeatHeader);
+    columns.insert(Course, courseHeader);
+    columns.insert(Option, optionHeader);
     columns.append(warningHeader);
     return columns;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports.h"
+#include "spreadsheet.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,20 @@ struct ResultsTexts {
     QString summaryNotAtEnd = QStringLiteral("les línies de resultats no són al final");
     QString markOverScale = QStringLiteral("nota per sobre del màxim, %1");
     QString tooManyQuestions = QStringLiteral("més de %1 preguntes en una prova");
+    QString courseHeader = QStringLiteral("Curs");
+    QString optionHeader = QStringLiteral("Opció");
+    QString allCourses = QStringLiteral("Tots els cursos");
+    QString allOptions = QStringLiteral("Totes les opcions");
+    QString xlsxFilter = QStringLiteral("Llibre de full de càlcul (*.xlsx)");
+    QString printPdf = QStringLiteral("Desa en PDF...");
+    QString pdfFilter = QStringLiteral("Document PDF (*.pdf)");
+    QString pdfName = QStringLiteral("resultats.pdf");
+    QString questionsTab = QStringLiteral("Per pregunta");
+    QString tableTab = QStringLiteral("Per informe");
+    QStringList questionHeaders = {QStringLiteral("Pregunta"), QStringLiteral("Enunciat"), QStringLiteral("Vegades"),
+                                   QStringLiteral("Encerts"), QStringLiteral("Errors"), QStringLiteral("En blanc"),
+                                   QStringLiteral("% encerts"), QStringLiteral("Error més freqüent"),
+                                   QStringLiteral("Canviada des de llavors")};
 
     QString reason(SkipReason why) const
     {
@@ -51,6 +66,7 @@ struct ResultsTexts {
     }
     // The table's and the CSV's column headers, in Column order.
     QStringList columnHeaders() const;
+    WorkbookTexts workbookTexts() const { return {columnHeaders(), questionHeaders, tableTab, questionsTab}; }
 };
 
 ResultsTexts readResultsTexts(const QString &programFolder);

@@ -13,6 +13,7 @@ packages=(
   fusefat dosfstools fuse3
   samba smbnetfs sshfs openssh-server openssh-client iproute2
   desktop-file-utils appstream
+  libxlsxwriter-dev
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.

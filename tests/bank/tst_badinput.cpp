@@ -97,6 +97,8 @@ void TstBadInput::keptFuzzInputs()
         failure = fuzzchecks::checkQuestionFile(bytes);
     else if (target == u"languagefile")
         failure = fuzzchecks::checkLanguageFile(bytes);
+    else if (target == u"sessionrecord")
+        failure = fuzzchecks::checkSessionRecord(bytes);
     else if (target == u"textcodec")
         failure = fuzzchecks::checkTextCodec(bytes);
     else

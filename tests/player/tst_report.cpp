@@ -5,6 +5,7 @@
 #include "player/testlogic.h"
 
 #include "bank/pendingreports.h"
+#include "bank/sessionrecord.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -291,6 +292,55 @@ private Q_SLOTS:
         QStringList programFiles = QDir(s.folder.path()).entryList(QDir::Files | QDir::Hidden);
         programFiles.sort();
         QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
+    }
+
+    // The record follows the report into a hidden folder, under the
+    // report's own name; a records folder that cannot be made costs the
+    // pupil nothing: the report, and ultimo.rtf, are as without it.
+    void sessionRecordBesideReport_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("kept") << false;
+        QTest::newRow("a file where the records folder goes") << true;
+    }
+    void sessionRecordBesideReport()
+    {
+        QFETCH(bool, blocked);
+        Session s;
+        const QString records = s.reports() + QStringLiteral("/.registres");
+        if (blocked)
+            s.folder.writeBytes(QStringLiteral("Controles-Usuarios/.registres"), "in the way");
+        s.choose({QStringLiteral("Llengua Estrangera")}, 2);
+        Form3 *w = s.start(QStringLiteral("Anna"));
+        QVERIFY(w);
+        w->WriteResultsReport();
+        QVERIFY(testsupport::waitForReport(w));
+        const QString report = fileName(QStringLiteral("Anna"));
+        QCOMPARE(s.reportFiles(), (blocked ? QStringList{QStringLiteral(".registres"), report} : QStringList{report}));
+        QCOMPARE(testsupport::readBytes(s.latest()), testsupport::readBytes(s.reports() + u'/' + report));
+        QVERIFY(s.platform->messages.isEmpty());
+        QCOMPARE(w->Command7[player::ReportButton::Report]->isEnabled(), true);
+        if (blocked) {
+            QVERIFY(!QFileInfo(records).isDir());
+            return;
+        }
+        const std::optional<bank::SessionRecord> record =
+            bank::readSessionRecord(testsupport::readBytes(records + u'/' + bank::recordFileName(report)));
+        QVERIFY(record);
+        QCOMPARE(record->pupil, QStringLiteral("Anna"));
+        QCOMPARE(record->course, QStringLiteral("1r ESO"));
+        QCOMPARE(record->tests.size(), 1);
+        const bank::RecordedTest &t = record->tests[0];
+        QCOMPARE(t.subject, QStringLiteral("Llengua Estrangera"));
+        QCOMPARE(t.option, QStringLiteral("Anglès"));
+        QCOMPARE(t.blank, 2);
+        QCOMPARE(t.questions.size(), 2);
+        for (const bank::RecordedQuestion &q : t.questions) {
+            QVERIFY2(q.file.startsWith(QStringLiteral("1r ESO/Llengua Estrangera/Anglès/")), qPrintable(q.file));
+            QVERIFY(q.type >= 1 && q.type <= 6);
+            QCOMPARE(q.hash, bank::questionHash(testsupport::readBytes(s.folder.file(QStringLiteral("Preguntas/") + q.file))));
+            QCOMPARE(q.verdict, bank::RecordedQuestion::Verdict::Blank);
+        }
     }
 
     // ---- failures: the report kept pending, "Error" when it is lost

@@ -6,6 +6,7 @@
 #include "sessionfixture.h"
 
 #include "bank/question.h"
+#include "bank/sessionrecord.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -156,8 +157,17 @@ void TstSharedFolder::thirtyPlayersFinishingTogetherKeepEveryReport()
     // The folder holds exactly those thirty, and no temporary file or claim.
     QStringList onDisk = QDir(reports).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     onDisk.removeAll(QStringLiteral(".gitkeep"));
+    // Beside them, each one's session record under its own name: the records
+    // folder made by whichever player came first, taken by the others.
+    QVERIFY(onDisk.removeAll(QStringLiteral(".registres")) == 1);
     QCOMPARE(onDisk.size(), kPlayers);
     QCOMPARE(QSet<QString>(onDisk.begin(), onDisk.end()), written);
+    QSet<QString> records;
+    for (const QString &name : written)
+        records.insert(bank::recordFileName(name));
+    const QStringList recordsOnDisk =
+        QDir(reports + QStringLiteral("/.registres")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(QSet<QString>(recordsOnDisk.begin(), recordsOnDisk.end()), records);
     for (int n = 1; n <= 10; ++n) {
         const QString stem = QStringLiteral("Alumne %1 Pérez --5M,10H --9-3-2026").arg(n);
         QVERIFY(written.contains(stem + QStringLiteral(".rtf")));

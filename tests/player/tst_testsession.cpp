@@ -154,6 +154,45 @@ private Q_SLOTS:
         QCOMPARE(again.correctedLetters(), 1);
         QCOMPARE(session.typedAnswer(0, 1, QStringLiteral("Mar")).position(), 2);
     }
+    // The record of a session: files named from the questions folder, the
+    // option folder read from them (none for a subject without), answers
+    // as given, and what was left open as blank.
+    void record()
+    {
+        const QString course = QStringLiteral("/p/Preguntas/1r ESO");
+        const QList<player::AssembledTest> tests{
+            {QStringLiteral("Llengua Estrangera"), {QStringLiteral("1. L"), QStringLiteral("2. L"), QStringLiteral("3. L")},
+             {course + QStringLiteral("/Llengua Estrangera/Francès/4.txt"),
+              course + QStringLiteral("/Llengua Estrangera/Francès/1.txt"),
+              course + QStringLiteral("/Llengua Estrangera/Francès/2.txt")}},
+            {QStringLiteral("Mates"), {QStringLiteral("1. Mates")}, {course + QStringLiteral("/Mates/7.txt")}},
+        };
+        TestSession session(tests, QStringLiteral("Anna\nMaria"), {});
+        session.coursePath = course;
+        session.setMaximumMark(5);
+        session.book(0, 0, true, QStringLiteral("Q"), QStringLiteral("chat"));
+        session.book(0, 2, false, QStringLiteral("Q"), QStringLiteral("chien"));
+        session.book(1, 0, false, QStringLiteral("Q"), std::nullopt);
+        const QDateTime end(QDate(2026, 12, 6), QTime(9, 30));
+        const bank::SessionRecord r = session.record(end);
+        QCOMPARE(r.pupil, QStringLiteral("Anna\nMaria"));
+        QCOMPARE(r.course, QStringLiteral("1r ESO"));
+        QCOMPARE(r.ended, end);
+        QCOMPARE(r.tests.size(), 2);
+        QCOMPARE(r.tests[0].option, QStringLiteral("Francès"));
+        QCOMPARE(r.tests[1].option, QString());
+        QCOMPARE(r.tests[0].scale, 5);
+        QCOMPARE(r.tests[0].mark, session.test(0).mark);
+        QCOMPARE((QList<int>{r.tests[0].right, r.tests[0].wrong, r.tests[0].blank}), (QList<int>{1, 1, 1}));
+        QCOMPARE(r.tests[0].questions[0].file, QStringLiteral("1r ESO/Llengua Estrangera/Francès/4.txt"));
+        using V = bank::RecordedQuestion::Verdict;
+        QCOMPARE(r.tests[0].questions[0].verdict, V::Right);
+        QCOMPARE(r.tests[0].questions[1].verdict, V::Blank);
+        QCOMPARE(r.tests[0].questions[2].verdict, V::Wrong);
+        QCOMPARE(r.tests[0].questions[2].answer, QStringLiteral("chien"));
+        QCOMPARE(r.tests[1].questions[0].file, QStringLiteral("1r ESO/Mates/7.txt"));
+        QCOMPARE(r.tests[1].questions[0].answer, QString());
+    }
 };
 
 QTEST_MAIN(TstTestSession)

@@ -125,12 +125,12 @@ private Q_SLOTS:
             texts.append(rowText(row));
         // Marks on the scale of 15, truncated to hundredths: 3 of 4 is 11,25.
         const QStringList expected = {
-            QStringLiteral("_Pol|30/11/2026 23:59||MATEMÀTIQUES|15,00|4|0|0|"),
-            QStringLiteral("Xavi|01/12/2026 08:09||MATES|99999,99|999999999|0|0|over 15; more than 100"),
-            QStringLiteral("Anna|06/12/2026 09:05||LLENGUA CATALANA|15,00|4|0|0|"),
-            QStringLiteral("Anna|06/12/2026 09:05||MATEMÀTIQUES|11,25|3|1|0|"),
-            QStringLiteral("Anna|06/12/2026 09:05|2|MATEMÀTIQUES|3,75|1|2|1|"),
-            QStringLiteral("Sin-nombre|07/12/2026 10:30||LLENGUA CATALANA|0,00|0|0|4|"),
+            QStringLiteral("_Pol|30/11/2026 23:59||1r ESO|MATEMÀTIQUES||15,00|4|0|0|"),
+            QStringLiteral("Xavi|01/12/2026 08:09|||MATES||99999,99|999999999|0|0|over 15; more than 100"),
+            QStringLiteral("Anna|06/12/2026 09:05||1r ESO|LLENGUA CATALANA||15,00|4|0|0|"),
+            QStringLiteral("Anna|06/12/2026 09:05||1r ESO|MATEMÀTIQUES||11,25|3|1|0|"),
+            QStringLiteral("Anna|06/12/2026 09:05|2|1r ESO|MATEMÀTIQUES||3,75|1|2|1|"),
+            QStringLiteral("Sin-nombre|07/12/2026 10:30||1r ESO|LLENGUA CATALANA||0,00|0|0|4|"),
         };
         QCOMPARE(texts, expected);
         QCOMPARE(table.rows[4].path, s->reports() + QStringLiteral("/Anna --5M,9H --6-12-2026 (2).rtf"));
@@ -176,14 +176,14 @@ private Q_SLOTS:
         QCOMPARE(messages.size(), 9);
         QCOMPARE(messages.first(), QStringLiteral(".nou-Xy12Ab: s'està escrivint"));
         const QByteArray expected = "\xEF\xBB\xBF"
-                                    "Alumne;Data i hora;Repetició;Matèria;Nota;Encerts;Errors;En blanc;Avís\r\n"
-                                    "_Pol;30/11/2026 23:59;;MATEMÀTIQUES;\"15,00\";4;0;0;\r\n"
-                                    "Xavi;01/12/2026 08:09;;MATES;\"99999,99\";999999999;0;0;\"nota per sobre del "
+                                    "Alumne;Data i hora;Repetició;Curs;Matèria;Opció;Nota;Encerts;Errors;En blanc;Avís\r\n"
+                                    "_Pol;30/11/2026 23:59;;1r ESO;MATEMÀTIQUES;;\"15,00\";4;0;0;\r\n"
+                                    "Xavi;01/12/2026 08:09;;;MATES;;\"99999,99\";999999999;0;0;\"nota per sobre del "
                                     "màxim, 15; més de 100 preguntes en una prova\"\r\n"
-                                    "Anna;06/12/2026 09:05;;LLENGUA CATALANA;\"15,00\";4;0;0;\r\n"
-                                    "Anna;06/12/2026 09:05;;MATEMÀTIQUES;\"11,25\";3;1;0;\r\n"
-                                    "Anna;06/12/2026 09:05;2;MATEMÀTIQUES;\"3,75\";1;2;1;\r\n"
-                                    "Sin-nombre;07/12/2026 10:30;;LLENGUA CATALANA;\"0,00\";0;0;4;\r\n";
+                                    "Anna;06/12/2026 09:05;;1r ESO;LLENGUA CATALANA;;\"15,00\";4;0;0;\r\n"
+                                    "Anna;06/12/2026 09:05;;1r ESO;MATEMÀTIQUES;;\"11,25\";3;1;0;\r\n"
+                                    "Anna;06/12/2026 09:05;2;1r ESO;MATEMÀTIQUES;;\"3,75\";1;2;1;\r\n"
+                                    "Sin-nombre;07/12/2026 10:30;;1r ESO;LLENGUA CATALANA;;\"0,00\";0;0;4;\r\n";
         QCOMPARE(testsupport::readBytes(csv), expected);
     }
 

@@ -93,8 +93,16 @@ private Q_SLOTS:
         QCOMPARE(platform->saveFileSuggestions, QStringList{folder->file(QStringLiteral("resultats.csv"))});
         QCOMPARE(testsupport::readBytes(platform->saveFileAnswer),
                  QByteArray("\xEF\xBB\xBF"
-                            "Alumne;Data i hora;Repetició;Matèria;Nota;Encerts;Errors;En blanc;Avís\r\n"
-                            "Pol;09/12/2026 10:00;;MATES;\"2,50\";1;3;0;\r\n"));
+                            "Alumne;Data i hora;Repetició;Curs;Matèria;Opció;Nota;Encerts;Errors;En blanc;Avís\r\n"
+                            "Pol;09/12/2026 10:00;;;MATES;;\"2,50\";1;3;0;\r\n"));
+        // A name ending in .xlsx is a workbook; the PDF holds what is shown.
+        platform->saveFileAnswer = folder->file(QStringLiteral("classe.xlsx"));
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QVERIFY(testsupport::readBytes(platform->saveFileAnswer).startsWith("PK"));
+        platform->saveFileAnswer = folder->file(QStringLiteral("classe.pdf"));
+        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        QVERIFY(testsupport::readBytes(platform->saveFileAnswer).startsWith("%PDF"));
+        QVERIFY(platform->messages.isEmpty());
     }
 
     void sortAndOpen()

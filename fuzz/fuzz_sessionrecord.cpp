@@ -1,0 +1,18 @@
+// The session record reader on arbitrary bytes; the expectations are in checks.h.
+
+#include "checks.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString failure = fuzzchecks::checkSessionRecord(bytes);
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "expectation failed: %s\n", qPrintable(failure));
+        std::abort();
+    }
+    return 0;
+}

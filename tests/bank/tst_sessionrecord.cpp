@@ -1,0 +1,91 @@
+#include "bank/sessionrecord.h"
+
+#include <QTest>
+
+// The record the player writes, read back by the class results; what no
+// session gives is refused whole rather than half read.
+class TstSessionRecord : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsBack()
+    {
+        bank::SessionRecord record;
+        record.pupil = QStringLiteral("Ànna \"la\"\nPetita");
+        record.course = QStringLiteral("1r ESO");
+        record.started = QDateTime(QDate(2026, 12, 6), QTime(9, 5));
+        record.ended = QDateTime(QDate(2026, 12, 6), QTime(9, 25, 30));
+        bank::RecordedTest t{QStringLiteral("Llengua Estrangera"), QStringLiteral("Francès"), 10, QStringLiteral(" 3,33"),
+                             1, 1, 1, {}};
+        t.questions = {{QStringLiteral("1r ESO/Llengua Estrangera/Francès/1.txt"), 1, bank::questionHash("x"),
+                        bank::RecordedQuestion::Verdict::Right, QStringLiteral("B")},
+                       {QStringLiteral("1r ESO/Llengua Estrangera/Francès/2.txt"), 2, QString(),
+                        bank::RecordedQuestion::Verdict::Wrong, QStringLiteral("chat")},
+                       {QStringLiteral("1r ESO/Llengua Estrangera/Francès/3.txt"), 0, QString(),
+                        bank::RecordedQuestion::Verdict::Blank, QString()}};
+        record.tests = {t};
+        const QByteArray bytes = bank::sessionRecordBytes(record);
+        QVERIFY(bytes.contains("\"version\":1"));
+        const std::optional<bank::SessionRecord> read = bank::readSessionRecord(bytes);
+        QVERIFY(read);
+        QCOMPARE(read->pupil, record.pupil);
+        QCOMPARE(read->course, record.course);
+        QCOMPARE(read->started, record.started);
+        QCOMPARE(read->ended, record.ended);
+        QCOMPARE(read->tests.size(), 1);
+        const bank::RecordedTest &r = read->tests[0];
+        QCOMPARE(r.option, t.option);
+        QCOMPARE(r.mark, t.mark);
+        QCOMPARE(r.right + r.wrong + r.blank, 3);
+        QCOMPARE(r.questions.size(), 3);
+        QCOMPARE(r.questions[1].answer, QStringLiteral("chat"));
+        QCOMPARE(r.questions[1].verdict, bank::RecordedQuestion::Verdict::Wrong);
+        QCOMPARE(r.questions[0].hash, bank::questionHash("x"));
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray test = R"({"subject":"M","option":"","scale":10,"mark":"","right":%1,"wrong":0,"blank":0,"questions":[%2]})";
+        auto record = [&](const QByteArray &version, const QByteArray &right, const QByteArray &question) {
+            return QByteArray(R"({"version":)" + version + R"(,"tests":[)"
+                              + QByteArray(test).replace("%1", right).replace("%2", question) + "]}");
+        };
+        const QByteArray q = R"({"file":"a/b/1.txt","type":%1,"hash":"","verdict":"%2","answer":""})";
+        QTest::newRow("a later version") << record("2", "0", "");
+        QTest::newRow("no version") << QByteArray(R"({"tests":[]})");
+        QTest::newRow("a fraction of a count") << record("1", "1.5", "");
+        QTest::newRow("a negative count") << record("1", "-1", "");
+        QTest::newRow("more than a test asks") << record("1", "101", "");
+        QTest::newRow("a count as text") << record("1", "\"3\"", "");
+        QTest::newRow("an unknown verdict") << record("1", "0", QByteArray(q).replace("%1", "1").replace("%2", "maybe"));
+        QTest::newRow("an unknown type") << record("1", "0", QByteArray(q).replace("%1", "7").replace("%2", "right"));
+        QTest::newRow("cut short") << record("1", "0", "").chopped(3);
+        QTest::newRow("an array") << QByteArray("[]");
+        QTest::newRow("tests not a list") << QByteArray(R"({"version":1,"tests":{}})");
+    }
+    void refused()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!bank::readSessionRecord(bytes));
+    }
+
+    void recordFileName_data()
+    {
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("record");
+        QTest::newRow("plain") << "Anna --5M,9H --6-12-2026.rtf" << "Anna --5M,9H --6-12-2026.json";
+        QTest::newRow("a repeat") << "Anna --5M,9H --6-12-2026 (2).rtf" << "Anna --5M,9H --6-12-2026 (2).json";
+        QTest::newRow("upper-case extension") << "Pau --1M,1H --1-1-2027.RTF" << "Pau --1M,1H --1-1-2027.json";
+    }
+    void recordFileName()
+    {
+        QFETCH(QString, report);
+        QFETCH(QString, record);
+        QCOMPARE(bank::recordFileName(report), record);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSessionRecord)
+#include "tst_sessionrecord.moc"
