@@ -25,8 +25,8 @@ void writeReports(const testsupport::ProgramFolder &folder, const QStringList &r
 {
     folder.makeFolder(QStringLiteral("Controles-Usuarios"));
     int minute = 0;
-    for (const QString &spec : reports) {
-        const QStringList part = spec.split(u'|');
+    for (const QString &report : reports) {
+        const QStringList part = report.split(u'|');
         const QString name = bank::reportFileName(QStringLiteral("Pupil"), QDateTime(QDate(2026, 12, 6), QTime(9, minute++)));
         bank::ReportSummary summary{part[1].toUpper(), u' ' + part[3], 2, 2, 0};
         const QString line = bank::summaryLine(summary, QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"));
