@@ -11,6 +11,8 @@
 
 #include <QCommandLineParser>
 
+#include <functional>
+
 namespace results {
 
 QCommandLineOption csvOption()
@@ -67,7 +69,12 @@ CommandLine parseCommandLine(const QStringList &arguments)
     return line;
 }
 
-int exportCsv(const QString &programFolder, const QString &csvFile, QStringList &messages)
+namespace {
+
+// Reads the reports of `programFolder` and writes to `file` what `bytes`
+// makes of them; 0, or kExportFailed with the reason in `messages`.
+int exportFile(const QString &programFolder, const QString &file, QStringList &messages,
+               const std::function<QByteArray(const ResultsTexts &, const ReportTable &, QString *error)> &bytes)
 {
     const ResultsTexts texts = readResultsTexts(programFolder);
     const ReportTable table = loadReports(programFolder);
@@ -75,53 +82,47 @@ int exportCsv(const QString &programFolder, const QString &csvFile, QStringList 
         messages.append(texts.noFolder + QStringLiteral(" (") + programFolder + u')');
         return kExportFailed;
     }
-    for (const SkippedFile &file : table.skipped)
-        messages.append(file.name + QStringLiteral(": ") + texts.reason(file.reason));
     QString error;
-    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
-    if (!writeCsvFile(csvFile, csvBytes(texts.columnHeaders(), table.rows, warnings), &error)) {
-        messages.append(texts.writeError + QStringLiteral(" ") + csvFile + QStringLiteral(": ") + error);
+    const QByteArray content = bytes(texts, table, &error);
+    if (content.isEmpty() || !writeCsvFile(file, content, &error)) {
+        messages.append(texts.writeError + QStringLiteral(" ") + file + QStringLiteral(": ") + error);
         return kExportFailed;
     }
     return 0;
+}
+
+QList<QuestionStat> statsWithFiles(const QString &programFolder, const ReportTable &table)
+{
+    QList<QuestionStat> stats = questionStats(table.rows);
+    readQuestionFiles(stats, programFolder + u'/' + QLatin1String(bank::kQuestionsFolder));
+    return stats;
+}
+
+} // namespace
+
+int exportCsv(const QString &programFolder, const QString &csvFile, QStringList &messages)
+{
+    return exportFile(programFolder, csvFile, messages, [&](const ResultsTexts &texts, const ReportTable &table, QString *) {
+        for (const SkippedFile &file : table.skipped)
+            messages.append(file.name + QStringLiteral(": ") + texts.reason(file.reason));
+        const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+        return csvBytes(texts.columnHeaders(), table.rows, warnings);
+    });
 }
 
 int exportQuestionsCsv(const QString &programFolder, const QString &csvFile, QStringList &messages)
 {
-    const ResultsTexts texts = readResultsTexts(programFolder);
-    const ReportTable table = loadReports(programFolder);
-    if (!table.folderFound) {
-        messages.append(texts.noFolder + QStringLiteral(" (") + programFolder + u')');
-        return kExportFailed;
-    }
-    QList<QuestionStat> stats = questionStats(table.rows);
-    readQuestionFiles(stats, programFolder + u'/' + QLatin1String(bank::kQuestionsFolder));
-    QString error;
-    if (!writeCsvFile(csvFile, questionsCsvBytes(texts.questionHeaders, stats), &error)) {
-        messages.append(texts.writeError + QStringLiteral(" ") + csvFile + QStringLiteral(": ") + error);
-        return kExportFailed;
-    }
-    return 0;
+    return exportFile(programFolder, csvFile, messages, [&](const ResultsTexts &texts, const ReportTable &table, QString *) {
+        return questionsCsvBytes(texts.questionHeaders, statsWithFiles(programFolder, table));
+    });
 }
 
 int exportXlsx(const QString &programFolder, const QString &xlsxFile, QStringList &messages)
 {
-    const ResultsTexts texts = readResultsTexts(programFolder);
-    const ReportTable table = loadReports(programFolder);
-    if (!table.folderFound) {
-        messages.append(texts.noFolder + QStringLiteral(" (") + programFolder + u')');
-        return kExportFailed;
-    }
-    QList<QuestionStat> stats = questionStats(table.rows);
-    readQuestionFiles(stats, programFolder + u'/' + QLatin1String(bank::kQuestionsFolder));
-    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
-    QString error;
-    const QByteArray bytes = xlsxBytes(texts.workbookTexts(), table.rows, stats, warnings, &error);
-    if (bytes.isEmpty() || !writeCsvFile(xlsxFile, bytes, &error)) {
-        messages.append(texts.writeError + QStringLiteral(" ") + xlsxFile + QStringLiteral(": ") + error);
-        return kExportFailed;
-    }
-    return 0;
+    return exportFile(programFolder, xlsxFile, messages, [&](const ResultsTexts &texts, const ReportTable &table, QString *error) {
+        const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+        return xlsxBytes(texts.workbookTexts(), table.rows, statsWithFiles(programFolder, table), warnings, error);
+    });
 }
 
 } // namespace results

@@ -77,14 +77,7 @@ void readQuestionFiles(QList<QuestionStat> &stats, const QString &questionsFolde
 QByteArray questionsCsvBytes(const QStringList &headers, const QList<QuestionStat> &stats)
 {
     QString text;
-    auto record = [&text](const QStringList &fields) {
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                text += u';';
-            text += csvField(fields[i]);
-        }
-        text += QStringLiteral("\r\n");
-    };
+    auto record = [&text](const QStringList &fields) { appendCsvRecord(text, fields); };
     record(headers);
     for (const QuestionStat &s : stats) {
         record({s.file, s.statement, QString::number(s.asked), QString::number(s.right), QString::number(s.wrong),

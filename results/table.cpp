@@ -286,17 +286,20 @@ QString csvField(const QString &field)
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
+void appendCsvRecord(QString &text, const QStringList &fields)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            text += u';';
+        text += csvField(fields[i]);
+    }
+    text += QStringLiteral("\r\n");
+}
+
 QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows, const RowWarnings &warnings)
 {
     QString text;
-    auto record = [&text](const QStringList &fields) {
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                text += u';';
-            text += csvField(fields[i]);
-        }
-        text += QStringLiteral("\r\n");
-    };
+    auto record = [&text](const QStringList &fields) { appendCsvRecord(text, fields); };
     record(headers);
     for (const ResultRow &r : rows) {
         QStringList fields;

@@ -120,4 +120,7 @@ QByteArray csvBytes(const QStringList &headers, const QList<ResultRow> &rows, co
 bool writeCsvFile(const QString &path, const QByteArray &bytes, QString *error);
 QString csvField(const QString &text);
 
+// Appends one CSV line of `fields` (quoted as csvField does, ";" between, CR LF).
+void appendCsvRecord(QString &text, const QStringList &fields);
+
 } // namespace results
