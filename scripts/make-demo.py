@@ -799,7 +799,8 @@ def question_folder(course, subject, option):
 # is the Catalan set, the one the demo runs with. Each line keeps the place
 # and the role the readers give it: trailing spaces, %1 and %2, and the
 # captions the help lines name (Confirmar, VERTADER, FALS) as the buttons say
-# them in the same language.
+# them in the same language. The heading over a reading text has one line
+# of about 50 characters on a 1024 x 768 screen.
 
 LANGUAGES = {
     "ca": {
@@ -819,7 +820,7 @@ LANGUAGES = {
             "BRENLOQ 3.0",
             "Proves d'avaluació a l'aula",
             "Banc de preguntes de demostració",
-            "Llegeix el text i fes clic a la paraula que respon la pregunta",
+            "Llegeix el text i tria la paraula que respon",
             "Escriu aquí la resposta",
             "Escriu aquí la resposta",
             "Confirmar",
@@ -885,7 +886,7 @@ LANGUAGES = {
             "BRENLOQ 3.0",
             "Pruebas de evaluación en el aula",
             "Banco de preguntas de demostración",
-            "Lee el texto y haz clic en la palabra que responde a la pregunta",
+            "Lee el texto y elige la palabra que responde",
             "Escribe aquí la respuesta",
             "Escribe aquí la respuesta",
             "Confirmar",
@@ -949,7 +950,7 @@ LANGUAGES = {
             "BRENLOQ 3.0",
             "Classroom assessment",
             "Demonstration question bank",
-            "Read the text and click the word that answers the question",
+            "Read the text and pick the word that answers",
             "Write your answer here",
             "Write your answer here",
             "Confirm",
