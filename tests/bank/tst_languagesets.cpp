@@ -44,8 +44,6 @@ class TstLanguageSets : public QObject
 private Q_SLOTS:
     void everyLineInItsRole_data();
     void everyLineInItsRole();
-    void demoRunsTheCatalanSet_data();
-    void demoRunsTheCatalanSet();
 };
 
 void TstLanguageSets::everyLineInItsRole_data()
@@ -104,21 +102,6 @@ void TstLanguageSets::everyLineInItsRole()
             }
         }
     }
-}
-
-void TstLanguageSets::demoRunsTheCatalanSet_data()
-{
-    QTest::addColumn<QString>("file");
-    for (const char *file : {"inicio.txt", "seleccion.txt", "Principal.txt", "ayuda.txt", "Final.txt", "resultats.txt"})
-        QTest::newRow(file) << QString::fromLatin1(file);
-}
-
-void TstLanguageSets::demoRunsTheCatalanSet()
-{
-    QFETCH(QString, file);
-    const QByteArray active = testsupport::readBytes(testsupport::demoFolder() + QStringLiteral("/idioma/") + file);
-    QVERIFY(!active.isEmpty());
-    QCOMPARE(active, testsupport::readBytes(setFile(QStringLiteral("ca"), file)));
 }
 
 QTEST_GUILESS_MAIN(TstLanguageSets)
