@@ -14,6 +14,9 @@ inline constexpr auto kTextsFolder = "textos";
 inline constexpr auto kFeedbackPicturesFolder = "gifs";
 inline constexpr auto kSoundsFolder = "sonidos";
 inline constexpr auto kLanguageFolder = "idioma";
+// The interface texts in every language shipped, one folder per language
+// ("ca", "es", "en"), each holding what idioma/ holds.
+inline constexpr auto kLanguageSetsFolder = "idiomes";
 inline constexpr auto kReportsFolder = "Controles-Usuarios";
 // The copy of the latest report, in the program folder itself.
 inline constexpr auto kLatestReport = "ultimo.rtf";

@@ -154,11 +154,41 @@ bool copyMissing(const QString &from, const QString &to, CopyFailure *failure)
     return true;
 }
 
-UserCopy completeUserCopy(const QString &demo, const QString &folder, CopyFailure *failure)
+QString interfaceLanguageFor(const QStringList &uiLanguages)
+{
+    // Schools in Galicia, the Basque Country, Asturias and Aragon teach in
+    // Spanish as well, and their pupils read it; Catalan is no nearer there.
+    static const QStringList spanishToo = {QStringLiteral("gl"), QStringLiteral("eu"), QStringLiteral("ast"),
+                                           QStringLiteral("an")};
+    bool namesALanguage = false;
+    for (const QString &tag : uiLanguages) {
+        const QString language = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (language.isEmpty() || language == u"c" || language == u"posix")
+            continue;
+        namesALanguage = true;
+        if (language == u"ca" || language == u"es" || language == u"en")
+            return language;
+        if (spanishToo.contains(language))
+            return QStringLiteral("es");
+    }
+    // Any other language: English, which a school in France or Germany
+    // reads far more readily than Catalan. No language at all is a machine
+    // nobody set up, which keeps the demo as shipped.
+    return namesALanguage ? QStringLiteral("en") : QString();
+}
+
+UserCopy completeUserCopy(const QString &demo, const QString &folder, CopyFailure *failure, const QString &language)
 {
     const QString mark = folder + u'/' + QString::fromLatin1(kUserCopyMark);
     if (QFileInfo::exists(mark) && QFileInfo(findEntry(folder, QString::fromLatin1(kQuestionsFolder))).isDir())
         return UserCopy::AlreadyWhole;
+    // The language's set goes in first: the demo's own idioma/ then only
+    // fills in a file the set lacks, and a copy finished by a later start
+    // keeps the texts it began with.
+    const QString set = findEntry(findEntry(demo, QString::fromLatin1(kLanguageSetsFolder)), language);
+    if (!language.isEmpty() && QFileInfo(set).isDir()
+        && !copyMissing(set, findEntry(folder, QString::fromLatin1(kLanguageFolder)), failure))
+        return UserCopy::Failed;
     if (!copyMissing(demo, folder, failure))
         return UserCopy::Failed;
     bool taken = false;

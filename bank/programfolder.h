@@ -105,7 +105,16 @@ enum class UserCopy {
 // Makes `folder` a whole copy of the installed `demo`: copies what is
 // missing until a copy has finished once, then marks the folder so that
 // later starts leave it alone (files the user removed stay removed). A copy
-// stopped part-way is finished by the next start.
-UserCopy completeUserCopy(const QString &demo, const QString &folder, CopyFailure *failure = nullptr);
+// stopped part-way is finished by the next start. The copy's idioma/ is the
+// demo's set idiomes/<language> when there is one, the demo's own idioma/
+// otherwise.
+UserCopy completeUserCopy(const QString &demo, const QString &folder, CopyFailure *failure = nullptr,
+                          const QString &language = {});
+
+// The interface texts a new user's copy takes on a desktop whose languages,
+// most wanted first, are `uiLanguages` (as QLocale::uiLanguages() gives
+// them: "es-ES", "ca", "fr"): "ca", "es" or "en", or empty for the demo's
+// own texts when the desktop names no language at all (the C locale).
+QString interfaceLanguageFor(const QStringList &uiLanguages);
 
 } // namespace bank

@@ -147,6 +147,8 @@ private:
 
     void checkNames(const QString &folder, bool inBank, int depth);
     void checkLanguageFiles();
+    void checkLanguageSets();
+    void checkLanguageFile(const QString &folder, const LanguageFile &file);
     void checkMarkScale();
     void checkCourse(const QString &course);
     void checkUnaskedFiles(const QString &folder, const QString &why);
@@ -357,18 +359,63 @@ void BankCheck::checkNames(const QString &folder, bool inBank, int depth)
 
 void BankCheck::checkLanguageFiles()
 {
-    for (const LanguageFile &file : kLanguageFiles) {
+    for (const LanguageFile &file : kLanguageFiles)
+        checkLanguageFile(QString::fromLatin1(bank::kLanguageFolder), file);
+    checkLanguageSets();
+}
+
+// The sets of every language, which a school copies into idioma/ to switch:
+// each must be as whole as the one in use. The class results read more
+// lines of resultats.txt than they once did, so a set whose file is shorter
+// than another's shows the lines it lacks in their built-in language.
+void BankCheck::checkLanguageSets()
+{
+    const QString sets = bank::findEntry(program, QString::fromLatin1(bank::kLanguageSetsFolder));
+    if (!QFileInfo(sets).isDir())
+        return;
+    QList<std::pair<QString, int>> resultsLines;
+    int most = 0;
+    for (const QString &set : bank::subfolders(sets)) {
+        const QString folder = relative(sets) + u'/' + set;
+        for (const LanguageFile &file : kLanguageFiles)
+            checkLanguageFile(folder, file);
+        bank::LineReader reader = bank::openProgramFile(program, folder + QStringLiteral("/resultats.txt"),
+                                                        bank::LineEnds::CrOnly);
+        if (!reader.exists())
+            continue;
+        int lines = 0;
+        for (QString line; reader.readLine(line);)
+            ++lines;
+        resultsLines.append({relative(bank::resolvePath(program, folder + QStringLiteral("/resultats.txt"))), lines});
+        most = std::max(most, lines);
+    }
+    for (const auto &[where, lines] : std::as_const(resultsLines)) {
+        if (lines < most)
+            report(where, QStringLiteral("El fitxer té %1 i el d'un altre idioma en té %2: el programa de "
+                                         "resultats mostra les que hi falten en català.")
+                              .arg(lineCountText(lines), QString::number(most)));
+    }
+}
+
+// A language file under `folder` (relative to the program folder), read as
+// the player reads the one in idioma/.
+void BankCheck::checkLanguageFile(const QString &folder, const LanguageFile &file)
+{
+    {
         const QString name = QString::fromLatin1(file.name);
-        const QString relativeName = QString::fromLatin1(bank::kLanguageFolder) + u'/' + name;
+        const QString relativeName = folder + u'/' + name;
         const QString where = relative(bank::resolvePath(program, relativeName));
-        bank::LineReader reader = bank::openLanguageFile(program, name);
+        bank::LineReader reader = bank::openProgramFile(program, relativeName, bank::LineEnds::CrOnly);
         if (!reader.exists()) {
             report(where, reader.problem() == bank::FileProblem::Missing
                               ? player::missingFileText(name)
                               : QStringLiteral("No es pot llegir el fitxer «%1»: el programa fa com si no hi "
                                                "fos.").arg(name));
-            continue;
+            return;
         }
+        // Saved as UTF-16 without its mark, or damaged: no caption reads right.
+        if (reader.holdsNul())
+            report(where, QStringLiteral("El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8."));
         int lines = 0;
         QString line;
         while (lines < file.lines && reader.readLine(line))

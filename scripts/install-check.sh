@@ -89,12 +89,14 @@ if "$root/usr/bin/brenloq-results" --csv "$work/bad.csv" 2>"$work/out"; then fai
 grep -qF "$work/etc/brenloq/brenloq.conf" "$work/out" || fail "brenloq-results did not name the settings file: $(cat "$work/out")"
 rm "$work/etc/brenloq/brenloq.conf"
 
-# First start: the user's folder is made from the installed demo; a file
-# already there is kept.
+# First start: the user's folder is made from the installed demo, its
+# texts in the desktop's language; a file already there is kept.
 mkdir -p "$HOME/Documents/BRENLOQ"
 echo 20 >"$HOME/Documents/BRENLOQ/tope.txt"
-start_until 'diff -r -x tope.txt -x .brenloq-copia "$demo" "$user" >/dev/null 2>&1' "$player" ||
-  fail "the first start made no full copy of the demo"
+start_until 'diff -r -x tope.txt -x .brenloq-copia -x idioma "$demo" "$user" >/dev/null 2>&1 &&
+             diff -r "$demo/idiomes/es" "$user/idioma" >/dev/null 2>&1' \
+  env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=es_ES.UTF-8 "$player" ||
+  fail "the first start under LANG=es_ES.UTF-8 made no full Spanish copy of the demo"
 [ "$(cat "$user/tope.txt")" = 20 ] || fail "the first start overwrote tope.txt"
 
 # A folder that cannot be used is named in a message (and on the terminal).

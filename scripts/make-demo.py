@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Builds the demo program folder demo/: question bank, pictures, reading
-texts, right/wrong pictures and sounds, interface texts and mark scale.
+texts, right/wrong pictures and sounds, interface texts (the demo's Catalan
+in idioma/, and every language's set in idiomes/<language>/) and mark scale.
 
     python3 scripts/make-demo.py            build demo/ and check it
     python3 scripts/make-demo.py --summary  also print the bank as a table
@@ -22,7 +23,7 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 DEMO = ROOT / "demo"
-GENERATED = ["Preguntas", "Graficos", "textos", "gifs", "sonidos", "idioma"]
+GENERATED = ["Preguntas", "Graficos", "textos", "gifs", "sonidos", "idioma", "idiomes"]
 
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 FONT_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
@@ -793,65 +794,210 @@ def question_folder(course, subject, option):
 
 
 # ---------------------------------------------------------- interface texts
+#
+# One set of interface texts per language, under idiomes/<language>/; idioma/
+# is the Catalan set, the one the demo runs with. Each line keeps the place
+# and the role the readers give it: trailing spaces, %1 and %2, and the
+# captions the help lines name (Confirmar, VERTADER, FALS) as the buttons say
+# them in the same language. The heading over a reading text has one line
+# of about 50 characters on a 1024 x 768 screen.
 
-LANGUAGE = {
-    "inicio.txt": ["COMENÇAR ", "Nom", "Veure els resultats"],
-    "seleccion.txt": [
-        "Curs",
-        "Matèries",
-        "Matèries",
-        "Opció",
-        "Tria un curs, marca les matèries que vols fer i el nombre de preguntes, "
-        "i prem el botó d'inici.",
-        "Nombre de preguntes de cada matèria",
-        "INICI DE LA PROVA",
-        "Has de triar almenys una matèria per començar la prova.",
-    ],
-    "Principal.txt": [
-        "BRENLOQ 3.0",
-        "Proves d'avaluació a l'aula",
-        "Banc de preguntes de demostració",
-        "Llegeix el text i fes clic a la paraula que respon la pregunta",
-        "Escriu aquí la resposta",
-        "Escriu aquí la resposta",
-        "Confirmar",
-        "Autor: ",
-        "CORRECTA",
-        "INCORRECTA",
-        "Tria una pregunta de la llista",
-        "VERTADER",
-        "FALS",
-    ],
-    "ayuda.txt": [
-        "Tria una pregunta de la llista",
-        "Fes clic a la resposta correcta i prem Confirmar",
-        "Escriu la resposta lletra a lletra: cada lletra es comprova en escriure-la",
-        "Mira la imatge i escriu la resposta lletra a lletra",
-        "Fes clic a la zona del dibuix que respon la pregunta i prem Confirmar",
-        "Fes clic a la paraula del text que respon la pregunta i prem Confirmar",
-        "Prem VERTADER o FALS i després Confirmar",
-    ],
-    "Final.txt": [
-        "RESULTATS DE LA PROVA",
-        "Encerts",
-        "Errors",
-        "En blanc",
-        "Segur que vols sortir del programa?",
-    ],
-    # The class results program: heading, the table's columns, the filters,
-    # the summary, the reasons a file is not read, and the export.
-    "resultats.txt": [
-        "RESULTATS DE LA CLASSE",
-        "Alumne", "Data i hora", "Matèria", "Nota", "Encerts", "Errors", "En blanc",
-        "Des del", "Fins al", "Matèria", "Totes les matèries", "Exporta a CSV...",
-        "Resum per matèria", "Matèria", "Informes", "Mitjana", "Mínima", "Màxima",
-        "Fitxers que no s'han llegit",
-        "no té nom d'informe", "s'està escrivint", "és buit", "és massa gran", "no es pot llegir",
-        "no és un document RTF", "és incomplet", "no té les línies de resultats",
-        "S'estan llegint els informes...", "No hi ha la carpeta Controles-Usuarios.", "%1 de %2 files",
-        "Full de càlcul CSV (*.csv)", "resultats.csv", "No s'ha pogut desar el fitxer.",
-    ],
+LANGUAGES = {
+    "ca": {
+        "inicio.txt": ["COMENÇAR ", "Nom", "Veure els resultats"],
+        "seleccion.txt": [
+            "Curs",
+            "Matèries",
+            "Matèries",
+            "Opció",
+            "Tria un curs, marca les matèries que vols fer i el nombre de preguntes, "
+            "i prem el botó d'inici.",
+            "Nombre de preguntes de cada matèria",
+            "INICI DE LA PROVA",
+            "Has de triar almenys una matèria per començar la prova.",
+        ],
+        "Principal.txt": [
+            "BRENLOQ 3.0",
+            "Proves d'avaluació a l'aula",
+            "Banc de preguntes de demostració",
+            "Llegeix el text i tria la paraula que respon",
+            "Escriu aquí la resposta",
+            "Escriu aquí la resposta",
+            "Confirmar",
+            "Autor: ",
+            "CORRECTA",
+            "INCORRECTA",
+            "Tria una pregunta de la llista",
+            "VERTADER",
+            "FALS",
+        ],
+        "ayuda.txt": [
+            "Tria una pregunta de la llista",
+            "Fes clic a la resposta correcta i prem Confirmar",
+            "Escriu la resposta lletra a lletra: cada lletra es comprova en escriure-la",
+            "Mira la imatge i escriu la resposta lletra a lletra",
+            "Fes clic a la zona del dibuix que respon la pregunta i prem Confirmar",
+            "Fes clic a la paraula del text que respon la pregunta i prem Confirmar",
+            "Prem VERTADER o FALS i després Confirmar",
+        ],
+        "Final.txt": [
+            "RESULTATS DE LA PROVA",
+            "Encerts",
+            "Errors",
+            "En blanc",
+            "Segur que vols sortir del programa?",
+        ],
+        # The class results program: heading, the table's columns, the
+        # filters, the summary, the reasons a file is not read, the export;
+        # then the lines added since, in the order they were added.
+        "resultats.txt": [
+            "RESULTATS DE LA CLASSE",
+            "Alumne", "Data i hora", "Matèria", "Nota", "Encerts", "Errors", "En blanc",
+            "Des del", "Fins al", "Matèria", "Totes les matèries", "Exporta a CSV...",
+            "Resum per matèria", "Matèria", "Informes", "Mitjana", "Mínima", "Màxima",
+            "Fitxers que no s'han llegit",
+            "no té nom d'informe", "s'està escrivint", "és buit", "és massa gran", "no es pot llegir",
+            "no és un document RTF", "és incomplet", "no té les línies de resultats",
+            "S'estan llegint els informes...", "No hi ha la carpeta Controles-Usuarios.", "%1 de %2 files",
+            "Full de càlcul CSV (*.csv)", "resultats.csv", "No s'ha pogut desar el fitxer.",
+            "Repetició", "Avís", "les línies de resultats no són al final", "nota per sobre del màxim, %1",
+            "més de %1 preguntes en una prova",
+            "Curs", "Opció", "Tots els cursos", "Totes les opcions",
+            "Llibre de full de càlcul (*.xlsx)", "Desa en PDF...", "Document PDF (*.pdf)", "resultats.pdf",
+            "Per pregunta", "Per informe",
+            "Pregunta", "Enunciat", "Vegades", "Encerts", "Errors", "En blanc", "% encerts",
+            "Error més freqüent", "Canviada des de llavors",
+        ],
+    },
+    "es": {
+        "inicio.txt": ["EMPEZAR ", "Nombre", "Ver los resultados"],
+        "seleccion.txt": [
+            "Curso",
+            "Asignaturas",
+            "Asignaturas",
+            "Opción",
+            "Elige un curso, marca las asignaturas que quieres hacer y el número de preguntas, "
+            "y pulsa el botón de inicio.",
+            "Número de preguntas de cada asignatura",
+            "EMPEZAR LA PRUEBA",
+            "Tienes que elegir al menos una asignatura para empezar la prueba.",
+        ],
+        "Principal.txt": [
+            "BRENLOQ 3.0",
+            "Pruebas de evaluación en el aula",
+            "Banco de preguntas de demostración",
+            "Lee el texto y elige la palabra que responde",
+            "Escribe aquí la respuesta",
+            "Escribe aquí la respuesta",
+            "Confirmar",
+            "Autor: ",
+            "CORRECTA",
+            "INCORRECTA",
+            "Elige una pregunta de la lista",
+            "VERDADERO",
+            "FALSO",
+        ],
+        "ayuda.txt": [
+            "Elige una pregunta de la lista",
+            "Haz clic en la respuesta correcta y pulsa Confirmar",
+            "Escribe la respuesta letra a letra: cada letra se comprueba al escribirla",
+            "Mira la imagen y escribe la respuesta letra a letra",
+            "Haz clic en la zona del dibujo que responde a la pregunta y pulsa Confirmar",
+            "Haz clic en la palabra del texto que responde a la pregunta y pulsa Confirmar",
+            "Pulsa VERDADERO o FALSO y después Confirmar",
+        ],
+        "Final.txt": [
+            "RESULTADOS DE LA PRUEBA",
+            "Aciertos",
+            "Errores",
+            "En blanco",
+            "¿Seguro que quieres salir del programa?",
+        ],
+        "resultats.txt": [
+            "RESULTADOS DE LA CLASE",
+            "Alumno", "Fecha y hora", "Asignatura", "Nota", "Aciertos", "Errores", "En blanco",
+            "Desde el", "Hasta el", "Asignatura", "Todas las asignaturas", "Exportar a CSV...",
+            "Resumen por asignatura", "Asignatura", "Informes", "Media", "Mínima", "Máxima",
+            "Archivos que no se han leído",
+            "no tiene nombre de informe", "se está escribiendo", "está vacío", "es demasiado grande",
+            "no se puede leer",
+            "no es un documento RTF", "está incompleto", "no tiene las líneas de resultados",
+            "Leyendo los informes...", "No existe la carpeta Controles-Usuarios.", "%1 de %2 filas",
+            "Hoja de cálculo CSV (*.csv)", "resultados.csv", "No se ha podido guardar el archivo.",
+            "Repetición", "Aviso", "las líneas de resultados no están al final",
+            "nota por encima del máximo, %1", "más de %1 preguntas en una prueba",
+            "Curso", "Opción", "Todos los cursos", "Todas las opciones",
+            "Libro de hoja de cálculo (*.xlsx)", "Guardar en PDF...", "Documento PDF (*.pdf)", "resultados.pdf",
+            "Por pregunta", "Por informe",
+            "Pregunta", "Enunciado", "Veces", "Aciertos", "Errores", "En blanco", "% aciertos",
+            "Error más frecuente", "Cambiada desde entonces",
+        ],
+    },
+    "en": {
+        "inicio.txt": ["START ", "Name", "See the results"],
+        "seleccion.txt": [
+            "Year",
+            "Subjects",
+            "Subjects",
+            "Option",
+            "Choose a year, tick the subjects you want to do and the number of questions, "
+            "then press the start button.",
+            "Number of questions per subject",
+            "START THE TEST",
+            "You must choose at least one subject to start the test.",
+        ],
+        "Principal.txt": [
+            "BRENLOQ 3.0",
+            "Classroom assessment",
+            "Demonstration question bank",
+            "Read the text and pick the word that answers",
+            "Write your answer here",
+            "Write your answer here",
+            "Confirm",
+            "Author: ",
+            "RIGHT",
+            "WRONG",
+            "Choose a question from the list",
+            "TRUE",
+            "FALSE",
+        ],
+        "ayuda.txt": [
+            "Choose a question from the list",
+            "Click the right answer and press Confirm",
+            "Type the answer letter by letter: each letter is checked as you type it",
+            "Look at the picture and type the answer letter by letter",
+            "Click the part of the drawing that answers the question and press Confirm",
+            "Click the word in the text that answers the question and press Confirm",
+            "Press TRUE or FALSE and then Confirm",
+        ],
+        "Final.txt": [
+            "TEST RESULTS",
+            "Right",
+            "Wrong",
+            "Blank",
+            "Are you sure you want to leave the program?",
+        ],
+        "resultats.txt": [
+            "CLASS RESULTS",
+            "Pupil", "Date and time", "Subject", "Mark", "Right", "Wrong", "Blank",
+            "From", "To", "Subject", "All subjects", "Export to CSV...",
+            "Summary by subject", "Subject", "Reports", "Average", "Lowest", "Highest",
+            "Files that were not read",
+            "has no report name", "is being written", "is empty", "is too large", "cannot be read",
+            "is not an RTF document", "is incomplete", "has no result lines",
+            "Reading the reports...", "There is no Controles-Usuarios folder.", "%1 of %2 rows",
+            "CSV spreadsheet (*.csv)", "results.csv", "The file could not be saved.",
+            "Repeat", "Warning", "the result lines are not at the end", "mark above the maximum, %1",
+            "more than %1 questions in one test",
+            "Year", "Option", "All years", "All options",
+            "Spreadsheet workbook (*.xlsx)", "Save as PDF...", "PDF document (*.pdf)", "results.pdf",
+            "By question", "By report",
+            "Question", "Wording", "Times asked", "Right", "Wrong", "Blank", "% right",
+            "Most common wrong answer", "Changed since",
+        ],
+    },
 }
+ACTIVE_LANGUAGE = "ca"
 
 
 # ------------------------------------------------------------------- build
@@ -875,7 +1021,10 @@ def build():
 
     for name, lines in TEXTS.items():
         write_lines(DEMO / "textos" / name, lines)
-    for name, lines in LANGUAGE.items():
+    for language, files in LANGUAGES.items():
+        for name, lines in files.items():
+            write_lines(DEMO / "idiomes" / language / name, lines)
+    for name, lines in LANGUAGES[ACTIVE_LANGUAGE].items():
         write_lines(DEMO / "idioma" / name, lines)
     write_lines(DEMO / "tope.txt", ["10"])
 

@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QWidget>
@@ -272,7 +273,10 @@ std::optional<int> startUp(const QStringList &arguments, const StartupTexts &tex
     const QString demo = folder.source == bank::FolderSource::UserCopy ? installedDemoFolder() : QString();
     if (!demo.isEmpty()) {
         bank::CopyFailure failure;
-        const bank::UserCopy copy = bank::completeUserCopy(demo, folder.path, &failure);
+        // QLocale() rather than the system's: a language chosen for the
+        // program is the language its new folder speaks too.
+        const bank::UserCopy copy = bank::completeUserCopy(demo, folder.path, &failure,
+                                                           bank::interfaceLanguageFor(QLocale().uiLanguages()));
         if (copy == bank::UserCopy::Failed && QFileInfo(folder.path).isDir())
             tell((failure.isFolder ? texts.cannotCopyFolder : texts.cannotCopyFile)
                      .arg(QDir::toNativeSeparators(failure.path), failure.reason));

@@ -27,6 +27,10 @@ private Q_SLOTS:
     void sampleSettingsNameNoFolder();
     void unreadableSettingsAreNamed();
     void copyNamesTheFolderItCannotMake();
+    void desktopLanguageChoosesTheTexts_data();
+    void desktopLanguageChoosesTheTexts();
+    void copyTakesTheLanguagesTexts_data();
+    void copyTakesTheLanguagesTexts();
 };
 
 void TstProgramFolder::firstClueWins_data()
@@ -244,6 +248,80 @@ void TstProgramFolder::copyNamesTheFolderItCannotMake()
     QCOMPARE(failure.path, dir.filePath(QStringLiteral("user/Preguntas")));
     QVERIFY(failure.isFolder);
     QVERIFY(!failure.reason.isEmpty());
+}
+
+void TstProgramFolder::desktopLanguageChoosesTheTexts_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("es_ES") << QStringList{"es-ES", "es-Latn-ES", "es"} << "es";
+    QTest::newRow("en_GB") << QStringList{"en-GB", "en-Latn-GB"} << "en";
+    QTest::newRow("ca_ES") << QStringList{"ca-ES", "ca-Latn-ES", "ca"} << "ca";
+    QTest::newRow("Valencian") << QStringList{"ca-ES-valencia"} << "ca";
+    QTest::newRow("written with _") << QStringList{"es_MX"} << "es";
+    QTest::newRow("fr_FR: English") << QStringList{"fr-FR", "fr-Latn-FR", "fr"} << "en";
+    QTest::newRow("gl_ES: Spanish") << QStringList{"gl-ES", "gl-Latn-ES", "gl"} << "es";
+    QTest::newRow("LANGUAGE=fr:es") << QStringList{"fr", "fr-FR", "es", "es-ES"} << "es";
+    QTest::newRow("LANGUAGE=de:ca") << QStringList{"de", "de-DE", "ca"} << "ca";
+    QTest::newRow("C locale: as shipped") << QStringList{"C"} << "";
+    QTest::newRow("none") << QStringList() << "";
+}
+
+void TstProgramFolder::desktopLanguageChoosesTheTexts()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, expected);
+    QCOMPARE(bank::interfaceLanguageFor(uiLanguages), expected);
+}
+
+void TstProgramFolder::copyTakesTheLanguagesTexts_data()
+{
+    // The demo: idioma/ in Catalan; a Spanish set lacking ayuda.txt; no
+    // English set.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("final");
+    QTest::addColumn<QByteArray>("help");
+    QTest::newRow("es: its set, and the demo's file it lacks") << "es" << QByteArray("es final") << QByteArray("ca help");
+    QTest::newRow("ca") << "ca" << QByteArray("ca final") << QByteArray("ca help");
+    QTest::newRow("en, with no set: the demo's") << "en" << QByteArray("ca final") << QByteArray("ca help");
+    QTest::newRow("no language: the demo's") << "" << QByteArray("ca final") << QByteArray("ca help");
+}
+
+void TstProgramFolder::copyTakesTheLanguagesTexts()
+{
+    QFETCH(QString, language);
+    QTemporaryDir root;
+    QDir dir(root.path());
+    auto write = [&](const QString &name, const QByteArray &bytes) {
+        dir.mkpath(QFileInfo(dir.filePath(name)).path());
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    auto read = [&](const QString &name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    };
+    write(QStringLiteral("demo/Preguntas/1r/Mates/1.txt"), "question");
+    write(QStringLiteral("demo/idioma/Final.txt"), "ca final");
+    write(QStringLiteral("demo/idioma/ayuda.txt"), "ca help");
+    write(QStringLiteral("demo/idiomes/ca/Final.txt"), "ca final");
+    write(QStringLiteral("demo/idiomes/ca/ayuda.txt"), "ca help");
+    write(QStringLiteral("demo/idiomes/es/Final.txt"), "es final");
+    const QString demo = dir.filePath(QStringLiteral("demo"));
+    const QString user = dir.filePath(QStringLiteral("user"));
+
+    QCOMPARE(bank::completeUserCopy(demo, user, nullptr, language), bank::UserCopy::FinishedNow);
+    QTEST(read(QStringLiteral("user/idioma/Final.txt")), "final");
+    QTEST(read(QStringLiteral("user/idioma/ayuda.txt")), "help");
+    // The sets come along, for the school to switch with.
+    QCOMPARE(read(QStringLiteral("user/idiomes/es/Final.txt")), QByteArray("es final"));
+
+    // A folder once made keeps its language.
+    const QByteArray before = read(QStringLiteral("user/idioma/Final.txt"));
+    QCOMPARE(bank::completeUserCopy(demo, user, nullptr, language == u"es" ? "ca" : "es"),
+             bank::UserCopy::AlreadyWhole);
+    QCOMPARE(read(QStringLiteral("user/idioma/Final.txt")), before);
 }
 
 QTEST_GUILESS_MAIN(TstProgramFolder)

@@ -570,6 +570,34 @@ void TstBankCheck::oneProblem_data()
         << "idioma/Final.txt: El programa hi llegeix 4 línies i la finestra de prova en necessita 5: un editor en "
            "mostra 5, però el programa només acaba les línies en CR LF i hi ha salts de línia LF sols, que ajunten "
            "dues línies en una. Deseu-lo amb finals de línia de Windows (CR LF).";
+
+    // The sets of other languages, under idiomes/: each as whole as idioma/.
+    const auto withSets = [](const std::function<void(const ProgramFolder &)> &change) {
+        return Plant([=](const ProgramFolder &f) {
+            for (const QString set : {"es", "en"}) {
+                for (const auto &[file, count] : {std::pair{"inicio.txt", 3}, {"seleccion.txt", 8}, {"Principal.txt", 13},
+                                                  {"ayuda.txt", 7}, {"Final.txt", 5}, {"resultats.txt", 58}})
+                    f.writeLines("idiomes/" + set + u'/' + QLatin1String(file), lines(count, set + u' '));
+            }
+            change(f);
+        });
+    };
+    QTest::newRow("whole sets") << withSets([](const ProgramFolder &) {}) << QString();
+    QTest::newRow("set file missing") << withSets([](const ProgramFolder &f) { f.remove("idiomes/en/ayuda.txt"); })
+                                      << "idiomes/en/ayuda.txt: " + player::missingFileText("ayuda.txt");
+    QTest::newRow("set file short") << withSets([](const ProgramFolder &f) {
+        f.writeLines("idiomes/es/Principal.txt", lines(12, "es "));
+    }) << "idiomes/es/Principal.txt: El fitxer té 12 línies i la finestra de prova en llegeix 13.";
+    QTest::newRow("set file in UTF-16 without its mark") << withSets([](const ProgramFolder &f) {
+        QByteArray bytes;
+        for (const char c : QByteArray("final 1\r\nfinal 2\r\nfinal 3\r\nfinal 4\r\nfinal 5\r\n"))
+            bytes.append(c).append('\0');
+        f.writeBytes("idiomes/en/Final.txt", bytes);
+    }) << "idiomes/en/Final.txt: El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8.";
+    QTest::newRow("results texts shorter in one set") << withSets([](const ProgramFolder &f) {
+        f.writeLines("idiomes/es/resultats.txt", lines(34, "es "));
+    }) << "idiomes/es/resultats.txt: El fitxer té 34 línies i el d'un altre idioma en té 58: el programa de "
+          "resultats mostra les que hi falten en català.";
 }
 
 void TstBankCheck::oneProblem()

@@ -2,9 +2,13 @@
 #include "support/testsupport.h"
 #include "ui/startup.h"
 
+#include "bank/programfolder.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLocale>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,7 +38,16 @@ private Q_SLOTS:
     void interruptedCopyIsFinished();
     void startsAtOnceDoNotWarn();
     void unusableSettingsFolderIsNamed();
+    void firstStartSpeaksTheDesktopsLanguage_data();
+    void firstStartSpeaksTheDesktopsLanguage();
 };
+
+namespace {
+
+// Set in the environment of a start made in a process of its own (see main).
+constexpr auto kChildStart = "TST_STARTUP_CHILD";
+
+} // namespace
 
 void TstStartup::initTestCase()
 {
@@ -62,10 +75,15 @@ void TstStartup::init()
 void TstStartup::checkWholeCopy(const QString &demo)
 {
     const QDir source(demo);
+    // idioma/ speaks this desktop's language, when the demo has its set.
+    const QString set = demo + QStringLiteral("/idiomes/") + bank::interfaceLanguageFor(QLocale().uiLanguages());
     int files = 0;
     for (QDirIterator it(demo, QDir::Files, QDirIterator::Subdirectories); it.hasNext(); ++files) {
         const QString path = it.next();
-        QCOMPARE(testsupport::readBytes(user + u'/' + source.relativeFilePath(path)), testsupport::readBytes(path));
+        const QString name = source.relativeFilePath(path);
+        const QString inSet = set + name.mid(name.indexOf(u'/'));
+        const bool fromSet = name.startsWith(QStringLiteral("idioma/")) && QFileInfo(set).isDir() && QFileInfo::exists(inSet);
+        QCOMPARE(testsupport::readBytes(user + u'/' + name), testsupport::readBytes(fromSet ? inSet : path));
     }
     QVERIFY(files > 0);
 }
@@ -190,5 +208,75 @@ void TstStartup::unusableSettingsFolderIsNamed()
     QVERIFY(!QFileInfo::exists(user)); // no copy made for an account that shares a folder
 }
 
-QTEST_GUILESS_MAIN(TstStartup)
+void TstStartup::firstStartSpeaksTheDesktopsLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("languages"); // LANGUAGE, unset when empty
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("es_ES") << "es_ES.UTF-8" << "" << "es";
+    QTest::newRow("en_GB") << "en_GB.UTF-8" << "" << "en";
+    QTest::newRow("ca_ES") << "ca_ES.UTF-8" << "" << "ca";
+    QTest::newRow("fr_FR") << "fr_FR.UTF-8" << "" << "en";
+    QTest::newRow("fr_FR, LANGUAGE=fr:es") << "fr_FR.UTF-8" << "fr:es" << "es";
+    QTest::newRow("C: as shipped") << "C.UTF-8" << "" << "ca";
+}
+
+void TstStartup::firstStartSpeaksTheDesktopsLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, languages);
+    QFETCH(QString, expected);
+    const QString demo = root.path() + QStringLiteral("/full/share/brenloq/demo");
+    if (!QFileInfo(demo).isDir())
+        QVERIFY(testsupport::copyTree(testsupport::demoFolder(), demo));
+    useDemo(root.path() + QStringLiteral("/full"));
+
+    // Each start in a process of its own: the desktop's language is read
+    // from LANG and LANGUAGE once, when a program starts.
+    auto startUnder = [&](const QString &lang) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(kChildStart), QStringLiteral("1"));
+        environment.insert(QStringLiteral("LANG"), lang);
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QString::fromLatin1(name));
+        if (!languages.isEmpty())
+            environment.insert(QStringLiteral("LANGUAGE"), languages);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        return child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    };
+    auto speaks = [&](const QString &set) {
+        for (const char *file : {"inicio.txt", "seleccion.txt", "Principal.txt", "ayuda.txt", "Final.txt", "resultats.txt"}) {
+            const QByteArray bytes = testsupport::readBytes(user + QStringLiteral("/idioma/") + QLatin1String(file));
+            if (bytes.isEmpty() || bytes != testsupport::readBytes(demo + QStringLiteral("/idiomes/") + set + u'/'
+                                                                   + QLatin1String(file)))
+                return false;
+        }
+        return true;
+    };
+
+    QVERIFY(startUnder(lang));
+    QVERIFY(speaks(expected));
+    // The other sets come along, for the school to switch with.
+    QVERIFY(QFileInfo(user + QStringLiteral("/idiomes/es/Final.txt")).isFile());
+    // A folder once made is never changed by a start in another language.
+    QVERIFY(startUnder(expected == u"es" ? QStringLiteral("en_GB.UTF-8") : QStringLiteral("es_ES.UTF-8")));
+    QVERIFY(speaks(expected));
+}
+
+// A start in a process of its own when kChildStart is set; the tests
+// otherwise.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(kChildStart)) {
+        ui::installRecordingPlatform();
+        return ui::startUp(QStringList{QStringLiteral("BRENLOQ")}, ui::catalanStartupTexts()).value_or(0);
+    }
+    TstStartup test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_startup.moc"
