@@ -10,6 +10,7 @@
 #include "ui/picturefile.h"
 #include "ui/platform.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>

@@ -2,6 +2,7 @@
 
 #include "form1parts.h"
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include <vector>

@@ -2,6 +2,8 @@
 
 #include "ui/platform.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 namespace {

@@ -6,6 +6,8 @@
 #include "ui/controls.h"
 #include "ui/platform.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 Form3::Form3(const QString &startFolder, QWidget *parent)

@@ -2,6 +2,8 @@
 
 #include "ui/controls.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 Form4::Form4(const QString &startFolder, QWidget *parent)

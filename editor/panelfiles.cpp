@@ -3,6 +3,7 @@
 #include "bank/question.h"
 #include "bank/textcodec.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 namespace editor {

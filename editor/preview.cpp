@@ -2,6 +2,8 @@
 
 #include "bank/question.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 QString optionCaption(int index, const QString &text)

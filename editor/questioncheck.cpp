@@ -2,6 +2,8 @@
 
 #include "bank/numeric.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 bool hasAttachment(const QString &caption)

@@ -5,6 +5,8 @@
 #include "ui/controls.h"
 #include "ui/platform.h"
 
+#include <QCoreApplication>
+
 namespace installer {
 
 namespace {
