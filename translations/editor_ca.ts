@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>BORRAR TODO Y EMPEZAR UNA NUEVA PREGUNTA TIPO TEST</source>
-        <translation>ESBORRA-HO TOT I COMENÇA UNA PREGUNTA TIPUS TEST NOVA</translation>
+        <translation>ESBORRA-HO TOT I FES UNA PREGUNTA TIPUS TEST NOVA</translation>
     </message>
     <message>
         <source>Después de escribir el enunciado se ha de seleccionar la opción correcta</source>

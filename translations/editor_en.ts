@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>BORRAR TODO Y EMPEZAR UNA NUEVA PREGUNTA TIPO TEST</source>
-        <translation>CLEAR EVERYTHING AND START A NEW MULTIPLE-CHOICE QUESTION</translation>
+        <translation>CLEAR ALL AND START A NEW MULTIPLE-CHOICE QUESTION</translation>
     </message>
     <message>
         <source>Después de escribir el enunciado se ha de seleccionar la opción correcta</source>

@@ -42,17 +42,19 @@ QList<Message> readTs(const QString &path)
         return {};
     QXmlStreamReader xml(&file);
     QList<Message> messages;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isStartElement() && xml.name() == u"message") {
-            messages.append({});
-        } else if (xml.isStartElement() && xml.name() == u"source" && !messages.isEmpty()) {
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"message") {
+            messages.append(Message{});
+        } else if (xml.name() == u"source" && !messages.isEmpty()) {
             messages.last().source = xml.readElementText();
-        } else if (xml.isStartElement() && xml.name() == u"translation" && !messages.isEmpty()) {
-            const bool unfinished = xml.attributes().value(u"type") == u"unfinished";
+        } else if (xml.name() == u"translation" && !messages.isEmpty()) {
+            const bool unfinished = xml.attributes().value(QStringLiteral("type")) == u"unfinished";
             messages.last().translation = xml.readElementText();
             messages.last().finished = !unfinished && !messages.last().translation.isEmpty();
         }
-        xml.readNext();
     }
     return messages;
 }
@@ -155,8 +157,13 @@ QMap<QString, Window> windows()
         [](const QString &folder) { return std::make_unique<editor::Form4>(folder); }};
     all[QStringLiteral("installer")] = {QStringLiteral("installer"), QStringLiteral("es"),
                                         [](const QString &) { return std::make_unique<installer::Form1>(); }};
-    all[QStringLiteral("class results")] = {QStringLiteral("results"), QStringLiteral("ca"), [](const QString &folder) {
-                                                return std::make_unique<results::Form1>(folder);
+    all[QStringLiteral("class results")] = {QStringLiteral("results"), QStringLiteral("ca"),
+                                            [](const QString &folder) { return std::make_unique<results::Form1>(folder); },
+                                            [](QWidget *w, const std::function<void()> &look) {
+                                                // The reports are read after the window shows.
+                                                QTRY_VERIFY(static_cast<results::Form1 *>(w)->isLoaded());
+                                                QCoreApplication::sendPostedEvents();
+                                                look();
                                             }};
     // The player's texts come from the idioma set of the program folder.
     all[QStringLiteral("player start")] = {QString(), QStringLiteral("ca"),
