@@ -29,8 +29,11 @@ LANG=$locale LANGUAGE= LC_ALL= QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 102
   "$bin/resultsshots" demo "$work" "$prefix"
 cp "$work/${prefix}results.png" "docs/${prefix}results.png"
 
-# The checker's lines as a terminal shows them.
-{ echo "\$ brenloq-check"; LANG=$locale LANGUAGE= LC_ALL= "$bin/brenloq-check" "$work/folder" || true; } > "$work/check.txt"
+# The checker's lines as a terminal shows them, with one problem planted.
+printf 'x\r\n' > "$work/folder/tope.txt"
+{ echo "\$ LANG=$locale brenloq-check"
+  LANG=$locale LANGUAGE= LC_ALL= "$bin/brenloq-check" "$work/folder" | sed "s|$work/folder|/home/teacher/Documents/BRENLOQ|" || true
+} > "$work/check.txt"
 convert -background black -fill '#d0d0d0' -font DejaVu-Sans-Mono -pointsize 14 -border 12 -bordercolor black \
   label:"$(cat "$work/check.txt")" "docs/${prefix}checker.png"
 ls -l docs/"$prefix"*.png
