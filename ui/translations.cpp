@@ -47,10 +47,16 @@ QString chooseLanguage(const QString &option, const QStringList &uiLanguages, co
     if (kLanguages.contains(option))
         return option;
     bool named = false;
+    // Spain's other languages read Spanish most readily, as the demo's
+    // idioma set chosen at first start has it.
+    static const QStringList spanishReaders = {QStringLiteral("gl"), QStringLiteral("eu"), QStringLiteral("ast"),
+                                               QStringLiteral("an")};
     for (const QString &tag : uiLanguages) {
         const QString language = baseLanguage(tag);
         if (kLanguages.contains(language))
             return language;
+        if (spanishReaders.contains(language))
+            return QStringLiteral("es");
         named = named || (!language.isEmpty() && language != u"c" && language != u"posix");
     }
     return named ? QStringLiteral("en") : sourceLanguage;

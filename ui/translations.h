@@ -11,9 +11,10 @@ inline const QStringList kLanguages = {QStringLiteral("ca"), QStringLiteral("es"
 
 // The language a run speaks: `option` (--language) when it names one of
 // kLanguages, else the first of the desktop's `uiLanguages` (most wanted
-// first, as LANGUAGE lists them) the kit speaks, else English for any other
-// real language, and the program's `sourceLanguage` when the desktop names
-// none ("C", as scripts and CI run): there nothing changes.
+// first, as LANGUAGE lists them) the kit speaks, Spanish for Galician,
+// Basque, Asturian and Aragonese, English for any other real language, and
+// the program's `sourceLanguage` when the desktop names none ("C", as
+// scripts and CI run): there nothing changes.
 QString chooseLanguage(const QString &option, const QStringList &uiLanguages, const QString &sourceLanguage);
 
 // The value of --language on a command line (the program's name first),

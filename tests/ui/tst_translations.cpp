@@ -20,6 +20,7 @@ private Q_SLOTS:
         QTest::newRow("region ignored") << "" << QStringList{"es-MX", "es"} << "ca" << "es";
         QTest::newRow("underscore tag") << "" << QStringList{"en_GB"} << "ca" << "en";
         QTest::newRow("priority list, first the kit has") << "" << QStringList{"de", "ca", "en"} << "es" << "ca";
+        QTest::newRow("Galician: Spanish") << "" << QStringList{"gl-ES", "en"} << "ca" << "es";
         QTest::newRow("none the kit has: English") << "" << QStringList{"fr-FR", "fr"} << "es" << "en";
         QTest::newRow("C: the program's own") << "" << QStringList{"C"} << "es" << "es";
         QTest::newRow("nothing: the program's own") << "" << QStringList() << "ca" << "ca";
