@@ -12,6 +12,7 @@
 #include "bank/readfile.h"
 #include "bank/wordrule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFuture>
@@ -64,21 +65,21 @@ struct LanguageFile {
     const char *reader;
 };
 const LanguageFile kLanguageFiles[] = {
-    {"inicio.txt", 3, "la finestra d'inici"},
-    {"seleccion.txt", 8, "la finestra de selecció"},
-    {"Principal.txt", 13, "la finestra de prova"},
-    {"ayuda.txt", 7, "la finestra de prova"},
-    {"Final.txt", 5, "la finestra de prova"},
+    {"inicio.txt", 3, QT_TRANSLATE_NOOP("checker", "la finestra d'inici")},
+    {"seleccion.txt", 8, QT_TRANSLATE_NOOP("checker", "la finestra de selecció")},
+    {"Principal.txt", 13, QT_TRANSLATE_NOOP("checker", "la finestra de prova")},
+    {"ayuda.txt", 7, QT_TRANSLATE_NOOP("checker", "la finestra de prova")},
+    {"Final.txt", 5, QT_TRANSLATE_NOOP("checker", "la finestra de prova")},
 };
 
 QString lineCountText(int n)
 {
-    return n == 1 ? QStringLiteral("1 línia") : QStringLiteral("%1 línies").arg(n);
+    return n == 1 ? QCoreApplication::translate("checker", "1 línia") : QCoreApplication::translate("checker", "%1 línies").arg(n);
 }
 
 QString fileCountText(int n)
 {
-    return n == 1 ? QStringLiteral("1 fitxer") : QStringLiteral("%1 fitxers").arg(n);
+    return n == 1 ? QCoreApplication::translate("checker", "1 fitxer") : QCoreApplication::translate("checker", "%1 fitxers").arg(n);
 }
 
 // "a, b, c", or the first few and how many more.
@@ -88,7 +89,7 @@ QString listed(const QStringList &names)
     if (names.size() <= kShown)
         return names.join(QStringLiteral(", "));
     return names.mid(0, kShown).join(QStringLiteral(", "))
-        + QStringLiteral(" i %1 més").arg(names.size() - kShown);
+        + QCoreApplication::translate("checker", " i %1 més").arg(names.size() - kShown);
 }
 
 struct ReadingText {
@@ -249,7 +250,7 @@ bool BankCheck::unreadable(const QString &folder)
     const QFileInfo info(folder);
     if (info.isReadable() && info.isExecutable())
         return false;
-    report(relative(folder), QStringLiteral("No es pot llegir la carpeta: el programa la veu buida."));
+    report(relative(folder), QCoreApplication::translate("checker", "No es pot llegir la carpeta: el programa la veu buida."));
     return true;
 }
 
@@ -259,32 +260,32 @@ Outcome BankCheck::run()
     const QFileInfo folder(program);
     if (!folder.isDir()) {
         outcome.status = CannotCheck;
-        outcome.failure = QStringLiteral("la carpeta «%1» no existeix.").arg(program);
+        outcome.failure = QCoreApplication::translate("checker", "la carpeta «%1» no existeix.").arg(program);
         return outcome;
     }
     const QString questions = bank::findEntry(program, QString::fromLatin1(bank::kQuestionsFolder));
     const QFileInfo questionsInfo(questions);
     if (!questionsInfo.isDir()) {
         outcome.status = CannotCheck;
-        outcome.failure = QStringLiteral("a «%1» no hi ha cap carpeta «%2».")
+        outcome.failure = QCoreApplication::translate("checker", "a «%1» no hi ha cap carpeta «%2».")
                               .arg(program, QString::fromLatin1(bank::kQuestionsFolder));
         return outcome;
     }
     if (!folder.isReadable() || !questionsInfo.isReadable() || !questionsInfo.isExecutable()) {
         outcome.status = CannotCheck;
-        outcome.failure = QStringLiteral("no es pot llegir la carpeta «%1».").arg(questions);
+        outcome.failure = QCoreApplication::translate("checker", "no es pot llegir la carpeta «%1».").arg(questions);
         return outcome;
     }
 
     checkNames(program, false, 0);
     checkLanguageFiles();
     checkMarkScale();
-    checkUnaskedFiles(questions, QStringLiteral("només es fan les preguntes de les carpetes de matèria "
+    checkUnaskedFiles(questions, QCoreApplication::translate("checker", "només es fan les preguntes de les carpetes de matèria "
                                                 "o d'opció"));
     const QStringList courses = bank::subfolders(questions);
     summary.courses = int(courses.size());
     if (courses.isEmpty())
-        report(relative(questions), QStringLiteral("La carpeta no té cap curs."));
+        report(relative(questions), QCoreApplication::translate("checker", "La carpeta no té cap curs."));
     for (const QString &course : courses)
         checkCourse(questions + u'/' + course);
     tellAll();
@@ -333,17 +334,17 @@ void BankCheck::checkNames(const QString &folder, bool inBank, int depth)
         const QString name = QFile::decodeName(entry.raw);
         const QString where = relative(folder + u'/' + name);
         if (QFile::encodeName(name) != entry.raw) {
-            report(where, QStringLiteral("El nom no és UTF-8 (potser «%1», d'un zip fet a Windows): els programes "
+            report(where, QCoreApplication::translate("checker", "El nom no és UTF-8 (potser «%1», d'un zip fet a Windows): els programes "
                                          "no veuen %2; canvieu-li el nom.")
                               .arg(QString::fromLatin1(entry.raw),
-                                   entry.isFolder ? QStringLiteral("la carpeta ni res del que conté")
-                                                  : QStringLiteral("el fitxer")));
+                                   entry.isFolder ? QCoreApplication::translate("checker", "la carpeta ni res del que conté")
+                                                  : QCoreApplication::translate("checker", "el fitxer")));
             continue;
         }
         const bool bank = inBank || (depth == 0 && name.compare(QLatin1String(bank::kQuestionsFolder),
                                                                 Qt::CaseInsensitive) == 0);
         if (entry.isLink && entry.isFolder && bank) {
-            report(where, QStringLiteral("És un enllaç a una carpeta: el programa no el segueix i no en fa cap "
+            report(where, QCoreApplication::translate("checker", "És un enllaç a una carpeta: el programa no el segueix i no en fa cap "
                                          "pregunta."));
             continue;
         }
@@ -409,7 +410,7 @@ void BankCheck::checkLanguageFile(const QString &folder, const LanguageFile &fil
         if (!reader.exists()) {
             report(where, reader.problem() == bank::FileProblem::Missing
                               ? player::missingFileText(name)
-                              : QStringLiteral("No es pot llegir el fitxer «%1»: el programa fa com si no hi "
+                              : QCoreApplication::translate("checker", "No es pot llegir el fitxer «%1»: el programa fa com si no hi "
                                                "fos.").arg(name));
             return;
         }
@@ -430,15 +431,15 @@ void BankCheck::checkLanguageFile(const QString &folder, const LanguageFile &fil
             const bool loneLf = bytes.contains('\r') && QRegularExpression(QStringLiteral("(^|[^\r])\n"))
                                                            .match(QString::fromLatin1(bytes)).hasMatch();
             if (loneLf && editorLines > lines) {
-                report(where, QStringLiteral("El programa hi llegeix %1 i %2 en necessita %3: un editor en mostra %4, "
+                report(where, QCoreApplication::translate("checker", "El programa hi llegeix %1 i %2 en necessita %3: un editor en mostra %4, "
                                              "però el programa només acaba les línies en CR LF i hi ha salts de "
                                              "línia LF sols, que ajunten dues línies en una. Deseu-lo amb finals "
                                              "de línia de Windows (CR LF).")
-                                  .arg(lineCountText(lines), QLatin1String(file.reader), QString::number(file.lines),
+                                  .arg(lineCountText(lines), QCoreApplication::translate("checker", file.reader), QString::number(file.lines),
                                        QString::number(editorLines)));
             } else {
-                report(where, QStringLiteral("El fitxer té %1 i %2 en llegeix %3.")
-                                  .arg(lineCountText(lines), QLatin1String(file.reader),
+                report(where, QCoreApplication::translate("checker", "El fitxer té %1 i %2 en llegeix %3.")
+                                  .arg(lineCountText(lines), QCoreApplication::translate("checker", file.reader),
                                        QString::number(file.lines)));
             }
         }
@@ -454,20 +455,20 @@ void BankCheck::checkMarkScale()
         return;
     const QString where = relative(bank::resolvePath(program, name));
     if (!reader.exists()) {
-        report(where, QStringLiteral("No es pot llegir el fitxer «%1»: el programa puntua sobre 10.").arg(name));
+        report(where, QCoreApplication::translate("checker", "No es pot llegir el fitxer «%1»: el programa puntua sobre 10.").arg(name));
         return;
     }
     QString line;
     reader.readLine(line);
     if (!player::isUsableMarkScale(line)) {
-        report(where, QStringLiteral("La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa "
+        report(where, QCoreApplication::translate("checker", "La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa "
                                      "puntua sobre 10.")
                           .arg(line.trimmed().left(20)));
     } else if (static const QRegularExpression number(QStringLiteral("^\\s*\\d+([.,]\\d{1,2})?\\s*$"));
                !number.match(line).hasMatch()) {
         // The player takes the number it starts with, to the hundredths, with
         // "," or "." before the decimals: "20 punts" is 20.
-        report(where, QStringLiteral("La primera línia («%1») no és només un nombre: el programa en pren el "
+        report(where, QCoreApplication::translate("checker", "La primera línia («%1») no és només un nombre: el programa en pren el "
                                      "nombre del començament i puntua sobre %2.")
                           .arg(line.trimmed().left(20), player::markScaleText(player::markScaleHundredths(line))));
     }
@@ -481,13 +482,13 @@ void BankCheck::checkCourse(const QString &course)
     const QStringList subjects = bank::subfolders(course);
     summary.subjects += int(subjects.size());
     if (subjects.isEmpty())
-        report(where, QStringLiteral("El curs no té cap matèria."));
+        report(where, QCoreApplication::translate("checker", "El curs no té cap matèria."));
     if (subjects.size() > player::kMaxTests) {
-        report(where, QStringLiteral("El curs té %1 matèries i una prova en fa com a màxim %2: les que es triïn "
+        report(where, QCoreApplication::translate("checker", "El curs té %1 matèries i una prova en fa com a màxim %2: les que es triïn "
                                      "de més no es fan.")
                           .arg(QString::number(subjects.size()), QString::number(player::kMaxTests)));
     }
-    checkUnaskedFiles(course, QStringLiteral("només es fan les preguntes de les carpetes de matèria o d'opció"));
+    checkUnaskedFiles(course, QCoreApplication::translate("checker", "només es fan les preguntes de les carpetes de matèria o d'opció"));
     for (const QString &subject : subjects) {
         const QString subjectFolder = player::questionFolder(course, subject, QString());
         if (unreadable(subjectFolder))
@@ -497,7 +498,7 @@ void BankCheck::checkCourse(const QString &course)
             checkQuestionFolder(subjectFolder);
             continue;
         }
-        checkUnaskedFiles(subjectFolder, QStringLiteral("la matèria té carpetes d'opció i només es fan les "
+        checkUnaskedFiles(subjectFolder, QCoreApplication::translate("checker", "la matèria té carpetes d'opció i només es fan les "
                                                         "preguntes que hi ha dins"));
         for (const QString &option : options)
             checkQuestionFolder(player::questionFolder(course, subject, option));
@@ -517,7 +518,7 @@ void BankCheck::checkUnaskedFiles(const QString &folder, const QString &why)
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         return bank::questionFileNumber(a) < bank::questionFileNumber(b);
     });
-    report(relative(folder), QStringLiteral("Aquestes preguntes no es fan mai (%1): %2.").arg(why, listed(names)));
+    report(relative(folder), QCoreApplication::translate("checker", "Aquestes preguntes no es fan mai (%1): %2.").arg(why, listed(names)));
 }
 
 void BankCheck::checkQuestionFolder(const QString &folder)
@@ -533,7 +534,7 @@ void BankCheck::checkQuestionFolder(const QString &folder)
     const QList<bank::FileEntry> files = bank::fileEntries(folder);
     const int count = int(files.size());
     if (count < player::kMinimumQuestionFiles) {
-        report(where, QStringLiteral("La carpeta té %1 i el programa no fa mai una matèria amb menys de %2.")
+        report(where, QCoreApplication::translate("checker", "La carpeta té %1 i el programa no fa mai una matèria amb menys de %2.")
                           .arg(fileCountText(count), QString::number(player::kMinimumQuestionFiles)));
     }
     std::vector<int> drawn(size_t(count) + 1, -1); // number -> index in `files`
@@ -567,11 +568,11 @@ void BankCheck::checkQuestionFolder(const QString &folder)
         });
         QStringList parts;
         if (!missing.isEmpty())
-            parts.append((missing.size() == 1 ? QStringLiteral("falta ") : QStringLiteral("falten "))
+            parts.append((missing.size() == 1 ? QCoreApplication::translate("checker", "falta ") : QCoreApplication::translate("checker", "falten "))
                          + listed(missing));
         if (!stray.isEmpty())
-            parts.append(QStringLiteral("no es fan mai: ") + listed(stray));
-        report(where, QStringLiteral("Amb %1 a la carpeta, el programa tria entre 1.txt i %2.txt: %3.")
+            parts.append(QCoreApplication::translate("checker", "no es fan mai: ") + listed(stray));
+        report(where, QCoreApplication::translate("checker", "Amb %1 a la carpeta, el programa tria entre 1.txt i %2.txt: %3.")
                           .arg(fileCountText(count), QString::number(count), parts.join(QStringLiteral("; "))));
     }
 
@@ -600,7 +601,7 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
     ++summary.questions[size_t(q.type)];
     // Every type shows its statement: without one the pupil is asked nothing.
     if (q.statement.trimmed().isEmpty())
-        tell(where, QStringLiteral("L'enunciat és buit: l'alumne no sap què se li pregunta."));
+        tell(where, QCoreApplication::translate("checker", "L'enunciat és buit: l'alumne no sap què se li pregunta."));
     switch (static_cast<bank::QuestionType>(q.type)) {
     case bank::QuestionType::MultipleChoice:
         checkMultipleChoice(where, q);
@@ -615,7 +616,7 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
         // A typed answer is judged letter by letter: with no letter to type,
         // no pupil can answer it right.
         if (q.answer.isEmpty())
-            tell(where, QStringLiteral("La resposta és buida: cap alumne no la pot encertar."));
+            tell(where, QCoreApplication::translate("checker", "La resposta és buida: cap alumne no la pot encertar."));
         break;
     case bank::QuestionType::GraphicPoint:
         checkGraphic(where, q);
@@ -626,7 +627,7 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
     case bank::QuestionType::TrueFalse:
         // The player takes anything but VERDADERO, to the letter, for FALSO.
         if (read.answerLine != u"VERDADERO" && read.answerLine != u"FALSO")
-            tell(where, QStringLiteral("La resposta «%1» no és ni VERDADERO ni FALSO, en majúscules i sense espais: "
+            tell(where, QCoreApplication::translate("checker", "La resposta «%1» no és ni VERDADERO ni FALSO, en majúscules i sense espais: "
                                        "el programa la pren per FALSO.")
                             .arg(read.answerLine));
         break;
@@ -644,12 +645,12 @@ void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &
             empty.append(QString::number(i + 1));
     }
     if (!empty.isEmpty())
-        tell(where, QStringLiteral("La pregunta té opcions buides (%1): el programa les mostra en blanc.")
+        tell(where, QCoreApplication::translate("checker", "La pregunta té opcions buides (%1): el programa les mostra en blanc.")
                         .arg(empty.join(QStringLiteral(", "))));
     if (q.options.size() == 1)
-        tell(where, QStringLiteral("La pregunta té una sola opció: no hi ha res a triar."));
+        tell(where, QCoreApplication::translate("checker", "La pregunta té una sola opció: no hi ha res a triar."));
     if (correct.size() == 1 && q.options[correct[0].toInt() - 1].trimmed().isEmpty()) {
-        tell(where, QStringLiteral("L'única opció correcta, la %1, és en blanc: l'alumne no sap quina triar.")
+        tell(where, QCoreApplication::translate("checker", "L'única opció correcta, la %1, és en blanc: l'alumne no sap quina triar.")
                         .arg(correct[0]));
     } else if (correct.isEmpty()) {
         QStringList noBreak;
@@ -658,18 +659,18 @@ void BankCheck::checkMultipleChoice(const QString &where, const bank::Question &
                 noBreak.append(QString::number(i + 1));
         }
         if (noBreak.isEmpty())
-            tell(where, QStringLiteral("La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
+            tell(where, QCoreApplication::translate("checker", "La pregunta no té cap opció correcta: cap opció no acaba en un espai."));
         else
-            tell(where, QStringLiteral("La pregunta no té cap opció correcta: %1 en un espai no separable, i "
+            tell(where, QCoreApplication::translate("checker", "La pregunta no té cap opció correcta: %1 en un espai no separable, i "
                                        "només un espai normal al final marca la correcta.")
-                            .arg(noBreak.size() == 1 ? QStringLiteral("l'opció %1 acaba").arg(noBreak[0])
-                                                     : QStringLiteral("les opcions %1 acaben")
+                            .arg(noBreak.size() == 1 ? QCoreApplication::translate("checker", "l'opció %1 acaba").arg(noBreak[0])
+                                                     : QCoreApplication::translate("checker", "les opcions %1 acaben")
                                                            .arg(noBreak.join(QStringLiteral(", ")))));
     } else if (correct.size() > 1) {
         const QString last = correct.takeLast();
-        tell(where, QStringLiteral("La pregunta té %1 opcions correctes (les que acaben en un espai): la %2 i "
+        tell(where, QCoreApplication::translate("checker", "La pregunta té %1 opcions correctes (les que acaben en un espai): la %2 i "
                                      "la %3.")
-                          .arg(QString::number(correct.size() + 1), correct.join(QStringLiteral(", la ")), last));
+                          .arg(QString::number(correct.size() + 1), correct.join(QCoreApplication::translate("checker", ", la ")), last));
     }
     if (q.attachment.isEmpty())
         return;
@@ -687,10 +688,10 @@ bool BankCheck::namesNothing(const QString &where, const bank::Question &q)
         return false;
     const auto type = static_cast<bank::QuestionType>(q.type);
     tell(where, type == bank::QuestionType::ReadingWord
-                    ? QStringLiteral("La línia del text és buida: la pregunta no diu quin text s'ha de llegir.")
+                    ? QCoreApplication::translate("checker", "La línia del text és buida: la pregunta no diu quin text s'ha de llegir.")
                     : type == bank::QuestionType::GraphicPoint
-                    ? QStringLiteral("La línia del gràfic és buida: la pregunta no diu quin gràfic s'ha de marcar.")
-                    : QStringLiteral("La línia de la imatge és buida: la pregunta no diu quina imatge es mostra."));
+                    ? QCoreApplication::translate("checker", "La línia del gràfic és buida: la pregunta no diu quin gràfic s'ha de marcar.")
+                    : QCoreApplication::translate("checker", "La línia de la imatge és buida: la pregunta no diu quina imatge es mostra."));
     return true;
 }
 
@@ -706,10 +707,10 @@ void BankCheck::checkGraphic(const QString &where, const bank::Question &q)
     const PointProblem problem = pictures.point(q.fileName, q.x, q.y, &size);
     const QString point = QStringLiteral("(%1, %2)").arg(bank::coordinateText(q.x), bank::coordinateText(q.y));
     if (problem == PointProblem::Outside) {
-        tell(where, QStringLiteral("El punt %1 és fora del gràfic «%2», de %3 × %4 píxels: cap clic no hi arriba.")
+        tell(where, QCoreApplication::translate("checker", "El punt %1 és fora del gràfic «%2», de %3 × %4 píxels: cap clic no hi arriba.")
                           .arg(point, q.fileName, QString::number(size.width()), QString::number(size.height())));
     } else if (problem == PointProblem::NoRoom) {
-        tell(where, QStringLiteral("El punt %1 del gràfic «%2» és sobre una línia o una taca massa petita per "
+        tell(where, QCoreApplication::translate("checker", "El punt %1 del gràfic «%2» és sobre una línia o una taca massa petita per "
                                      "clicar-hi: la seva regió no té cap quadrat de %3 × %3 píxels del seu color.")
                           .arg(point, q.fileName, QString::number(kClickSquare)));
     }
@@ -739,11 +740,11 @@ void BankCheck::checkReading(const QString &where, const bank::Question &q)
     const bool found = std::any_of(text.words.cbegin(), text.words.cend(),
                                    [&q](const QString &word) { return player::isRightWord(word, q.answer); });
     if (!found && q.answer.contains(QChar::Nbsp)) {
-        tell(where, QStringLiteral("La paraula «%1» té un espai no separable, i el text es talla en aquest espai com "
+        tell(where, QCoreApplication::translate("checker", "La paraula «%1» té un espai no separable, i el text es talla en aquest espai com "
                                      "en un espai normal: cap clic no la dona.")
                           .arg(q.answer));
     } else if (!found) {
-        tell(where, QStringLiteral("Cap paraula del text «%1» no es pot triar com a «%2»: només els espais "
+        tell(where, QCoreApplication::translate("checker", "Cap paraula del text «%1» no es pot triar com a «%2»: només els espais "
                                      "separen les paraules.")
                           .arg(q.fileName, q.answer));
     }
@@ -761,21 +762,25 @@ Outcome checkProgramFolder(const QString &programFolder, const ProblemSink &prob
 
 QStringList summaryLines(const Summary &s)
 {
-    const char *const kTypes[] = {"tipus test",        "resposta escrita",   "imatge amb resposta",
-                                  "marcar en un gràfic", "comprensió lectora", "vertader o fals"};
+    const char *const kTypes[] = {
+        QT_TRANSLATE_NOOP("checker", "tipus test"),          QT_TRANSLATE_NOOP("checker", "resposta escrita"),
+        QT_TRANSLATE_NOOP("checker", "imatge amb resposta"), QT_TRANSLATE_NOOP("checker", "marcar en un gràfic"),
+        QT_TRANSLATE_NOOP("checker", "comprensió lectora"),  QT_TRANSLATE_NOOP("checker", "vertader o fals")};
     auto count = [](int n, const char *one, const char *many) {
-        return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
+        return QString::number(n) + u' ' + QCoreApplication::translate("checker", n == 1 ? one : many);
     };
     QStringList lines;
-    lines.append(QStringLiteral("Resum: %1, %2, %3, %4.")
-                     .arg(count(s.courses, "curs", "cursos"), count(s.subjects, "matèria", "matèries"),
-                          count(s.questionFolders, "carpeta de preguntes", "carpetes de preguntes"),
-                          count(s.questionCount(), "pregunta", "preguntes")));
+    lines.append(QCoreApplication::translate("checker", "Resum: %1, %2, %3, %4.")
+                     .arg(count(s.courses, QT_TRANSLATE_NOOP("checker", "curs"), QT_TRANSLATE_NOOP("checker", "cursos")),
+                          count(s.subjects, QT_TRANSLATE_NOOP("checker", "matèria"), QT_TRANSLATE_NOOP("checker", "matèries")),
+                          count(s.questionFolders, QT_TRANSLATE_NOOP("checker", "carpeta de preguntes"),
+                                QT_TRANSLATE_NOOP("checker", "carpetes de preguntes")),
+                          count(s.questionCount(), QT_TRANSLATE_NOOP("checker", "pregunta"), QT_TRANSLATE_NOOP("checker", "preguntes"))));
     for (int type = 1; type <= 6; ++type)
-        lines.append(QStringLiteral("  %1: %2").arg(QString::fromUtf8(kTypes[type - 1])).arg(s.questions[size_t(type)]));
+        lines.append(QStringLiteral("  %1: %2").arg(QCoreApplication::translate("checker", kTypes[type - 1])).arg(s.questions[size_t(type)]));
     if (s.notQuestions > 0)
-        lines.append(QStringLiteral("  fitxers que no són preguntes: %1").arg(s.notQuestions));
-    lines.append(s.problems == 0 ? QStringLiteral("Cap problema.") : count(s.problems, "problema", "problemes") + u'.');
+        lines.append(QCoreApplication::translate("checker", "  fitxers que no són preguntes: %1").arg(s.notQuestions));
+    lines.append(s.problems == 0 ? QCoreApplication::translate("checker", "Cap problema.") : count(s.problems, QT_TRANSLATE_NOOP("checker", "problema"), QT_TRANSLATE_NOOP("checker", "problemes")) + u'.');
     return lines;
 }
 

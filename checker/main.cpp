@@ -7,6 +7,7 @@
 
 #include "bank/terminaltext.h"
 #include "ui/startup.h"
+#include "ui/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -60,7 +61,7 @@ public:
         QString where = bank::terminalText(folder);
         if (where.size() > 50)
             where = QStringLiteral("…") + where.right(49);
-        const QByteArray text = QStringLiteral("\r\033[K%1 preguntes llegides  %2").arg(filesRead).arg(where).toUtf8();
+        const QByteArray text = (QStringLiteral("\r\033[K") + QCoreApplication::translate("checker::main", "%1 preguntes llegides  %2")).arg(filesRead).arg(where).toUtf8();
         std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
         std::fflush(stderr);
         dirty = true;
@@ -96,21 +97,21 @@ int main(int argc, char *argv[])
     // warnings would fall between its lines.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg.warning=false"));
 
-    ui::StartupTexts texts = ui::catalanStartupTexts();
-    texts.fromOption = QStringLiteral("de la línia d'ordres");
+    ui::useLanguage(QCoreApplication::arguments(), QStringLiteral("ca"));
+    ui::StartupTexts texts = ui::commonStartupTexts();
+    texts.fromOption = QCoreApplication::translate("checker::main", "de la línia d'ordres");
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate("checker::main", 
         "Comprova el banc de preguntes, les imatges, els textos, els fitxers d'idioma i tope.txt de la carpeta "
         "del programa, la mateixa que farien servir els programes (--folder o CARPETA, BRENLOQ_FOLDER, la "
         "configuració del sistema, la carpeta de brenloq-check si té Preguntas, la carpeta de l'usuari), i "
         "escriu una línia per problema. Surt amb 0 si no en troba cap, 1 si en troba i 2 si no pot comprovar."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption folderOption(QStringLiteral("folder"), QStringLiteral("Comprova la carpeta CARPETA."),
-                                          QStringLiteral("CARPETA"));
+    const QCommandLineOption folderOption(QStringLiteral("folder"), QCoreApplication::translate("checker::main", "Comprova la carpeta CARPETA."), QCoreApplication::translate("checker::main", "CARPETA"));
     parser.addOption(folderOption);
-    parser.addPositionalArgument(QStringLiteral("CARPETA"), QStringLiteral("La carpeta del programa."),
-                                 QStringLiteral("[CARPETA]"));
+    parser.addOption(ui::languageOption()); // read above
+    parser.addPositionalArgument(QCoreApplication::translate("checker::main", "CARPETA"), QCoreApplication::translate("checker::main", "La carpeta del programa."), QCoreApplication::translate("checker::main", "[CARPETA]"));
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (parsed && parser.isSet(help))
         parser.showHelp(0);
@@ -119,7 +120,7 @@ int main(int argc, char *argv[])
     const QStringList positional = parser.positionalArguments();
     if (!parsed || positional.size() > 1 || (positional.size() == 1 && parser.isSet(folderOption))) {
         writeLine(stderr, QStringLiteral("brenloq-check: ")
-                              + (parsed ? QStringLiteral("una sola carpeta.") : parser.errorText()));
+                              + (parsed ? QCoreApplication::translate("checker::main", "una sola carpeta.") : parser.errorText()));
         std::fputs(parser.helpText().toUtf8().constData(), stderr);
         return checker::CannotCheck;
     }

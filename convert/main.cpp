@@ -6,6 +6,7 @@
 #include "pictures.h"
 
 #include "interchange/interchange.h"
+#include "ui/translations.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +14,8 @@
 
 namespace {
 
-const char kUsage[] =
+const char *const kUsage = QT_TRANSLATE_NOOP(
+    "convert",
     "Ús: brenloq-convert [--check] import FITXER CARPETA\n"
     "    brenloq-convert [--check] export CARPETA FITXER\n"
     "import: porta les preguntes d'un fitxer GIFT, Moodle XML o Aiken a CARPETA (una carpeta\n"
@@ -22,7 +24,13 @@ const char kUsage[] =
     "export: escriu les preguntes de CARPETA i les subcarpetes a FITXER, GIFT (.gift, .txt) o\n"
     "  Moodle XML (.xml).\n"
     "--check: diu què passaria, sense escriure res.\n"
-    "Surt amb 0 si ho porta tot, 1 si algunes preguntes no, 2 si no pot fer res.\n";
+    "Surt amb 0 si ho porta tot, 1 si algunes preguntes no, 2 si no pot fer res.\n"
+    "--language ca|es|en: la llengua dels missatges.\n");
+
+void writeUsage(std::FILE *stream)
+{
+    std::fputs(QCoreApplication::translate("convert", kUsage).toUtf8().constData(), stream);
+}
 
 void writeLine(std::FILE *stream, const QString &line)
 {
@@ -36,29 +44,34 @@ int main(int argc, char *argv[])
 {
     // Picture readers and writers are plugins, found through the application.
     QCoreApplication app(argc, argv);
+    ui::useLanguage(QCoreApplication::arguments(), QStringLiteral("ca"));
     QStringList words;
     interchange::Options options;
     options.convertPicture = convert::toJpeg;
     bool flags = true;
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (const QString &argument : arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
         if (flags && argument == u"--") {
             flags = false;
         } else if (flags && (argument == u"-h" || argument == u"--help")) {
-            std::fputs(kUsage, stdout);
+            writeUsage(stdout);
             return 0;
+        } else if (flags && argument == u"--language") {
+            ++i; // read above
+        } else if (flags && argument.startsWith(u"--language=")) {
         } else if (flags && (argument == u"--check" || argument == u"-n")) {
             options.dryRun = true;
         } else if (flags && argument.startsWith(u'-') && argument.size() > 1) {
-            writeLine(stderr, QStringLiteral("brenloq-convert: opció desconeguda «%1».").arg(argument));
-            std::fputs(kUsage, stderr);
+            writeLine(stderr, QCoreApplication::translate("convert", "brenloq-convert: opció desconeguda «%1».").arg(argument));
+            writeUsage(stderr);
             return interchange::NothingDone;
         } else {
             words << argument;
         }
     }
     if (words.size() != 3 || (words[0] != u"import" && words[0] != u"export")) {
-        std::fputs(kUsage, stderr);
+        writeUsage(stderr);
         return interchange::NothingDone;
     }
     const interchange::Outcome outcome = words[0] == u"import"
@@ -69,7 +82,7 @@ int main(int argc, char *argv[])
     if (!outcome.failure.isEmpty())
         writeLine(stderr, QStringLiteral("brenloq-convert: ") + outcome.failure);
     if (!outcome.summary.isEmpty())
-        writeLine(stdout, (options.dryRun ? QStringLiteral("Prova, no s'ha escrit res: ") : QString()) + outcome.summary);
+        writeLine(stdout, (options.dryRun ? QCoreApplication::translate("convert", "Prova, no s'ha escrit res: ") : QString()) + outcome.summary);
     std::fflush(stdout);
     return outcome.status;
 }

@@ -10,6 +10,7 @@
 #include "ui/picturefile.h"
 #include "ui/platform.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -33,14 +34,18 @@ const QColor kTypeColors[kTypeCount] = {
     ui::bgr(0x80C0FF), // #FFC080 true or false
 };
 
-const QString kTypeCaptions[kTypeCount] = {
-    QStringLiteral("Pregunta tipo test"),
-    QStringLiteral("Pregunta con una respuesta escrita"),
-    QStringLiteral("Pregunta referida a una imagen con respuesta"),
-    QStringLiteral("Pregunta cuya respuesta es marcar en un gráfico"),
-    QStringLiteral("Pregunta de comprensión lectora"),
-    QStringLiteral("Pregunta de verdadero o falso"),
-};
+QString typeCaption(int type)
+{
+    static const char *const captions[kTypeCount] = {
+        QT_TRANSLATE_NOOP("editor", "Pregunta tipo test"),
+        QT_TRANSLATE_NOOP("editor", "Pregunta con una respuesta escrita"),
+        QT_TRANSLATE_NOOP("editor", "Pregunta referida a una imagen con respuesta"),
+        QT_TRANSLATE_NOOP("editor", "Pregunta cuya respuesta es marcar en un gráfico"),
+        QT_TRANSLATE_NOOP("editor", "Pregunta de comprensión lectora"),
+        QT_TRANSLATE_NOOP("editor", "Pregunta de verdadero o falso"),
+    };
+    return QCoreApplication::translate("editor", captions[type]);
+}
 
 // Where a picker opens: the folder of the program folder in which the player
 // looks for what is picked, or the program folder when it has none.
@@ -70,7 +75,7 @@ Form1::~Form1()
 
 void Form1::buildWindow()
 {
-    setWindowTitle(QStringLiteral("Editor de preguntas 2.0 - ") + kContact);
+    setWindowTitle(QCoreApplication::translate("editor", "Editor de preguntas 2.0 - ") + kContact);
     ui::nameControl(this, QStringLiteral("Form1"), windowTitle());
     resize(980, 700);
 
@@ -80,7 +85,7 @@ void Form1::buildWindow()
     for (int k = 1; k < kTypeCount; ++k)
         Frame1.load(k);
 
-    Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("Autor de la pregunta"), this);
+    Label4 = makeLabel(QStringLiteral("Label4"), QCoreApplication::translate("editor", "Autor de la pregunta"), this);
     place(Label4, 660, 8, 312, 20);
     Text2 = makeBox<LineBox>(QStringLiteral("Text2"), Label4->text(), this);
     place(Text2, 660, 28, 312, 26);
@@ -98,22 +103,22 @@ void Form1::buildWindow()
         QPushButton *button = i == 0 ? Command1(0) : Command1.load(i);
         button->setText(QString::number(i + 1));
         button->setAccessibleName(button->text());
-        ui::setPlainToolTip(button, kTypeCaptions[i]);
+        ui::setPlainToolTip(button, typeCaption(i));
         button->move(660 + i * 53, 64);
         ui::setBackColor(button, kTypeColors[i]);
         button->show();
     }
 
-    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("Comprobar"), this);
+    Command2 = makeButton(QStringLiteral("Command2"), QCoreApplication::translate("editor", "Comprobar"), this);
     place(Command2, 660, 114, 152, 36);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("Guardar pregunta"), this);
+    Command3 = makeButton(QStringLiteral("Command3"), QCoreApplication::translate("editor", "Guardar pregunta"), this);
     place(Command3, 820, 114, 152, 36);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
 
-    Dir1 = makeBox<QTreeView>(QStringLiteral("Dir1"), QStringLiteral("Carpetas"), this);
+    Dir1 = makeBox<QTreeView>(QStringLiteral("Dir1"), QCoreApplication::translate("editor", "Carpetas"), this);
     place(Dir1, 660, 160, 312, 250);
-    File1 = makeBox<FileList>(QStringLiteral("File1"), QStringLiteral("Preguntas"), this);
+    File1 = makeBox<FileList>(QStringLiteral("File1"), QCoreApplication::translate("editor", "Preguntas"), this);
     place(File1, 660, 418, 312, 274);
 
     // The panels' controls are built when a panel is first shown.
@@ -129,8 +134,8 @@ void Form1::buildWindow()
 void Form1::Form_Load()
 {
     for (int k = 0; k < kTypeCount; ++k) {
-        Frame1(k)->setTitle(kTypeCaptions[k]);
-        Frame1(k)->setAccessibleName(kTypeCaptions[k]);
+        Frame1(k)->setTitle(typeCaption(k));
+        Frame1(k)->setAccessibleName(typeCaption(k));
         Frame1(k)->setGeometry(Frame1(0)->geometry());
     }
 
@@ -321,7 +326,7 @@ void Form1::Command3_Click()
         questionChecked = false;
     const SaveOutcome outcome = saveQuestion(targetFolder(), QuestionType, questionChecked, fields());
     if (outcome.resetAttachment)
-        Command7->setText(kAttachmentButtonCaption);
+        Command7->setText(kAttachmentButtonCaption());
     if (outcome.clearChecked)
         questionChecked = false;
     if (!outcome.message.isEmpty())
@@ -350,7 +355,7 @@ void Form1::Command8_Click()
         if (i >= 1)
             ui::setBackColor(Text1(i), ui::kWhite);
     }
-    Command7->setText(kAttachmentButtonCaption);
+    Command7->setText(kAttachmentButtonCaption());
     loadedAttachment.clear();
 }
 
@@ -373,7 +378,7 @@ void Form1::Text1_KeyDown(int)
 
 void Form1::refuseEnter()
 {
-    ui::message(this, kNoEnter);
+    ui::message(this, kNoEnter());
 }
 
 void Form1::Dir1_Change()

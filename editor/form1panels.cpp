@@ -2,6 +2,7 @@
 
 #include "form1parts.h"
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include <vector>
@@ -63,7 +64,7 @@ void Form1::buildPanel(int k)
 
 void Form1::buildMultipleChoice(QGroupBox *frame)
 {
-    Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("Pregunta"), frame);
+    Label2 = makeLabel(QStringLiteral("Label2"), QCoreApplication::translate("editor", "Pregunta"), frame);
     place(Label2, 12, 28, 200, 20);
 
     auto *statement = makeBox<StatementBox>(QStringLiteral("Text1"), Label2->text(), frame);
@@ -89,7 +90,7 @@ void Form1::buildMultipleChoice(QGroupBox *frame)
     for (int i = 1; i <= kOptionCount; ++i) {
         const int top = 142 + (i - 1) * 56;
         ui::ClickLabel *name = Label1.load(i);
-        name->setText(QStringLiteral("Opción %1").arg(i));
+        name->setText(QCoreApplication::translate("editor", "Opción %1").arg(i));
         name->setAccessibleName(name->text());
         place(name, 12, top + 14, 72, 20);
         name->show();
@@ -106,17 +107,17 @@ void Form1::buildMultipleChoice(QGroupBox *frame)
         button->show();
     }
 
-    Command7 = makeButton(QStringLiteral("Command7"), kAttachmentButtonCaption, frame);
+    Command7 = makeButton(QStringLiteral("Command7"), kAttachmentButtonCaption(), frame);
     place(Command7, 12, 600, 220, 30);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     Command8 = makeButton(QStringLiteral("Command8"),
-                          QStringLiteral("BORRAR TODO Y EMPEZAR UNA NUEVA PREGUNTA TIPO TEST"),
+                          QCoreApplication::translate("editor", "BORRAR TODO Y EMPEZAR UNA NUEVA PREGUNTA TIPO TEST"),
                           frame);
     place(Command8, 240, 600, 388, 30);
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
 
     Label3 = makeLabel(QStringLiteral("Label3"),
-                       QStringLiteral("Después de escribir el enunciado se ha de seleccionar la "
+                       QCoreApplication::translate("editor", "Después de escribir el enunciado se ha de seleccionar la "
                                       "opción correcta"),
                        frame);
     Label3->setWordWrap(true);
@@ -126,13 +127,13 @@ void Form1::buildMultipleChoice(QGroupBox *frame)
 void Form1::buildWrittenAnswer(QGroupBox *frame)
 {
     Label5.reset(QStringLiteral("Label5"),
-                 makeLabel(QStringLiteral("Label5"), QStringLiteral("Pregunta"), frame));
+                 makeLabel(QStringLiteral("Label5"), QCoreApplication::translate("editor", "Pregunta"), frame));
     place(Label5(0), 12, 28, 300, 20);
-    Text3 = makeBox<StatementBox>(QStringLiteral("Text3"), QStringLiteral("Pregunta"), frame);
+    Text3 = makeBox<StatementBox>(QStringLiteral("Text3"), QCoreApplication::translate("editor", "Pregunta"), frame);
     place(Text3, 12, 48, 616, 200);
 
     QLabel *answer = Label5.load(1);
-    answer->setText(QStringLiteral("Respuesta"));
+    answer->setText(QCoreApplication::translate("editor", "Respuesta"));
     answer->setAccessibleName(answer->text());
     place(answer, 12, 262, 300, 20);
     answer->show();
@@ -150,9 +151,9 @@ void Form1::buildPictureAnswer(QGroupBox *frame)
     place(File3, 12, 28, 180, 136);
 
     Label6.reset(QStringLiteral("Label6"),
-                 makeLabel(QStringLiteral("Label6"), QStringLiteral("Pregunta"), frame));
+                 makeLabel(QStringLiteral("Label6"), QCoreApplication::translate("editor", "Pregunta"), frame));
     place(Label6(0), 204, 28, 424, 20);
-    Text5 = makeBox<StatementBox>(QStringLiteral("Text5"), QStringLiteral("Pregunta"), frame);
+    Text5 = makeBox<StatementBox>(QStringLiteral("Text5"), QCoreApplication::translate("editor", "Pregunta"), frame);
     place(Text5, 204, 48, 424, 156);
 
     // A picture wider still is cut at the panel's inner edge, not drawn
@@ -165,7 +166,7 @@ void Form1::buildPictureAnswer(QGroupBox *frame)
     Image1->hide();
 
     QLabel *answer = Label6.load(1);
-    answer->setText(QStringLiteral("Respuesta"));
+    answer->setText(QCoreApplication::translate("editor", "Respuesta"));
     answer->setAccessibleName(answer->text());
     place(answer, 12, 608, 616, 20);
     answer->show();
@@ -181,7 +182,7 @@ void Form1::buildGraphicPoint(QGroupBox *frame)
     File2 = makeBox<FileList>(QStringLiteral("File2"), QStringLiteral("Graficos"), frame);
     place(File2, 12, 28, 180, 600);
 
-    Text7 = makeBox<StatementBox>(QStringLiteral("Text7"), QStringLiteral("Pregunta"), frame);
+    Text7 = makeBox<StatementBox>(QStringLiteral("Text7"), QCoreApplication::translate("editor", "Pregunta"), frame);
     place(Text7, 204, 28, 424, 84);
 
     // Bars 16 pixels thick, right against the viewport.
@@ -221,14 +222,14 @@ void Form1::buildReadingWord(QGroupBox *frame)
     place(File4, 12, 28, 180, 600);
 
     Label7.reset(QStringLiteral("Label7"),
-                 makeLabel(QStringLiteral("Label7"), QStringLiteral("Texto seleccionado"), frame));
+                 makeLabel(QStringLiteral("Label7"), QCoreApplication::translate("editor", "Texto seleccionado"), frame));
     place(Label7(0), 204, 28, 424, 20);
     Text8 = makeBox<ui::ReadingText>(QStringLiteral("Text8"), Label7(0)->text(), frame);
     Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     place(Text8, 204, 48, 424, 440);
 
     QLabel *question = Label7.load(1);
-    question->setText(QStringLiteral("Pregunta referida al texto que tiene de respuesta una palabra"));
+    question->setText(QCoreApplication::translate("editor", "Pregunta referida al texto que tiene de respuesta una palabra"));
     question->setAccessibleName(question->text());
     question->setWordWrap(true);
     place(question, 204, 498, 424, 40);
@@ -236,14 +237,14 @@ void Form1::buildReadingWord(QGroupBox *frame)
     Text9 = makeBox<LineBox>(QStringLiteral("Text9"), question->text(), frame);
     place(Text9, 204, 540, 424, 28);
 
-    Label11 = makeLabel(QStringLiteral("Label11"), kNoWordCaption, frame);
+    Label11 = makeLabel(QStringLiteral("Label11"), kNoWordCaption(), frame);
     QFont bold = Label11->font();
     bold.setBold(true);
     Label11->setFont(bold);
     connect(Text8, &ui::ReadingText::wordTaken, Label11, &QLabel::setText);
     place(Label11, 204, 580, 424, 30);
 
-    auto *refresh = makeButton(QStringLiteral("Command4"), QStringLiteral("Refresca"), frame);
+    auto *refresh = makeButton(QStringLiteral("Command4"), QCoreApplication::translate("editor", "Refresca"), frame);
     place(refresh, 12, 636, 180, 32);
     Command4.reset(QStringLiteral("Command4"), refresh, [this](QPushButton *button, int index) {
         connect(button, &QPushButton::clicked, this, [this, index] { Command4_Click(index); });
@@ -267,10 +268,10 @@ void Form1::buildReadingWord(QGroupBox *frame)
 
 void Form1::buildTrueFalse(QGroupBox *frame)
 {
-    Text10 = makeBox<StatementBox>(QStringLiteral("Text10"), QStringLiteral("Pregunta"), frame);
+    Text10 = makeBox<StatementBox>(QStringLiteral("Text10"), QCoreApplication::translate("editor", "Pregunta"), frame);
     place(Text10, 12, 28, 616, 200);
 
-    auto *yes = makeButton(QStringLiteral("Command6"), QStringLiteral("VERDADERO"), frame);
+    auto *yes = makeButton(QStringLiteral("Command6"), QCoreApplication::translate("editor", "VERDADERO"), frame);
     QFont big = yes->font();
     big.setPointSize(14);
     big.setBold(true);
@@ -281,7 +282,7 @@ void Form1::buildTrueFalse(QGroupBox *frame)
     });
     ui::setBackColor(yes, kTrueColor);
     QPushButton *no = Command6.load(1);
-    no->setText(QStringLiteral("FALSO"));
+    no->setText(QCoreApplication::translate("editor", "FALSO"));
     no->setAccessibleName(no->text());
     place(no, 328, 244, 300, 48);
     ui::setBackColor(no, kFalseColor);

@@ -2,6 +2,8 @@
 
 #include "ui/platform.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 namespace {
@@ -13,7 +15,7 @@ constexpr int kPanelCount = 6;
 Form2::Form2(const PreviewQuestion &question, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Comprueba la pregunta"));
+    setWindowTitle(QCoreApplication::translate("editor", "Comprueba la pregunta"));
     ui::nameControl(this, QStringLiteral("Form2"), windowTitle());
     resize(ui::px(9000), ui::px(8160));
 
@@ -52,7 +54,7 @@ Form2::Form2(const PreviewQuestion &question, QWidget *parent)
         ui::setTopTwips(member, 1440 + i * 540);
     }
 
-    Command1 = new QPushButton(QStringLiteral("CONFIRMAR"), frame);
+    Command1 = new QPushButton(QCoreApplication::translate("editor", "CONFIRMAR"), frame);
     ui::nameControl(Command1, QStringLiteral("Command1"), Command1->text());
     ui::setBackColor(Command1, kConfirmColor);
     ui::setGeometryTwips(Command1, 180, 5850, 2700, 510);
@@ -65,7 +67,7 @@ Form2::Form2(const PreviewQuestion &question, QWidget *parent)
     Label3->setFont(statementFont);
     ui::setGeometryTwips(Label3, 180, 6480, 8400, 660);
 
-    Command2 = new QPushButton(QStringLiteral("ACEPTAR"), this);
+    Command2 = new QPushButton(QCoreApplication::translate("editor", "ACEPTAR"), this);
     ui::nameControl(Command2, QStringLiteral("Command2"), Command2->text());
     ui::setBackColor(Command2, kCloseColor);
     ui::setGeometryTwips(Command2, 120, 7500, 8760, 540);
@@ -121,7 +123,7 @@ void Form2::Command1_Click()
 {
     const int chosen = chosenOption();
     if (chosen < 0) {
-        ui::message(this, QStringLiteral("No has seleccionado ninguna opción"));
+        ui::message(this, QCoreApplication::translate("editor", "No has seleccionado ninguna opción"));
         return;
     }
     // Options that are not shown hold no caption a pupil could choose.
@@ -131,7 +133,7 @@ void Form2::Command1_Click()
     const Verdict verdict = judgeChoice(captions, chosen);
     const QColor colour = verdict.correct ? ui::kBlue : ui::kRed;
     ui::setBackColor(Command1, colour);
-    Command1->setText(verdict.correct ? QStringLiteral("CORRECTO") : QStringLiteral("INCORRECTO"));
+    Command1->setText(verdict.correct ? QCoreApplication::translate("editor", "CORRECTO") : QCoreApplication::translate("editor", "INCORRECTO"));
     // Legible on the strong blue or red.
     ui::setForeColor(Command1, ui::kWhite);
     ui::setForeColor(Label3, colour);

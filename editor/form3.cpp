@@ -6,23 +6,25 @@
 #include "ui/controls.h"
 #include "ui/platform.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 Form3::Form3(const QString &startFolder, QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Selecciona el archivo txt que contiene las preguntas y respuestas"));
+    setWindowTitle(QCoreApplication::translate("editor", "Selecciona el archivo txt que contiene las preguntas y respuestas"));
     ui::nameControl(this, QStringLiteral("Form3"), windowTitle());
     resize(520, 460);
 
     Dir1 = new FolderTree(this);
-    ui::nameControl(Dir1, QStringLiteral("Dir1"), QStringLiteral("Carpetas"));
+    ui::nameControl(Dir1, QStringLiteral("Dir1"), QCoreApplication::translate("editor", "Carpetas"));
     Dir1->setGeometry(8, 8, 504, 216);
     File1 = new FileList(this);
-    ui::nameControl(File1, QStringLiteral("File1"), QStringLiteral("Archivos"));
+    ui::nameControl(File1, QStringLiteral("File1"), QCoreApplication::translate("editor", "Archivos"));
     File1->setGeometry(8, 232, 504, 220);
     List1 = new ClickList(this);
-    ui::nameControl(List1, QStringLiteral("List1"), QStringLiteral("Respuestas"));
+    ui::nameControl(List1, QStringLiteral("List1"), QCoreApplication::translate("editor", "Respuestas"));
     List1->setGeometry(8, 8, 504, 444);
     List1->hide();
 

@@ -2,20 +2,22 @@
 
 #include "ui/controls.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 Form4::Form4(const QString &startFolder, QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Selecciona el archivo txt, jpg o gif"));
+    setWindowTitle(QCoreApplication::translate("editor", "Selecciona el archivo txt, jpg o gif"));
     ui::nameControl(this, QStringLiteral("Form4"), windowTitle());
     resize(420, 460);
 
     Dir1 = new FolderTree(this);
-    ui::nameControl(Dir1, QStringLiteral("Dir1"), QStringLiteral("Carpetas"));
+    ui::nameControl(Dir1, QStringLiteral("Dir1"), QCoreApplication::translate("editor", "Carpetas"));
     Dir1->setGeometry(8, 8, 404, 216);
     File1 = new FileList(this);
-    ui::nameControl(File1, QStringLiteral("File1"), QStringLiteral("Archivos"));
+    ui::nameControl(File1, QStringLiteral("File1"), QCoreApplication::translate("editor", "Archivos"));
     File1->setGeometry(8, 232, 404, 220);
 
     connect(Dir1, &FolderTree::folderChanged, this, &Form4::Dir1_Change);

@@ -3,6 +3,7 @@
 #include "bank/question.h"
 #include "bank/textcodec.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 namespace editor {
@@ -36,17 +37,17 @@ bool isOptionListName(const QString &name)
 QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileContent &file)
 {
     if (file.problem == bank::FileProblem::NotAFile)
-        return QStringLiteral("«%1» no es un archivo normal y no se puede leer.").arg(name);
+        return QCoreApplication::translate("editor", "«%1» no es un archivo normal y no se puede leer.").arg(name);
     if (file.problem != bank::FileProblem::TooLarge)
         return {};
     const QString megabytes = QString::number((file.size + 512 * 1024) / (1024 * 1024));
     switch (kind) {
     case ClickedFile::Question:
-        return QStringLiteral("El archivo «%1» es demasiado grande para ser una pregunta.").arg(name);
+        return QCoreApplication::translate("editor", "El archivo «%1» es demasiado grande para ser una pregunta.").arg(name);
     case ClickedFile::OptionList:
-        return QStringLiteral("La lista «%1» es demasiado larga para mostrarla (%2 MB).").arg(name, megabytes);
+        return QCoreApplication::translate("editor", "La lista «%1» es demasiado larga para mostrarla (%2 MB).").arg(name, megabytes);
     case ClickedFile::ReadingText:
-        return QStringLiteral("El texto «%1» es demasiado largo para mostrarlo (%2 MB).").arg(name, megabytes);
+        return QCoreApplication::translate("editor", "El texto «%1» es demasiado largo para mostrarlo (%2 MB).").arg(name, megabytes);
     }
     return {};
 }
@@ -54,23 +55,23 @@ QString fileRefusal(ClickedFile kind, const QString &name, const bank::FileConte
 QString pictureRefusal(const QString &name, const ui::Picture &picture)
 {
     if (picture.problem == ui::PictureProblem::Unreadable)
-        return QStringLiteral("La imagen «%1» no se puede leer: no es un GIF, JPG o BMP válido.").arg(name);
+        return QCoreApplication::translate("editor", "La imagen «%1» no se puede leer: no es un GIF, JPG o BMP válido.").arg(name);
     if (picture.problem != ui::PictureProblem::TooLarge)
         return {};
     if (!picture.size.isValid())
-        return QStringLiteral("La imagen «%1» es demasiado grande para mostrarla.").arg(name);
-    return QStringLiteral("La imagen «%1» es demasiado grande para mostrarla (%2 × %3 píxeles).")
+        return QCoreApplication::translate("editor", "La imagen «%1» es demasiado grande para mostrarla.").arg(name);
+    return QCoreApplication::translate("editor", "La imagen «%1» es demasiado grande para mostrarla (%2 × %3 píxeles).")
         .arg(name, QString::number(picture.size.width()), QString::number(picture.size.height()));
 }
 
 QString outsideRefusal(const QString &name)
 {
-    return QStringLiteral("«%1» es un enlace que sale de la carpeta del programa: BRENLOQ no lo leerá.").arg(name);
+    return QCoreApplication::translate("editor", "«%1» es un enlace que sale de la carpeta del programa: BRENLOQ no lo leerá.").arg(name);
 }
 
 QString stretchedPictureRefusal(const QString &name, QSize natural)
 {
-    return QStringLiteral("La imagen «%1» es demasiado ancha para mostrarla a esta altura (%2 × %3 píxeles).")
+    return QCoreApplication::translate("editor", "La imagen «%1» es demasiado ancha para mostrarla a esta altura (%2 × %3 píxeles).")
         .arg(name, QString::number(natural.width()), QString::number(natural.height()));
 }
 

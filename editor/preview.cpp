@@ -2,6 +2,8 @@
 
 #include "bank/question.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 QString optionCaption(int index, const QString &text)
@@ -20,7 +22,7 @@ Verdict judgeChoice(const QStringList &captions, int chosen)
     }
     for (const QString &other : captions) {
         if (bank::isCorrectOption(other))
-            verdict.text = QStringLiteral("LA RESPUESTA CORRECTA ES : ") + other;
+            verdict.text = QCoreApplication::translate("editor", "LA RESPUESTA CORRECTA ES : ") + other;
     }
     return verdict;
 }

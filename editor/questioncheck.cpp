@@ -2,6 +2,8 @@
 
 #include "bank/numeric.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 bool hasAttachment(const QString &caption)
@@ -18,19 +20,19 @@ QStringList multipleChoiceFailures(const EditorFields &f)
     };
     QStringList messages;
     if (f.choiceStatement.isEmpty())
-        messages << QStringLiteral("Se ha de escribir la pregunta");
+        messages << QCoreApplication::translate("editor", "Se ha de escribir la pregunta");
     if (empty(1))
-        messages << QStringLiteral("Se ha de escribir la primera opción");
+        messages << QCoreApplication::translate("editor", "Se ha de escribir la primera opción");
     if (empty(2))
-        messages << QStringLiteral("Se ha de escribir la segunda opción");
+        messages << QCoreApplication::translate("editor", "Se ha de escribir la segunda opción");
     if (hasAttachment(f.attachmentCaption) && !empty(8))
-        messages << QStringLiteral("Si se selecciona un archivo de imagen o de texto, no debemos "
+        messages << QCoreApplication::translate("editor", "Si se selecciona un archivo de imagen o de texto, no debemos "
                                    "escribir en la opcion 8");
     if (f.markedOption < 1 || f.markedOption > kOptionCount)
-        messages << QStringLiteral("Has de seleccionar la opción correcta");
+        messages << QCoreApplication::translate("editor", "Has de seleccionar la opción correcta");
     // A mark left on a blank option would make it the only correct answer.
     else if (isEmptyOption(f.options[f.markedOption - 1], false))
-        messages << kBlankMarkedOption;
+        messages << kBlankMarkedOption();
     return messages;
 }
 
@@ -40,38 +42,38 @@ QString firstFailure(int type, const EditorFields &f)
     switch (static_cast<bank::QuestionType>(type)) {
     case bank::QuestionType::WrittenAnswer:
         if (f.writtenStatement.isEmpty() || f.writtenAnswer.isEmpty())
-            return QStringLiteral("Te falta redactar la pregunta i/o la respuesta");
+            return QCoreApplication::translate("editor", "Te falta redactar la pregunta i/o la respuesta");
         break;
     case bank::QuestionType::PictureAnswer:
         if (f.pictureStatement.isEmpty() || f.pictureAnswer.isEmpty())
-            return QStringLiteral("Te falta redactar la pregunta i/o la respuesta");
+            return QCoreApplication::translate("editor", "Te falta redactar la pregunta i/o la respuesta");
         if (f.pictureFile.isEmpty())
-            return QStringLiteral("Falta seleccionar una imagen");
+            return QCoreApplication::translate("editor", "Falta seleccionar una imagen");
         break;
     case bank::QuestionType::GraphicPoint:
         if (f.graphicStatement.isEmpty())
-            return QStringLiteral("Falta redactar la pregunta");
+            return QCoreApplication::translate("editor", "Falta redactar la pregunta");
         if (!(bank::numericValue(f.xCaption) > 1 && bank::numericValue(f.yCaption) > 1))
-            return QStringLiteral("Se ha de seleccionar un gráfico y hacer clic en él");
+            return QCoreApplication::translate("editor", "Se ha de seleccionar un gráfico y hacer clic en él");
         // Without its graphic the player cannot show the question.
         if (f.graphicFile.isEmpty())
-            return QStringLiteral("Falta seleccionar un gráfico");
+            return QCoreApplication::translate("editor", "Falta seleccionar un gráfico");
         break;
     case bank::QuestionType::ReadingWord:
         if (f.readingStatement.isEmpty())
-            return QStringLiteral("Falta redactar la pregunta");
+            return QCoreApplication::translate("editor", "Falta redactar la pregunta");
         if (f.readingFile.isEmpty())
-            return QStringLiteral("Se ha de seleccionar el archivo de texto");
+            return QCoreApplication::translate("editor", "Se ha de seleccionar el archivo de texto");
         // An empty word (a click between two spaces) is no word a pupil
         // can click.
-        if (f.wordCaption == kNoWordCaption || f.wordCaption.isEmpty())
-            return QStringLiteral("Se ha de hacer clic en la palabra del texto");
+        if (f.wordCaption == kNoWordCaption() || f.wordCaption.isEmpty())
+            return QCoreApplication::translate("editor", "Se ha de hacer clic en la palabra del texto");
         break;
     case bank::QuestionType::TrueFalse:
         if (f.trueFalseStatement.isEmpty())
-            return QStringLiteral("Se de escribir la pregunta");
+            return QCoreApplication::translate("editor", "Se de escribir la pregunta");
         if (f.trueFalseCaption.isEmpty())
-            return QStringLiteral("Falta hacer clic sobre verdadero o falso");
+            return QCoreApplication::translate("editor", "Falta hacer clic sobre verdadero o falso");
         break;
     case bank::QuestionType::MultipleChoice:
         break;
@@ -95,7 +97,7 @@ CheckOutcome checkQuestion(int type, const EditorFields &fields)
     }
     const QString failure = firstFailure(type, fields);
     outcome.passed = failure.isEmpty();
-    outcome.messages << (outcome.passed ? kAgreed : failure);
+    outcome.messages << (outcome.passed ? kAgreed() : failure);
     return outcome;
 }
 
@@ -181,7 +183,8 @@ bank::Question questionFromFields(int type, const EditorFields &f)
         break;
     case bank::QuestionType::TrueFalse:
         q.statement = f.trueFalseStatement;
-        q.isTrue = f.trueFalseCaption == u"VERDADERO";
+        // The file keeps VERDADERO whatever language the button speaks.
+        q.isTrue = f.trueFalseCaption == u"VERDADERO" || f.trueFalseCaption == QCoreApplication::translate("editor", "VERDADERO");
         break;
     }
     return q;
@@ -192,7 +195,7 @@ SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
 {
     SaveOutcome outcome;
     if (!questionChecked) {
-        outcome.message = kCheckFirst;
+        outcome.message = kCheckFirst();
         return outcome;
     }
     outcome.clearChecked = true;

@@ -11,6 +11,7 @@
 
 #include "bank/question.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -47,7 +48,7 @@ struct EditorFields {
 
     QString readingFile;            // selected in File4
     QString readingStatement;       // Text9
-    QString wordCaption = QStringLiteral("Respuesta"); // Label11
+    QString wordCaption = QCoreApplication::translate("editor", "Respuesta"); // Label11
 
     QString trueFalseStatement;     // Text10
     QString trueFalseCaption;       // Label10
@@ -55,11 +56,12 @@ struct EditorFields {
     friend bool operator==(const EditorFields &, const EditorFields &) = default;
 };
 
-inline const QString kAttachmentButtonCaption = QStringLiteral("Añadir txt, gif o jpg");
-inline const QString kNoWordCaption = QStringLiteral("Respuesta");
-inline const QString kAgreed = QStringLiteral("De acuerdo");
-inline const QString kCheckFirst = QStringLiteral("Se debe comprobar la pregunta");
-inline const QString kNoEnter = QStringLiteral("No se puede pulsar la tecla intro");
+// Functions, not constants: a text is looked up in the language loaded.
+inline QString kAttachmentButtonCaption() { return QCoreApplication::translate("editor", "Añadir txt, gif o jpg"); }
+inline QString kNoWordCaption() { return QCoreApplication::translate("editor", "Respuesta"); }
+inline QString kAgreed() { return QCoreApplication::translate("editor", "De acuerdo"); }
+inline QString kCheckFirst() { return QCoreApplication::translate("editor", "Se debe comprobar la pregunta"); }
+inline QString kNoEnter() { return QCoreApplication::translate("editor", "No se puede pulsar la tecla intro"); }
 
 // The caption of Command7 names an attachment when it ends in .txt, .jpg or
 // .gif (any case); the button's own caption does not.
@@ -132,7 +134,7 @@ struct CheckedQuestion {
 // The author line is left out: it judges nothing.
 bool stillAsChecked(const CheckedQuestion &checked, int type, const EditorFields &now);
 
-inline const QString kBlankMarkedOption = QStringLiteral("La opción marcada como correcta está vacía");
+inline QString kBlankMarkedOption() { return QCoreApplication::translate("editor", "La opción marcada como correcta está vacía"); }
 
 // Keeps a field on one line: every line break becomes a space.
 QString withoutLineBreaks(QString text);

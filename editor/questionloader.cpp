@@ -1,5 +1,7 @@
 #include "questionloader.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &current)
@@ -81,6 +83,9 @@ LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &
     case bank::QuestionType::TrueFalse:
         f.trueFalseStatement = field(3, q.statement, fresh.trueFalseStatement);
         f.trueFalseCaption = field(4, read.answerLine, fresh.trueFalseCaption);
+        // Shown as the button that says it, in the language loaded.
+        if (f.trueFalseCaption == u"VERDADERO" || f.trueFalseCaption == u"FALSO")
+            f.trueFalseCaption = QCoreApplication::translate("editor", f.trueFalseCaption == u"VERDADERO" ? "VERDADERO" : "FALSO");
         break;
     }
     return loaded;

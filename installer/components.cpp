@@ -1,13 +1,15 @@
 #include "components.h"
 
+#include <QCoreApplication>
+
 
 
 namespace installer {
 
 ui::StartupTexts startupTexts()
 {
-    ui::StartupTexts texts = ui::spanishStartupTexts();
-    texts.description = QStringLiteral("INSTALAR BRENLOQ: instala los componentes que usa el programa BRENLOQ, "
+    ui::StartupTexts texts = ui::commonStartupTexts();
+    texts.description = QCoreApplication::translate("installer", "INSTALAR BRENLOQ: instala los componentes que usa el programa BRENLOQ, "
                                        "copiados de la carpeta donde está el instalador.");
     texts.needsProgramFolder = false;
     return texts;
@@ -25,12 +27,11 @@ QString outcomeMessage(const QString &name, Outcome outcome)
     case Outcome::Installed:
         return {};
     case Outcome::SourceMissing:
-        return QStringLiteral("el archivo ") + name + QStringLiteral(" No lo encuentro");
+        return QCoreApplication::translate("installer", "el archivo %1 No lo encuentro").arg(name);
     case Outcome::AlreadyPresent:
-        return QStringLiteral("el archivo ") + name + QStringLiteral(" ya se encontraba en SYSTEM");
+        return QCoreApplication::translate("installer", "el archivo %1 ya se encontraba en SYSTEM").arg(name);
     case Outcome::CopyRefused:
-        return QStringLiteral("el archivo ") + name
-            + QStringLiteral(" no se ha podido copiar en SYSTEM");
+        return QCoreApplication::translate("installer", "el archivo %1 no se ha podido copiar en SYSTEM").arg(name);
     }
     return {};
 }

@@ -5,6 +5,8 @@
 #include "ui/controls.h"
 #include "ui/platform.h"
 
+#include <QCoreApplication>
+
 namespace installer {
 
 namespace {
@@ -21,7 +23,7 @@ const QString kContact = QStringLiteral("brenloq@escoles.cat");
 Form1::Form1(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("REGISTRAR ARCHIVOS - ") + kContact);
+    setWindowTitle(QCoreApplication::translate("installer", "REGISTRAR ARCHIVOS - ") + kContact);
     buildControls();
     Form_Load();
 }
@@ -49,14 +51,14 @@ void Form1::buildControls()
     ui::setGeometryTwips(List2, kMargin, 1320, kInnerWidth, 1140);
     ui::setBackColor(List2, ui::kWhite);
 
-    Command1 = new QPushButton(QStringLiteral("Copiar archivos y registrar componentes"), this);
+    Command1 = new QPushButton(QCoreApplication::translate("installer", "Copiar archivos y registrar componentes"), this);
     ui::nameControl(Command1, QStringLiteral("Command1"), Command1->text());
     ui::setGeometryTwips(Command1, kMargin, 2640, kInnerWidth, 720);
     ui::setBold(Command1, true);
 
     const std::array<QString, 3> credits = {
         QStringLiteral("BRENLOQ 3.0"),
-        QStringLiteral("Equipo BRENLOQ - cuestionarios para el aula"),
+        QCoreApplication::translate("installer", "Equipo BRENLOQ - cuestionarios para el aula"),
         kContact,
     };
     for (int i = 0; i < 3; ++i) {
@@ -74,13 +76,13 @@ void Form1::buildControls()
 
 void Form1::Form_Load()
 {
-    Label1->setText(QStringLiteral("Para windows XP ,VISTA y 7 "));
+    Label1->setText(QCoreApplication::translate("installer", "Para windows XP ,VISTA y 7 "));
     Label1->setAccessibleName(Label1->text());
     List2->clear();
     List2->addItems(componentNames());
     system = ui::platform().systemFolder();
     Label3->setText(
-        QStringLiteral("Estos archivos se han de copiar en la carpeta 'system32' de windows."));
+        QCoreApplication::translate("installer", "Estos archivos se han de copiar en la carpeta 'system32' de windows."));
     Label3->setAccessibleName(Label3->text());
     List2->setAccessibleName(Label3->text());
     ui::centreOnScreen(this);

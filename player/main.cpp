@@ -7,17 +7,19 @@
 #include "ui/platform.h"
 #include "ui/startup.h"
 
+#include <QCoreApplication>
+
 
 namespace {
 
 ui::StartupTexts startupTexts()
 {
-    ui::StartupTexts texts = ui::catalanStartupTexts();
-    texts.description = QStringLiteral("BRENLOQ: proves amb preguntes del banc, amb els resultats desats en un informe.");
-    texts.folderHelp = QStringLiteral("Fes servir la carpeta del programa PATH (preguntes, idioma, informes).");
-    texts.cannotWrite = QStringLiteral("No es pot escriure a la carpeta «%1»: els resultats de les proves no s'hi podran desar.");
+    ui::StartupTexts texts = ui::commonStartupTexts();
+    texts.description = QCoreApplication::translate("player::main", "BRENLOQ: proves amb preguntes del banc, amb els resultats desats en un informe.");
+    texts.folderHelp = QCoreApplication::translate("player::main", "Fes servir la carpeta del programa PATH (preguntes, idioma, informes).");
+    texts.cannotWrite = QCoreApplication::translate("player::main", "No es pot escriure a la carpeta «%1»: els resultats de les proves no s'hi podran desar.");
     texts.writableFolder = QString::fromLatin1(bank::kReportsFolder);
-    texts.latestReportUnwritable = QStringLiteral("No es pot escriure «%1» (%2): els informes es desaran igualment, però aquest fitxer no mostrarà l'últim.");
+    texts.latestReportUnwritable = QCoreApplication::translate("player::main", "No es pot escriure «%1» (%2): els informes es desaran igualment, però aquest fitxer no mostrarà l'últim.");
     return texts;
 }
 
@@ -25,7 +27,7 @@ ui::StartupTexts startupTexts()
 
 int main(int argc, char *argv[])
 {
-    const ui::ProgramInfo info{QStringLiteral("BRENLOQ"), QStringLiteral("org.brenloq.Brenloq"), startupTexts()};
+    const ui::ProgramInfo info{QStringLiteral("BRENLOQ"), QStringLiteral("org.brenloq.Brenloq"), startupTexts};
     return ui::runProgram(
         argc, argv, info,
         [] {

@@ -8,8 +8,10 @@
 
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
+#include "ui/translations.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <functional>
 
@@ -18,21 +20,21 @@ namespace results {
 QCommandLineOption csvOption()
 {
     return {QStringLiteral("csv"),
-            QStringLiteral("Desa a FITXER (\"-\": la sortida estàndard) tots els informes en CSV, sense obrir cap finestra."),
+            QCoreApplication::translate("results", "Desa a FITXER (\"-\": la sortida estàndard) tots els informes en CSV, sense obrir cap finestra."),
             QStringLiteral("FITXER")};
 }
 
 QCommandLineOption questionsCsvOption()
 {
     return {QStringLiteral("questions-csv"),
-            QStringLiteral("Desa a FITXER les xifres de cada pregunta en CSV, sense obrir cap finestra."),
+            QCoreApplication::translate("results", "Desa a FITXER les xifres de cada pregunta en CSV, sense obrir cap finestra."),
             QStringLiteral("FITXER")};
 }
 
 QCommandLineOption xlsxOption()
 {
     return {QStringLiteral("xlsx"),
-            QStringLiteral("Desa a FITXER la taula i les xifres de cada pregunta en un llibre .xlsx, sense obrir cap finestra."),
+            QCoreApplication::translate("results", "Desa a FITXER la taula i les xifres de cada pregunta en un llibre .xlsx, sense obrir cap finestra."),
             QStringLiteral("FITXER")};
 }
 
@@ -45,14 +47,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const QCommandLineOption folder(QStringLiteral("folder"), QString(), QStringLiteral("PATH"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({csv, questionsCsv, xlsx, folder, help, version});
+    parser.addOptions({csv, questionsCsv, xlsx, folder, help, version, ui::languageOption()});
     CommandLine line;
     if (!parser.parse(QStringList{QStringLiteral("RESULTATS BRENLOQ")} + arguments)) {
         line.error = parser.errorText();
         return line;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        line.error = QStringLiteral("argument desconegut «%1»").arg(parser.positionalArguments().first());
+        line.error = QCoreApplication::translate("results", "argument desconegut «%1»").arg(parser.positionalArguments().first());
         return line;
     }
     line.asksForHelp = parser.isSet(help) || parser.isSet(version);
@@ -61,11 +63,11 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.questionsCsvFile = parser.value(questionsCsv);
     line.xlsxFile = parser.value(xlsx);
     if (parser.isSet(xlsx) && line.xlsxFile.isEmpty())
-        line.error = QStringLiteral("falta el valor de --xlsx");
+        line.error = QCoreApplication::translate("results", "falta el valor de --xlsx");
     if (parser.isSet(csv) && line.csvFile.isEmpty())
-        line.error = QStringLiteral("falta el valor de --csv");
+        line.error = QCoreApplication::translate("results", "falta el valor de --csv");
     if (parser.isSet(questionsCsv) && line.questionsCsvFile.isEmpty())
-        line.error = QStringLiteral("falta el valor de --questions-csv");
+        line.error = QCoreApplication::translate("results", "falta el valor de --questions-csv");
     return line;
 }
 

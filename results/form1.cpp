@@ -174,10 +174,15 @@ void Form1::buildControls()
     filters->addWidget(Label9);
     filters->addWidget(Combo3);
     filters->addStretch(1);
-    filters->addWidget(Label6);
-    filters->addSpacing(ui::px(240));
-    filters->addWidget(Command1);
-    filters->addWidget(Command2);
+    // The count and the exports beside the heading: in the filters' row they
+    // pushed the window past a 1024-pixel screen.
+    auto *top = new QHBoxLayout;
+    top->addWidget(Label1);
+    top->addStretch(1);
+    top->addWidget(Label6);
+    top->addSpacing(ui::px(240));
+    top->addWidget(Command1);
+    top->addWidget(Command2);
 
     auto *summary = new QVBoxLayout;
     summary->addWidget(Label5);
@@ -192,7 +197,7 @@ void Form1::buildControls()
     auto *layout = new QVBoxLayout(this);
     const int margin = ui::px(120);
     layout->setContentsMargins(margin, margin, margin, margin);
-    layout->addWidget(Label1);
+    layout->addLayout(top);
     layout->addLayout(filters);
     layout->addWidget(Tab1, 3);
     layout->addLayout(bottom, 1);

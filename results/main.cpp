@@ -6,6 +6,7 @@
 
 #include "bank/terminaltext.h"
 #include "ui/startup.h"
+#include "ui/translations.h"
 
 #include <QCoreApplication>
 
@@ -23,9 +24,9 @@ void writeError(const QString &line)
 
 ui::StartupTexts startupTexts()
 {
-    ui::StartupTexts texts = ui::catalanStartupTexts();
-    texts.description = QStringLiteral("RESULTATS BRENLOQ: els informes de tots els alumnes en una taula.");
-    texts.folderHelp = QStringLiteral("Fes servir la carpeta del programa PATH.");
+    ui::StartupTexts texts = ui::commonStartupTexts();
+    texts.description = QCoreApplication::translate("results::main", "RESULTATS BRENLOQ: els informes de tots els alumnes en una taula.");
+    texts.folderHelp = QCoreApplication::translate("results::main", "Fes servir la carpeta del programa PATH.");
     texts.moreOptions = {results::csvOption(), results::questionsCsvOption(), results::xlsxOption()};
     return texts;
 }
@@ -39,18 +40,22 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const results::CommandLine line = results::parseCommandLine(arguments);
     if (!line.error.isEmpty()) {
-        writeError(line.error);
-        writeError(QStringLiteral("ús: \"RESULTATS BRENLOQ\" [--csv FITXER] [--questions-csv FITXER] [--xlsx FITXER] [--folder CARPETA]"));
+        // Said again once the language is loaded.
+        QCoreApplication app(argc, argv);
+        ui::useLanguage(app.arguments(), QStringLiteral("ca"));
+        writeError(results::parseCommandLine(arguments).error);
+        writeError(QCoreApplication::translate("results::main", "ús: \"RESULTATS BRENLOQ\" [--csv FITXER] [--questions-csv FITXER] [--xlsx FITXER] [--folder CARPETA]"));
         return results::kBadArguments;
     }
 
     if ((!line.csvFile.isEmpty() || !line.questionsCsvFile.isEmpty() || !line.xlsxFile.isEmpty())
         && !line.asksForHelp) {
         QCoreApplication app(argc, argv);
+        ui::useLanguage(app.arguments(), QStringLiteral("ca"));
         // A settings file naming a folder that cannot be used is said, as
         // the other programs say it, rather than writing an empty class.
         const bank::ProgramFolder folder = ui::lookUpProgramFolder(line.folder);
-        if (const QString problem = ui::settingsProblemText(ui::catalanStartupTexts(), folder); !problem.isEmpty()) {
+        if (const QString problem = ui::settingsProblemText(ui::commonStartupTexts(), folder); !problem.isEmpty()) {
             writeError(problem);
             return 1;
         }
@@ -67,6 +72,6 @@ int main(int argc, char *argv[])
 
     // Ties the window to the menu entry, for the icon of the task bar.
     const ui::ProgramInfo info{QStringLiteral("RESULTATS BRENLOQ"), QStringLiteral("org.brenloq.Brenloq.Results"),
-                               startupTexts()};
+                               startupTexts};
     return ui::runProgram(argc, argv, info, [] { return new results::Form1(ui::chosenProgramFolder()); });
 }

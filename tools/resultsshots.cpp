@@ -13,6 +13,7 @@
 #include "support/recordingplatform.h"
 #include "support/testsupport.h"
 #include "ui/programstyle.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,9 +75,19 @@ int main(int argc, char *argv[])
     ui::useProgramStyle();
     if (argc < 3)
         return 2;
+    // A third argument, "en-" say, names the pictures of the desktop's
+    // language: the built-in texts in it, and the idioma set of that
+    // language where the demo has one.
+    const QString prefix = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const QString language = prefix.isEmpty() ? QString() : ui::useLanguage(QApplication::arguments(), QStringLiteral("ca"));
     const QString docs = QString::fromLocal8Bit(argv[2]);
     QTemporaryDir folder;
     testsupport::copyTree(QDir(QString::fromLocal8Bit(argv[1])).absolutePath(), folder.path());
+    if (!language.isEmpty()) {
+        const QString set = QDir(QString::fromLocal8Bit(argv[1])).absoluteFilePath(QStringLiteral("idiomes/") + language);
+        QFile::remove(folder.filePath(QStringLiteral("idioma/resultats.txt")));
+        QFile::copy(set + QStringLiteral("/resultats.txt"), folder.filePath(QStringLiteral("idioma/resultats.txt")));
+    }
 
     auto &platform = ui::installRecordingPlatform();
     platform.folder = folder.path();
@@ -118,12 +129,12 @@ int main(int argc, char *argv[])
     window.show();
     while (!window.isLoaded())
         QTest::qWait(50);
-    shoot(&window, docs + QStringLiteral("/results.png"));
+    shoot(&window, docs + u'/' + prefix + QStringLiteral("results.png"));
 
     window.Combo1->setCurrentIndex(window.Combo1->findText(mates.toUpper()));
     window.Combo1_Click(window.Combo1->currentIndex());
     window.Date2->setDate(QDate(2026, 11, 30));
     window.Grid1->sortByColumn(results::Mark, Qt::DescendingOrder);
-    shoot(&window, docs + QStringLiteral("/results-filtered.png"));
+    shoot(&window, docs + u'/' + prefix + QStringLiteral("results-filtered.png"));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "platform.h"
 #include "programstyle.h"
+#include "translations.h"
 
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
@@ -97,61 +98,34 @@ void tell(const QString &text)
 
 } // namespace
 
-StartupTexts catalanStartupTexts()
+StartupTexts commonStartupTexts()
 {
+    // Written in Catalan, as the player speaks; a program written in another
+    // language loads these in its own when the desktop names none.
     StartupTexts texts;
-    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
-    texts.fromOption = QStringLiteral("de l'opció --folder");
-    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
-    texts.fromSettings = QStringLiteral("de la configuració del sistema");
-    texts.fromExecutable = QStringLiteral("la carpeta del programa mateix");
-    texts.fromUserCopy = QStringLiteral("la carpeta de l'usuari");
-    texts.missingFolder = QStringLiteral("No es troba la carpeta del programa «%1».");
-    texts.sharedFolderHelp = QStringLiteral(
+    texts.folderLine = QCoreApplication::translate("ui::Startup", "Carpeta del programa: %1 (%2).");
+    texts.fromOption = QCoreApplication::translate("ui::Startup", "de l'opció --folder");
+    texts.fromEnvironment = QCoreApplication::translate("ui::Startup", "de la variable BRENLOQ_FOLDER");
+    texts.fromSettings = QCoreApplication::translate("ui::Startup", "de la configuració del sistema");
+    texts.fromExecutable = QCoreApplication::translate("ui::Startup", "la carpeta del programa mateix");
+    texts.fromUserCopy = QCoreApplication::translate("ui::Startup", "la carpeta de l'usuari");
+    texts.missingFolder = QCoreApplication::translate("ui::Startup", "No es troba la carpeta del programa «%1».");
+    texts.sharedFolderHelp = QCoreApplication::translate("ui::Startup", 
         "Per fer servir una carpeta compartida des de tots els comptes (els informes de tots els alumnes "
         "en un sol lloc), poseu folder=CAMÍ a /etc/xdg/brenloq/brenloq.conf (n'hi ha un exemple a "
         "/usr/share/doc/brenloq/brenloq.conf), o doneu la variable BRENLOQ_FOLDER o l'opció --folder. "
         "Sense cap d'aquestes, cada compte té la seva còpia a Documents/BRENLOQ.");
-    texts.cannotCopyFile = QStringLiteral("No s'ha pogut crear el fitxer «%1» de la còpia de l'usuari: %2.");
-    texts.cannotCopyFolder = QStringLiteral("No s'ha pogut crear la carpeta «%1» de la còpia de l'usuari: %2.");
-    texts.userCopyNote = QStringLiteral(
+    texts.cannotCopyFile = QCoreApplication::translate("ui::Startup", "No s'ha pogut crear el fitxer «%1» de la còpia de l'usuari: %2.");
+    texts.cannotCopyFolder = QCoreApplication::translate("ui::Startup", "No s'ha pogut crear la carpeta «%1» de la còpia de l'usuari: %2.");
+    texts.userCopyNote = QCoreApplication::translate("ui::Startup", 
         "S'ha creat la carpeta del programa «%1» en aquest compte. Els informes dels alumnes es desaran "
         "aquí i només es veuran des d'aquest compte. Per compartir una carpeta entre tots els comptes, "
         "vegeu brenloq --help.");
-    texts.badSettings = QStringLiteral("El fitxer de configuració «%1» indica la carpeta «%2», que no es pot fer servir: %3.");
-    texts.settingsUnreadable = QStringLiteral("no es pot llegir el fitxer");
-    texts.notAbsolute = QStringLiteral("cal un camí complet, que comenci per / o per ~/");
-    texts.notFound = QStringLiteral("no existeix");
-    texts.notAFolder = QStringLiteral("no és una carpeta");
-    return texts;
-}
-
-StartupTexts spanishStartupTexts()
-{
-    StartupTexts texts;
-    texts.folderLine = QStringLiteral("Carpeta del programa: %1 (%2).");
-    texts.fromOption = QStringLiteral("de la opción --folder");
-    texts.fromEnvironment = QStringLiteral("de la variable BRENLOQ_FOLDER");
-    texts.fromSettings = QStringLiteral("de la configuración del sistema");
-    texts.fromExecutable = QStringLiteral("la carpeta del propio programa");
-    texts.fromUserCopy = QStringLiteral("la carpeta del usuario");
-    texts.missingFolder = QStringLiteral("No se encuentra la carpeta del programa «%1».");
-    texts.sharedFolderHelp = QStringLiteral(
-        "Para usar una carpeta compartida desde todas las cuentas (los informes de todos los alumnos en un "
-        "solo sitio), ponga folder=RUTA en /etc/xdg/brenloq/brenloq.conf (hay un ejemplo en "
-        "/usr/share/doc/brenloq/brenloq.conf), o dé la variable BRENLOQ_FOLDER o la opción --folder. "
-        "Sin ninguna de ellas, cada cuenta tiene su copia en Documents/BRENLOQ.");
-    texts.cannotCopyFile = QStringLiteral("No se ha podido crear el archivo «%1» de la copia del usuario: %2.");
-    texts.cannotCopyFolder = QStringLiteral("No se ha podido crear la carpeta «%1» de la copia del usuario: %2.");
-    texts.userCopyNote = QStringLiteral(
-        "Se ha creado la carpeta del programa «%1» en esta cuenta. Las preguntas y los informes de los "
-        "alumnos se guardarán aquí y solo se verán desde esta cuenta. Para compartir una carpeta entre "
-        "todas las cuentas, vea brenloq-editor --help.");
-    texts.badSettings = QStringLiteral("El archivo de configuración «%1» indica la carpeta «%2», que no se puede usar: %3.");
-    texts.settingsUnreadable = QStringLiteral("no se puede leer el archivo");
-    texts.notAbsolute = QStringLiteral("hace falta una ruta completa, que empiece por / o por ~/");
-    texts.notFound = QStringLiteral("no existe");
-    texts.notAFolder = QStringLiteral("no es una carpeta");
+    texts.badSettings = QCoreApplication::translate("ui::Startup", "El fitxer de configuració «%1» indica la carpeta «%2», que no es pot fer servir: %3.");
+    texts.settingsUnreadable = QCoreApplication::translate("ui::Startup", "no es pot llegir el fitxer");
+    texts.notAbsolute = QCoreApplication::translate("ui::Startup", "cal un camí complet, que comenci per / o per ~/");
+    texts.notFound = QCoreApplication::translate("ui::Startup", "no existeix");
+    texts.notAFolder = QCoreApplication::translate("ui::Startup", "no és una carpeta");
     return texts;
 }
 
@@ -216,7 +190,7 @@ bool asksOnlyForHelp(int argc, char *argv[])
     static const QByteArrayList asks = {"-h", "--help", "-?", "--help-all", "-v", "--version"};
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "--folder" || arg == "-folder")
+        if (arg == "--folder" || arg == "-folder" || arg == "--language" || arg == "-language")
             ++i; // its value may be any name, "-h" too
         else if (asks.contains(arg))
             return true;
@@ -239,6 +213,7 @@ std::optional<int> startUp(const QStringList &arguments, const StartupTexts &tex
                                           QStringLiteral("PATH"));
     if (texts.needsProgramFolder)
         parser.addOption(folderOption);
+    parser.addOption(languageOption()); // read before, by useLanguage()
     parser.addOptions(texts.moreOptions);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", parser.errorText().toLocal8Bit().constData());
@@ -301,13 +276,15 @@ int runProgram(int argc, char *argv[], const ProgramInfo &info, const std::funct
         QGuiApplication::setDesktopFileName(info.desktopFileName);
     if (asksOnlyForHelp(argc, argv)) {
         QCoreApplication app(argc, argv);
-        return startUp(app, info.texts).value_or(0);
+        useLanguage(app.arguments(), info.sourceLanguage);
+        return startUp(app, info.texts()).value_or(0);
     }
     QApplication app(argc, argv);
+    useLanguage(app.arguments(), info.sourceLanguage);
     useProgramStyle();
     if (prepare)
         prepare();
-    if (const auto exitCode = startUp(app, info.texts))
+    if (const auto exitCode = startUp(app, info.texts()))
         return *exitCode;
 
     QWidget *window = openFirstWindow();

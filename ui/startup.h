@@ -38,10 +38,8 @@ struct StartupTexts
     bool needsProgramFolder = true;
 };
 
-// The texts every program says about its folder, in the language of its
-// windows: the player's are Catalan, the editor's and installer's Spanish.
-StartupTexts catalanStartupTexts();
-StartupTexts spanishStartupTexts();
+// The texts every program says about its folder, in the language loaded.
+StartupTexts commonStartupTexts();
 
 // Reads --help, --version and --folder, finds the program folder (making the
 // user's copy from the installed demo on first start) and checks that it can
@@ -66,7 +64,10 @@ struct ProgramInfo
 {
     QString name;            // the application's name
     QString desktopFileName; // its menu entry, for the task bar's icon; empty when it has none
-    StartupTexts texts;
+    // Made once the language is loaded.
+    std::function<StartupTexts()> texts;
+    // The language its windows are written in: spoken where the desktop names none.
+    QString sourceLanguage = QStringLiteral("ca");
 };
 
 // The start the quiz player, the editor and the installer share: --help and

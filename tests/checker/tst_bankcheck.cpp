@@ -334,7 +334,9 @@ void TstBankCheck::answersAndExits_data()
     QTest::addColumn<int>("status");
 
     QTest::newRow("--version") << QStringList{"--version"} << "brenloq-check " BRENLOQ_VERSION << 0;
-    QTest::newRow("--help") << QStringList{"--help"} << "Usage: " << 0;
+    // Qt's words in the checker's language too.
+    QTest::newRow("--help") << QStringList{"--help"} << "Ús: " << 0;
+    QTest::newRow("--help in English") << QStringList{"--language", "en", "--help"} << "Usage: " << 0;
     QTest::newRow("unknown option") << QStringList{"--quiet"} << "" << 2;
 }
 
@@ -554,6 +556,9 @@ void TstBankCheck::oneProblem_data()
                                            << "idioma/ayuda.txt: " + player::missingFileText("ayuda.txt");
     QTest::newRow("language file short") << replace("idioma/Final.txt", lines(4, "final "))
                                          << "idioma/Final.txt: El fitxer té 4 línies i la finestra de prova en llegeix 5.";
+    QTest::newRow("selection language file short") << replace("idioma/seleccion.txt", lines(7, "selecció "))
+                                                   << "idioma/seleccion.txt: El fitxer té 7 línies i la finestra de "
+                                                      "selecció en llegeix 8.";
     QTest::newRow("no usable mark scale") << replace("tope.txt", {"zero"})
                                           << "tope.txt: La primera línia («zero») no és cap nota màxima de 1 a 32767: "
                                              "el programa puntua sobre 10.";

@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
         QTest::mouseClick(form.Command2, Qt::LeftButton);
         QTest::mouseClick(form.Command3, Qt::LeftButton);
         for (qsizetype m = before; m < platform.messages.size(); ++m) {
-            if (platform.messages[m].text != editor::kAgreed)
+            if (platform.messages[m].text != editor::kAgreed())
                 return fail(QStringLiteral("question %1: %2").arg(i).arg(platform.messages[m].text));
         }
         if (form.questionChecked)

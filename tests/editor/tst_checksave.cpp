@@ -180,7 +180,7 @@ void TstCheckSave::savedFileIsByteIdentical_data()
     QTest::newRow("multiple choice, eight options, last correct, no attachment")
         << 1
         << (QStringList{"¿Qué número es par?"} + options({"1", "3", "5", "7", "9", "11", "13", "8"})
-            + QStringList{editor::kAttachmentButtonCaption})
+            + QStringList{editor::kAttachmentButtonCaption()})
         << 8 << QStringList{"¿Qué número es par?", "1", "3", "5", "7", "9", "11", "13", "8 "};
     QTest::newRow("multiple choice, option 3 empty: option 4 moves up")
         << 1 << (QStringList{"¿Cuál?"} + options({"a", "b", "", "d"}) + QStringList{"Mapa.JPG"})
@@ -218,7 +218,7 @@ void TstCheckSave::savedFileIsByteIdentical()
     checkAndSave(form);
 
     const QStringList expectedMessages =
-        type == 1 ? QStringList() : QStringList{editor::kAgreed};
+        type == 1 ? QStringList() : QStringList{editor::kAgreed()};
     QCOMPARE(e.messages(), expectedMessages);
     QCOMPARE(filesIn(e.bank()), QStringList{"1.txt"});
     const QStringList lines = QStringList{QStringLiteral(" %1 ").arg(type), author} + expected;
@@ -346,7 +346,7 @@ void TstCheckSave::noTypedOptionLost()
     click(form.Command3);
 
     if (!messages.isEmpty()) {
-        QCOMPARE(e.messages(), messages + QStringList{editor::kCheckFirst});
+        QCOMPARE(e.messages(), messages + QStringList{editor::kCheckFirst()});
         QVERIFY(filesIn(e.bank()).isEmpty());
         return;
     }
@@ -385,7 +385,7 @@ void TstCheckSave::graphicPointLimits_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("X = 1 refused") << "mapa.png" << "1" << "40" << kNoPoint;
     QTest::newRow("Y = 1 refused") << "mapa.png" << "40" << "1" << kNoPoint;
-    QTest::newRow("X = 2 and Y = 2 accepted") << "mapa.png" << "2" << "2" << editor::kAgreed;
+    QTest::newRow("X = 2 and Y = 2 accepted") << "mapa.png" << "2" << "2" << editor::kAgreed();
     QTest::newRow("no graphic selected refused") << "" << "132" << "40" << kNoGraphic;
     QTest::newRow("no graphic, no point: the point first") << "" << "0" << "0" << kNoPoint;
 }
@@ -413,12 +413,12 @@ void TstCheckSave::graphicPointLimits()
     click(form.Command2);
 
     QCOMPARE(e.messages(), QStringList{message});
-    QCOMPARE(form.questionChecked, message == editor::kAgreed);
+    QCOMPARE(form.questionChecked, message == editor::kAgreed());
     QVERIFY(!form.checkWindow());
 
     click(form.Command3);
-    if (message != editor::kAgreed) {
-        QCOMPARE(e.messages(), (QStringList{message, editor::kCheckFirst}));
+    if (message != editor::kAgreed()) {
+        QCOMPARE(e.messages(), (QStringList{message, editor::kCheckFirst()}));
         QVERIFY(filesIn(e.bank()).isEmpty());
         return;
     }
@@ -452,7 +452,7 @@ void TstCheckSave::savingTwiceAfterOneCheck()
     click(form.Command3);
     click(form.Command3);
 
-    QCOMPARE(e.messages(), (QStringList{editor::kAgreed, editor::kCheckFirst}));
+    QCOMPARE(e.messages(), (QStringList{editor::kAgreed(), editor::kCheckFirst()}));
     QCOMPARE(filesIn(e.bank()), (QStringList{"1.txt"}));
     QCOMPARE(listed(form.File1), QStringList{"1.txt"});
 }
@@ -465,7 +465,7 @@ void TstCheckSave::attachmentUsedOnce()
     fillType(form, 1,
              QStringList{"¿Qué ciudad es?"} + options({"Roma", "París"}) + QStringList{"torre.gif"}, 2);
     checkAndSave(form);
-    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption);
+    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption());
 
     checkAndSave(form);
 
@@ -485,9 +485,9 @@ void TstCheckSave::editAfterCheckAsksForNewCheck_data()
     QTest::addColumn<bool>("voids"); // the save then asks for a new check
 
     const QStringList colours = QStringList{"¿Color?"} + options({"verd", "vermell", "blau"})
-        + QStringList{editor::kAttachmentButtonCaption};
+        + QStringList{editor::kAttachmentButtonCaption()};
     const QStringList numbers = QStringList{"¿3?"} + options({"3", "4"})
-        + QStringList{editor::kAttachmentButtonCaption};
+        + QStringList{editor::kAttachmentButtonCaption()};
     const QStringList written{"¿2 + 2?", "4"};
     const QStringList picture{"torre.gif", "¿Qué torre es?", "Eiffel"};
     const QStringList graphic{"mapa.gif", "Marca Lleida", "30", "20"};
@@ -553,8 +553,8 @@ void TstCheckSave::editAfterCheckAsksForNewCheck()
 
     click(form.Command3);
 
-    const QStringList checked = type == 1 ? QStringList() : QStringList{editor::kAgreed};
-    QCOMPARE(e.messages(), voids ? checked + QStringList{editor::kCheckFirst} : checked);
+    const QStringList checked = type == 1 ? QStringList() : QStringList{editor::kAgreed()};
+    QCOMPARE(e.messages(), voids ? checked + QStringList{editor::kCheckFirst()} : checked);
     QCOMPARE(filesIn(e.bank()).size(), voids ? 0 : 1);
     QVERIFY(!form.questionChecked);
 }
@@ -735,7 +735,7 @@ void TstCheckSave::saveWithoutCheck()
     fillType(form, 2, {QStringLiteral("¿2 + 2?"), QStringLiteral("4")}, 0);
     click(form.Command3);
 
-    QCOMPARE(e.messages(), QStringList{editor::kCheckFirst});
+    QCOMPARE(e.messages(), QStringList{editor::kCheckFirst()});
     QVERIFY(filesIn(e.bank()).isEmpty());
 }
 

@@ -248,7 +248,7 @@ void TstEditorWindow::switchingTypeKeepsFieldsNotCheck()
     QCOMPARE(form.Text5->text(), QStringLiteral("¿Qué torre es?"));
     // The fields are kept, the check is not: the save asks for a new one.
     click(form.Command3);
-    QCOMPARE(e.messages(), QStringList{editor::kCheckFirst});
+    QCOMPARE(e.messages(), QStringList{editor::kCheckFirst()});
 }
 
 void TstEditorWindow::trueOrFalse_data()
@@ -322,7 +322,7 @@ void TstEditorWindow::clearMultipleChoiceOnly()
     for (int i = 1; i <= 8; ++i)
         QCOMPARE(ui::backColor(form.Text1(i)), ui::kWhite);
     QCOMPARE(ui::backColor(form.Text1(0)), QColor(0xE0, 0xE0, 0xE0));
-    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption);
+    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption());
     QCOMPARE(ui::foreColor(form.Label1(2)), ui::kBlue);
     QCOMPARE(form.fields().markedOption, 2);
     QCOMPARE(form.Text2->text(), QStringLiteral("Marta"));

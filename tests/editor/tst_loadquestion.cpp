@@ -424,7 +424,7 @@ void TstLoadQuestion::loadedAttachmentWrittenBack_data()
     QTest::addColumn<QStringList>("written");
     QTest::addColumn<QString>("attachment");
 
-    const QString none = editor::kAttachmentButtonCaption;
+    const QString none = editor::kAttachmentButtonCaption();
     QTest::newRow("loaded picture attachment, still the last option")
         << QStringList{"Roma", "París ", "Lyon", "torre.gif"} << "torre.gif" << none
         << QStringList{"Roma", "París ", "Lyon"} << "torre.gif";
@@ -588,7 +588,7 @@ void TstLoadQuestion::threeOptionsAndAttachmentSavedByteIdentical()
     clickEntry(form.File1, QStringLiteral("1.txt"));
     QCOMPARE(form.Text1(4)->text(), QStringLiteral("torre.gif"));
     QCOMPARE(form.Text1(5)->text(), QString());
-    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption);
+    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption());
 
     click(form.Label1(2));
     click(form.Command2);

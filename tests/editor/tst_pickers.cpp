@@ -363,7 +363,7 @@ void TstPickers::attachmentPickerOpenedOnce()
     for (QWidget *window : QApplication::topLevelWidgets())
         open += qobject_cast<editor::Form4 *>(window) != nullptr;
     QCOMPARE(open, 1);
-    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption);
+    QCOMPARE(form.Command7->text(), editor::kAttachmentButtonCaption());
 }
 
 QTEST_MAIN(TstPickers)

@@ -39,7 +39,7 @@ EditorFields filledChoice()
     f.choiceStatement = QStringLiteral("¿Cuál es la capital de Francia?");
     f.options = {QStringLiteral("Roma"), QStringLiteral("París"), QStringLiteral("Lyon")};
     f.markedOption = 2;
-    f.attachmentCaption = editor::kAttachmentButtonCaption;
+    f.attachmentCaption = editor::kAttachmentButtonCaption();
     return f;
 }
 
@@ -141,7 +141,7 @@ void TstQuestionCheck::multipleChoiceCheck_data()
         << eightOptions(QStringLiteral("Mapa.JPG")) << QStringList{kEighthWithAttachment};
     QTest::newRow("attachment in lower case with eight options")
         << eightOptions(QStringLiteral("lectura.txt")) << QStringList{kEighthWithAttachment};
-    QTest::newRow("eight options without attachment") << eightOptions(editor::kAttachmentButtonCaption)
+    QTest::newRow("eight options without attachment") << eightOptions(editor::kAttachmentButtonCaption())
                                                       << QStringList();
     QTest::newRow("caption notas.doc is no attachment") << eightOptions(QStringLiteral("notas.doc"))
                                                         << QStringList();
@@ -178,7 +178,7 @@ void TstQuestionCheck::otherTypesCheck_data()
     const EditorFields full = filledOthers();
     EditorFields f;
 
-    QTest::newRow("written: complete") << 2 << full << editor::kAgreed;
+    QTest::newRow("written: complete") << 2 << full << editor::kAgreed();
     f = full;
     f.writtenStatement.clear();
     QTest::newRow("written: no statement") << 2 << f << kWrittenMissing;
@@ -186,7 +186,7 @@ void TstQuestionCheck::otherTypesCheck_data()
     f.writtenAnswer.clear();
     QTest::newRow("written: no answer") << 2 << f << kWrittenMissing;
 
-    QTest::newRow("picture: complete") << 3 << full << editor::kAgreed;
+    QTest::newRow("picture: complete") << 3 << full << editor::kAgreed();
     f = full;
     f.pictureAnswer.clear();
     f.pictureFile.clear();
@@ -195,7 +195,7 @@ void TstQuestionCheck::otherTypesCheck_data()
     f.pictureFile.clear();
     QTest::newRow("picture: no picture selected") << 3 << f << kNoPicture;
 
-    QTest::newRow("graphic: complete") << 4 << full << editor::kAgreed;
+    QTest::newRow("graphic: complete") << 4 << full << editor::kAgreed();
     f = full;
     f.graphicStatement.clear();
     f.xCaption = QStringLiteral("0");
@@ -209,21 +209,21 @@ void TstQuestionCheck::otherTypesCheck_data()
     f = full;
     f.xCaption = QStringLiteral("2");
     f.yCaption = QStringLiteral("2");
-    QTest::newRow("graphic: X = 2 and Y = 2 accepted") << 4 << f << editor::kAgreed;
+    QTest::newRow("graphic: X = 2 and Y = 2 accepted") << 4 << f << editor::kAgreed();
     f = full;
     f.xCaption = QStringLiteral("0");
     f.yCaption = QStringLiteral("0");
     QTest::newRow("graphic: never clicked") << 4 << f << kNoPoint;
     f = full;
     f.xCaption = QStringLiteral(" 132");
-    QTest::newRow("graphic: caption with leading blank is a number") << 4 << f << editor::kAgreed;
+    QTest::newRow("graphic: caption with leading blank is a number") << 4 << f << editor::kAgreed();
     f = full;
     f.graphicFile.clear();
     QTest::newRow("graphic: no graphic file selected") << 4 << f << kNoGraphic;
     f.xCaption = QStringLiteral("1");
     QTest::newRow("graphic: the point before the graphic") << 4 << f << kNoPoint;
 
-    QTest::newRow("reading: complete") << 5 << full << editor::kAgreed;
+    QTest::newRow("reading: complete") << 5 << full << editor::kAgreed();
     f = full;
     f.readingStatement.clear();
     f.readingFile.clear();
@@ -236,12 +236,12 @@ void TstQuestionCheck::otherTypesCheck_data()
     QTest::newRow("reading: Respuesta means no word chosen") << 5 << f << kNoWord;
     f = full;
     f.wordCaption = QStringLiteral("respuesta");
-    QTest::newRow("reading: the word respuesta is a word") << 5 << f << editor::kAgreed;
+    QTest::newRow("reading: the word respuesta is a word") << 5 << f << editor::kAgreed();
     f = full;
     f.wordCaption.clear();
     QTest::newRow("reading: empty word refused") << 5 << f << kNoWord;
 
-    QTest::newRow("true/false: complete") << 6 << full << editor::kAgreed;
+    QTest::newRow("true/false: complete") << 6 << full << editor::kAgreed();
     f = full;
     f.trueFalseStatement.clear();
     f.trueFalseCaption.clear();
@@ -259,7 +259,7 @@ void TstQuestionCheck::otherTypesCheck()
 
     const editor::CheckOutcome outcome = editor::checkQuestion(type, fields);
     QCOMPARE(outcome.messages, QStringList{message});
-    QCOMPARE(outcome.passed, message == editor::kAgreed);
+    QCOMPARE(outcome.passed, message == editor::kAgreed());
     QVERIFY(!outcome.normalise);
     QVERIFY(!outcome.openCheckWindow);
 }
@@ -371,7 +371,7 @@ void TstQuestionCheck::questionLinesFromFields_data()
                        QStringLiteral("París "), QStringLiteral("Lyon"), QStringLiteral("torre.gif")};
 
     f.options = {QStringLiteral("a"), QStringLiteral("b "), QString(), QStringLiteral("d")};
-    f.attachmentCaption = editor::kAttachmentButtonCaption;
+    f.attachmentCaption = editor::kAttachmentButtonCaption();
     QTest::newRow("multiple choice stops at the first empty option")
         << 1 << f
         << QStringList{QStringLiteral(" 1 "), f.author, f.choiceStatement, QStringLiteral("a"),
@@ -387,7 +387,7 @@ void TstQuestionCheck::questionLinesFromFields_data()
     // the attachment, or replaced by one chosen since.
     f.options = {QStringLiteral("Roma"), QStringLiteral("París "), QStringLiteral("torre.gif")};
     f.loadedAttachment = QStringLiteral("torre.gif");
-    f.attachmentCaption = editor::kAttachmentButtonCaption;
+    f.attachmentCaption = editor::kAttachmentButtonCaption();
     QTest::newRow("loaded attachment written back as the attachment")
         << 1 << f
         << QStringList{QStringLiteral(" 1 "), f.author, f.choiceStatement, QStringLiteral("Roma"),
@@ -488,7 +488,7 @@ void TstQuestionCheck::saveWithoutCheckWritesNothing()
     const editor::SaveOutcome outcome = editor::saveQuestion(folder, 2, false, filledOthers());
     QVERIFY(!outcome.written);
     QVERIFY(!outcome.clearChecked);
-    QCOMPARE(outcome.message, editor::kCheckFirst);
+    QCOMPARE(outcome.message, editor::kCheckFirst());
     QVERIFY(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 

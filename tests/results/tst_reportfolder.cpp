@@ -214,7 +214,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("answer"); // the start of standard output
         QTest::addColumn<int>("status");
-        QTest::newRow("--help") << QStringList{"--help"} << QByteArray("Usage: ") << 0;
+        QTest::newRow("--help") << QStringList{"--help"} << QByteArray("Ús: ") << 0;
         QTest::newRow("--version") << QStringList{"--version"} << QByteArray("RESULTATS BRENLOQ ") << 0;
         QTest::newRow("--csv -") << QStringList{"--csv", "-", "--folder", "@"} << QByteArray("\xEF\xBB\xBF" "Alumne;")
                                  << 0;

@@ -58,7 +58,7 @@ void TstStartup::initTestCase()
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.path() + QStringLiteral("/etc")));
     qunsetenv("BRENLOQ_FOLDER");
     user = home + QStringLiteral("/Documents/BRENLOQ");
-    texts = ui::catalanStartupTexts();
+    texts = ui::commonStartupTexts();
     texts.cannotWrite = QStringLiteral("cannot write %1");
     texts.writableFolder = QStringLiteral("Controles-Usuarios");
     texts.cannotCopyFile = QStringLiteral("file %1: %2");

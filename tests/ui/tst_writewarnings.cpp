@@ -18,7 +18,7 @@ namespace {
 
 ui::StartupTexts playerTexts()
 {
-    ui::StartupTexts texts = ui::catalanStartupTexts();
+    ui::StartupTexts texts = ui::commonStartupTexts();
     texts.cannotWrite = QStringLiteral("cannot write %1.");
     texts.writableFolder = QString::fromLatin1(bank::kReportsFolder);
     texts.latestReportUnwritable = QStringLiteral("ultimo: %1 (%2)");
