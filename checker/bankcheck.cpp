@@ -392,8 +392,8 @@ void BankCheck::checkLanguageSets()
     }
     for (const auto &[where, lines] : std::as_const(resultsLines)) {
         if (lines < most)
-            report(where, QStringLiteral("El fitxer té %1 i el d'un altre idioma en té %2: el programa de "
-                                         "resultats mostra les que hi falten en català.")
+            report(where, QCoreApplication::translate("checker", "El fitxer té %1 i el d'un altre idioma en té %2: el programa "
+                                                               "de resultats mostra les que hi falten en català.")
                               .arg(lineCountText(lines), QString::number(most)));
     }
 }
@@ -402,46 +402,44 @@ void BankCheck::checkLanguageSets()
 // the player reads the one in idioma/.
 void BankCheck::checkLanguageFile(const QString &folder, const LanguageFile &file)
 {
-    {
-        const QString name = QString::fromLatin1(file.name);
-        const QString relativeName = folder + u'/' + name;
-        const QString where = relative(bank::resolvePath(program, relativeName));
-        bank::LineReader reader = bank::openProgramFile(program, relativeName, bank::LineEnds::CrOnly);
-        if (!reader.exists()) {
-            report(where, reader.problem() == bank::FileProblem::Missing
-                              ? player::missingFileText(name)
-                              : QCoreApplication::translate("checker", "No es pot llegir el fitxer «%1»: el programa fa com si no hi "
-                                               "fos.").arg(name));
-            return;
-        }
-        // Saved as UTF-16 without its mark, or damaged: no caption reads right.
-        if (reader.holdsNul())
-            report(where, QStringLiteral("El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8."));
-        int lines = 0;
-        QString line;
-        while (lines < file.lines && reader.readLine(line))
-            ++lines;
-        if (lines < file.lines) {
-            // The player ends a line at CR LF or CR, so a lone LF (a line
-            // pasted from a Linux editor) joins two lines any editor shows.
-            const QByteArray bytes =
-                bank::readFile(bank::resolvePath(program, relativeName), bank::kMaxTextFileBytes).bytes;
-            const QList<QByteArray> shown = QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
-            const int editorLines = int(shown.size()) - (bytes.endsWith('\n') || bytes.endsWith('\r') ? 1 : 0);
-            const bool loneLf = bytes.contains('\r') && QRegularExpression(QStringLiteral("(^|[^\r])\n"))
-                                                           .match(QString::fromLatin1(bytes)).hasMatch();
-            if (loneLf && editorLines > lines) {
-                report(where, QCoreApplication::translate("checker", "El programa hi llegeix %1 i %2 en necessita %3: un editor en mostra %4, "
-                                             "però el programa només acaba les línies en CR LF i hi ha salts de "
-                                             "línia LF sols, que ajunten dues línies en una. Deseu-lo amb finals "
-                                             "de línia de Windows (CR LF).")
-                                  .arg(lineCountText(lines), QCoreApplication::translate("checker", file.reader), QString::number(file.lines),
-                                       QString::number(editorLines)));
-            } else {
-                report(where, QCoreApplication::translate("checker", "El fitxer té %1 i %2 en llegeix %3.")
-                                  .arg(lineCountText(lines), QCoreApplication::translate("checker", file.reader),
-                                       QString::number(file.lines)));
-            }
+    const QString name = QString::fromLatin1(file.name);
+    const QString relativeName = folder + u'/' + name;
+    const QString where = relative(bank::resolvePath(program, relativeName));
+    bank::LineReader reader = bank::openProgramFile(program, relativeName, bank::LineEnds::CrOnly);
+    if (!reader.exists()) {
+        report(where, reader.problem() == bank::FileProblem::Missing
+                          ? player::missingFileText(name)
+                          : QCoreApplication::translate("checker", "No es pot llegir el fitxer «%1»: el programa fa com si no hi "
+                                           "fos.").arg(name));
+        return;
+    }
+    // Saved as UTF-16 without its mark, or damaged: no caption reads right.
+    if (reader.holdsNul())
+        report(where, QCoreApplication::translate("checker", "El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8."));
+    int lines = 0;
+    QString line;
+    while (lines < file.lines && reader.readLine(line))
+        ++lines;
+    if (lines < file.lines) {
+        // The player ends a line at CR LF or CR, so a lone LF (a line
+        // pasted from a Linux editor) joins two lines any editor shows.
+        const QByteArray bytes =
+            bank::readFile(bank::resolvePath(program, relativeName), bank::kMaxTextFileBytes).bytes;
+        const QList<QByteArray> shown = QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
+        const int editorLines = int(shown.size()) - (bytes.endsWith('\n') || bytes.endsWith('\r') ? 1 : 0);
+        const bool loneLf = bytes.contains('\r') && QRegularExpression(QStringLiteral("(^|[^\r])\n"))
+                                                       .match(QString::fromLatin1(bytes)).hasMatch();
+        if (loneLf && editorLines > lines) {
+            report(where, QCoreApplication::translate("checker", "El programa hi llegeix %1 i %2 en necessita %3: un editor en mostra %4, "
+                                         "però el programa només acaba les línies en CR LF i hi ha salts de "
+                                         "línia LF sols, que ajunten dues línies en una. Deseu-lo amb finals "
+                                         "de línia de Windows (CR LF).")
+                              .arg(lineCountText(lines), QCoreApplication::translate("checker", file.reader), QString::number(file.lines),
+                                   QString::number(editorLines)));
+        } else {
+            report(where, QCoreApplication::translate("checker", "El fitxer té %1 i %2 en llegeix %3.")
+                              .arg(lineCountText(lines), QCoreApplication::translate("checker", file.reader),
+                                   QString::number(file.lines)));
         }
     }
 }

@@ -287,6 +287,14 @@
         <source>problemes</source>
         <translation>problems</translation>
     </message>
+    <message>
+        <source>El fitxer té %1 i el d&apos;un altre idioma en té %2: el programa de resultats mostra les que hi falten en català.</source>
+        <translation>The file has %1 and another language&apos;s has %2: the class results show the missing ones in Catalan.</translation>
+    </message>
+    <message>
+        <source>El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8.</source>
+        <translation>The file holds NUL characters: it is neither Windows-1252 nor UTF-8 text.</translation>
+    </message>
 </context>
 <context>
     <name>checker::main</name>

@@ -287,6 +287,14 @@
         <source>problemes</source>
         <translation>problemas</translation>
     </message>
+    <message>
+        <source>El fitxer té %1 i el d&apos;un altre idioma en té %2: el programa de resultats mostra les que hi falten en català.</source>
+        <translation>El archivo tiene %1 y el de otro idioma tiene %2: el programa de resultados muestra las que faltan en catalán.</translation>
+    </message>
+    <message>
+        <source>El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8.</source>
+        <translation>El archivo tiene caracteres nulos: no es texto en Windows-1252 ni en UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>checker::main</name>
