@@ -113,6 +113,8 @@ void Form2::buildControls()
     courseArea = new QScrollArea(this);
     ui::setGeometryTwips(courseArea, 240, 720, 2700, 6240);
     courseArea->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the courses in it, and the area follows them.
+    courseArea->setFocusPolicy(Qt::NoFocus);
     courseList = new QWidget;
     courseList->resize(ui::px(2600), ui::px(600));
     courseArea->setWidget(courseList);
@@ -122,6 +124,7 @@ void Form2::buildControls()
     rowArea = new QScrollArea(this);
     ui::setGeometryTwips(rowArea, 3120, 720, 7440, 4560);
     rowArea->setFrameShape(QFrame::NoFrame);
+    rowArea->setFocusPolicy(Qt::NoFocus);
     rowList = new QWidget;
     rowList->resize(ui::px(7200), ui::px(600));
     rowArea->setWidget(rowList);

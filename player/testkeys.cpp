@@ -2,6 +2,7 @@
 
 #include "form3.h"
 
+#include "ui/controls.h"
 #include "ui/focuschain.h"
 
 #include <QCoreApplication>
@@ -71,13 +72,21 @@ void prepareTestWindowKeys(Form3 *w)
     order << w->Command4 << w->RichTextBox1 << w->RichTextBox2 << w->graphic << w->Text2
           << w->Command5[TrueFalseButton::SaysTrue] << w->Command5[TrueFalseButton::SaysFalse] << w->Command2;
     ui::chainFocus(order);
+    ui::nameControl(w->graphic, QStringLiteral("graphic"), QCoreApplication::translate("player::Form3", "Gràfic"));
     w->Label17[ClockLabel::Countdown]->setAccessibleName(w->Label17[ClockLabel::Allowed]->text());
 }
 
 void nameOptions(Form3 *w)
 {
-    for (int i = 0; i < w->Label3.count(); ++i)
-        w->Label3(i)->setAccessibleName(optionAccessibleName(w->Label3(i)->text()));
+    // Tab, like the arrows, takes the options in the order they are drawn.
+    QList<QWidget *> order{w->Command7[ReportButton::Report]};
+    for (int i = 0; i < w->Label3.count(); ++i) {
+        ui::ClickLabel *option = w->Label3(w->optionOrder[i]);
+        option->setAccessibleName(optionAccessibleName(option->text()));
+        order.append(option);
+    }
+    order.append(w->Command4);
+    ui::chainFocus(order);
 }
 
 void describeVerdict(Form3 *w, bool right)

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -113,6 +114,13 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
         const qsizetype at = group.indexOf(this) + (back ? -1 : 1);
         if (at >= 0 && at < group.size()) {
             group[at]->setFocus(Qt::TabFocusReason);
+            // A long list scrolls to keep the label in sight, as Tab does.
+            for (QWidget *up = parentWidget(); up; up = up->parentWidget()) {
+                if (auto *area = qobject_cast<QScrollArea *>(up)) {
+                    area->ensureWidgetVisible(group[at]);
+                    break;
+                }
+            }
             group[at]->click();
         }
         return;
