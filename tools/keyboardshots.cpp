@@ -70,7 +70,8 @@ bool dumpTree(const QString &script)
     QProcess dump;
     dump.setProcessChannelMode(QProcess::ForwardedChannels);
     dump.start(QStringLiteral("/usr/bin/python3"), {script, QApplication::applicationName()});
-    QTest::qWaitFor([&] { return dump.state() == QProcess::NotRunning; }, 60000);
+    if (!QTest::qWaitFor([&] { return dump.state() == QProcess::NotRunning; }, 60000))
+        return false;
     return dump.exitStatus() == QProcess::NormalExit && dump.exitCode() == 0;
 }
 
@@ -161,14 +162,14 @@ int main(int argc, char *argv[])
     key(Qt::Key_Space);
 
     player::Form3 *w = nullptr;
-    QTest::qWaitFor([&] {
+    const bool opened = QTest::qWaitFor([&] {
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (auto *test = qobject_cast<player::Form3 *>(top))
                 w = test;
         }
         return w != nullptr;
     });
-    if (!w || !QTest::qWaitForWindowActive(w))
+    if (!opened || !QTest::qWaitForWindowActive(w))
         return 1;
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     int failures = 0;
