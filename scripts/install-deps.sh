@@ -14,6 +14,7 @@ packages=(
   samba smbnetfs sshfs openssh-server openssh-client iproute2
   desktop-file-utils appstream
   libxlsxwriter-dev
+  openbox dbus-daemon at-spi2-core python3-pyatspi
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.

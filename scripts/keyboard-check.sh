@@ -3,6 +3,8 @@
 # accessibility bus: photographs the keyboard focus into docs/keyboard-*.png
 # and lists the accessibility tree of the test window on standard output.
 #   keyboard-check.sh [BUILD_FOLDER] [DOCS_FOLDER]
+# With DOCS_FOLDER "--temp" the pictures go to a throw-away folder (the test
+# suite runs it so).
 # Exits 77 (skipped) when the machine lacks the pieces, saying which.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,6 +23,10 @@ fi
 [ -x "$build/bin/keyboardshots" ] || { echo "build the keyboardshots target first" >&2; exit 1; }
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
+if [ "$docs" = --temp ]; then
+  docs=$home/docs
+  mkdir "$docs"
+fi
 export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache
 export XDG_RUNTIME_DIR=$home/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
