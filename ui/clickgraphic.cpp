@@ -5,6 +5,7 @@
 
 #include "programstyle.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
@@ -73,7 +74,7 @@ ClickGraphic::ClickGraphic(QWidget *parent, ScrollBarPlacement bars)
     overlay = new CrossOverlay(this, Picture1);
     // Tab reaches it; a click leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(QStringLiteral("Fletxes: moure la creu; Espai: marcar"));
+    setAccessibleDescription(QCoreApplication::translate("ui::ClickGraphic", "Fletxes: moure la creu; Espai: marcar"));
 
     connect(Picture2, &PictureBox::mouseDown, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPointF position) {
