@@ -1,10 +1,13 @@
 #include "sessionfixture.h"
 
 #include "player/form1.h"
+#include "player/form5.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 using testsupport::Session;
 
@@ -81,6 +84,7 @@ private Q_SLOTS:
     void wholeSessionByKeys();
     void tabOrder_data();
     void tabOrder();
+    void viewerTakesFocusAndGivesItBack();
 };
 
 void TstKeyboardPlay::wholeSessionByKeys()
@@ -283,6 +287,42 @@ void TstKeyboardPlay::tabOrder()
     top->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(top));
     QCOMPARE(tabWalk(first, static_cast<int>(order.size()) - 1), order);
+}
+
+void TstKeyboardPlay::viewerTakesFocusAndGivesItBack()
+{
+    Session s;
+    QStringList lines;
+    for (int n = 1; n <= 40; ++n)
+        lines.append(QStringLiteral("Línia %1 de la nota").arg(n));
+    s.folder.writeLines(QStringLiteral("textos/nota.txt"), lines);
+    s.question(QStringLiteral("A"), 1, question(1, {QStringLiteral("Quina?"), QStringLiteral("u "), QStringLiteral("dos"), QStringLiteral("nota.txt")}));
+    for (int n = 2; n <= 3; ++n)
+        s.question(QStringLiteral("A"), n, question(6, {QStringLiteral("Els gats volen."), QStringLiteral("FALSO")}));
+    player::Form3 *w = s.open({QStringLiteral("A")}, 3, testsupport::drawInOrder(3) + testsupport::drawInOrder(8));
+    QVERIFY(w);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->List1(0)->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Home);
+
+    // The question opens the viewer, which takes the focus on its text;
+    // the page keys scroll it.
+    QPointer<player::Form5> viewer = w->attachmentViewer();
+    QVERIFY(viewer);
+    // Activation comes from the window system, after the key.
+    QTRY_COMPARE(QApplication::activeWindow(), viewer.data());
+    QCOMPARE(QApplication::focusWidget(), viewer->Text1);
+    QScrollBar *bar = viewer->Text1->verticalScrollBar();
+    QCOMPARE(bar->value(), 0);
+    key(Qt::Key_PageDown);
+    QVERIFY(bar->value() > 0);
+
+    // Escape puts it away and the list has the focus again.
+    key(Qt::Key_Escape);
+    QVERIFY(QTest::qWaitFor([&] { return !viewer || !viewer->isVisible(); }));
+    QTRY_COMPARE(QApplication::activeWindow(), w);
+    QCOMPARE(focusName(), QStringLiteral("List1(0)"));
 }
 
 QTEST_MAIN(TstKeyboardPlay)
