@@ -10,6 +10,7 @@
 #include "bank/folders.h"
 #include "bank/languagefile.h"
 #include "ui/controls.h"
+#include "ui/focuschain.h"
 #include "ui/picturefile.h"
 #include "ui/platform.h"
 
@@ -106,6 +107,8 @@ void Form1::buildControls()
     Timer1->setInterval(20);
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    // Enter after the name starts, as the start button does.
+    connect(Text1, &QLineEdit::returnPressed, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
@@ -142,9 +145,7 @@ void Form1::Command1_Click()
             startTest(form, *typedName, startWindow.data());
         });
     }
-    selection->show();
-    selection->raise();
-    selection->activateWindow();
+    ui::showWithFocus(selection, selection->firstCourse());
 }
 
 void Form1::Command2_Click()

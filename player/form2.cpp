@@ -5,6 +5,7 @@
 
 #include "bank/folders.h"
 #include "bank/languagefile.h"
+#include "ui/focuschain.h"
 #include "ui/platform.h"
 
 #include <QKeyEvent>
@@ -112,6 +113,8 @@ void Form2::buildControls()
     courseArea = new QScrollArea(this);
     ui::setGeometryTwips(courseArea, 240, 720, 2700, 6240);
     courseArea->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the courses in it, and the area follows them.
+    courseArea->setFocusPolicy(Qt::NoFocus);
     courseList = new QWidget;
     courseList->resize(ui::px(2600), ui::px(600));
     courseArea->setWidget(courseList);
@@ -121,6 +124,7 @@ void Form2::buildControls()
     rowArea = new QScrollArea(this);
     ui::setGeometryTwips(rowArea, 3120, 720, 7440, 4560);
     rowArea->setFrameShape(QFrame::NoFrame);
+    rowArea->setFocusPolicy(Qt::NoFocus);
     rowList = new QWidget;
     rowList->resize(ui::px(7200), ui::px(600));
     rowArea->setWidget(rowList);
@@ -138,6 +142,7 @@ void Form2::buildControls()
     course0->hide();
     Label1.reset(QStringLiteral("Label1"), course0, [this](ui::ClickLabel *label, int index) {
         connect(label, &ui::ClickLabel::clicked, this, [this, index] { Label1_Click(index); });
+        label->setKeyboardOperable(QAccessible::RadioButton);
     });
 
     auto *check0 = new QCheckBox(rowList);
@@ -206,6 +211,8 @@ void Form2::buildControls()
     Command1->setFont(startFont);
     ui::nameControl(Command1, QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    // Enter in the time box starts, as in the name box of the start window.
+    connect(Text1, &QLineEdit::returnPressed, this, &Form2::Command1_Click);
 
     Label5 = new QLabel(this);
     ui::setGeometryTwips(Label5, 3120, 6480, 7440, 600);
@@ -233,6 +240,26 @@ void Form2::ListCourses()
     }
     courseList->resize(courseList->width(), Label1(Label1.last())->geometry().bottom() + 4);
     Text1->setText(QStringLiteral("20"));
+    orderFocus();
+}
+
+QWidget *Form2::firstCourse() const
+{
+    return courses > 0 ? Label1(0) : static_cast<QWidget *>(Command1);
+}
+
+void Form2::orderFocus()
+{
+    // Rows made for a course come after everything else unless put in
+    // place: the courses, each subject's box and its options, then the
+    // controls under them from left to right.
+    QList<QWidget *> order;
+    for (int i = 0; i < Label1.count(); ++i)
+        order.append(Label1(i));
+    for (int k = 0; k < Check1.count(); ++k)
+        order << Check1(k) << Combo1(k);
+    order << Command3[QuestionStep::More] << Command2 << Command3[QuestionStep::Fewer] << Command4 << Text1 << Command1;
+    ui::chainFocus(order);
 }
 
 void Form2::ApplySelectionTexts()
@@ -314,6 +341,7 @@ void Form2::Label1_Click(int index)
     }
     subjectCount = k;
     fitRows();
+    orderFocus();
     showLeftOut();
 }
 

@@ -44,6 +44,8 @@ public:
     Selection selection() const;
     int courseCount() const { return courses; }
     QString selectionWarning() const { return warning; }
+    // Where the keyboard starts: the first course.
+    QWidget *firstCourse() const;
 
 Q_SIGNALS:
     // A valid start: the program opens the test window on this selection.
@@ -79,6 +81,7 @@ private:
     void ApplySelectionTexts();
     void fitRows();
     void showLeftOut();
+    void orderFocus();
 
     QScrollArea *courseArea = nullptr;
     QWidget *courseList = nullptr;

@@ -5,6 +5,7 @@
 #include "loadfailure.h"
 #include "playerstate.h"
 #include "scrollinglabel.h"
+#include "testkeys.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
@@ -106,6 +107,7 @@ Form3::Form3(const Selection &selection, const QString &pupilNameText, QWidget *
     }
     readFinalTexts();
     Command7[ReportButton::Report]->setEnabled(false);
+    prepareTestWindowKeys(this);
 }
 
 Form3::~Form3()
@@ -208,6 +210,7 @@ void Form3::buildControls()
     option0->setCursor(Qt::PointingHandCursor);
     Label3.reset(QStringLiteral("Label3"), option0, [this](ui::ClickLabel *label, int i) {
         connect(label, &ui::ClickLabel::clicked, this, [this, i] { Label3_Click(i); });
+        label->setKeyboardOperable(QAccessible::RadioButton);
     });
     Command4 = new QPushButton(choiceFrame);
     Command4->setIcon(drawnIcon(Icon::Attachment));

@@ -3,6 +3,7 @@
 #include "form3.h"
 
 #include "loadfailure.h"
+#include "testkeys.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
@@ -73,6 +74,7 @@ bool Form3::book(bool right, const QLabel *statement, const std::optional<QStrin
     if (QListWidgetItem *entry = currentEntry())
         entry->setText(model.rowText(k, currentQuestionRow));
     ui::setBackColor(Command2, right ? ui::kBlue : ui::kRed);
+    describeVerdict(this, right);
     setCounter(right ? Counter::Right : Counter::Wrong, right ? test.right : test.wrong);
     captionTestButton(k);
     // Once reported, the transcript box keeps the report as written.

@@ -6,6 +6,7 @@
 #include "loadfailure.h"
 #include "playerstate.h"
 #include "scrollinglabel.h"
+#include "testkeys.h"
 
 #include "bank/folders.h"
 #include "bank/numeric.h"
@@ -67,6 +68,7 @@ void Form3::showRow(int index)
     trueFalseChosen = false;
     graphicMarked = false;
     Gif89a1->setFileName(QString());
+    Command2->setAccessibleDescription(QString());
 
     const QString path = questionFilePath(List2[index][currentQuestionRow]);
     const QString name = QFileInfo(path).fileName();
@@ -190,6 +192,7 @@ bool Form3::showMultipleChoice(const bank::QuestionRead &read, Verdict verdict, 
         Label3(i)->setFont(font);
     }
     stackOptions();
+    nameOptions(this);
 
     if (verdict == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);

@@ -6,6 +6,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "playerstate.h"
+#include "testkeys.h"
 
 #include "bank/folders.h"
 #include "ui/platform.h"
@@ -144,6 +145,7 @@ void Form3::Timer1_Timer()
 {
     const int r = model.remainingSeconds;
     Label17[ClockLabel::Countdown]->setText(countdownText(r));
+    describeClock(Label17[ClockLabel::Countdown]);
     if (r == 0) {
         Timer1->stop();
         // The pupil may answer on, so the clock says the time is up.

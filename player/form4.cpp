@@ -4,6 +4,7 @@
 #include "playerstate.h"
 
 #include "bank/languagefile.h"
+#include "ui/focuschain.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -51,6 +52,7 @@ Form4::Form4(Form3 *test)
         connect(label, &ui::ClickLabel::clicked, this, &Form4::Form_Click);
     });
     ui::showPlainTexts(this);
+    ui::closeOnEscape(this, test);
     Form_Load();
 }
 

@@ -7,6 +7,7 @@
 #include "bank/folders.h"
 #include "bank/textcodec.h"
 #include "ui/controls.h"
+#include "ui/focuschain.h"
 #include "ui/picturefile.h"
 
 #include <QEvent>
@@ -47,6 +48,10 @@ Form5::Form5(Form3 *test)
     ui::nameControl(Image1, QStringLiteral("Image1"), QStringLiteral("Imatge adjunta"));
     pictureArea->setWidget(Image1);
     pictureArea->hide();
+    // Read and scrolled with the keys; Escape puts it away.
+    Text1->setTabChangesFocus(true);
+    pictureArea->setFocusPolicy(Qt::StrongFocus);
+    ui::closeOnEscape(this, test);
     ui::showPlainTexts(this);
     setWindowSizeTwips(6000, 4500);
 }
@@ -171,6 +176,7 @@ void Form5::ShowAttachment()
         placedPicture = size;
     }
     placedFor = attachment;
+    (Text1->isVisible() ? static_cast<QWidget *>(Text1) : pictureArea)->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 } // namespace player

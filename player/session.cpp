@@ -20,6 +20,7 @@ Form3 *startTest(Form2 *selection, const QString &pupilName, QWidget *startWindo
     auto *test = new Form3(chosen, pupilName, startWindow, selection);
     test->setAttribute(Qt::WA_DeleteOnClose);
     test->show();
+    test->activateWindow();
     return test;
 }
 

@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream
   libxlsxwriter-dev
   qt6-l10n-tools qt6-translations-l10n
+  openbox dbus-daemon at-spi2-core python3-pyatspi
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 
 namespace ui {
 
 // A label that reports clicks, as the old screens' labels did. Its text is
 // shown as written: captions come from files and folder names.
+//
+// Made keyboard-operable, it is reached by Tab (a click still leaves the
+// focus where it was, so the mouse sees no change), Space and Enter act as a
+// click, and the arrow keys move to the neighbouring operable label of the
+// same parent and click it, as in a group of radio buttons. A screen reader
+// sees it in the role given, with its accessible name and a press action.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
@@ -13,11 +20,24 @@ public:
     explicit ClickLabel(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     explicit ClickLabel(const QString &text, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
+    void setKeyboardOperable(QAccessible::Role role = QAccessible::Button);
+    bool keyboardOperable() const { return operable; }
+    QAccessible::Role accessibleRole() const { return role; }
+
+    // What a click does.
+    void click() { Q_EMIT clicked(); }
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool operable = false;
+    QAccessible::Role role = QAccessible::StaticText;
 };
 
 } // namespace ui

@@ -7,7 +7,9 @@
 
 namespace ui {
 
-// Fusion, but group box frames are drawn here: Fusion draws them from a
+// Fusion, but the keyboard focus is drawn here (a ring that shows on any
+// back colour, buttons included, which Fusion only tints), and group box
+// frames are drawn here: Fusion draws them from a
 // picture, and reading that picture makes Qt open every image plugin it has
 // before the first window appears (a tenth of the editor's start-up).
 class ProgramStyle : public QProxyStyle
@@ -16,7 +18,12 @@ public:
     ProgramStyle();
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
 };
+
+// The keyboard focus ring of every control, drawn inside option->rect.
+void drawFocusRing(const QStyleOption *option, QPainter *painter);
 
 // Sets the kit's style on the running application.
 void useProgramStyle();

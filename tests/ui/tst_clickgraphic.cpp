@@ -36,6 +36,8 @@ private Q_SLOTS:
     void pressFillsAndGivesPosition_data();
     void pressFillsAndGivesPosition();
     void failedLoadKeepsGraphic();
+    void keyboardCross_data();
+    void keyboardCross();
 };
 
 void TstClickGraphic::barsBesideViewport_data()
@@ -161,6 +163,55 @@ void TstClickGraphic::failedLoadKeepsGraphic()
     QCOMPARE(graphic.loadProblem(), ui::PictureProblem::Missing);
     QCOMPARE(graphic.pictureBox()->size(), QSize(300, 200));
     QCOMPARE(graphic.pictureBox()->pos(), scrolled);
+}
+
+void TstClickGraphic::keyboardCross_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QPoint>("cross");
+
+    const int shift = Qt::SHIFT;
+    // The cross starts at the middle of the 100 x 80 view.
+    QTest::newRow("where it starts") << QList<int>{} << QPoint(50, 40);
+    QTest::newRow("one small step each way")
+        << QList<int>{Qt::Key_Right, Qt::Key_Down, Qt::Key_Down} << QPoint(54, 48);
+    QTest::newRow("shift takes larger steps") << QList<int>{Qt::Key_Right | shift} << QPoint(82, 40);
+    QTest::newRow("stops at the graphic's left edge, in the other region")
+        << QList<int>{Qt::Key_Left | shift, Qt::Key_Left | shift} << QPoint(0, 40);
+    QTest::newRow("beyond the view, which follows")
+        << QList<int>(8, Qt::Key_Right | shift) << QPoint(299, 40);
+    QTest::newRow("down to the bottom edge") << QList<int>(8, Qt::Key_Down | shift) << QPoint(50, 199);
+}
+
+void TstClickGraphic::keyboardCross()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QPoint, cross);
+
+    ui::ClickGraphic graphic(nullptr, ui::ScrollBarPlacement{0, 16});
+    graphic.setViewportGeometry(kViewport);
+    graphic.setPicture(twoRegions(QSize(300, 200)));
+    ui::PictureBox *picture = graphic.pictureBox();
+    picture->setFillColor(ui::kBlue);
+    graphic.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graphic));
+    QCOMPARE(graphic.focusPolicy(), Qt::TabFocus);
+    QSignalSpy marked(&graphic, &ui::ClickGraphic::marked);
+
+    for (int key : keys)
+        QTest::keyClick(&graphic, Qt::Key(key & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    QCOMPARE(graphic.cross(), cross);
+    QCOMPARE(marked.count(), 0);
+    // The cross stays in sight.
+    QVERIFY(graphic.viewport()->rect().contains(picture->pos() + cross));
+
+    QTest::keyClick(&graphic, Qt::Key_Return);
+    QCOMPARE(marked.count(), 1);
+    QCOMPARE(marked.at(0).at(0).toPointF(), QPointF(cross));
+    QCOMPARE(picture->pixel(cross.x(), cross.y()), ui::kBlue);
+    // The region across the line keeps its white.
+    const QPoint across = cross.x() < 40 ? QPoint(100, 10) : QPoint(10, 10);
+    QCOMPARE(picture->pixel(across.x(), across.y()), QColor(Qt::white));
 }
 
 QTEST_MAIN(TstClickGraphic)
