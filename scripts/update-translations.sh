@@ -16,7 +16,7 @@ update() {
   done
 }
 update ui        ca "es en" "ui"
-update player    ca "es en" "player/main.cpp"
+update player    ca "es en" "player"
 update editor    es "ca en" "editor"
 update installer es "ca en" "installer"
 update checker   ca "es en" "checker"

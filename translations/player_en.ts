@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ca">
 <context>
+    <name>player::Form3</name>
+    <message>
+        <source>Opció %1: %2</source>
+        <translation>Option %1: %2</translation>
+    </message>
+    <message>
+        <source>Gràfic</source>
+        <translation>Graphic</translation>
+    </message>
+</context>
+<context>
     <name>player::main</name>
     <message>
         <source>BRENLOQ: proves amb preguntes del banc, amb els resultats desats en un informe.</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="ca">
 <context>
+    <name>ui::ClickGraphic</name>
+    <message>
+        <source>Fletxes: moure la creu; Espai: marcar</source>
+        <translation>Flechas: mover la cruz; Espacio: marcar</translation>
+    </message>
+</context>
+<context>
     <name>ui::Startup</name>
     <message>
         <source>La llengua dels textos: ca (català), es (español) o en (English). Sense l&apos;opció, la de l&apos;escriptori.</source>
