@@ -39,12 +39,12 @@ protected:
         option.rect = rect();
         drawFocusRing(&option, &painter);
         const QPoint at = graphic->pictureBox()->pos() + graphic->cross();
-        constexpr int arm = 9;
+        constexpr int arm = 12;
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(Qt::white, 3));
+        painter.setPen(QPen(Qt::white, 5));
         painter.drawLine(at.x() - arm, at.y(), at.x() + arm, at.y());
         painter.drawLine(at.x(), at.y() - arm, at.x(), at.y() + arm);
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(Qt::black, 2));
         painter.drawLine(at.x() - arm, at.y(), at.x() + arm, at.y());
         painter.drawLine(at.x(), at.y() - arm, at.x(), at.y() + arm);
     }
