@@ -69,7 +69,7 @@ bool answer(player::Form3 *test)
 {
     if (!test->Command2->isEnabled())
         return false;
-    switch (test->questionType) {
+    switch (bank::typeCode(test->questionType)) {
     case 1:
         if (player::Form5 *viewer = test->attachmentViewer())
             viewer->close();
@@ -84,7 +84,7 @@ bool answer(player::Form3 *test)
         if (test->expectedAnswer.isEmpty())
             QTest::mouseClick(test->Command2, Qt::LeftButton);
         else
-            typeInto(test->questionType == 2 ? test->RichTextBox1 : test->RichTextBox2, test->expectedAnswer);
+            typeInto(test->questionType == bank::QuestionType::WrittenAnswer ? test->RichTextBox1 : test->RichTextBox2, test->expectedAnswer);
         return true;
     case 4:
         test->graphic->markAt(QPointF(test->targetX, test->targetY));

@@ -550,11 +550,13 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
         return;
     }
     const bank::Question &q = read.question;
-    ++summary.questions[size_t(q.type)];
+    ++summary.questions[size_t(bank::typeCode(q.type))];
     // Every type shows its statement: without one the pupil is asked nothing.
     if (q.statement.trimmed().isEmpty())
         tell(where, QStringLiteral("L'enunciat és buit: l'alumne no sap què se li pregunta."));
-    switch (static_cast<bank::QuestionType>(q.type)) {
+    switch (q.type) {
+    case bank::QuestionType::None:
+        break;
     case bank::QuestionType::MultipleChoice:
         checkMultipleChoice(where, q);
         break;
@@ -638,7 +640,7 @@ bool BankCheck::namesNothing(const QString &where, const bank::Question &q)
 {
     if (!q.fileName.trimmed().isEmpty())
         return false;
-    const auto type = static_cast<bank::QuestionType>(q.type);
+    const bank::QuestionType type = q.type;
     tell(where, type == bank::QuestionType::ReadingWord
                     ? QStringLiteral("La línia del text és buida: la pregunta no diu quin text s'ha de llegir.")
                     : type == bank::QuestionType::GraphicPoint
@@ -724,8 +726,10 @@ QStringList summaryLines(const Summary &s)
                      .arg(count(s.courses, "curs", "cursos"), count(s.subjects, "matèria", "matèries"),
                           count(s.questionFolders, "carpeta de preguntes", "carpetes de preguntes"),
                           count(s.questionCount(), "pregunta", "preguntes")));
-    for (int type = 1; type <= 6; ++type)
-        lines.append(QStringLiteral("  %1: %2").arg(QString::fromUtf8(kTypes[type - 1])).arg(s.questions[size_t(type)]));
+    for (const bank::QuestionType type : bank::kQuestionTypes) {
+        const int code = bank::typeCode(type);
+        lines.append(QStringLiteral("  %1: %2").arg(QString::fromUtf8(kTypes[code - 1])).arg(s.questions[size_t(code)]));
+    }
     if (s.notQuestions > 0)
         lines.append(QStringLiteral("  fitxers que no són preguntes: %1").arg(s.notQuestions));
     lines.append(s.problems == 0 ? QStringLiteral("Cap problema.") : count(s.problems, "problema", "problemes") + u'.');

@@ -186,7 +186,7 @@ void Form3::buildControls()
         ui::nameControl(Frame1[i], ui::memberName(QStringLiteral("Frame1"), i));
     }
 
-    Frame2 = new QFrame(Frame1[TypeCode::None]);
+    Frame2 = new QFrame(Frame1[bank::QuestionType::None]);
     Frame2->setFrameShape(QFrame::StyledPanel);
     ui::nameControl(Frame2, QStringLiteral("Frame2"));
     ui::setBackColor(Frame2, QColor(255, 248, 230));
@@ -199,7 +199,7 @@ void Form3::buildControls()
     Label13[CreditsLine::Address]->setText(QStringLiteral("brenloq@escoles.cat"));
 
     // Multiple choice.
-    QFrame *choiceFrame = Frame1[TypeCode::MultipleChoice];
+    QFrame *choiceFrame = Frame1[bank::QuestionType::MultipleChoice];
     Label2 = makeLabel(choiceFrame, QStringLiteral("Label2"), 13, true);
     auto *option0 = new ui::ClickLabel(choiceFrame);
     option0->setWordWrap(true);
@@ -217,14 +217,14 @@ void Form3::buildControls()
     connect(Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
 
     // Written answer.
-    QFrame *writtenFrame = Frame1[TypeCode::WrittenAnswer];
+    QFrame *writtenFrame = Frame1[bank::QuestionType::WrittenAnswer];
     Label5 = makeLabel(writtenFrame, QStringLiteral("Label5"), 14, true);
     Label6 = makeLabel(writtenFrame, QStringLiteral("Label6"), 11);
     RichTextBox1 = new ui::RichTextBox(writtenFrame);
     ui::nameControl(RichTextBox1, QStringLiteral("RichTextBox1"));
 
     // Written answer about a picture.
-    QFrame *pictureFrame = Frame1[TypeCode::PictureAnswer];
+    QFrame *pictureFrame = Frame1[bank::QuestionType::PictureAnswer];
     Label7 = makeLabel(pictureFrame, QStringLiteral("Label7"), 13, true);
     Image1 = new QLabel(pictureFrame);
     ui::nameControl(Image1, QStringLiteral("Image1"));
@@ -244,7 +244,7 @@ void Form3::buildControls()
     }
 
     // Point on a graphic.
-    QFrame *graphicFrame = Frame1[TypeCode::GraphicPoint];
+    QFrame *graphicFrame = Frame1[bank::QuestionType::GraphicPoint];
     Label9 = makeLabel(graphicFrame, QStringLiteral("Label9"), 13, true);
     // The bars at the style's thickness, the lower one a pixel below the view.
     graphic = new ui::ClickGraphic(graphicFrame, ui::ScrollBarPlacement{1, 0});
@@ -256,7 +256,7 @@ void Form3::buildControls()
     connect(graphic, &ui::ClickGraphic::marked, this, &Form3::Picture2_MouseDown);
 
     // A word in a reading text.
-    QFrame *readingFrame = Frame1[TypeCode::ReadingWord];
+    QFrame *readingFrame = Frame1[bank::QuestionType::ReadingWord];
     Label12 = makeLabel(readingFrame, QStringLiteral("Label12"), 12, true);
     Text2 = new ui::ReadingText(readingFrame);
     Text2->setFont(sizedFont(base, 14));
@@ -267,7 +267,7 @@ void Form3::buildControls()
     connect(Text2, &ui::ReadingText::wordTaken, Label11, &QLabel::setText);
 
     // True or false.
-    QFrame *trueFalseFrame = Frame1[TypeCode::TrueFalse];
+    QFrame *trueFalseFrame = Frame1[bank::QuestionType::TrueFalse];
     Label15 = makeLabel(trueFalseFrame, QStringLiteral("Label15"), 16, true);
     Label16 = makeLabel(trueFalseFrame, QStringLiteral("Label16"), 16, true);
     Label16->setAlignment(Qt::AlignCenter);
@@ -406,7 +406,7 @@ void Form3::placeControls(const TestWindowLayout &layout)
         Command5[i]->setGeometry(layout.trueFalseButtons[i]);
 
     // The graphic viewport, two thirds of its frame and centred.
-    QFrame *f4 = Frame1[TypeCode::GraphicPoint];
+    QFrame *f4 = Frame1[bank::QuestionType::GraphicPoint];
     const double viewHeight = ui::heightTwips(f4) / 3.0 * 2;
     const double viewWidth = ui::widthTwips(f4) / 3.0 * 2;
     graphic->setViewportGeometry(ui::rectTwips(static_cast<int>(ui::widthTwips(f4) - viewWidth) / 2,
@@ -421,7 +421,7 @@ void Form3::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (!laidOut.subjectButtons.isEmpty() && event->size() != event->oldSize()) {
         placeControls(testWindowLayout(size(), testCount()));
-        if (questionType == TypeCode::MultipleChoice)
+        if (questionType == bank::QuestionType::MultipleChoice)
             stackOptions();
     }
 }
@@ -454,7 +454,7 @@ void Form3::StartUp(int minutes)
     }
     placeControls(testWindowLayout(screenArea(this).size(), testCount()));
     for (int i = 0; i < kTypeCodes; ++i)
-        Frame1[i]->setVisible(i == TypeCode::None);
+        Frame1[i]->setVisible(i == bank::typeCode(bank::QuestionType::None));
 
     // The counters of the first test.
     Command3[Counter::Wrong]->setText(QStringLiteral("0"));
@@ -475,7 +475,7 @@ void Form3::StartUp(int minutes)
         help.readLine(readingBuffer);
         text = readingBuffer.text;
     }
-    Label14->setText(typeHelpTexts[TypeCode::None]);
+    Label14->setText(typeHelpTexts[bank::QuestionType::None]);
 
     // The selection stays locked while the test runs; the answer boxes start empty.
     if (selectionWindow)

@@ -52,7 +52,7 @@ struct ClockLabel { // Label17
 struct CreditsLine { // Label13
     enum Index : int { Title, Subtitle, ProgramName, Address, Footer };
 };
-// Frame1 and typeHelpTexts are indexed by TypeCode; the answer boxes that
+// Frame1 and typeHelpTexts are indexed by question type; the answer boxes that
 // take a typed answer are numbered as their handler richtextbox_KeyPress
 // receives them.
 struct TypedBox {
@@ -110,7 +110,7 @@ public:
     std::array<QPushButton *, 3> Command3{}; // counters of the current test, by Counter
     std::array<QPushButton *, 7> Command6{}; // top row: results, credits, quit, by TopButton
     std::array<QPushButton *, 2> Command7{}; // show the transcript, open the pupil's report, by ReportButton
-    std::array<QFrame *, kTypeCodes> Frame1{}; // answer area per TypeCode; None holds the credits
+    ByType<QFrame *> Frame1{};               // answer area per type; None holds the credits
     QFrame *Frame2 = nullptr;                // the credits panel inside Frame1(None)
     std::array<QLabel *, 5> Label13{};       // credits lines, by CreditsLine
     QLabel *Label2 = nullptr;                // multiple choice: the statement
@@ -148,11 +148,11 @@ public:
     // Fields.
     QString pupilName;                       // as typed in the start window
     QString rightLabel, wrongLabel, blankLabel, quitQuestion; // from Final.txt
-    std::array<QString, kTypeCodes> typeHelpTexts; // help line per TypeCode, from ayuda.txt
+    ByType<QString> typeHelpTexts;           // help line per type, from ayuda.txt
     TestWindowTexts texts;                   // from Principal.txt
     int maximumMark = 10;                    // top of the mark scale, from tope.txt
     QString appFolder;                       // the program folder
-    int questionType = TypeCode::None;       // type code of the question on show
+    bank::QuestionType questionType = bank::QuestionType::None; // the question on show
     int currentQuestionRow = 0;              // its row in List1(currentTestIndex)
     std::array<int, 8> optionOrder{0, 1, 2, 3, 4, 5, 6, 7}; // display order of options, drawn once
     int chosenOption = -1;                   // none chosen for the question on show
@@ -210,11 +210,11 @@ private:
     void ShowFeedback(bool right);
     void PlayFeedbackSound(const QString &name);
     void setCounter(Counter::Index counter, int value);
-    int typedFrame(int box) const { return box == TypedBox::Written ? TypeCode::WrittenAnswer : TypeCode::PictureAnswer; }
+    bank::QuestionType typedFrame(int box) const { return box == TypedBox::Written ? bank::QuestionType::WrittenAnswer : bank::QuestionType::PictureAnswer; }
     ui::RichTextBox *typedBox(int box) const { return box == TypedBox::Written ? RichTextBox1 : RichTextBox2; }
     QLabel *typedStatement(int box) const { return box == TypedBox::Written ? Label5 : Label7; }
     void completeTypedAnswer(int box);
-    void restoreFrame(int type);
+    void restoreFrame(bank::QuestionType type);
 
     void endSession();
     void reportSaved(const ReportOutcome &outcome);

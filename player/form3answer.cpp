@@ -92,9 +92,9 @@ TypedAnswer &Form3::currentTyped()
     return model.typedAnswer(currentTestIndex, currentQuestionRow, expectedAnswer);
 }
 
-void Form3::restoreFrame(int type)
+void Form3::restoreFrame(bank::QuestionType type)
 {
-    const QFrame *designed = Frame1[TypeCode::None];
+    const QFrame *designed = Frame1[bank::QuestionType::None];
     Frame1[type]->setGeometry(designed->x(), Frame1[type]->y(), designed->width(), Frame1[type]->height());
 }
 
@@ -104,23 +104,23 @@ void Form3::Command2_Click()
         return;
     bool judged = false;
     switch (questionType) {
-    case TypeCode::MultipleChoice:
+    case bank::QuestionType::MultipleChoice:
         judged = judgeMultipleChoice();
         break;
-    case TypeCode::WrittenAnswer:
-    case TypeCode::PictureAnswer:
+    case bank::QuestionType::WrittenAnswer:
+    case bank::QuestionType::PictureAnswer:
         judged = giveUpTypedAnswer();
         break;
-    case TypeCode::GraphicPoint:
+    case bank::QuestionType::GraphicPoint:
         judged = judgeGraphicPoint();
         break;
-    case TypeCode::ReadingWord:
+    case bank::QuestionType::ReadingWord:
         judged = judgeReadingWord();
         break;
-    case TypeCode::TrueFalse:
+    case bank::QuestionType::TrueFalse:
         judged = judgeTrueFalse();
         break;
-    default:
+    case bank::QuestionType::None:
         break;
     }
     if (!judged)
@@ -150,7 +150,7 @@ bool Form3::judgeMultipleChoice()
 
 bool Form3::giveUpTypedAnswer()
 {
-    const int box = questionType == TypeCode::WrittenAnswer ? TypedBox::Written : TypedBox::Picture;
+    const int box = questionType == bank::QuestionType::WrittenAnswer ? TypedBox::Written : TypedBox::Picture;
     // A given-up answer has no sound of its own.
     if (!book(false, typedStatement(box), QStringLiteral("???"), false))
         return false;
@@ -206,7 +206,7 @@ void Form3::RichTextBox_KeyDown(int &keyCode)
 void Form3::richtextbox_KeyPress(int box, QChar &key)
 {
     ui::RichTextBox *answer = typedBox(box);
-    const int t = typedFrame(box);
+    const bank::QuestionType t = typedFrame(box);
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? ui::twips(screen->availableGeometry().width()) : ui::twips(width());
     ui::setLeftTwips(Frame1[t], 20);

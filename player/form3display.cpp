@@ -94,45 +94,47 @@ bool Form3::showQuestion(const bank::QuestionRead &read, Verdict verdict, QStrin
     QString line;
     if (!take(read, 1, read.typeLine, line, failure))
         return false;
+    // Digit 0 shows the credits frame, as it always has; another unknown
+    // digit is refused.
     const double code = bank::numericValue(line);
-    if (code < 0 || code >= kTypeCodes || code != static_cast<int>(code)) {
+    questionType = bank::questionTypeOf(code);
+    if (questionType == bank::QuestionType::None && code != 0) {
         failure = unknownTypeText(line);
         return false;
     }
-    questionType = static_cast<int>(code);
     Label14->setText(typeHelpTexts[questionType]);
     if (!take(read, 2, read.question.author, line, failure))
         return false;
     Label4->setText(texts.authorPrefix + line);
     for (int i = 0; i < kTypeCodes; ++i)
-        Frame1[i]->setVisible(i == questionType);
+        Frame1[i]->setVisible(i == bank::typeCode(questionType));
     Frame1[questionType]->setEnabled(true);
 
     const Verdict state = verdict == Verdict::Blank ? Verdict::Open : verdict;
     switch (questionType) {
-    case TypeCode::MultipleChoice:
+    case bank::QuestionType::MultipleChoice:
         return showMultipleChoice(read, state, failure);
-    case TypeCode::WrittenAnswer:
+    case bank::QuestionType::WrittenAnswer:
         return showWrittenAnswer(read, state, failure);
-    case TypeCode::PictureAnswer:
+    case bank::QuestionType::PictureAnswer:
         return showPictureAnswer(read, state, failure);
-    case TypeCode::GraphicPoint:
+    case bank::QuestionType::GraphicPoint:
         return showGraphicPoint(read, state, failure);
-    case TypeCode::ReadingWord:
+    case bank::QuestionType::ReadingWord:
         return showReadingWord(read, state, failure);
-    case TypeCode::TrueFalse:
+    case bank::QuestionType::TrueFalse:
         return showTrueFalse(read, state, failure);
-    default:
-        return true;
+    case bank::QuestionType::None:
+        break;
     }
+    return true;
 }
 
 void Form3::showErrorLine(const QString &failure)
 {
     Label18->setText(failure);
     Command2->setEnabled(false);
-    if (questionType >= 0 && questionType < kTypeCodes)
-        Frame1[questionType]->setEnabled(false);
+    Frame1[questionType]->setEnabled(false);
 }
 
 bool Form3::showMultipleChoice(const bank::QuestionRead &read, Verdict verdict, QString &failure)
@@ -293,7 +295,7 @@ bool Form3::showWrittenAnswer(const bank::QuestionRead &read, Verdict state, QSt
     if (state == Verdict::Open) {
         ui::setBackColor(Command2, ui::kGreen);
         Command2->setEnabled(true);
-        ui::setWidthTwips(placeOf(Label5), ui::widthTwips(Frame1[TypeCode::WrittenAnswer]) - 400);
+        ui::setWidthTwips(placeOf(Label5), ui::widthTwips(Frame1[bank::QuestionType::WrittenAnswer]) - 400);
         RichTextBox1->setText(QString());
         RichTextBox1->setEnabled(true);
         if (!take(read, 3, q.statement, line, failure))
@@ -334,12 +336,12 @@ bool Form3::showPicture(const QString &name, QString &failure)
     int height = ui::topTwips(Label8) - (ui::topTwips(statement) + ui::heightTwips(statement)) - 100;
     int width = h > 0 ? static_cast<int>(static_cast<double>(w) * height / h) : 0;
     // A wide picture is made smaller still rather than cut off at the sides.
-    const int room = ui::widthTwips(Frame1[TypeCode::PictureAnswer]) - 400;
+    const int room = ui::widthTwips(Frame1[bank::QuestionType::PictureAnswer]) - 400;
     if (width > room && w > 0) {
         height = static_cast<int>(static_cast<double>(h) * room / w);
         width = room;
     }
-    ui::setGeometryTwips(Image1, (ui::widthTwips(Frame1[TypeCode::PictureAnswer]) - width) / 2,
+    ui::setGeometryTwips(Image1, (ui::widthTwips(Frame1[bank::QuestionType::PictureAnswer]) - width) / 2,
                          ui::topTwips(statement) + ui::heightTwips(statement), width, height);
     Image1->setPixmap(QPixmap::fromImage(picture.scaled(Image1->size(), Qt::IgnoreAspectRatio,
                                                         Qt::SmoothTransformation)));
@@ -352,7 +354,7 @@ bool Form3::showPictureAnswer(const bank::QuestionRead &read, Verdict state, QSt
     const bank::Question &q = read.question;
     QString line;
     if (state == Verdict::Open) {
-        QFrame *frame = Frame1[TypeCode::PictureAnswer];
+        QFrame *frame = Frame1[bank::QuestionType::PictureAnswer];
         ui::setTopTwips(RichTextBox2, ui::heightTwips(frame) - ui::heightTwips(RichTextBox2) - 200);
         ui::setLeftTwips(RichTextBox2, (ui::widthTwips(frame) - ui::widthTwips(RichTextBox2)) / 2);
         ui::setLeftTwips(Label8, ui::leftTwips(RichTextBox2));
@@ -385,7 +387,7 @@ bool Form3::showPictureAnswer(const bank::QuestionRead &read, Verdict state, QSt
         return false;
     colourTypedAnswer(RichTextBox2, verdict);
     ui::setBackColor(Command2, verdict);
-    Frame1[TypeCode::PictureAnswer]->setEnabled(false);
+    Frame1[bank::QuestionType::PictureAnswer]->setEnabled(false);
     return true;
 }
 
@@ -424,7 +426,7 @@ bool Form3::showGraphicPoint(const bank::QuestionRead &read, Verdict state, QStr
     ui::setBackColor(Command2, verdict);
     Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
     Picture2->setFillColor(ui::kBlue);
-    Frame1[TypeCode::GraphicPoint]->setEnabled(false);
+    Frame1[bank::QuestionType::GraphicPoint]->setEnabled(false);
     return true;
 }
 
@@ -455,7 +457,7 @@ bool Form3::showReadingWord(const bank::QuestionRead &read, Verdict state, QStri
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);
     Label11->setText(expectedAnswer);
-    Frame1[TypeCode::ReadingWord]->setEnabled(false);
+    Frame1[bank::QuestionType::ReadingWord]->setEnabled(false);
     return true;
 }
 
@@ -483,7 +485,7 @@ bool Form3::showTrueFalse(const bank::QuestionRead &read, Verdict state, QString
     ui::setBackColor(Command2, verdict);
     Command2->setEnabled(false);
     Label16->setText(ui::caption(Command5[trueFalseAnswer ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]));
-    Frame1[TypeCode::TrueFalse]->setEnabled(false);
+    Frame1[bank::QuestionType::TrueFalse]->setEnabled(false);
     return true;
 }
 

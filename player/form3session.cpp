@@ -79,12 +79,12 @@ void Form3::putAwayQuestion()
 {
     // An answer is booked in the test of the question it answers: a question
     // of another test cannot stay on show, answerable, under this test's row.
-    if (questionType > TypeCode::None && questionType < kTypeCodes) {
+    if (bank::isQuestionType(questionType)) {
         restoreFrame(questionType);
         Frame1[questionType]->hide();
     }
-    Frame1[TypeCode::None]->show();
-    Label14->setText(typeHelpTexts[TypeCode::None]);
+    Frame1[bank::QuestionType::None]->show();
+    Label14->setText(typeHelpTexts[bank::QuestionType::None]);
     Command2->setEnabled(false);
     if (form5)
         form5->hide();
@@ -107,9 +107,8 @@ void Form3::Command6_Click(int index)
         ShowFinalWindow();
         break;
     case TopButton::Credits:
-        if (questionType >= 0 && questionType < kTypeCodes)
-            Frame1[questionType]->hide();
-        Frame1[TypeCode::None]->show();
+        Frame1[questionType]->hide();
+        Frame1[bank::QuestionType::None]->show();
         break;
     case TopButton::Quit:
         if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)

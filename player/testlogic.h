@@ -23,21 +23,16 @@ namespace player {
 
 using RandomSource = std::function<double()>; // uniform in [0, 1)
 
-// A question's type code (line 1 of its file) as the test window uses it: the
-// index of the type's answer frame and help line. Code 0, no question on
-// show, has the credits frame and the general help line.
-struct TypeCode {
-    enum Code : int {
-        None = 0,
-        MultipleChoice = static_cast<int>(bank::QuestionType::MultipleChoice),
-        WrittenAnswer = static_cast<int>(bank::QuestionType::WrittenAnswer),
-        PictureAnswer = static_cast<int>(bank::QuestionType::PictureAnswer),
-        GraphicPoint = static_cast<int>(bank::QuestionType::GraphicPoint),
-        ReadingWord = static_cast<int>(bank::QuestionType::ReadingWord),
-        TrueFalse = static_cast<int>(bank::QuestionType::TrueFalse),
-    };
+// The test window keeps one answer frame and one help line per question
+// type, at the index of the type's digit; None, no question on show, has
+// the credits frame and the general help line.
+inline constexpr int kTypeCodes = bank::typeCode(bank::QuestionType::TrueFalse) + 1;
+template <typename T>
+struct ByType : std::array<T, kTypeCodes> {
+    using std::array<T, kTypeCodes>::operator[];
+    T &operator[](bank::QuestionType type) { return (*this)[size_t(bank::typeCode(type))]; }
+    const T &operator[](bank::QuestionType type) const { return (*this)[size_t(bank::typeCode(type))]; }
 };
-inline constexpr int kTypeCodes = 7;
 
 // The test window's own texts, in the order of the lines of its language file
 // (Principal.txt).

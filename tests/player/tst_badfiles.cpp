@@ -185,7 +185,7 @@ QString shown(const player::Form3 *w)
 {
     if (!w->Label18->text().isEmpty())
         return QStringLiteral("error line: ") + w->Label18->text();
-    return QStringLiteral("shown, type %1").arg(w->questionType);
+    return QStringLiteral("shown, type %1").arg(bank::typeCode(w->questionType));
 }
 
 // What the process has read from files so far, by the system's own count
@@ -352,7 +352,7 @@ void TstBadFiles::questionFile()
     // The next question is shown as usual.
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
+    QVERIFY(w->Frame1[bank::QuestionType::TrueFalse]->isVisibleTo(w));
     QCOMPARE(w->Label15->text(), QStringLiteral("L'aigua bull a 100 graus."));
     QVERIFY(w->Command2->isEnabled());
 }
@@ -460,7 +460,7 @@ void TstBadFiles::referencedFile()
 
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
+    QVERIFY(w->Frame1[bank::QuestionType::TrueFalse]->isVisibleTo(w));
 }
 
 void TstBadFiles::attachment_data()
