@@ -56,6 +56,28 @@ struct TestWindowTexts {
 // language files: a line that is missing repeats the text read before it.
 TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &buffer);
 
+// What the test window reads from the program folder as it opens: the help
+// line per type (ayuda.txt), its own texts (Principal.txt), the top of the
+// mark scale (tope.txt) and the final window's words (Final.txt). The first
+// three share one buffer: a line that is missing repeats the text read
+// before it. A missing or short Final.txt leaves its words empty.
+struct TestWindowFiles {
+    ByType<QString> typeHelpTexts;
+    TestWindowTexts texts;
+    int maximumMark = 10;
+    int markScaleHundredths = 1000;
+    QString rightLabel, wrongLabel, blankLabel, quitQuestion;
+};
+TestWindowFiles readTestWindowFiles(const QString &programFolder);
+
+// The report's file name for `name` at `when`. A file name holds at most
+// 255 bytes: a long pupil name is shortened in the file name (with room for
+// " (999)") rather than lose the report. The report itself keeps the name
+// whole.
+QString fittedReportFileName(QString name, const QDateTime &when);
+// The clock's accessible name once the time is up.
+QString timeUpText();
+
 // `count` distinct numbers in 1..available, in draw order: a repeat is drawn
 // again.
 QList<int> drawDistinct(int count, int available, const RandomSource &random);

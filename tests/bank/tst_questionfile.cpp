@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <cmath>
+
 using bank::Question;
 using bank::ReadError;
 
@@ -122,6 +124,8 @@ private Q_SLOTS:
     // Reading.
     void typeCodeLine_data();
     void typeCodeLine();
+    void questionTypeOf_data();
+    void questionTypeOf();
     void graphicCoordinatesRead_data();
     void graphicCoordinatesRead();
     void otherTypesIgnoreExtraLines();
@@ -409,6 +413,29 @@ void TstQuestionFile::trueFalseLine()
     read.isTrue = !isTrue;
     QCOMPARE(bank::parseQuestion({" 6 ", "A", "Q", line}, read), ReadError::None);
     QCOMPARE(read.isTrue, isTrue);
+}
+
+// The one reader of the type digit: a whole 1 to 6, nothing else.
+void TstQuestionFile::questionTypeOf_data()
+{
+    QTest::addColumn<double>("code");
+    QTest::addColumn<bank::QuestionType>("type");
+    QTest::newRow("1") << 1.0 << bank::QuestionType::MultipleChoice;
+    QTest::newRow("6") << 6.0 << bank::QuestionType::TrueFalse;
+    QTest::newRow("0") << 0.0 << bank::QuestionType::None;
+    QTest::newRow("7") << 7.0 << bank::QuestionType::None;
+    QTest::newRow("-1") << -1.0 << bank::QuestionType::None;
+    QTest::newRow("2.5") << 2.5 << bank::QuestionType::None;
+    QTest::newRow("2^32 + 3 does not wrap") << 4294967299.0 << bank::QuestionType::None;
+    QTest::newRow("not a number") << std::nan("") << bank::QuestionType::None;
+}
+
+void TstQuestionFile::questionTypeOf()
+{
+    QFETCH(double, code);
+    QFETCH(bank::QuestionType, type);
+    QCOMPARE(bank::questionTypeOf(code), type);
+    QCOMPARE(bank::isQuestionType(type), type != bank::QuestionType::None);
 }
 
 void TstQuestionFile::typeCodeLine_data()

@@ -284,15 +284,15 @@ private Q_SLOTS:
         Session s;
         writeGraphic(s, QStringLiteral("dues.png"));
         player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part esquerra"), QStringLiteral("50"), QStringLiteral("60")}));
-        QCOMPARE(w->targetX, 50.0);
+        QCOMPARE(w->shown.targetX, 50.0);
         w->graphic->markAt(QPointF(200, 100));
         QCOMPARE(w->Picture2->pixel(200, 100), ui::kBlue);
         // A second click repaints first: only the latest region stays blue.
         w->graphic->markAt(QPointF(10.4, 20.6));
         QCOMPARE(w->Picture2->pixel(200, 100), QColor(Qt::white));
         QCOMPARE(w->Picture2->pixel(50, 60), ui::kBlue);
-        QCOMPARE(w->markX, 10.4);
-        QCOMPARE(w->markY, 21);
+        QCOMPARE(w->shown.markX, 10.4);
+        QCOMPARE(w->shown.markY, 21);
         w->Command2_Click();
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
         QVERIFY(transcriptTail(w).endsWith(QStringLiteral("\r\r --- CORRECTA")));
@@ -305,8 +305,8 @@ private Q_SLOTS:
         writeGraphic(s, QStringLiteral("dues.png"));
         player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part dreta"), QStringLiteral("200"), QStringLiteral("100")}));
         // A click on the previous question does not count for this one.
-        w->markX = 200;
-        w->markY = 100;
+        w->shown.markX = 200;
+        w->shown.markY = 100;
         w->Command2_Click();
         QCOMPARE(w->session().answeredCount(), 0);
         QVERIFY(w->Command2->isEnabled());
@@ -395,7 +395,7 @@ private Q_SLOTS:
         w->HScroll1->setValue(w->HScroll1->maximum());
         QVERIFY(w->Picture2->x() < 0);
         QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(1590, 150));
-        QCOMPARE(w->markX, 1590.0);
+        QCOMPARE(w->shown.markX, 1590.0);
         QCOMPARE(w->Picture2->pixel(1500, 100), ui::kBlue);
     }
 
@@ -563,13 +563,13 @@ private Q_SLOTS:
         QListWidget *list = w->List1(0);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(w->currentQuestionRow, 1);
-        QCOMPARE(bank::typeCode(w->questionType), 6);
+        QCOMPARE(w->shown.row, 1);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 6);
         QTest::keyClick(list, Qt::Key_Home);
-        QCOMPARE(bank::typeCode(w->questionType), 2);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 2);
         QTest::keyClick(list, Qt::Key_End);
-        QCOMPARE(w->currentQuestionRow, 2);
-        QCOMPARE(bank::typeCode(w->questionType), 6);
+        QCOMPARE(w->shown.row, 2);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 6);
         // A confirm judges the highlighted question.
         w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command2_Click();
@@ -686,7 +686,7 @@ private Q_SLOTS:
             w->Command2_Click();
         };
         answer();
-        QCOMPARE(w->List1(0)->item(0)->text().trimmed(), (right ? w->texts.right : w->texts.wrong).trimmed());
+        QCOMPARE(w->List1(0)->item(0)->text().trimmed(), (right ? w->files.texts.right : w->files.texts.wrong).trimmed());
         s.show(0, 1);
         s.show(0, 0);
         QCOMPARE(ui::backColor(w->Command2), right ? ui::kBlue : ui::kRed);

@@ -191,15 +191,15 @@ private Q_SLOTS:
         QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral("0"));
         QCOMPARE(w->Command3[player::Counter::Questions]->text(), QStringLiteral("3"));
         QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral("0"));
-        QCOMPARE(w->Label14->text(), w->typeHelpTexts[bank::QuestionType::None]);
-        QVERIFY(!w->typeHelpTexts[bank::QuestionType::None].isEmpty());
-        QCOMPARE(w->texts.right, QStringLiteral("CORRECTA"));
-        QCOMPARE(w->texts.wrong, QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->Label14->text(), w->files.typeHelpTexts[bank::QuestionType::None]);
+        QVERIFY(!w->files.typeHelpTexts[bank::QuestionType::None].isEmpty());
+        QCOMPARE(w->files.texts.right, QStringLiteral("CORRECTA"));
+        QCOMPARE(w->files.texts.wrong, QStringLiteral("INCORRECTA"));
         QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), QStringLiteral("VERTADER"));
         QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
-        QCOMPARE(w->rightLabel, QStringLiteral("Encerts"));
-        QCOMPARE(w->quitQuestion, QStringLiteral("Segur que vols sortir del programa?"));
-        QCOMPARE(w->maximumMark, 10);
+        QCOMPARE(w->files.rightLabel, QStringLiteral("Encerts"));
+        QCOMPARE(w->files.quitQuestion, QStringLiteral("Segur que vols sortir del programa?"));
+        QCOMPARE(w->files.maximumMark, 10);
         QCOMPARE(w->Picture2->fillColor(), ui::kBlue);
     }
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
             s.folder.remove(QStringLiteral("tope.txt"));
         else
             s.folder.writeLines(QStringLiteral("tope.txt"), {tope});
-        QCOMPARE(s.open({QStringLiteral("A")}, 3, {})->maximumMark, mark);
+        QCOMPARE(s.open({QStringLiteral("A")}, 3, {})->files.maximumMark, mark);
     }
 
     void missingHelpFileLeavesHelpEmpty()
@@ -263,7 +263,7 @@ private Q_SLOTS:
         fillSubject(s, QStringLiteral("A"));
         s.folder.remove(QStringLiteral("idioma/ayuda.txt"));
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        for (const QString &help : w->typeHelpTexts)
+        for (const QString &help : w->files.typeHelpTexts)
             QCOMPARE(help, QString());
         QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
     }
@@ -275,10 +275,10 @@ private Q_SLOTS:
         s.folder.writeLines(QStringLiteral("idioma/ayuda.txt"), {QStringLiteral("h0"), QStringLiteral("h1"), QStringLiteral("h2")});
         s.folder.remove(QStringLiteral("idioma/Principal.txt"));
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        QCOMPARE(w->typeHelpTexts[bank::QuestionType::TrueFalse], QStringLiteral("h2"));
+        QCOMPARE(w->files.typeHelpTexts[bank::QuestionType::TrueFalse], QStringLiteral("h2"));
         QCOMPARE(w->Command2->text(), QStringLiteral("h2"));
         QCOMPARE(w->Label12->text(), QStringLiteral("h2"));
-        QCOMPARE(w->texts.right, QStringLiteral("h2"));
+        QCOMPARE(w->files.texts.right, QStringLiteral("h2"));
         QCOMPARE(w->Command5[player::TrueFalseButton::SaysFalse]->text(), QStringLiteral("h2"));
     }
 
@@ -288,9 +288,9 @@ private Q_SLOTS:
         fillSubject(s, QStringLiteral("A"));
         s.folder.writeLines(QStringLiteral("idioma/Final.txt"), {QStringLiteral("Títol"), QStringLiteral("Bé")});
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        QCOMPARE(w->rightLabel, QStringLiteral("Bé"));
-        QCOMPARE(w->wrongLabel, QString());
-        QCOMPARE(w->quitQuestion, QString());
+        QCOMPARE(w->files.rightLabel, QStringLiteral("Bé"));
+        QCOMPARE(w->files.wrongLabel, QString());
+        QCOMPARE(w->files.quitQuestion, QString());
     }
 
     void optionOrderOfTheWindow()
@@ -304,7 +304,7 @@ private Q_SLOTS:
         QCOMPARE(w->optionOrder, (std::array<int, 8>{5, 2, 7, 0, 3, 6, 1, 4}));
         for (int row : {0, 1}) {
             s.show(0, row);
-            QCOMPARE(bank::typeCode(w->questionType), 1);
+            QCOMPARE(bank::typeCode(w->shown.questionType), 1);
             QVERIFY(w->Frame1[bank::QuestionType::MultipleChoice]->isVisibleTo(w));
             QVERIFY(w->Label3(2)->text().startsWith(QStringLiteral("1. ")));
             QVERIFY(w->Label3(0)->text().startsWith(QStringLiteral("2. ")));
@@ -317,7 +317,7 @@ private Q_SLOTS:
         QCOMPARE(w->Label3(2)->text(), QStringLiteral("1. c "));
         QCOMPARE(w->Label2->text(), QStringLiteral("Quina?"));
         QCOMPARE(w->Label4->text(), QStringLiteral("Autor: Mestra"));
-        QCOMPARE(w->Label14->text(), w->typeHelpTexts[bank::QuestionType::MultipleChoice]);
+        QCOMPARE(w->Label14->text(), w->files.typeHelpTexts[bank::QuestionType::MultipleChoice]);
         QCOMPARE(ui::backColor(w->Command2), ui::kGreen);
         QVERIFY(w->Command2->isEnabled());
     }
@@ -366,8 +366,8 @@ private Q_SLOTS:
         QCOMPARE(w->attachmentViewer() != nullptr, attachment);
         if (!attachment)
             return;
-        QCOMPARE(player::state().attachmentOptionIndex, 2);
-        QCOMPARE(player::state().attachmentIsPicture, picture);
+        QCOMPARE(w->attachmentViewer()->attachment().name, last);
+        QCOMPARE(w->attachmentViewer()->attachment().isPicture, picture);
         QCOMPARE(w->Label3(2)->text(), last);
         QCOMPARE(w->Label18->text(), QString());
         player::Form5 *viewer = w->attachmentViewer();
@@ -475,9 +475,9 @@ private Q_SLOTS:
             QCOMPARE(w->Label5->text(), QStringLiteral("Pregunta"));
         if (!fails) {
             // Type 0: the empty frame and the general help; the button as it was.
-            QCOMPARE(bank::typeCode(w->questionType), 0);
+            QCOMPARE(bank::typeCode(w->shown.questionType), 0);
             QVERIFY(w->Frame1[bank::QuestionType::None]->isVisibleTo(w));
-            QCOMPARE(w->Label14->text(), w->typeHelpTexts[bank::QuestionType::None]);
+            QCOMPARE(w->Label14->text(), w->files.typeHelpTexts[bank::QuestionType::None]);
             QVERIFY(w->Command2->isEnabled());
         }
         // The next good entry works as usual.
