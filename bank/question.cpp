@@ -36,9 +36,18 @@ bool isPictureAttachment(const QString &name)
     return isAttachmentName(name) && name.right(4).toUpper() != u".TXT";
 }
 
-QString typeCodeLine(int type)
+QuestionType questionTypeOf(double code)
 {
-    return numberText(type) + u' ';
+    for (const QuestionType type : kQuestionTypes) {
+        if (code == typeCode(type))
+            return type;
+    }
+    return QuestionType::None;
+}
+
+QString typeCodeLine(QuestionType type)
+{
+    return numberText(typeCode(type)) + u' ';
 }
 
 QString coordinateText(double value)
@@ -53,7 +62,9 @@ QString coordinateText(double value)
 QStringList questionLines(const Question &q)
 {
     QStringList lines{typeCodeLine(q.type), q.author};
-    switch (static_cast<QuestionType>(q.type)) {
+    switch (q.type) {
+    case QuestionType::None:
+        break;
     case QuestionType::MultipleChoice:
         lines << q.statement;
         for (const QString &option : q.options) {
@@ -86,16 +97,16 @@ ReadError parseQuestion(const QStringList &lines, Question &q)
     auto line = [&lines](int number) { return lines.value(number - 1); };
     if (lines.isEmpty())
         return ReadError::TooShort;
-    // Range first: a line like "99999999999" must not be cast to int.
-    const double code = numericValue(lines[0]);
-    q.type = (code > -1e9 && code < 1e9) ? static_cast<int>(code) : 0;
-    if (code != q.type || q.type < 1 || q.type > 6)
+    q.type = questionTypeOf(numericValue(lines[0]));
+    if (q.type == QuestionType::None)
         return ReadError::UnknownType;
     if (lines.size() < 2)
         return ReadError::TooShort;
     q.author = line(2);
 
-    switch (static_cast<QuestionType>(q.type)) {
+    switch (q.type) {
+    case QuestionType::None:
+        break;
     case QuestionType::MultipleChoice: {
         if (lines.size() < 3)
             return ReadError::TooShort;
@@ -146,7 +157,7 @@ QuestionRead readQuestionBytes(const QByteArray &bytes)
     read.lineCount = int(std::min<qsizetype>(lines.size(), 1 << 30));
     read.typeLine = lines.value(0);
     read.error = parseQuestion(lines, read.question);
-    switch (static_cast<QuestionType>(read.question.type)) {
+    switch (read.question.type) {
     case QuestionType::MultipleChoice:
         if (read.error == ReadError::TooManyOptions)
             read.linesBeyondEighth = lines.mid(3 + 8);
@@ -196,10 +207,10 @@ namespace {
 // Questions whose file could not be read back as written.
 QString unreadableQuestion(const Question &q)
 {
-    if (q.type < 1 || q.type > 6)
+    if (!isQuestionType(q.type))
         return QStringLiteral("El tipo de pregunta %1 no existe. No se ha guardado la pregunta.")
-            .arg(q.type);
-    if (q.type != static_cast<int>(QuestionType::MultipleChoice))
+            .arg(typeCode(q.type));
+    if (q.type != QuestionType::MultipleChoice)
         return {};
     const qsizetype written = questionLines(q).size() - 3 - (q.attachment.isEmpty() ? 0 : 1);
     if (written > 8 || (written > 7 && !q.attachment.isEmpty()))

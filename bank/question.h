@@ -7,7 +7,10 @@
 
 namespace bank {
 
+// The kinds of question; the value is the digit line 1 of a file holds.
+// None is what a file of another digit reads as: the readers refuse it.
 enum class QuestionType {
+    None = 0,
     MultipleChoice = 1,
     WrittenAnswer = 2,
     PictureAnswer = 3,
@@ -15,6 +18,20 @@ enum class QuestionType {
     ReadingWord = 5,
     TrueFalse = 6,
 };
+inline constexpr QuestionType kQuestionTypes[] = {
+    QuestionType::MultipleChoice, QuestionType::WrittenAnswer, QuestionType::PictureAnswer,
+    QuestionType::GraphicPoint,   QuestionType::ReadingWord,   QuestionType::TrueFalse,
+};
+
+// The digit of a type, as files, records and the windows' indexed controls
+// number it (None is 0).
+constexpr int typeCode(QuestionType type) { return static_cast<int>(type); }
+// The type a line 1 value names: None for anything but a whole 1 to 6.
+QuestionType questionTypeOf(double code);
+constexpr bool isQuestionType(QuestionType type)
+{
+    return type >= QuestionType::MultipleChoice && type <= QuestionType::TrueFalse;
+}
 
 // One question as a question file holds it. Which fields a type uses:
 //   MultipleChoice  statement, options (the correct one ends in a space), attachment
@@ -24,7 +41,7 @@ enum class QuestionType {
 //   ReadingWord     fileName (reading text), statement, answer (the word)
 //   TrueFalse       statement, isTrue
 struct Question {
-    int type = 1;
+    QuestionType type = QuestionType::MultipleChoice;
     QString author;
     QString statement;
     QStringList options;
@@ -47,7 +64,7 @@ bool isAttachmentName(const QString &line);
 bool isPictureAttachment(const QString &name);
 
 // The line 1 form of a type code: " 1 ".
-QString typeCodeLine(int type);
+QString typeCodeLine(QuestionType type);
 
 // A point coordinate as the editor writes it: "132", or a fraction in
 // general form.

@@ -69,7 +69,7 @@ bool answer(player::Form3 *test)
 {
     if (!test->Command2->isEnabled())
         return false;
-    switch (test->questionType) {
+    switch (bank::typeCode(test->shown.questionType)) {
     case 1:
         if (player::Form5 *viewer = test->attachmentViewer())
             viewer->close();
@@ -81,26 +81,26 @@ bool answer(player::Form3 *test)
         return true;
     case 2:
     case 3:
-        if (test->expectedAnswer.isEmpty())
+        if (test->shown.expectedAnswer.isEmpty())
             QTest::mouseClick(test->Command2, Qt::LeftButton);
         else
-            typeInto(test->questionType == 2 ? test->RichTextBox1 : test->RichTextBox2, test->expectedAnswer);
+            typeInto(test->shown.questionType == bank::QuestionType::WrittenAnswer ? test->RichTextBox1 : test->RichTextBox2, test->shown.expectedAnswer);
         return true;
     case 4:
-        test->graphic->markAt(QPointF(test->targetX, test->targetY));
+        test->graphic->markAt(QPointF(test->shown.targetX, test->shown.targetY));
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
     case 5: {
         const QString text = test->Text2->toPlainText();
         QTextCursor cursor = test->Text2->textCursor();
-        cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, text.indexOf(test->expectedAnswer)) + 1));
+        cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, text.indexOf(test->shown.expectedAnswer)) + 1));
         test->Text2->setTextCursor(cursor);
         test->Text2->takeWordAtCaret();
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
     }
     case 6:
-        QTest::mouseClick(test->Command5[test->trueFalseAnswer ? 0 : 1], Qt::LeftButton);
+        QTest::mouseClick(test->Command5[test->shown.trueFalseAnswer ? 0 : 1], Qt::LeftButton);
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
     default:

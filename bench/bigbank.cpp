@@ -59,7 +59,7 @@ bank::Question questionOf(int n)
     q.author = QStringLiteral("Departament de Ciències");
     const Kind kind = kindOf(n);
     auto choice = [&](const QString &attachment) {
-        q.type = 1;
+        q.type = bank::QuestionType::MultipleChoice;
         q.statement = QStringLiteral("Pregunta %1: quin és l'òrgan que bombeja la sang?").arg(n);
         q.options = {QStringLiteral("El fetge"), QStringLiteral("El cor "), QStringLiteral("Els pulmons"),
                      QStringLiteral("L'estómac")};
@@ -79,19 +79,19 @@ bank::Question questionOf(int n)
         choice(QString::fromLatin1(kLargePhoto));
         break;
     case Kind::Written:
-        q.type = 2;
+        q.type = bank::QuestionType::WrittenAnswer;
         q.statement = QStringLiteral("Pregunta %1: com es diu el procés pel qual l'aigua passa a vapor?").arg(n);
         q.answer = QStringLiteral("evaporació");
         break;
     case Kind::WrittenLong:
-        q.type = 2;
+        q.type = bank::QuestionType::WrittenAnswer;
         q.statement = QStringLiteral("Pregunta %1: ").arg(n)
             + QStringLiteral("llegeix amb atenció i respon amb una sola paraula. ").repeated(8);
         q.answer = QStringLiteral("Barcelona");
         break;
     case Kind::PictureSmall:
     case Kind::PictureLarge:
-        q.type = 3;
+        q.type = bank::QuestionType::PictureAnswer;
         q.fileName = QString::fromLatin1(kind == Kind::PictureSmall ? kSmallPhoto : kLargePhoto);
         q.statement = QStringLiteral("Pregunta %1: quin animal surt a la fotografia?").arg(n);
         q.answer = QStringLiteral("gat");
@@ -99,7 +99,7 @@ bank::Question questionOf(int n)
     case Kind::GraphicSmall:
     case Kind::GraphicLarge: {
         const bool small = kind == Kind::GraphicSmall;
-        q.type = 4;
+        q.type = bank::QuestionType::GraphicPoint;
         q.fileName = QString::fromLatin1(small ? kSmallGraphic : kLargeGraphic);
         q.statement = QStringLiteral("Pregunta %1: marca el cercle vermell.").arg(n);
         const QSize size = small ? kSmallPicture : kLargePicture;
@@ -108,13 +108,13 @@ bank::Question questionOf(int n)
         break;
     }
     case Kind::Reading:
-        q.type = 5;
+        q.type = bank::QuestionType::ReadingWord;
         q.fileName = QStringLiteral("lectura.txt");
         q.statement = QStringLiteral("Pregunta %1: quin estret comunica el mar amb l'oceà?").arg(n);
         q.answer = QStringLiteral("Gibraltar.");
         break;
     case Kind::TrueFalse:
-        q.type = 6;
+        q.type = bank::QuestionType::TrueFalse;
         q.statement = QStringLiteral("Pregunta %1: el Sol és una estrella.").arg(n);
         q.isTrue = true;
         break;

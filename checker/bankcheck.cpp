@@ -596,11 +596,13 @@ void BankCheck::checkQuestion(const QString &path, const bank::QuestionRead &rea
         return;
     }
     const bank::Question &q = read.question;
-    ++summary.questions[size_t(q.type)];
+    ++summary.questions[size_t(bank::typeCode(q.type))];
     // Every type shows its statement: without one the pupil is asked nothing.
     if (q.statement.trimmed().isEmpty())
         tell(where, QCoreApplication::translate("checker", "L'enunciat és buit: l'alumne no sap què se li pregunta."));
-    switch (static_cast<bank::QuestionType>(q.type)) {
+    switch (q.type) {
+    case bank::QuestionType::None:
+        break;
     case bank::QuestionType::MultipleChoice:
         checkMultipleChoice(where, q);
         break;
@@ -684,7 +686,7 @@ bool BankCheck::namesNothing(const QString &where, const bank::Question &q)
 {
     if (!q.fileName.trimmed().isEmpty())
         return false;
-    const auto type = static_cast<bank::QuestionType>(q.type);
+    const bank::QuestionType type = q.type;
     tell(where, type == bank::QuestionType::ReadingWord
                     ? QCoreApplication::translate("checker", "La línia del text és buida: la pregunta no diu quin text s'ha de llegir.")
                     : type == bank::QuestionType::GraphicPoint
@@ -774,8 +776,10 @@ QStringList summaryLines(const Summary &s)
                           count(s.questionFolders, QT_TRANSLATE_NOOP("checker", "carpeta de preguntes"),
                                 QT_TRANSLATE_NOOP("checker", "carpetes de preguntes")),
                           count(s.questionCount(), QT_TRANSLATE_NOOP("checker", "pregunta"), QT_TRANSLATE_NOOP("checker", "preguntes"))));
-    for (int type = 1; type <= 6; ++type)
-        lines.append(QStringLiteral("  %1: %2").arg(QCoreApplication::translate("checker", kTypes[type - 1])).arg(s.questions[size_t(type)]));
+    for (const bank::QuestionType type : bank::kQuestionTypes) {
+        const int code = bank::typeCode(type);
+        lines.append(QStringLiteral("  %1: %2").arg(QCoreApplication::translate("checker", kTypes[code - 1])).arg(s.questions[size_t(code)]));
+    }
     if (s.notQuestions > 0)
         lines.append(QCoreApplication::translate("checker", "  fitxers que no són preguntes: %1").arg(s.notQuestions));
     lines.append(s.problems == 0 ? QCoreApplication::translate("checker", "Cap problema.") : count(s.problems, QT_TRANSLATE_NOOP("checker", "problema"), QT_TRANSLATE_NOOP("checker", "problemes")) + u'.');

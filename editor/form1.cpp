@@ -164,7 +164,7 @@ void Form1::Form_Load()
         Dir1->expand(top);
     }
 
-    QuestionType = 1;
+    QuestionType = bank::QuestionType::MultipleChoice;
     questionChecked = false;
     ShowTypeFrame();
     ui::centreOnScreen(this);
@@ -261,7 +261,7 @@ bool Form1::checkHolds() const
 
 void Form1::ShowTypeFrame()
 {
-    const int shown = QuestionType - 1;
+    const int shown = bank::typeCode(QuestionType) - 1;
     buildPanel(shown);
     for (int k = 0; k < kTypeCount; ++k)
         Frame1(k)->setVisible(k == shown);
@@ -273,7 +273,7 @@ void Form1::ShowTypeFrame()
 
 void Form1::Command1_Click(int index)
 {
-    QuestionType = index + 1;
+    QuestionType = index >= 0 && index < kTypeCount ? bank::kQuestionTypes[index] : bank::QuestionType::None;
     ShowTypeFrame();
     setPanelColor(this, panelColor(Frame1(index)));
 }
@@ -313,7 +313,7 @@ void Form1::openCheckWindow()
     preview.statement = Text1(0)->text();
     for (int i = 1; i <= kOptionCount; ++i)
         preview.options[i - 1] = Text1(i)->text();
-    preview.panelColor = panelColor(Frame1(QuestionType - 1));
+    preview.panelColor = panelColor(Frame1(bank::typeCode(QuestionType) - 1));
     form2 = new Form2(preview, this);
     form2->setAttribute(Qt::WA_DeleteOnClose);
     form2->show();
@@ -456,7 +456,9 @@ void Form1::showLoaded(const LoadedQuestion &loaded)
 {
     const EditorFields &f = loaded.fields;
     Text2->setText(f.author);
-    switch (static_cast<bank::QuestionType>(loaded.type)) {
+    switch (loaded.type) {
+    case bank::QuestionType::None:
+        break;
     case bank::QuestionType::MultipleChoice:
         // Texts only: the option labels and fields keep their colours.
         Text1(0)->setText(f.choiceStatement);

@@ -73,7 +73,7 @@ public:
     QAction *mnuImportar = nullptr;
     QAction *mnuExportar = nullptr;
 
-    int QuestionType = 1;
+    bank::QuestionType QuestionType = bank::QuestionType::MultipleChoice;
     bool questionChecked = false;
     int optionPickSlot = 0;
     // The attachment line of the multiple-choice question loaded last, now

@@ -81,7 +81,7 @@ Form2::Form2(const PreviewQuestion &question, QWidget *parent)
 void Form2::Form_Load(const PreviewQuestion &question)
 {
     questionType = question.type;
-    if (questionType == 1) {
+    if (questionType == bank::QuestionType::MultipleChoice) {
         Frame1(0)->show();
         Label1->setText(question.statement);
         for (int i = 0; i < kOptionCount; ++i) {
@@ -94,8 +94,8 @@ void Form2::Form_Load(const PreviewQuestion &question)
             }
         }
     }
-    if (QGroupBox *panel = Frame1(questionType - 1)) {
-        panel->setTitle(QString::number(questionType));
+    if (QGroupBox *panel = Frame1(bank::typeCode(questionType) - 1)) {
+        panel->setTitle(QString::number(bank::typeCode(questionType)));
         ui::setBackColor(panel, question.panelColor);
         ui::setBackColor(this, question.panelColor);
     }
@@ -138,7 +138,7 @@ void Form2::Command1_Click()
     ui::setForeColor(Command1, ui::kWhite);
     ui::setForeColor(Label3, colour);
     Label3->setText(verdict.text);
-    Frame1(questionType - 1)->setEnabled(false);
+    Frame1(bank::typeCode(questionType) - 1)->setEnabled(false);
 }
 
 void Form2::Command2_Click()

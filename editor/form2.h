@@ -39,7 +39,7 @@ public:
 private:
     void Form_Load(const PreviewQuestion &question);
 
-    int questionType = 1;
+    bank::QuestionType questionType = bank::QuestionType::MultipleChoice;
 };
 
 } // namespace editor

@@ -11,7 +11,7 @@ namespace editor {
 // What the check window shows: the editor's multiple-choice fields as they
 // stand after the check.
 struct PreviewQuestion {
-    int type = 1;
+    bank::QuestionType type = bank::QuestionType::MultipleChoice;
     QString statement;
     Options options;
     QColor panelColor;

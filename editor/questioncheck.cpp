@@ -37,9 +37,9 @@ QStringList multipleChoiceFailures(const EditorFields &f)
 }
 
 // The first failing test of the other types, or an empty text.
-QString firstFailure(int type, const EditorFields &f)
+QString firstFailure(bank::QuestionType type, const EditorFields &f)
 {
-    switch (static_cast<bank::QuestionType>(type)) {
+    switch (type) {
     case bank::QuestionType::WrittenAnswer:
         if (f.writtenStatement.isEmpty() || f.writtenAnswer.isEmpty())
             return QCoreApplication::translate("editor", "Te falta redactar la pregunta i/o la respuesta");
@@ -75,6 +75,7 @@ QString firstFailure(int type, const EditorFields &f)
         if (f.trueFalseCaption.isEmpty())
             return QCoreApplication::translate("editor", "Falta hacer clic sobre verdadero o falso");
         break;
+    case bank::QuestionType::None:
     case bank::QuestionType::MultipleChoice:
         break;
     }
@@ -83,12 +84,12 @@ QString firstFailure(int type, const EditorFields &f)
 
 } // namespace
 
-CheckOutcome checkQuestion(int type, const EditorFields &fields)
+CheckOutcome checkQuestion(bank::QuestionType type, const EditorFields &fields)
 {
     CheckOutcome outcome;
-    if (type < 1 || type > 6)
+    if (!bank::isQuestionType(type))
         return outcome;
-    if (type == static_cast<int>(bank::QuestionType::MultipleChoice)) {
+    if (type == bank::QuestionType::MultipleChoice) {
         outcome.messages = multipleChoiceFailures(fields);
         outcome.passed = outcome.messages.isEmpty();
         outcome.normalise = outcome.passed;
@@ -140,12 +141,14 @@ ChoiceOptions closeOptionGaps(const Options &options, int markedOption)
     return result;
 }
 
-bank::Question questionFromFields(int type, const EditorFields &f)
+bank::Question questionFromFields(bank::QuestionType type, const EditorFields &f)
 {
     bank::Question q;
     q.type = type;
     q.author = f.author;
-    switch (static_cast<bank::QuestionType>(type)) {
+    switch (type) {
+    case bank::QuestionType::None:
+        break;
     case bank::QuestionType::MultipleChoice:
         q.statement = f.choiceStatement;
         for (const QString &option : f.options) {
@@ -190,7 +193,7 @@ bank::Question questionFromFields(int type, const EditorFields &f)
     return q;
 }
 
-SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
+SaveOutcome saveQuestion(const QString &folder, bank::QuestionType type, bool questionChecked,
                          const EditorFields &fields)
 {
     SaveOutcome outcome;
@@ -199,7 +202,7 @@ SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
         return outcome;
     }
     outcome.clearChecked = true;
-    if (type < 1 || type > 6)
+    if (!bank::isQuestionType(type))
         return outcome;
     const bank::SaveResult result = bank::saveNewQuestion(folder, questionFromFields(type, fields));
     if (!result.ok) {
@@ -209,11 +212,11 @@ SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
     }
     outcome.written = true;
     outcome.number = result.number;
-    outcome.resetAttachment = type == static_cast<int>(bank::QuestionType::MultipleChoice);
+    outcome.resetAttachment = type == bank::QuestionType::MultipleChoice;
     return outcome;
 }
 
-bool stillAsChecked(const CheckedQuestion &checked, int type, const EditorFields &now)
+bool stillAsChecked(const CheckedQuestion &checked, bank::QuestionType type, const EditorFields &now)
 {
     EditorFields then = checked.fields;
     then.author = now.author;

@@ -76,9 +76,9 @@ struct CheckOutcome {
 
 // "Comprobar" for a question of `type`. A multiple-choice question collects
 // every failing test's message; the other types stop at the first failure
-// and say "De acuerdo" when none fails. A type outside 1 to 6 neither
-// passes nor says anything.
-CheckOutcome checkQuestion(int type, const EditorFields &fields);
+// and say "De acuerdo" when none fails. No type (None) neither passes nor
+// says anything.
+CheckOutcome checkQuestion(bank::QuestionType type, const EditorFields &fields);
 
 // The options after a passed check: exactly the marked one (1 to 8, 0 for
 // none) ends in one space, the others end without. Removing every trailing
@@ -106,7 +106,7 @@ ChoiceOptions closeOptionGaps(const Options &options, int markedOption);
 // A last option that is still the loaded question's attachment line is
 // written as its attachment: the same last line, which every reader takes
 // for the attachment again; an attachment chosen since replaces it.
-bank::Question questionFromFields(int type, const EditorFields &fields);
+bank::Question questionFromFields(bank::QuestionType type, const EditorFields &fields);
 
 struct SaveOutcome {
     bool written = false;
@@ -119,12 +119,12 @@ struct SaveOutcome {
 // "Guardar pregunta" into `folder`. Without a passed check it only asks for
 // one. A failed write keeps the check, so the author can mend the cause
 // (a missing folder, a character the file cannot hold) and save again.
-SaveOutcome saveQuestion(const QString &folder, int type, bool questionChecked,
+SaveOutcome saveQuestion(const QString &folder, bank::QuestionType type, bool questionChecked,
                          const EditorFields &fields);
 
 // What a passed check saw: the type and the fields as the check left them.
 struct CheckedQuestion {
-    int type = 0;
+    bank::QuestionType type = bank::QuestionType::None;
     EditorFields fields;
 };
 
@@ -132,7 +132,7 @@ struct CheckedQuestion {
 // same fields. An edit after the check (an option emptied, another option
 // marked, a new graphic) voids it, so a save writes only what was checked.
 // The author line is left out: it judges nothing.
-bool stillAsChecked(const CheckedQuestion &checked, int type, const EditorFields &now);
+bool stillAsChecked(const CheckedQuestion &checked, bank::QuestionType type, const EditorFields &now);
 
 inline QString kBlankMarkedOption() { return QCoreApplication::translate("editor", "La opción marcada como correcta está vacía"); }
 

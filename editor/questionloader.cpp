@@ -23,7 +23,9 @@ LoadedQuestion loadQuestion(const bank::QuestionRead &read, const EditorFields &
     EditorFields &f = loaded.fields;
     f.author = field(2, q.author, fresh.author);
 
-    switch (static_cast<bank::QuestionType>(loaded.type)) {
+    switch (loaded.type) {
+    case bank::QuestionType::None:
+        break;
     case bank::QuestionType::MultipleChoice: {
         f.choiceStatement = field(3, q.statement, QString());
         // Every line after the statement, as the file holds them.

@@ -17,10 +17,10 @@
 namespace editor {
 
 struct LoadedQuestion {
-    // Line 1 names a type 1 to 6. Any other file is not a question and
-    // changes nothing in the window.
+    // Line 1 names a type. Any other file is not a question and changes
+    // nothing in the window.
     bool isQuestion = false;
-    int type = 0;
+    bank::QuestionType type = bank::QuestionType::None;
 
     // The fields after loading: the author and the type's fields from the
     // file, every other field as it was. A field whose line the file lacks

@@ -64,8 +64,8 @@ inline QString checkQuestionFile(const QByteArray &bytes)
     if (file.error != bank::ReadError::None)
         return {};
     const bank::Question &read = file.question;
-    BRENLOQ_EXPECT(read.type >= 1 && read.type <= 6);
-    if (read.type == 1) {
+    BRENLOQ_EXPECT(bank::isQuestionType(read.type));
+    if (read.type == bank::QuestionType::MultipleChoice) {
         BRENLOQ_EXPECT(!read.options.isEmpty() && read.options.size() <= 8);
         BRENLOQ_EXPECT(read.attachment.isEmpty() || read.options.size() <= 7);
     }

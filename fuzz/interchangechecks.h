@@ -33,12 +33,12 @@ inline QString checkParsed(const interchange::Parsed &parsed)
         BRENLOQ_EXPECT(parsed.items.isEmpty() && parsed.skipped.isEmpty());
     for (const interchange::Item &item : parsed.items) {
         const bank::Question &q = item.question;
-        BRENLOQ_EXPECT(q.type >= 1 && q.type <= 6);
+        BRENLOQ_EXPECT(bank::isQuestionType(q.type));
         BRENLOQ_EXPECT(q.options.size() <= 8);
         BRENLOQ_EXPECT(oneLine(q.author) && oneLine(q.statement) && oneLine(q.answer));
         for (const QString &option : q.options)
             BRENLOQ_EXPECT(oneLine(option) && !option.isEmpty());
-        if (q.type == int(bank::QuestionType::MultipleChoice)) {
+        if (q.type == bank::QuestionType::MultipleChoice) {
             int right = 0;
             for (const QString &option : q.options)
                 right += bank::isCorrectOption(option) ? 1 : 0;

@@ -201,7 +201,7 @@ QString whyNotStorable(const bank::Question &q, QString &kind)
         kind = QStringLiteral("sense enunciat");
         return QStringLiteral("la pregunta no té enunciat");
     }
-    if (q.type == int(bank::QuestionType::MultipleChoice)) {
+    if (q.type == bank::QuestionType::MultipleChoice) {
         if (!q.attachment.isEmpty() && q.options.size() > 7) {
             kind = QStringLiteral("amb més de 8 opcions");
             return QStringLiteral("8 opcions i un fitxer adjunt: el banc en porta 7 amb un adjunt");
@@ -314,14 +314,14 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
         const QString target = item.category.isEmpty() ? base : bank::resolvePath(base, item.category.join(u'/'));
         if (why.isEmpty() && item.hasFile) {
             // Only a name ending in .txt is a text; anything else is a picture.
-            const bool picture = q.type == int(bank::QuestionType::PictureAnswer)
+            const bool picture = q.type == bank::QuestionType::PictureAnswer
                 || !(bank::isAttachmentName(item.file.name) && !bank::isPictureAttachment(item.file.name));
             QStringList written;
             const QString name = files.place(item.file, picture, why, written);
             outcome.written << written;
             if (!why.isEmpty())
                 kind = QStringLiteral("amb una imatge que no es pot portar");
-            else if (q.type == int(bank::QuestionType::PictureAnswer))
+            else if (q.type == bank::QuestionType::PictureAnswer)
                 q.fileName = name;
             else
                 q.attachment = name;
@@ -444,7 +444,7 @@ Outcome exportFolder(const QString &folder, const QString &file, const Options &
         const QString where = (category + QStringList{name}).join(u'/');
         const bank::QuestionRead read = bank::readQuestion(folder + u'/' + category.join(u'/') + u'/' + name);
         Skipped skip{where, {}, {}};
-        const auto type = static_cast<bank::QuestionType>(read.question.type);
+        const auto type = read.question.type;
         if (!read.ok()) {
             skip.kind = QStringLiteral("que no es poden llegir");
             skip.reason = QStringLiteral("no és un fitxer de pregunta que es pugui llegir");

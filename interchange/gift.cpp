@@ -233,7 +233,7 @@ void parseQuestion(const Block &block, const QString &where, const QStringList &
     if (const QRegularExpressionMatch m = trueFalse.match(body); m.hasMatch()) {
         if (body.mid(m.capturedEnd(1)).contains(u'#') && !body.mid(m.capturedEnd(1)).remove(u'#').trimmed().isEmpty())
             parsed.feedbackDropped = true;
-        item.question.type = int(bank::QuestionType::TrueFalse);
+        item.question.type = bank::QuestionType::TrueFalse;
         item.question.isTrue = m.captured(1).at(0).toUpper() == u'T';
         if (item.hasFile) {
             parsed.skipped << skipped(item.where, QStringLiteral("amb una imatge que no es pot portar"),
@@ -277,7 +277,7 @@ void parseQuestion(const Block &block, const QString &where, const QStringList &
         }
         if (item.hasFile) {
             // A short answer about one picture.
-            item.question.type = int(bank::QuestionType::PictureAnswer);
+            item.question.type = bank::QuestionType::PictureAnswer;
             item.question.fileName = item.file.name;
         }
     }
@@ -340,7 +340,7 @@ QByteArray writeGift(const QList<Exported> &questions)
         if (!q.author.isEmpty())
             out += QStringLiteral("::%1::").arg(escape(q.author));
         out += QStringLiteral("[html]") + html(q.statement);
-        switch (static_cast<bank::QuestionType>(q.type)) {
+        switch (q.type) {
         case bank::QuestionType::MultipleChoice:
             if (!q.attachment.isEmpty())
                 out += QStringLiteral(" <p>%1</p>").arg(escape(fileReference(q.attachment)));

@@ -190,7 +190,7 @@ void parseQuestion(const Node &q, const QString &line, Parsed &parsed, QStringLi
             return;
         }
         if (item.hasFile) {
-            item.question.type = int(bank::QuestionType::PictureAnswer);
+            item.question.type = bank::QuestionType::PictureAnswer;
             item.question.fileName = item.file.name;
         }
     } else {
@@ -199,7 +199,7 @@ void parseQuestion(const Node &q, const QString &line, Parsed &parsed, QStringLi
                                       QStringLiteral("una pregunta de vertader o fals no porta imatge al banc"));
             return;
         }
-        item.question.type = int(bank::QuestionType::TrueFalse);
+        item.question.type = bank::QuestionType::TrueFalse;
         bool found = false;
         for (const Answer &a : answers) {
             if (a.fraction >= 100) {
@@ -299,7 +299,7 @@ QByteArray writeMoodleXml(const QList<Exported> &questions)
             w.writeEndElement();
         }
         const bank::Question &q = e.question;
-        const auto type = static_cast<bank::QuestionType>(q.type);
+        const auto type = q.type;
         w.writeComment(QStringLiteral(" %1 ").arg(e.where).replace(QLatin1String("--"), QLatin1String("- -")));
         w.writeStartElement(QStringLiteral("question"));
         w.writeAttribute(QStringLiteral("type"), type == bank::QuestionType::MultipleChoice ? QStringLiteral("multichoice")

@@ -95,7 +95,7 @@ bool multipleChoice(const QList<Answer> &answers, const QString &where, Item &it
                       QStringLiteral("%1 opcions: el banc en porta 8 com a màxim").arg(answers.size()));
         return false;
     }
-    item.question.type = int(bank::QuestionType::MultipleChoice);
+    item.question.type = bank::QuestionType::MultipleChoice;
     item.question.options.clear();
     for (const Answer &a : answers) {
         if (a.text.isEmpty()) {
@@ -135,7 +135,7 @@ bool writtenAnswer(const QList<Answer> &answers, const QString &where, Item &ite
                       QStringLiteral("cap resposta de valor complet"));
         return false;
     }
-    item.question.type = int(bank::QuestionType::WrittenAnswer);
+    item.question.type = bank::QuestionType::WrittenAnswer;
     item.question.answer = first;
     if (!others.isEmpty()) {
         QStringList quoted;

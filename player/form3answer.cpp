@@ -2,11 +2,9 @@
 
 #include "form3.h"
 
-#include "loadfailure.h"
 #include "testkeys.h"
 
 #include "bank/folders.h"
-#include "bank/numeric.h"
 #include "bank/question.h"
 #include "ui/floodfill.h"
 #include "ui/platform.h"
@@ -16,73 +14,108 @@
 
 namespace player {
 
-namespace {
-
-const QColor kMagenta = ui::bgr(0xFF00FF);
-const QString kCR = QStringLiteral("\r");
-
-void setOptionLook(QLabel *label, const QColor &colour, bool bold, int points)
-{
-    ui::setForeColor(label, colour);
-    QFont font = label->font();
-    font.setBold(bold);
-    font.setPointSize(points);
-    label->setFont(font);
-}
-
-} // namespace
-
 void Form3::Label3_Click(int index)
 {
     for (int i = 0; i < 8; ++i)
-        setOptionLook(Label3(i), i == index ? ui::kBlue : ui::kBlack, i == index, i == index ? 12 : 10);
-    chosenOption = index;
+        setOptionLook(i, i == index ? ui::kBlue : ui::kBlack, i == index);
+    shown.chosenOption = index;
 }
 
 void Form3::Command5_Click(int index)
 {
     Label16->setText(ui::caption(Command5[index]));
     ui::setForeColor(Label16, ui::backColor(Command5[index]));
-    trueFalseChoice = index == TrueFalseButton::SaysTrue;
-    trueFalseChosen = true;
+    shown.trueFalseChoice = index == TrueFalseButton::SaysTrue;
 }
 
-void Form3::setCounter(Counter::Index counter, int value)
+void Form3::Picture2_MouseDown(QPointF position)
 {
-    Command3[counter]->setText(QString::number(value));
+    const QPoint click(qRound(position.x()), qRound(position.y()));
+    // Judged by where the pupil pointed, not by the target's colour: a
+    // coloured target region is no longer right without a click on it. The
+    // picture as loaded, since the click's region is filled already.
+    const QPoint target(bank::pixelCoordinate(shown.targetX), bank::pixelCoordinate(shown.targetY));
+    shown.targetInMarkedRegion = ui::sameRegion(Picture2->picture(), click, target);
+    shown.graphicMarked = true;
+    shown.markX = position.x();
+    shown.markY = click.y();
 }
 
-void Form3::ShowFeedback(bool right)
+void Form3::Command2_Click()
 {
-    const QString gifs = bank::findEntry(appFolder, QString::fromLatin1(bank::kFeedbackPicturesFolder));
-    Gif89a1->setFileName(bank::findEntry(gifs, right ? QStringLiteral("si.gif") : QStringLiteral("no.gif")));
+    if (!Command2->isEnabled())
+        return;
+    // The pupil's choices as the controls show them now.
+    shown.word = Label11->text();
+    if (shown.chosenOption >= 0 && shown.chosenOption < Label3.count())
+        shown.chosenCaption = Label3(shown.chosenOption)->text();
+    const std::optional<Judgement> judgement =
+        shown.judgement(Command5[TrueFalseButton::SaysTrue]->text(), Command5[TrueFalseButton::SaysFalse]->text());
+    if (!judgement || !book(*judgement, statement(shown.questionType)))
+        return;
+    showJudged(*judgement);
+    frame(shown.questionType)->setEnabled(false);
+    Command2->setEnabled(false);
 }
 
-void Form3::PlayFeedbackSound(const QString &name)
+void Form3::showJudged(const Judgement &judgement)
 {
-    const QString folder = ui::platform().programFolder();
-    const QString sounds = bank::findEntry(folder, QString::fromLatin1(bank::kSoundsFolder));
-    ui::platform().playSound(bank::findEntry(sounds, name + QStringLiteral(".wav")));
+    const QColor verdict = judgement.right ? ui::kBlue : ui::kRed;
+    switch (shown.questionType) {
+    case bank::QuestionType::MultipleChoice:
+        if (judgement.right)
+            break;
+        ui::setForeColor(Label3(judgement.chosen), ui::kRed);
+        highlightCorrectOptions();
+        break;
+    case bank::QuestionType::WrittenAnswer:
+    case bank::QuestionType::PictureAnswer: {
+        // Given up: the answer is shown in red.
+        const int box = shown.questionType == bank::QuestionType::WrittenAnswer ? TypedBox::Written : TypedBox::Picture;
+        restoreFrame(shown.questionType);
+        colourTypedAnswer(typedBox(box), shown.expectedAnswer, ui::kRed);
+        typedBox(box)->setEnabled(false);
+        break;
+    }
+    case bank::QuestionType::GraphicPoint:
+        if (judgement.right)
+            break;
+        Picture2->floodFill(bank::pixelCoordinate(shown.targetX), bank::pixelCoordinate(shown.targetY));
+        Picture2->setFillColor(ui::kRed);
+        Picture2->floodFill(qRound(shown.markX), shown.markY);
+        Picture2->setFillColor(ui::kBlue);
+        break;
+    case bank::QuestionType::TrueFalse:
+        ui::setForeColor(Label16, verdict);
+        break;
+    case bank::QuestionType::ReadingWord:
+    case bank::QuestionType::None:
+        break;
+    }
 }
 
-bool Form3::book(bool right, const QLabel *statement, const std::optional<QString> &given, bool sound, int chosen)
+bool Form3::book(const Judgement &judgement, const QLabel *statement)
 {
     const int k = currentTestIndex;
-    if (!model.book(k, currentQuestionRow, right, statement->text(), given, chosen))
+    const bool right = judgement.right;
+    if (!model.book(k, shown.row, right, statement->text(), judgement.given, judgement.chosen))
         return false;
-    const SessionTest &test = model.test(k);
-    if (QListWidgetItem *entry = currentEntry())
-        entry->setText(model.rowText(k, currentQuestionRow));
+    if (QListWidgetItem *entry = List1(k)->item(shown.row))
+        entry->setText(model.rowText(k, shown.row));
     ui::setBackColor(Command2, right ? ui::kBlue : ui::kRed);
     describeVerdict(this, right);
-    setCounter(right ? Counter::Right : Counter::Wrong, right ? test.right : test.wrong);
+    const SessionTest &test = model.test(k);
+    Command3[right ? Counter::Right : Counter::Wrong]->setText(QString::number(right ? test.right : test.wrong));
     captionTestButton(k);
     // Once reported, the transcript box keeps the report as written.
     if (!model.reported())
         RichTextBox3->setText(model.transcript());
-    ShowFeedback(right);
-    if (sound)
-        PlayFeedbackSound(right ? QStringLiteral("si") : QStringLiteral("no"));
+    const QString gifs = bank::findEntry(appFolder, QString::fromLatin1(bank::kFeedbackPicturesFolder));
+    Gif89a1->setFileName(bank::findEntry(gifs, right ? QStringLiteral("si.gif") : QStringLiteral("no.gif")));
+    if (judgement.sound) {
+        const QString sounds = bank::findEntry(ui::platform().programFolder(), QString::fromLatin1(bank::kSoundsFolder));
+        ui::platform().playSound(bank::findEntry(sounds, right ? QStringLiteral("si.wav") : QStringLiteral("no.wav")));
+    }
     Command2->setEnabled(false);
     if (model.endedNow())
         endSession();
@@ -91,112 +124,7 @@ bool Form3::book(bool right, const QLabel *statement, const std::optional<QStrin
 
 TypedAnswer &Form3::currentTyped()
 {
-    return model.typedAnswer(currentTestIndex, currentQuestionRow, expectedAnswer);
-}
-
-void Form3::restoreFrame(int type)
-{
-    const QFrame *designed = Frame1[TypeCode::None];
-    Frame1[type]->setGeometry(designed->x(), Frame1[type]->y(), designed->width(), Frame1[type]->height());
-}
-
-void Form3::Command2_Click()
-{
-    if (!Command2->isEnabled())
-        return;
-    bool judged = false;
-    switch (questionType) {
-    case TypeCode::MultipleChoice:
-        judged = judgeMultipleChoice();
-        break;
-    case TypeCode::WrittenAnswer:
-    case TypeCode::PictureAnswer:
-        judged = giveUpTypedAnswer();
-        break;
-    case TypeCode::GraphicPoint:
-        judged = judgeGraphicPoint();
-        break;
-    case TypeCode::ReadingWord:
-        judged = judgeReadingWord();
-        break;
-    case TypeCode::TrueFalse:
-        judged = judgeTrueFalse();
-        break;
-    default:
-        break;
-    }
-    if (!judged)
-        return;
-    Frame1[questionType]->setEnabled(false);
-    Command2->setEnabled(false);
-}
-
-bool Form3::judgeMultipleChoice()
-{
-    // Nothing to judge until an option of this question was chosen.
-    if (chosenOption < 0 || chosenOption > 7)
-        return false;
-    const QString caption = Label3(chosenOption)->text();
-    const bool right = bank::isCorrectOption(caption);
-    if (!book(right, Label2, caption.mid(3), true, chosenOption))
-        return false;
-    if (!right) {
-        ui::setForeColor(Label3(chosenOption), ui::kRed);
-        for (int i = 0; i < 8; ++i) {
-            if (bank::isCorrectOption(Label3(i)->text()))
-                setOptionLook(Label3(i), ui::kBlue, true, 12);
-        }
-    }
-    return true;
-}
-
-bool Form3::giveUpTypedAnswer()
-{
-    const int box = questionType == TypeCode::WrittenAnswer ? TypedBox::Written : TypedBox::Picture;
-    // A given-up answer has no sound of its own.
-    if (!book(false, typedStatement(box), QStringLiteral("???"), false))
-        return false;
-    restoreFrame(questionType);
-    colourTypedAnswer(typedBox(box), ui::kRed);
-    typedBox(box)->setEnabled(false);
-    return true;
-}
-
-bool Form3::judgeGraphicPoint()
-{
-    // Nothing to judge until the pupil has marked this graphic.
-    if (!graphicMarked)
-        return false;
-    if (!targetInMarkedRegion) {
-        Picture2->floodFill(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY));
-        Picture2->setFillColor(ui::kRed);
-        Picture2->floodFill(qRound(markX), markY);
-        Picture2->setFillColor(ui::kBlue);
-    }
-    return book(targetInMarkedRegion, Label9, std::nullopt);
-}
-
-bool Form3::judgeReadingWord()
-{
-    // Nothing to judge until a word of the text was chosen.
-    if (Label11->text().isEmpty())
-        return false;
-    const bool right = isRightWord(Label11->text(), expectedAnswer);
-    return book(right, Label10, right ? expectedAnswer : QStringLiteral("???"));
-}
-
-bool Form3::judgeTrueFalse()
-{
-    // Nothing to judge until true or false was pressed for this question.
-    if (!trueFalseChosen)
-        return false;
-    const bool right = trueFalseChoice == trueFalseAnswer;
-    // The words of the language file, as on the buttons.
-    const QString given = Command5[trueFalseChoice ? TrueFalseButton::SaysTrue : TrueFalseButton::SaysFalse]->text();
-    if (!book(right, Label15, given))
-        return false;
-    ui::setForeColor(Label16, right ? ui::kBlue : ui::kRed);
-    return true;
+    return model.typedAnswer(currentTestIndex, shown.row, shown.expectedAnswer);
 }
 
 void Form3::RichTextBox_KeyDown(int &keyCode)
@@ -208,46 +136,24 @@ void Form3::RichTextBox_KeyDown(int &keyCode)
 void Form3::richtextbox_KeyPress(int box, QChar &key)
 {
     ui::RichTextBox *answer = typedBox(box);
-    const int t = typedFrame(box);
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const int screenWidth = screen ? ui::twips(screen->availableGeometry().width()) : ui::twips(width());
-    ui::setLeftTwips(Frame1[t], 20);
-    ui::setWidthTwips(Frame1[t], screenWidth - 25);
-    Frame1[t]->raise();
+    widenFrame(typedFrame(box), screen ? ui::twips(screen->availableGeometry().width()) : ui::twips(width()));
 
     const TypedAnswer::Step step = currentTyped().type(key);
     answer->setSelStart(step.offset);
     answer->setSelLength(step.offset < answer->length() ? 1 : 0);
-    if (step.matched) {
-        answer->setSelBold(true);
-        answer->setSelColor(step.corrected ? kMagenta : ui::kBlue);
-        if (step.complete)
-            completeTypedAnswer(box);
-    } else {
+    if (!step.matched) {
         ui::platform().beep();
         answer->setSelColor(ui::kRed);
+        return;
     }
-}
-
-void Form3::completeTypedAnswer(int box)
-{
+    answer->setSelBold(true);
+    answer->setSelColor(step.corrected ? ui::bgr(0xFF00FF) : ui::kBlue);
+    if (!step.complete)
+        return;
     restoreFrame(typedFrame(box));
-    typedBox(box)->setEnabled(false);
-    const bool right = currentTyped().isRight();
-    book(right, typedStatement(box), right ? expectedAnswer : QStringLiteral("???"));
-}
-
-void Form3::Picture2_MouseDown(QPointF position)
-{
-    const QPoint click(qRound(position.x()), qRound(position.y()));
-    // Judged by where the pupil pointed, not by the target's colour: a
-    // coloured target region is no longer right without a click on it. The
-    // picture as loaded, since the click's region is filled already.
-    targetInMarkedRegion = ui::sameRegion(Picture2->picture(), click,
-                                          QPoint(bank::pixelCoordinate(targetX), bank::pixelCoordinate(targetY)));
-    graphicMarked = true;
-    markX = position.x();
-    markY = click.y();
+    answer->setEnabled(false);
+    book(judgeTypedAnswer(currentTyped()), typedStatement(box));
 }
 
 } // namespace player

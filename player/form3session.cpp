@@ -2,45 +2,16 @@
 
 #include "form3.h"
 
-#include "form2.h"
 #include "form4.h"
 #include "form5.h"
-#include "playerstate.h"
 #include "testkeys.h"
 
-#include "bank/folders.h"
 #include "ui/platform.h"
 #include "ui/rtfwriter.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace player {
-
-namespace {
-
-QString timeUpText()
-{
-    return QStringLiteral("S'ha acabat el temps");
-}
-
-// A file name holds at most 255 bytes: a long pupil name is shortened in the
-// file name (with room for " (999)") rather than lose the report. The report
-// itself keeps the name whole.
-QString fittedReportFileName(QString name, const QDateTime &when)
-{
-    constexpr int kNameMax = 255;
-    const QString room = QStringLiteral(" (999)");
-    QString fileName = player::reportFileName(name, when);
-    while (!name.isEmpty() && QFile::encodeName(fileName + room).size() > kNameMax) {
-        name.chop(name.back().isLowSurrogate() && name.size() > 1 ? 2 : 1);
-        fileName = player::reportFileName(name, when);
-    }
-    return fileName;
-}
-
-} // namespace
 
 Form4 *Form3::finalWindow() const
 {
@@ -52,40 +23,41 @@ Form5 *Form3::attachmentViewer() const
     return form5;
 }
 
+void Form3::showCounters(int k, const QString &prefix)
+{
+    Command3[Counter::Wrong]->setText(prefix + QString::number(model.test(k).wrong));
+    Command3[Counter::Right]->setText(prefix + QString::number(model.test(k).right));
+    Command3[Counter::Questions]->setText(prefix + QString::number(List1(k)->count()));
+}
+
 void Form3::Command1_Click(int index)
 {
     if (index < 0 || index >= testCount())
         return;
     if (index != currentTestIndex)
         putAwayQuestion();
-    QPushButton *previous = Command1(currentTestIndex);
-    ui::setBold(previous, false);
-    ui::setBackColor(previous, ui::bgr(0xC0FFFF));
-    ui::setBold(Command1(index), true);
-    ui::setBackColor(Command1(index), ui::bgr(0xC0FFC0));
+    markTestButton(currentTestIndex, index);
     // Bold takes more room: the names are shortened to the new font.
     captionTestButton(currentTestIndex);
     captionTestButton(index);
     for (int i = 0; i < testCount(); ++i)
         List1(i)->setVisible(i == index);
-    Command3[Counter::Wrong]->setText(QLatin1Char(' ') + QString::number(model.test(index).wrong));
-    Command3[Counter::Right]->setText(QLatin1Char(' ') + QString::number(model.test(index).right));
-    Command3[Counter::Questions]->setText(QLatin1Char(' ') + QString::number(List1(index)->count()));
+    showCounters(index, QStringLiteral(" "));
     currentTestIndex = index;
     Command2->show();
-    Label4->setText(texts.subjectPrompt);
+    Label4->setText(files.texts.subjectPrompt);
 }
 
 void Form3::putAwayQuestion()
 {
     // An answer is booked in the test of the question it answers: a question
     // of another test cannot stay on show, answerable, under this test's row.
-    if (questionType > TypeCode::None && questionType < kTypeCodes) {
-        restoreFrame(questionType);
-        Frame1[questionType]->hide();
+    if (bank::isQuestionType(shown.questionType)) {
+        restoreFrame(shown.questionType);
+        frame(shown.questionType)->hide();
     }
-    Frame1[TypeCode::None]->show();
-    Label14->setText(typeHelpTexts[TypeCode::None]);
+    frame(bank::QuestionType::None)->show();
+    Label14->setText(files.typeHelpTexts[bank::QuestionType::None]);
     Command2->setEnabled(false);
     if (form5)
         form5->hide();
@@ -98,7 +70,7 @@ void Form3::Command4_Click()
     form5->show();
     form5->raise();
     form5->activateWindow();
-    form5->ShowAttachment();
+    form5->ShowAttachment(attachment);
 }
 
 void Form3::Command6_Click(int index)
@@ -108,12 +80,11 @@ void Form3::Command6_Click(int index)
         ShowFinalWindow();
         break;
     case TopButton::Credits:
-        if (questionType >= 0 && questionType < kTypeCodes)
-            Frame1[questionType]->hide();
-        Frame1[TypeCode::None]->show();
+        frame(shown.questionType)->hide();
+        frame(bank::QuestionType::None)->show();
         break;
     case TopButton::Quit:
-        if (ui::message(this, quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
+        if (ui::message(this, files.quitQuestion, QStringLiteral("Brenloq"), ui::MessageButtons::YesNo)
             == ui::MessageAnswer::Yes) {
             leaving = true;
             Timer1->stop();
@@ -146,19 +117,17 @@ void Form3::Timer1_Timer()
     const int r = model.remainingSeconds;
     Label17[ClockLabel::Countdown]->setText(countdownText(r));
     describeClock(Label17[ClockLabel::Countdown]);
-    if (r == 0) {
-        Timer1->stop();
-        // The pupil may answer on, so the clock says the time is up.
-        ui::setForeColor(Label17[ClockLabel::Countdown], ui::kRed);
-        Label17[ClockLabel::Countdown]->setAccessibleName(timeUpText());
-        Label17[ClockLabel::Countdown]->setToolTip(timeUpText());
-        if (!model.reported()) {
-            WriteResultsReport();
-            ShowFinalWindow();
-        }
+    if (r > 0) {
+        model.remainingSeconds = r - 1;
         return;
     }
-    model.remainingSeconds = r - 1;
+    Timer1->stop();
+    // The pupil may answer on, so the clock says the time is up.
+    showTimeUp(timeUpText());
+    if (!model.reported()) {
+        WriteResultsReport();
+        ShowFinalWindow();
+    }
 }
 
 void Form3::endSession()
@@ -184,14 +153,14 @@ void Form3::ShowFinalWindow()
 void Form3::WriteResultsReport()
 {
     model.markReported();
-    RichTextBox3->setText(model.reportText(rightLabel, wrongLabel, blankLabel));
+    RichTextBox3->setText(model.reportText(files.rightLabel, files.wrongLabel, files.blankLabel));
 
     const QByteArray rtf = ui::toRtf(*RichTextBox3->document());
     const QDateTime now = ui::platform().now();
     model.reportFileName = fittedReportFileName(pupilName, now);
     // A share that has gone away or hangs must not freeze the window: the
     // report is written on a thread of its own, the help line says so.
-    auto *saver = new ReportSaver(state().programFolder, model.reportFileName, rtf, this);
+    auto *saver = new ReportSaver(appFolder, model.reportFileName, rtf, this);
     saver->setRecord(model.record(now), QFileInfo(model.coursePath).path());
     connect(saver, &ReportSaver::finished, this, [this, saver](const ReportOutcome &outcome) {
         saver->deleteLater();

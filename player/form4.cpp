@@ -1,7 +1,6 @@
 #include "form4.h"
 
 #include "form3.h"
-#include "playerstate.h"
 
 #include "bank/languagefile.h"
 #include "ui/focuschain.h"
@@ -58,7 +57,7 @@ Form4::Form4(Form3 *test)
 
 void Form4::Form_Load()
 {
-    bank::LineReader file = bank::openLanguageFile(state().programFolder, QStringLiteral("Final.txt"));
+    bank::LineReader file = bank::openLanguageFile(testWindow->programFolder(), QStringLiteral("Final.txt"));
     QString heading;
     file.readLine(heading);
     Label1->setText(heading);
@@ -73,7 +72,7 @@ void Form4::Form_Load()
     for (int i = 0; i <= n; ++i) {
         const TestResult result = testWindow->session().finalResults().value(i);
         lines.append(resultLine(result, rightLabel, wrongLabel, blankLabel));
-        failing.append(isFailingMark(result.mark, testWindow->maximumMark));
+        failing.append(isFailingMark(result.mark, testWindow->files.maximumMark));
     }
     fitWidth(lines);
 

@@ -2,7 +2,6 @@
 
 #include "form3.h"
 #include "loadfailure.h"
-#include "playerstate.h"
 
 #include "bank/folders.h"
 #include "bank/textcodec.h"
@@ -116,35 +115,35 @@ bool Form5::event(QEvent *event)
 {
     // Put away with its question, the viewer has nothing to read.
     if (event->type() == QEvent::WindowActivate && isVisible())
-        ShowAttachment();
+        ShowAttachment(given);
     return QWidget::event(event);
 }
 
-void Form5::ShowAttachment()
+void Form5::ShowAttachment(const Attachment &attachment)
 {
-    const int index = state().attachmentOptionIndex;
-    if (index < 0 || index >= testWindow->Label3.count()) {
+    given = attachment;
+    if (attachment.name.isEmpty()) {
         testWindow->Label18->setText(QStringLiteral("No hi ha cap fitxer adjunt."));
         return;
     }
-    const QString name = testWindow->Label3(index)->text();
-    const QString folder = state().programFolder;
-    const QString attachment = (state().attachmentIsPicture ? QStringLiteral("P:") : QStringLiteral("T:")) + name;
+    const QString &name = attachment.name;
+    const QString folder = testWindow->programFolder();
+    const QString key = (attachment.isPicture ? QStringLiteral("P:") : QStringLiteral("T:")) + name;
     // Another question's attachment that cannot be read must not leave the
     // last one on view, where it would answer the wrong question.
     const auto fail = [&](const QString &failure) {
         testWindow->Label18->setText(failure);
-        if (attachment != placedFor)
+        if (key != placedFor)
             clearShown();
     };
-    if (!state().attachmentIsPicture) {
+    if (!attachment.isPicture) {
         QString text;
         QString failure;
         if (!readQuestionText(folder, name, text, failure)) {
             fail(failure);
             return;
         }
-        if (attachment != placedFor)
+        if (key != placedFor)
             place(6000, 4500);
         pictureArea->hide();
         Text1->show();
@@ -171,11 +170,11 @@ void Form5::ShowAttachment()
         pictureArea->show();
         // At its own size, not stretched; beyond the screen's free area the
         // window stops at its edges and the picture scrolls.
-        if (attachment != placedFor || size != placedPicture)
+        if (key != placedFor || size != placedPicture)
             place(ui::twips(size.width()), ui::twips(size.height()) + kTitleAllowance);
         placedPicture = size;
     }
-    placedFor = attachment;
+    placedFor = key;
     (Text1->isVisible() ? static_cast<QWidget *>(Text1) : pictureArea)->setFocus(Qt::ActiveWindowFocusReason);
 }
 

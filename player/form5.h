@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shownquestion.h"
+
 #include <QDateTime>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -19,7 +21,9 @@ class Form5 : public QWidget
 public:
     explicit Form5(Form3 *testWindow);
 
-    void ShowAttachment();
+    // Shows `attachment`, and again each time the viewer becomes active.
+    void ShowAttachment(const Attachment &attachment);
+    const Attachment &attachment() const { return given; }
 
     // The window's size as its frame counts it, in twips: the client area
     // plus the 550 twips of title bar and borders.
@@ -52,6 +56,7 @@ private:
     };
 
     Form3 *testWindow = nullptr;
+    Attachment given;
     PictureStamp shownPicture;
     // The attachment the window was placed for ("P:" or "T:" and its name)
     // and the picture size it was placed for: while they stay, the position

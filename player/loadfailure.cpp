@@ -146,7 +146,7 @@ bool canShowQuestion(const QString &programFolder, const QString &listed)
     if (!read.ok())
         return false;
     const bank::Question &question = read.question;
-    switch (static_cast<bank::QuestionType>(question.type)) {
+    switch (question.type) {
     case bank::QuestionType::PictureAnswer:
     case bank::QuestionType::GraphicPoint: {
         const QString picture = bank::resolveReferenced(programFolder, bank::ReferencedKind::Picture, question.fileName);

@@ -1,21 +1,14 @@
 #pragma once
 
-// The quiz player's program-wide values: the program folder and the
-// attachment the viewer shows. Tests reset them.
-
-#include "selection.h"
+// The quiz player's one program-wide value: the program folder, which the
+// start and selection windows read their files from. The test window and
+// the windows it opens are given it. Tests reset it.
 
 #include <QString>
-
-#include <array>
 
 namespace player {
 
 struct PlayerState {
-    // The attachment the viewer shows.
-    bool attachmentIsPicture = false;
-    int attachmentOptionIndex = 0;
-
     QString programFolder;
 };
 

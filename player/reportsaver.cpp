@@ -49,7 +49,7 @@ void readQuestionFiles(bank::SessionRecord &record, const QString &questionsFold
                 continue;
             q.hash = bank::questionHash(content.bytes);
             const bank::QuestionRead read = bank::readQuestionBytes(content.bytes);
-            q.type = read.ok() ? read.question.type : 0;
+            q.type = bank::typeCode(read.ok() ? read.question.type : bank::QuestionType::None);
         }
     }
 }

@@ -57,7 +57,7 @@ QString optionAccessibleName(const QString &shownText)
 
 void prepareTestWindowKeys(Form3 *w)
 {
-    new OptionKeys(w->Frame1[TypeCode::MultipleChoice]);
+    new OptionKeys(w->frame(bank::QuestionType::MultipleChoice));
     // As laid out: the left column top to bottom, then the top row left to
     // right, the answer area and the confirm button.
     QList<QWidget *> order;
@@ -91,7 +91,7 @@ void nameOptions(Form3 *w)
 
 void describeVerdict(Form3 *w, bool right)
 {
-    w->Command2->setAccessibleDescription(right ? w->texts.right : w->texts.wrong);
+    w->Command2->setAccessibleDescription(right ? w->files.texts.right : w->files.texts.wrong);
 }
 
 void describeClock(QLabel *countdown)

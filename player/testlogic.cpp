@@ -233,4 +233,45 @@ QString singleLine(const QString &name)
 }
 
 
+TestWindowFiles readTestWindowFiles(const QString &programFolder)
+{
+    TestWindowFiles files;
+    bank::LineBuffer buffer;
+    bank::LineReader help = bank::openLanguageFile(programFolder, QStringLiteral("ayuda.txt"));
+    for (QString &text : files.typeHelpTexts) {
+        help.readLine(buffer);
+        text = buffer.text;
+    }
+    bank::LineReader texts = bank::openLanguageFile(programFolder, QStringLiteral("Principal.txt"));
+    files.texts = readTestWindowTexts(texts, buffer);
+    bank::LineReader top = bank::openProgramFile(programFolder, QStringLiteral("tope.txt"));
+    top.readLine(buffer);
+    files.maximumMark = maximumMarkFrom(buffer.text);
+    files.markScaleHundredths = markScaleHundredths(buffer.text);
+
+    bank::LineReader final = bank::openLanguageFile(programFolder, QStringLiteral("Final.txt"));
+    QString discarded;
+    final.readLine(discarded);
+    for (QString *text : {&files.rightLabel, &files.wrongLabel, &files.blankLabel, &files.quitQuestion})
+        final.readLine(*text);
+    return files;
+}
+
+QString fittedReportFileName(QString name, const QDateTime &when)
+{
+    constexpr int kNameMax = 255;
+    const QString room = QStringLiteral(" (999)");
+    QString fileName = reportFileName(name, when);
+    while (!name.isEmpty() && QFile::encodeName(fileName + room).size() > kNameMax) {
+        name.chop(name.back().isLowSurrogate() && name.size() > 1 ? 2 : 1);
+        fileName = reportFileName(name, when);
+    }
+    return fileName;
+}
+
+QString timeUpText()
+{
+    return QStringLiteral("S'ha acabat el temps");
+}
+
 } // namespace player

@@ -23,21 +23,16 @@ namespace player {
 
 using RandomSource = std::function<double()>; // uniform in [0, 1)
 
-// A question's type code (line 1 of its file) as the test window uses it: the
-// index of the type's answer frame and help line. Code 0, no question on
-// show, has the credits frame and the general help line.
-struct TypeCode {
-    enum Code : int {
-        None = 0,
-        MultipleChoice = static_cast<int>(bank::QuestionType::MultipleChoice),
-        WrittenAnswer = static_cast<int>(bank::QuestionType::WrittenAnswer),
-        PictureAnswer = static_cast<int>(bank::QuestionType::PictureAnswer),
-        GraphicPoint = static_cast<int>(bank::QuestionType::GraphicPoint),
-        ReadingWord = static_cast<int>(bank::QuestionType::ReadingWord),
-        TrueFalse = static_cast<int>(bank::QuestionType::TrueFalse),
-    };
+// The test window keeps one answer frame and one help line per question
+// type, at the index of the type's digit; None, no question on show, has
+// the credits frame and the general help line.
+inline constexpr int kTypeCodes = bank::typeCode(bank::QuestionType::TrueFalse) + 1;
+template <typename T>
+struct ByType : std::array<T, kTypeCodes> {
+    using std::array<T, kTypeCodes>::operator[];
+    T &operator[](bank::QuestionType type) { return (*this)[size_t(bank::typeCode(type))]; }
+    const T &operator[](bank::QuestionType type) const { return (*this)[size_t(bank::typeCode(type))]; }
 };
-inline constexpr int kTypeCodes = 7;
 
 // The test window's own texts, in the order of the lines of its language file
 // (Principal.txt).
@@ -60,6 +55,28 @@ struct TestWindowTexts {
 // Reads the texts through `buffer`, which the window shares with its other
 // language files: a line that is missing repeats the text read before it.
 TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &buffer);
+
+// What the test window reads from the program folder as it opens: the help
+// line per type (ayuda.txt), its own texts (Principal.txt), the top of the
+// mark scale (tope.txt) and the final window's words (Final.txt). The first
+// three share one buffer: a line that is missing repeats the text read
+// before it. A missing or short Final.txt leaves its words empty.
+struct TestWindowFiles {
+    ByType<QString> typeHelpTexts;
+    TestWindowTexts texts;
+    int maximumMark = 10;
+    int markScaleHundredths = 1000;
+    QString rightLabel, wrongLabel, blankLabel, quitQuestion;
+};
+TestWindowFiles readTestWindowFiles(const QString &programFolder);
+
+// The report's file name for `name` at `when`. A file name holds at most
+// 255 bytes: a long pupil name is shortened in the file name (with room for
+// " (999)") rather than lose the report. The report itself keeps the name
+// whole.
+QString fittedReportFileName(QString name, const QDateTime &when);
+// The clock's accessible name once the time is up.
+QString timeUpText();
 
 // `count` distinct numbers in 1..available, in draw order: a repeat is drawn
 // again.

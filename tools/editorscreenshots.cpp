@@ -132,7 +132,7 @@ void graphicQuestion()
     Editor e;
     loadDemoQuestion(e, QStringLiteral("2n ESO/Ciències Socials/Geografia"), QStringLiteral("1.txt"));
     editor::Form1 &form = *e.form;
-    require(form.QuestionType == 4, "the demo's graphic question moved");
+    require(form.QuestionType == bank::QuestionType::GraphicPoint, "the demo's graphic question moved");
     // Africa lies across the viewport's right edge: the author scrolls to it.
     form.HScroll1->setValue(form.Picture1->width() + 180);
     shoot(&form, QStringLiteral("editor-graphic.png"));
@@ -143,7 +143,7 @@ void readingQuestion()
     Editor e;
     loadDemoQuestion(e, QStringLiteral("1r ESO/Llengua Catalana"), QStringLiteral("1.txt"));
     editor::Form1 &form = *e.form;
-    require(form.QuestionType == 5, "the demo's reading question moved");
+    require(form.QuestionType == bank::QuestionType::ReadingWord, "the demo's reading question moved");
     // The author clicks the answer in the text again.
     const int at = int(form.Text8->toPlainText().indexOf(QStringLiteral("castanyes"))) + 4;
     QTextCursor cursor(form.Text8->document());
@@ -159,7 +159,7 @@ void pictureQuestion()
     Editor e;
     loadDemoQuestion(e, QStringLiteral("1r ESO/Ciències de la Natura/Opció A"), QStringLiteral("6.txt"));
     editor::Form1 &form = *e.form;
-    require(form.QuestionType == 3 && form.Image1->isVisible(), "the demo's picture question moved");
+    require(form.QuestionType == bank::QuestionType::PictureAnswer && form.Image1->isVisible(), "the demo's picture question moved");
     shoot(&form, QStringLiteral("editor-picture.png"));
 }
 

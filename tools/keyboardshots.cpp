@@ -116,7 +116,7 @@ bool openTest(player::Form3 *w, int k)
     if (!tabTo(ui::memberName(QStringLiteral("List1"), k)))
         return false;
     key(Qt::Key_Home);
-    return w->questionType != player::TypeCode::None;
+    return w->shown.questionType != bank::QuestionType::None;
 }
 
 } // namespace
@@ -178,8 +178,8 @@ int main(int argc, char *argv[])
             ++failures;
             continue;
         }
-        switch (w->questionType) {
-        case player::TypeCode::MultipleChoice: {
+        switch (w->shown.questionType) {
+        case bank::QuestionType::MultipleChoice: {
             // Onto the options, the second chosen by the arrow.
             QString first;
             for (int i = 0; i < 8 && first.isEmpty(); ++i)
@@ -190,17 +190,17 @@ int main(int argc, char *argv[])
             failures += !dumpTree(dumpScript);
             break;
         }
-        case player::TypeCode::TrueFalse:
+        case bank::QuestionType::TrueFalse:
             failures += !tabTo(QStringLiteral("Command5(0)"));
             failures += !shoot(QStringLiteral("keyboard-truefalse.png"));
             break;
-        case player::TypeCode::ReadingWord:
+        case bank::QuestionType::ReadingWord:
             failures += !tabTo(QStringLiteral("Text2"));
             for (int i = 0; i < 9; ++i)
                 key(Qt::Key_Right);
             failures += !shoot(QStringLiteral("keyboard-word.png"));
             break;
-        case player::TypeCode::GraphicPoint:
+        case bank::QuestionType::GraphicPoint:
             failures += !tabTo(QStringLiteral("graphic"));
             for (int i = 0; i < 3; ++i)
                 key(Qt::Key_Left, Qt::ShiftModifier);

@@ -158,7 +158,7 @@ int main(int argc, char *argv[])
         shoot(QStringLiteral("answered-2-written.png"));
     }
     if (showType(test, 3)) {
-        QString typed = test->expectedAnswer;
+        QString typed = test->shown.expectedAnswer;
         if (typed.size() > 2)
             typed.insert(1, u'q');
         QTest::keyClicks(test->RichTextBox2, typed);
@@ -171,7 +171,7 @@ int main(int argc, char *argv[])
     }
     if (showType(test, 5)) {
         const QString text = test->Text2->toPlainText();
-        const qsizetype at = text.indexOf(test->expectedAnswer);
+        const qsizetype at = text.indexOf(test->shown.expectedAnswer);
         QTextCursor cursor = test->Text2->textCursor();
         cursor.setPosition(static_cast<int>(at + 1));
         test->Text2->setTextCursor(cursor);
@@ -182,7 +182,7 @@ int main(int argc, char *argv[])
     if (showType(test, 6)) {
         test->Command5_Click(0);
         shoot(QStringLiteral("true-false-chosen.png"));
-        test->Command5_Click(test->trueFalseAnswer ? 1 : 0);
+        test->Command5_Click(test->shown.trueFalseAnswer ? 1 : 0);
         test->Command2_Click();
         shoot(QStringLiteral("answered-6-true-false.png"));
     }

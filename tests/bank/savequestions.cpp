@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     bank::testing::refuseHardLinks(args.value(4) == u"--no-hard-links");
     const int count = args[2].toInt();
     bank::Question q;
-    q.type = 2;
+    q.type = bank::QuestionType::WrittenAnswer;
     for (int i = 0; i < count; ++i) {
         q.statement = args[3] + QString::number(i);
         q.answer = QStringLiteral("x");

@@ -108,7 +108,7 @@ private Q_SLOTS:
             QCOMPARE(testsupport::readBytes(path), QByteArray("second"));
         } else {
             bank::Question q;
-            q.type = 2;
+            q.type = bank::QuestionType::WrittenAnswer;
             q.statement = QStringLiteral("?");
             q.answer = QStringLiteral("x");
             for (int i = 1; i <= 3; ++i)

@@ -184,7 +184,7 @@ void TstBadInput::questionFiles()
     program.writeBytes(QStringLiteral("1.txt"), bytes);
     bank::Question q;
     QCOMPARE(int(bank::readQuestionFile(program.file(QStringLiteral("1.txt")), q)), error);
-    QCOMPARE(q.type, type);
+    QCOMPARE(bank::typeCode(q.type), type);
     QCOMPARE(q.author, QStringLiteral("Mestra"));
     QCOMPARE(q.statement, statement);
     QCOMPARE(q.options, options);
@@ -211,7 +211,7 @@ void TstBadInput::unicodeFromNotepad()
         return;
     bank::Question q;
     QCOMPARE(bank::parseQuestion(bank::splitQuestionLines(bank::decodeText(bytes)), q), ReadError::None);
-    QCOMPARE(q.type, 6);
+    QCOMPARE(q.type, bank::QuestionType::TrueFalse);
     QCOMPARE(q.statement, QStringLiteral("L'àvia té 80 anys."));
     QVERIFY(q.isTrue);
 }
@@ -296,7 +296,7 @@ void TstBadInput::writerRefusesWhatWouldReadBackOtherwise()
     QFETCH(QString, refusal);
 
     bank::Question q;
-    q.type = 1;
+    q.type = bank::QuestionType::MultipleChoice;
     q.statement = QStringLiteral("Quina?");
     q.options = options;
     q.attachment = attachment;
@@ -328,7 +328,7 @@ void TstBadInput::largeCoordinatesReadBack()
     QCOMPARE(bank::coordinateText(x), written);
 
     bank::Question q;
-    q.type = 4;
+    q.type = bank::QuestionType::GraphicPoint;
     q.fileName = QStringLiteral("mapa.gif");
     q.statement = QStringLiteral("Marca");
     q.x = x;

@@ -5,11 +5,14 @@
 #include <QDir>
 #include <QTest>
 
+#include <cmath>
+
 using bank::Question;
 using bank::ReadError;
 
 Q_DECLARE_METATYPE(bank::Question)
 Q_DECLARE_METATYPE(bank::ReadError)
+Q_DECLARE_METATYPE(bank::QuestionType)
 
 namespace {
 
@@ -17,7 +20,7 @@ Question multipleChoice(const QString &author, const QString &statement, const Q
                         const QString &attachment = {})
 {
     Question q;
-    q.type = 1;
+    q.type = bank::QuestionType::MultipleChoice;
     q.author = author;
     q.statement = statement;
     q.options = options;
@@ -28,14 +31,14 @@ Question multipleChoice(const QString &author, const QString &statement, const Q
 Question written(const QString &author, const QString &statement, const QString &answer)
 {
     Question q;
-    q.type = 2;
+    q.type = bank::QuestionType::WrittenAnswer;
     q.author = author;
     q.statement = statement;
     q.answer = answer;
     return q;
 }
 
-Question withFile(int type, const QString &author, const QString &fileName,
+Question withFile(bank::QuestionType type, const QString &author, const QString &fileName,
                   const QString &statement, const QString &answer)
 {
     Question q;
@@ -51,7 +54,7 @@ Question graphicPoint(const QString &author, const QString &fileName, const QStr
                       double x, double y)
 {
     Question q;
-    q.type = 4;
+    q.type = bank::QuestionType::GraphicPoint;
     q.author = author;
     q.fileName = fileName;
     q.statement = statement;
@@ -63,7 +66,7 @@ Question graphicPoint(const QString &author, const QString &fileName, const QStr
 Question trueFalse(const QString &author, const QString &statement, bool isTrue)
 {
     Question q;
-    q.type = 6;
+    q.type = bank::QuestionType::TrueFalse;
     q.author = author;
     q.statement = statement;
     q.isTrue = isTrue;
@@ -74,7 +77,7 @@ QString describe(const Question &q)
 {
     return QStringLiteral("type=%1 author=[%2] statement=[%3] options=[%4] attachment=[%5] "
                           "fileName=[%6] answer=[%7] x=%8 y=%9 isTrue=%10")
-        .arg(q.type)
+        .arg(bank::typeCode(q.type))
         .arg(q.author, q.statement, q.options.join(u'|'), q.attachment, q.fileName, q.answer)
         .arg(q.x)
         .arg(q.y)
@@ -121,6 +124,8 @@ private Q_SLOTS:
     // Reading.
     void typeCodeLine_data();
     void typeCodeLine();
+    void questionTypeOf_data();
+    void questionTypeOf();
     void graphicCoordinatesRead_data();
     void graphicCoordinatesRead();
     void otherTypesIgnoreExtraLines();
@@ -205,9 +210,9 @@ void TstQuestionFile::layout_data()
         << written("", "", "");
 
     QTest::newRow("picture answer")
-        << withFile(3, "A", "gato.jpg", QString::fromUtf8("¿Qué animal es?"), "gato")
+        << withFile(bank::QuestionType::PictureAnswer, "A", "gato.jpg", QString::fromUtf8("¿Qué animal es?"), "gato")
         << QByteArray(" 3 \r\nA\r\ngato.jpg\r\n\xBFQu\xE9 animal es?\r\ngato\r\n")
-        << withFile(3, "A", "gato.jpg", QString::fromUtf8("¿Qué animal es?"), "gato");
+        << withFile(bank::QuestionType::PictureAnswer, "A", "gato.jpg", QString::fromUtf8("¿Qué animal es?"), "gato");
 
     QTest::newRow("graphic point")
         << graphicPoint("A", "mapa.gif", "Marca Madrid", 132, 40)
@@ -220,9 +225,9 @@ void TstQuestionFile::layout_data()
         << graphicPoint("A", "", "Marca", 2, 2);
 
     QTest::newRow("reading word keeps attached comma")
-        << withFile(5, "A", "conte.txt", "Quina paraula?", "casa,")
+        << withFile(bank::QuestionType::ReadingWord, "A", "conte.txt", "Quina paraula?", "casa,")
         << QByteArray(" 5 \r\nA\r\nconte.txt\r\nQuina paraula?\r\ncasa,\r\n")
-        << withFile(5, "A", "conte.txt", "Quina paraula?", "casa,");
+        << withFile(bank::QuestionType::ReadingWord, "A", "conte.txt", "Quina paraula?", "casa,");
 
     QTest::newRow("true false, true")
         << trueFalse("A", "El sol es una estrella", true)
@@ -262,15 +267,15 @@ void TstQuestionFile::layout()
 
 void TstQuestionFile::typeLineBytes_data()
 {
-    QTest::addColumn<int>("type");
+    QTest::addColumn<bank::QuestionType>("type");
     QTest::addColumn<QByteArray>("firstLine");
-    for (int t = 1; t <= 6; ++t)
-        QTest::addRow("type %d", t) << t << QByteArray(" ") + char('0' + t) + QByteArray(" \r\n");
+    for (const bank::QuestionType t : bank::kQuestionTypes)
+        QTest::addRow("type %d", bank::typeCode(t)) << t << QByteArray(" ") + char('0' + bank::typeCode(t)) + QByteArray(" \r\n");
 }
 
 void TstQuestionFile::typeLineBytes()
 {
-    QFETCH(int, type);
+    QFETCH(bank::QuestionType, type);
     QFETCH(QByteArray, firstLine);
     Question q;
     q.type = type;
@@ -410,6 +415,29 @@ void TstQuestionFile::trueFalseLine()
     QCOMPARE(read.isTrue, isTrue);
 }
 
+// The one reader of the type digit: a whole 1 to 6, nothing else.
+void TstQuestionFile::questionTypeOf_data()
+{
+    QTest::addColumn<double>("code");
+    QTest::addColumn<bank::QuestionType>("type");
+    QTest::newRow("1") << 1.0 << bank::QuestionType::MultipleChoice;
+    QTest::newRow("6") << 6.0 << bank::QuestionType::TrueFalse;
+    QTest::newRow("0") << 0.0 << bank::QuestionType::None;
+    QTest::newRow("7") << 7.0 << bank::QuestionType::None;
+    QTest::newRow("-1") << -1.0 << bank::QuestionType::None;
+    QTest::newRow("2.5") << 2.5 << bank::QuestionType::None;
+    QTest::newRow("2^32 + 3 does not wrap") << 4294967299.0 << bank::QuestionType::None;
+    QTest::newRow("not a number") << std::nan("") << bank::QuestionType::None;
+}
+
+void TstQuestionFile::questionTypeOf()
+{
+    QFETCH(double, code);
+    QFETCH(bank::QuestionType, type);
+    QCOMPARE(bank::questionTypeOf(code), type);
+    QCOMPARE(bank::isQuestionType(type), type != bank::QuestionType::None);
+}
+
 void TstQuestionFile::typeCodeLine_data()
 {
     QTest::addColumn<QString>("line");
@@ -425,7 +453,7 @@ void TstQuestionFile::typeCodeLine()
     QFETCH(QString, line);
     Question read;
     QCOMPARE(bank::parseQuestion({line, "A", "foto.jpg", "Q", "resp"}, read), ReadError::None);
-    QCOMPARE(read.type, 3);
+    QCOMPARE(read.type, bank::QuestionType::PictureAnswer);
     QCOMPARE(read.fileName, QStringLiteral("foto.jpg"));
     QCOMPARE(read.statement, QStringLiteral("Q"));
     QCOMPARE(read.answer, QStringLiteral("resp"));
@@ -469,28 +497,28 @@ void TstQuestionFile::readErrors_data()
     QTest::addColumn<Question>("kept");
 
     Question none;
-    auto typed = [](int type) {
+    auto typed = [](bank::QuestionType type) {
         Question q;
         q.type = type;
         return q;
     };
 
-    // Line 1 not 1 to 6: the value is kept as far as it is a whole number.
-    QTest::newRow("type 0") << QStringList{" 0 ", "A", "Q", "a"} << ReadError::UnknownType << typed(0);
-    QTest::newRow("type 7") << QStringList{" 7 ", "A", "Q", "a"} << ReadError::UnknownType << typed(7);
-    QTest::newRow("type abc") << QStringList{"abc", "A", "Q", "a"} << ReadError::UnknownType << typed(0);
-    QTest::newRow("type line empty") << QStringList{"", "A", "Q", "a"} << ReadError::UnknownType << typed(0);
-    QTest::newRow("type negative") << QStringList{"-1", "A", "Q", "a"} << ReadError::UnknownType << typed(-1);
-    QTest::newRow("type 2.5") << QStringList{"2.5", "A", "Q", "a"} << ReadError::UnknownType << typed(2);
+    // Line 1 not 1 to 6: no type.
+    QTest::newRow("type 0") << QStringList{" 0 ", "A", "Q", "a"} << ReadError::UnknownType << typed(bank::QuestionType::None);
+    QTest::newRow("type 7") << QStringList{" 7 ", "A", "Q", "a"} << ReadError::UnknownType << typed(bank::QuestionType::None);
+    QTest::newRow("type abc") << QStringList{"abc", "A", "Q", "a"} << ReadError::UnknownType << typed(bank::QuestionType::None);
+    QTest::newRow("type line empty") << QStringList{"", "A", "Q", "a"} << ReadError::UnknownType << typed(bank::QuestionType::None);
+    QTest::newRow("type negative") << QStringList{"-1", "A", "Q", "a"} << ReadError::UnknownType << typed(bank::QuestionType::None);
+    QTest::newRow("type 2.5") << QStringList{"2.5", "A", "Q", "a"} << ReadError::UnknownType << typed(bank::QuestionType::None);
     QTest::newRow("type far too large")
-        << QStringList{"99999999999", "A", "Q", "a"} << ReadError::UnknownType << typed(0);
+        << QStringList{"99999999999", "A", "Q", "a"} << ReadError::UnknownType << typed(bank::QuestionType::None);
     QTest::newRow("type 4294967297 does not wrap to 1")
-        << QStringList{"4294967297", "A", "Q", "a", "b"} << ReadError::UnknownType << typed(0);
+        << QStringList{"4294967297", "A", "Q", "a", "b"} << ReadError::UnknownType << typed(bank::QuestionType::None);
 
     // Files ending early: the lines there are read, the rest stays empty.
     QTest::newRow("empty file") << QStringList{} << ReadError::TooShort << none;
     Question onlyType2;
-    onlyType2.type = 2;
+    onlyType2.type = bank::QuestionType::WrittenAnswer;
     QTest::newRow("only the type line") << QStringList{" 2 "} << ReadError::TooShort << onlyType2;
     Question mcAuthor = multipleChoice("Ana", "", {});
     QTest::newRow("multiple choice without statement")
@@ -499,16 +527,16 @@ void TstQuestionFile::readErrors_data()
         << QStringList{" 2 ", "Ana", "Q"} << ReadError::TooShort << written("Ana", "Q", "");
     QTest::newRow("picture answer without answer")
         << QStringList{" 3 ", "Ana", "f.jpg", "Q"} << ReadError::TooShort
-        << withFile(3, "Ana", "f.jpg", "Q", "");
+        << withFile(bank::QuestionType::PictureAnswer, "Ana", "f.jpg", "Q", "");
     QTest::newRow("picture answer without statement")
         << QStringList{" 3 ", "Ana", "f.jpg"} << ReadError::TooShort
-        << withFile(3, "Ana", "f.jpg", "", "");
+        << withFile(bank::QuestionType::PictureAnswer, "Ana", "f.jpg", "", "");
     QTest::newRow("graphic point without Y")
         << QStringList{" 4 ", "Ana", "m.gif", "Q", "132"} << ReadError::TooShort
         << graphicPoint("Ana", "m.gif", "Q", 132, 0);
     QTest::newRow("reading word without word")
         << QStringList{" 5 ", "Ana", "t.txt", "Q"} << ReadError::TooShort
-        << withFile(5, "Ana", "t.txt", "Q", "");
+        << withFile(bank::QuestionType::ReadingWord, "Ana", "t.txt", "Q", "");
     QTest::newRow("true false without verdict")
         << QStringList{" 6 ", "Ana", "Q"} << ReadError::TooShort << trueFalse("Ana", "Q", false);
 
@@ -563,8 +591,8 @@ void TstQuestionFile::refusedFields_data()
     QTest::newRow("lone CR in answer") << written("A", "Q", "R\r");
     QTest::newRow("LF in an option") << multipleChoice("A", "Q", {"a ", "b\n"});
     QTest::newRow("LF in attachment") << multipleChoice("A", "Q", ok, "x\n.gif");
-    QTest::newRow("LF in file name") << withFile(3, "A", "a\nb.jpg", "Q", "R");
-    QTest::newRow("CR in reading word") << withFile(5, "A", "t.txt", "Q", "casa\r");
+    QTest::newRow("LF in file name") << withFile(bank::QuestionType::PictureAnswer, "A", "a\nb.jpg", "Q", "R");
+    QTest::newRow("CR in reading word") << withFile(bank::QuestionType::ReadingWord, "A", "t.txt", "Q", "casa\r");
     QTest::newRow("LF in true false statement") << trueFalse("A", "Q\nQ", true);
     // Characters Windows-1252 lacks.
     QTest::newRow("pi in statement") << written("A", QStringLiteral("area = ") + kPi, "R");
@@ -574,9 +602,10 @@ void TstQuestionFile::refusedFields_data()
         << graphicPoint("A", QString::fromUtf8("карта.gif"), "Q", 5, 5);
     // Files that could not be read back as written.
     Question type0 = written("A", "Q", "R");
-    type0.type = 0;
+    type0.type = bank::QuestionType::None;
     Question type7 = written("A", "Q", "R");
-    type7.type = 7;
+    // No reader makes it: only a question built in code can hold it.
+    type7.type = static_cast<bank::QuestionType>(7);
     QTest::newRow("type 0") << type0;
     QTest::newRow("type 7") << type7;
     QTest::newRow("nine options")

@@ -14,7 +14,7 @@ namespace {
 Question sample(const QString &statement)
 {
     Question q;
-    q.type = 2;
+    q.type = bank::QuestionType::WrittenAnswer;
     q.author = QStringLiteral("Ana");
     q.statement = statement;
     q.answer = QStringLiteral("Roma");
@@ -268,7 +268,7 @@ void TstQuestionWriter::twoProcessesShareNoNumber()
     for (const QString &name : names) {
         Question read;
         QCOMPARE(bank::readQuestionFile(folder + u'/' + name, read), bank::ReadError::None);
-        QCOMPARE(read.type, 2);
+        QCOMPARE(read.type, bank::QuestionType::WrittenAnswer);
         QCOMPARE(read.answer, QStringLiteral("x"));
         statements.insert(read.statement);
     }

@@ -82,7 +82,7 @@ void click(QWidget *control)
 // Answers the question on show the way a hurried pupil would.
 void answer(player::Form3 *w)
 {
-    switch (w->questionType) {
+    switch (bank::typeCode(w->shown.questionType)) {
     case 1:
         for (int i = 0; i < w->Label3.count(); ++i) {
             if (!w->Label3(i)->isHidden()) {

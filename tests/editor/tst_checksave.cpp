@@ -226,7 +226,7 @@ void TstCheckSave::savedFileIsByteIdentical()
 
     bank::Question read;
     QCOMPARE(bank::readQuestionFile(e.bank() + QStringLiteral("/1.txt"), read), bank::ReadError::None);
-    QCOMPARE(read.type, type);
+    QCOMPARE(bank::typeCode(read.type), type);
     QCOMPARE(read.author, author);
     QCOMPARE(bank::questionLines(read), lines);
     QCOMPARE(listed(form.File1), QStringList{"1.txt"});
@@ -720,7 +720,7 @@ void TstCheckSave::linksOutOfProgramFolder()
         QCOMPARE(form.Text8->toPlainText(), QString());
     } else {
         editortest::clickEntry(form.File1, QStringLiteral("1.txt"));
-        QCOMPARE(form.QuestionType, 1);
+        QCOMPARE(bank::typeCode(form.QuestionType), 1);
     }
     QCOMPARE(e.messages().size(), 1);
     QVERIFY2(e.messages().at(0).contains(QStringLiteral("sale de la carpeta del programa")),
@@ -894,7 +894,7 @@ void TstCheckSave::threadsSaveIntoOneFolder()
                 fields.author = QStringLiteral("hilo %1").arg(t);
                 fields.writtenStatement = QStringLiteral("pregunta %1").arg(i);
                 fields.writtenAnswer = QStringLiteral("respuesta");
-                if (!editor::saveQuestion(folder, 2, true, fields).written)
+                if (!editor::saveQuestion(folder, bank::QuestionType::WrittenAnswer, true, fields).written)
                     ++failures[t];
             }
         });

@@ -236,7 +236,7 @@ void TstLoadQuestion::multipleChoiceLines()
     QFETCH(QString, attachment);
     const editor::LoadedQuestion loaded = loadLines(lines, earlierFields());
     QVERIFY(loaded.isQuestion);
-    QCOMPARE(loaded.type, 1);
+    QCOMPARE(bank::typeCode(loaded.type), 1);
     QCOMPARE(loaded.fields.loadedAttachment, attachment);
     QCOMPARE(typeFields(1, loaded.fields), expected);
     // The mark comes from the file: its first option ending in a space that
@@ -299,7 +299,7 @@ void TstLoadQuestion::otherTypesLines()
     QFETCH(QStringList, expected);
     const editor::LoadedQuestion loaded = loadLines(lines, earlierFields());
     QVERIFY(loaded.isQuestion);
-    QCOMPARE(loaded.type, type);
+    QCOMPARE(bank::typeCode(loaded.type), type);
     QCOMPARE(typeFields(type, loaded.fields), expected);
 }
 
@@ -321,7 +321,7 @@ void TstLoadQuestion::loadingLeavesOtherPanels()
     const editor::LoadedQuestion loaded = loadLines(lines, before);
     QVERIFY(loaded.isQuestion);
     for (int type = 1; type <= 6; ++type) {
-        if (type == loaded.type)
+        if (type == bank::typeCode(loaded.type))
             continue;
         // The author is line 2 of every type; the rest of other panels stays.
         QCOMPARE(typeFields(type, loaded.fields).mid(1), typeFields(type, before).mid(1));
@@ -408,7 +408,7 @@ void TstLoadQuestion::questionFileLines()
     const editor::LoadedQuestion loaded =
         editor::loadQuestion(bank::readQuestion(program.file(QStringLiteral("q.txt"))), earlierFields());
     QCOMPARE(loaded.isQuestion, type != 0);
-    QCOMPARE(loaded.type, type);
+    QCOMPARE(bank::typeCode(loaded.type), type);
     QCOMPARE(typeFields(type, loaded.fields), fields);
     const editor::LoadedQuestion missing = editor::loadQuestion(
         bank::readQuestion(program.file(QStringLiteral("missing.txt"))), earlierFields());
@@ -468,7 +468,7 @@ void TstLoadQuestion::loadedAttachmentWrittenBack()
         f.options[i] = options[i];
     f.attachmentCaption = caption;
     f.loadedAttachment = loaded;
-    const bank::Question q = editor::questionFromFields(1, f);
+    const bank::Question q = editor::questionFromFields(bank::QuestionType::MultipleChoice, f);
     QCOMPARE(q.options, written);
     QCOMPARE(q.attachment, attachment);
     if (attachment.isEmpty())
@@ -513,7 +513,7 @@ void TstLoadQuestion::eachTypeShowsItsPanel()
     clickEntry(form.File1, QStringLiteral("1.txt"));
 
     const int type = lines[0].trimmed().toInt();
-    QCOMPARE(form.QuestionType, type);
+    QCOMPARE(bank::typeCode(form.QuestionType), type);
     QCOMPARE(shownPanel(form), type);
     QCOMPARE(form.palette().color(QPalette::Window), kTypeColors[type - 1]);
     QCOMPARE(form.Frame1(type - 1)->palette().color(QPalette::Window), kTypeColors[type - 1]);
@@ -771,7 +771,7 @@ void TstLoadQuestion::unlistedFileLeavesNoSelection()
     clickEntry(form.File1, QStringLiteral("4.txt"));
 
     const int type = lines[0].trimmed().toInt();
-    QCOMPARE(form.QuestionType, type);
+    QCOMPARE(bank::typeCode(form.QuestionType), type);
     switch (type) {
     case 3:
         QCOMPARE(form.File3->fileName(), QString());
@@ -871,7 +871,7 @@ void TstLoadQuestion::notAQuestionChangesNothing()
 
     for (const char *name : {"notas.txt", "9.txt"}) {
         clickEntry(form.File1, QLatin1String(name));
-        QCOMPARE(form.QuestionType, 2);
+        QCOMPARE(bank::typeCode(form.QuestionType), 2);
         QCOMPARE(shownPanel(form), 2);
         QCOMPARE(allFields(form.fields()), before);
     }

@@ -627,7 +627,7 @@ void TstPictures::oversizedFileNamed()
     switch (list) {
     case ClickedIn::Questions:
         clickEntry(form.File1, name);
-        QCOMPARE(form.QuestionType, 1);
+        QCOMPARE(bank::typeCode(form.QuestionType), 1);
         QCOMPARE(form.Text2->text(), QString());
         break;
     case ClickedIn::Pictures:

@@ -162,7 +162,7 @@ void TstQuestionCheck::multipleChoiceCheck()
     QFETCH(EditorFields, fields);
     QFETCH(QStringList, messages);
 
-    const editor::CheckOutcome outcome = editor::checkQuestion(1, fields);
+    const editor::CheckOutcome outcome = editor::checkQuestion(bank::QuestionType::MultipleChoice, fields);
     QCOMPARE(outcome.messages, messages);
     QCOMPARE(outcome.passed, messages.isEmpty());
     QCOMPARE(outcome.normalise, messages.isEmpty());
@@ -257,7 +257,7 @@ void TstQuestionCheck::otherTypesCheck()
     QFETCH(EditorFields, fields);
     QFETCH(QString, message);
 
-    const editor::CheckOutcome outcome = editor::checkQuestion(type, fields);
+    const editor::CheckOutcome outcome = editor::checkQuestion(bank::questionTypeOf(type), fields);
     QCOMPARE(outcome.messages, QStringList{message});
     QCOMPARE(outcome.passed, message == editor::kAgreed());
     QVERIFY(!outcome.normalise);
@@ -274,7 +274,7 @@ void TstQuestionCheck::typeOutsideRangeNeitherPassesNorSpeaks_data()
 void TstQuestionCheck::typeOutsideRangeNeitherPassesNorSpeaks()
 {
     QFETCH(int, type);
-    const editor::CheckOutcome outcome = editor::checkQuestion(type, filledOthers());
+    const editor::CheckOutcome outcome = editor::checkQuestion(bank::questionTypeOf(type), filledOthers());
     QVERIFY(!outcome.passed);
     QVERIFY(outcome.messages.isEmpty());
 }
@@ -431,7 +431,7 @@ void TstQuestionCheck::questionLinesFromFields()
     QFETCH(EditorFields, fields);
     QFETCH(QStringList, lines);
 
-    QCOMPARE(bank::questionLines(editor::questionFromFields(type, fields)), lines);
+    QCOMPARE(bank::questionLines(editor::questionFromFields(bank::questionTypeOf(type), fields)), lines);
 }
 
 void TstQuestionCheck::lineBreaksBecomeSpaces_data()
@@ -463,7 +463,7 @@ void TstQuestionCheck::saveWritesCheckedQuestion()
     f.options[1] = QStringLiteral("París ");
     f.attachmentCaption = QStringLiteral("torre.gif");
 
-    const editor::SaveOutcome outcome = editor::saveQuestion(folder, 1, true, f);
+    const editor::SaveOutcome outcome = editor::saveQuestion(folder, bank::QuestionType::MultipleChoice, true, f);
     QVERIFY(outcome.written);
     QVERIFY(outcome.clearChecked);
     QVERIFY(outcome.resetAttachment);
@@ -474,7 +474,7 @@ void TstQuestionCheck::saveWritesCheckedQuestion()
                                 QStringLiteral("Roma"), QStringLiteral("París "),
                                 QStringLiteral("Lyon"), QStringLiteral("torre.gif")}));
 
-    const editor::SaveOutcome written = editor::saveQuestion(folder, 2, true, filledOthers());
+    const editor::SaveOutcome written = editor::saveQuestion(folder, bank::QuestionType::WrittenAnswer, true, filledOthers());
     QCOMPARE(written.number, 2);
     QVERIFY(!written.resetAttachment);
 }
@@ -485,7 +485,7 @@ void TstQuestionCheck::saveWithoutCheckWritesNothing()
     program.makeFolder(QStringLiteral("Preguntas"));
     const QString folder = program.file(QStringLiteral("Preguntas"));
 
-    const editor::SaveOutcome outcome = editor::saveQuestion(folder, 2, false, filledOthers());
+    const editor::SaveOutcome outcome = editor::saveQuestion(folder, bank::QuestionType::WrittenAnswer, false, filledOthers());
     QVERIFY(!outcome.written);
     QVERIFY(!outcome.clearChecked);
     QCOMPARE(outcome.message, editor::kCheckFirst());
@@ -498,7 +498,7 @@ void TstQuestionCheck::saveTypeOutsideRangeClearsCheckOnly()
     program.makeFolder(QStringLiteral("Preguntas"));
     const QString folder = program.file(QStringLiteral("Preguntas"));
 
-    const editor::SaveOutcome outcome = editor::saveQuestion(folder, 7, true, filledOthers());
+    const editor::SaveOutcome outcome = editor::saveQuestion(folder, bank::QuestionType::None, true, filledOthers());
     QVERIFY(!outcome.written);
     QVERIFY(outcome.clearChecked);
     QVERIFY(outcome.message.isEmpty());
@@ -532,7 +532,7 @@ void TstQuestionCheck::saveErrors()
     f.writtenStatement = statement;
 
     const editor::SaveOutcome outcome =
-        editor::saveQuestion(program.file(folderName), 2, true, f);
+        editor::saveQuestion(program.file(folderName), bank::QuestionType::WrittenAnswer, true, f);
     QVERIFY(!outcome.written);
     QVERIFY2(!outcome.clearChecked, "a failed save keeps the check");
     QVERIFY2(outcome.message.contains(named), qPrintable(outcome.message));

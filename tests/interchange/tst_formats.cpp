@@ -17,7 +17,7 @@ QStringList described(const Parsed &parsed)
     for (const Item &item : parsed.items) {
         const bank::Question &q = item.question;
         QString what;
-        switch (static_cast<bank::QuestionType>(q.type)) {
+        switch (q.type) {
         case bank::QuestionType::MultipleChoice:
             what = q.options.join(u';') + (q.attachment.isEmpty() ? QString() : u'@' + q.attachment);
             break;
@@ -30,7 +30,7 @@ QStringList described(const Parsed &parsed)
         default:
             what = q.answer;
         }
-        out << QStringLiteral("%1|%2|%3|%4|%5").arg(q.type).arg(q.author, q.statement, what, item.category.join(u'/'));
+        out << QStringLiteral("%1|%2|%3|%4|%5").arg(bank::typeCode(q.type)).arg(q.author, q.statement, what, item.category.join(u'/'));
     }
     for (const Skipped &s : parsed.skipped)
         out << QStringLiteral("no:") + s.kind;
@@ -240,7 +240,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QCOMPARE(htmlToPlain(plainToHtml(text)), text);
         bank::Question q;
-        q.type = int(bank::QuestionType::WrittenAnswer);
+        q.type = bank::QuestionType::WrittenAnswer;
         q.author = text;
         q.statement = text;
         q.answer = text;

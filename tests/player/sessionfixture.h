@@ -362,10 +362,10 @@ inline void answerTrueFalse(player::Form3 *w, bool choice)
 inline void giveUp(player::Form3 *w)
 {
     // A graphic is judged only once marked: a corner, away from any target.
-    if (w->questionType == 4 && !w->graphicMarked)
+    if (bank::typeCode(w->shown.questionType) == 4 && !w->shown.graphicMarked)
         QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(0, 0));
     // A reading question is judged only once a word is chosen: none of the text.
-    if (w->questionType == 5 && w->Label11->text().isEmpty())
+    if (bank::typeCode(w->shown.questionType) == 5 && w->Label11->text().isEmpty())
         w->Label11->setText(QStringLiteral("-"));
     QTest::mouseClick(w->Command2, Qt::LeftButton);
 }

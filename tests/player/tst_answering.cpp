@@ -92,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(w->Label3(1)->font().bold());
         QCOMPARE(ui::backColor(w->Command2), ui::kRed);
         QVERIFY(!w->Command2->isEnabled());
-        QVERIFY(!w->Frame1[player::TypeCode::MultipleChoice]->isEnabled());
+        QVERIFY(!w->Frame1[bank::QuestionType::MultipleChoice]->isEnabled());
         QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral("1"));
         QCOMPARE(w->session().test(0).wrong, 1);
         QCOMPARE(w->Command1(0)->text(), QStringLiteral("A -  0,00"));
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(s.platform->sounds.size(), 1);
         QCOMPARE(w->session().test(0).mark, right ? QStringLiteral(" 3,33") : QStringLiteral(" 0,00"));
         // The answer area is back in its place.
-        QCOMPARE(w->Frame1[player::TypeCode::WrittenAnswer]->geometry(), w->Frame1[player::TypeCode::None]->geometry());
+        QCOMPARE(w->Frame1[bank::QuestionType::WrittenAnswer]->geometry(), w->Frame1[bank::QuestionType::None]->geometry());
     }
 
     void wrongLetterShowsRedUntilReplaced()
@@ -193,8 +193,8 @@ private Q_SLOTS:
         QCOMPARE(w->RichTextBox1->text(), QStringLiteral("cax"));
         QCOMPARE(w->RichTextBox1->colorAt(2), ui::kRed);
         // The area stretches across the screen while the pupil types.
-        QCOMPARE(w->Frame1[player::TypeCode::WrittenAnswer]->x(), ui::px(20));
-        QVERIFY(w->Frame1[player::TypeCode::WrittenAnswer]->width() > w->Frame1[player::TypeCode::None]->width());
+        QCOMPARE(w->Frame1[bank::QuestionType::WrittenAnswer]->x(), ui::px(20));
+        QVERIFY(w->Frame1[bank::QuestionType::WrittenAnswer]->width() > w->Frame1[bank::QuestionType::None]->width());
         // Backspace, Enter and Delete do nothing.
         QTest::keyClick(w->RichTextBox1, Qt::Key_Backspace);
         QTest::keyClick(w->RichTextBox1, Qt::Key_Return);
@@ -228,7 +228,7 @@ private Q_SLOTS:
         QVERIFY(s.platform->sounds.isEmpty());
         QVERIFY(w->Gif89a1->fileName().endsWith(QStringLiteral("no.gif")));
         QCOMPARE(transcriptTail(w), QStringLiteral("\r\r\r1.- Capital?\r\r --- ??? - INCORRECTA"));
-        QCOMPARE(w->Frame1[player::TypeCode::WrittenAnswer]->geometry(), w->Frame1[player::TypeCode::None]->geometry());
+        QCOMPARE(w->Frame1[bank::QuestionType::WrittenAnswer]->geometry(), w->Frame1[bank::QuestionType::None]->geometry());
         // Shown again: the expected answer, all red.
         s.show(0, 1);
         s.show(0, 0);
@@ -254,7 +254,7 @@ private Q_SLOTS:
         const int band = ui::topTwips(w->Label8) - (ui::topTwips(statement) + ui::heightTwips(statement)) - 100;
         QCOMPARE(w->Image1->height(), ui::px(band));
         QVERIFY(qAbs(w->Image1->width() - ui::px(band) / 40.0) <= 1);
-        QVERIFY(qAbs(w->Image1->x() * 2 + w->Image1->width() - w->Frame1[player::TypeCode::PictureAnswer]->width()) <= 2);
+        QVERIFY(qAbs(w->Image1->x() * 2 + w->Image1->width() - w->Frame1[bank::QuestionType::PictureAnswer]->width()) <= 2);
         QCOMPARE(w->Image1->y(), statement->geometry().bottom() + 1);
         QCOMPARE(w->Label7->text(), QStringLiteral("Què és?"));
         QVERIFY(w->Label8->geometry().bottom() < w->RichTextBox2->y());
@@ -263,12 +263,12 @@ private Q_SLOTS:
         // frame, to the frame's width; the shape is kept either way.
         QVERIFY(qAbs(w->Image1->width() - 2 * w->Image1->height()) <= 2);
         QVERIFY(w->Image1->height() == ui::px(band)
-                || qAbs(w->Image1->width() - ui::px(ui::widthTwips(w->Frame1[player::TypeCode::PictureAnswer]) - 400)) <= 1);
+                || qAbs(w->Image1->width() - ui::px(ui::widthTwips(w->Frame1[bank::QuestionType::PictureAnswer]) - 400)) <= 1);
         QVERIFY(w->Image1->height() > 20);
         QVERIFY(w->Image1->x() >= 0);
         QTest::keyClicks(w->RichTextBox2, QStringLiteral("vermell"));
         QCOMPARE(w->List1(0)->item(1)->text(), QStringLiteral("CORRECTA"));
-        QCOMPARE(w->Frame1[player::TypeCode::PictureAnswer]->geometry(), w->Frame1[player::TypeCode::None]->geometry());
+        QCOMPARE(w->Frame1[bank::QuestionType::PictureAnswer]->geometry(), w->Frame1[bank::QuestionType::None]->geometry());
     }
 
     void missingPictureTakesTheErrorPath()
@@ -284,15 +284,15 @@ private Q_SLOTS:
         Session s;
         writeGraphic(s, QStringLiteral("dues.png"));
         player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part esquerra"), QStringLiteral("50"), QStringLiteral("60")}));
-        QCOMPARE(w->targetX, 50.0);
+        QCOMPARE(w->shown.targetX, 50.0);
         w->graphic->markAt(QPointF(200, 100));
         QCOMPARE(w->Picture2->pixel(200, 100), ui::kBlue);
         // A second click repaints first: only the latest region stays blue.
         w->graphic->markAt(QPointF(10.4, 20.6));
         QCOMPARE(w->Picture2->pixel(200, 100), QColor(Qt::white));
         QCOMPARE(w->Picture2->pixel(50, 60), ui::kBlue);
-        QCOMPARE(w->markX, 10.4);
-        QCOMPARE(w->markY, 21);
+        QCOMPARE(w->shown.markX, 10.4);
+        QCOMPARE(w->shown.markY, 21);
         w->Command2_Click();
         QCOMPARE(w->List1(0)->item(0)->text(), QStringLiteral("CORRECTA"));
         QVERIFY(transcriptTail(w).endsWith(QStringLiteral("\r\r --- CORRECTA")));
@@ -305,8 +305,8 @@ private Q_SLOTS:
         writeGraphic(s, QStringLiteral("dues.png"));
         player::Form3 *w = openWith(s, question(4, {QStringLiteral("dues.png"), QStringLiteral("La part dreta"), QStringLiteral("200"), QStringLiteral("100")}));
         // A click on the previous question does not count for this one.
-        w->markX = 200;
-        w->markY = 100;
+        w->shown.markX = 200;
+        w->shown.markY = 100;
         w->Command2_Click();
         QCOMPARE(w->session().answeredCount(), 0);
         QVERIFY(w->Command2->isEnabled());
@@ -395,7 +395,7 @@ private Q_SLOTS:
         w->HScroll1->setValue(w->HScroll1->maximum());
         QVERIFY(w->Picture2->x() < 0);
         QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(1590, 150));
-        QCOMPARE(w->markX, 1590.0);
+        QCOMPARE(w->shown.markX, 1590.0);
         QCOMPARE(w->Picture2->pixel(1500, 100), ui::kBlue);
     }
 
@@ -563,22 +563,22 @@ private Q_SLOTS:
         QListWidget *list = w->List1(0);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(w->currentQuestionRow, 1);
-        QCOMPARE(w->questionType, 6);
+        QCOMPARE(w->shown.row, 1);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 6);
         QTest::keyClick(list, Qt::Key_Home);
-        QCOMPARE(w->questionType, 2);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 2);
         QTest::keyClick(list, Qt::Key_End);
-        QCOMPARE(w->currentQuestionRow, 2);
-        QCOMPARE(w->questionType, 6);
+        QCOMPARE(w->shown.row, 2);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 6);
         // A confirm judges the highlighted question.
         w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command2_Click();
         QCOMPARE(list->item(2)->text(), QStringLiteral("CORRECTA"));
         // A click on the current row shows it again.
         w->Command6_Click(player::TopButton::Credits);
-        QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isHidden());
+        QVERIFY(w->Frame1[bank::QuestionType::TrueFalse]->isHidden());
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
-        QVERIFY(!w->Frame1[player::TypeCode::TrueFalse]->isHidden());
+        QVERIFY(!w->Frame1[bank::QuestionType::TrueFalse]->isHidden());
     }
 
     void choosingAnotherTestPutsTheQuestionAway()
@@ -593,8 +593,8 @@ private Q_SLOTS:
         s.show(0, 0);
         w->Command5_Click(player::TrueFalseButton::SaysFalse);
         w->Command1_Click(1);
-        QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isHidden());
-        QVERIFY(!w->Frame1[player::TypeCode::None]->isHidden());
+        QVERIFY(w->Frame1[bank::QuestionType::TrueFalse]->isHidden());
+        QVERIFY(!w->Frame1[bank::QuestionType::None]->isHidden());
         QVERIFY(!w->Command2->isEnabled());
         w->Command2_Click();
         QCOMPARE(w->session().answeredCount(), 0);
@@ -649,8 +649,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("wrongText");
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("right");
-        const int choice = player::TypeCode::MultipleChoice;
-        const int trueFalse = player::TypeCode::TrueFalse;
+        const int choice = bank::typeCode(bank::QuestionType::MultipleChoice);
+        const int trueFalse = bank::typeCode(bank::QuestionType::TrueFalse);
         QTest::newRow("two words, choice right") << "MOLT BÉ" << "MALAMENT" << choice << true;
         QTest::newRow("two words, true/false right") << "MOLT BÉ" << "MALAMENT" << trueFalse << true;
         QTest::newRow("leading digit, true/false right") << "+1" << "0" << trueFalse << true;
@@ -675,7 +675,7 @@ private Q_SLOTS:
             lines[9] = wrongText;
             s.folder.writeLines(QStringLiteral("idioma/Principal.txt"), lines);
         }
-        const bool choice = type == player::TypeCode::MultipleChoice;
+        const bool choice = type == bank::typeCode(bank::QuestionType::MultipleChoice);
         player::Form3 *w = openWith(s, choice ? question(1, {QStringLiteral("?"), QStringLiteral("a "), QStringLiteral("b")})
                                               : ::trueFalse(QStringLiteral("VERDADERO")));
         const auto answer = [&] {
@@ -686,7 +686,7 @@ private Q_SLOTS:
             w->Command2_Click();
         };
         answer();
-        QCOMPARE(w->List1(0)->item(0)->text().trimmed(), (right ? w->texts.right : w->texts.wrong).trimmed());
+        QCOMPARE(w->List1(0)->item(0)->text().trimmed(), (right ? w->files.texts.right : w->files.texts.wrong).trimmed());
         s.show(0, 1);
         s.show(0, 0);
         QCOMPARE(ui::backColor(w->Command2), right ? ui::kBlue : ui::kRed);

@@ -185,7 +185,7 @@ QString shown(const player::Form3 *w)
 {
     if (!w->Label18->text().isEmpty())
         return QStringLiteral("error line: ") + w->Label18->text();
-    return QStringLiteral("shown, type %1").arg(w->questionType);
+    return QStringLiteral("shown, type %1").arg(bank::typeCode(w->shown.questionType));
 }
 
 // What the process has read from files so far, by the system's own count
@@ -352,7 +352,7 @@ void TstBadFiles::questionFile()
     // The next question is shown as usual.
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
+    QVERIFY(w->Frame1[bank::QuestionType::TrueFalse]->isVisibleTo(w));
     QCOMPARE(w->Label15->text(), QStringLiteral("L'aigua bull a 100 graus."));
     QVERIFY(w->Command2->isEnabled());
 }
@@ -460,7 +460,7 @@ void TstBadFiles::referencedFile()
 
     s.show(0, 1);
     QCOMPARE(w->Label18->text(), QString());
-    QVERIFY(w->Frame1[player::TypeCode::TrueFalse]->isVisibleTo(w));
+    QVERIFY(w->Frame1[bank::QuestionType::TrueFalse]->isVisibleTo(w));
 }
 
 void TstBadFiles::attachment_data()
@@ -554,7 +554,7 @@ void TstBadFiles::feedbackPicture()
     // Booked by the time the click returns, whatever the picture.
     QTest::mouseClick(w->Command5[player::TrueFalseButton::SaysTrue], Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
-    QCOMPARE(w->List1(0)->item(0)->text(), w->texts.right);
+    QCOMPARE(w->List1(0)->item(0)->text(), w->files.texts.right);
     QCOMPARE(w->session().test(0).right, 1);
     QCOMPARE(w->Gif89a1->isShowing(), showing);
     qInfo("%s -> verdict booked, picture %s", QTest::currentDataTag(), showing ? "shown" : "not shown");
@@ -601,7 +601,7 @@ void TstBadFiles::languageFile()
     QVERIFY(w);
     QCOMPARE(w->Command2->text(), confirm);
     QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), trueText);
-    QCOMPARE(w->maximumMark, 10);
+    QCOMPARE(w->files.maximumMark, 10);
 
     // The session still works: a right answer is booked under whatever
     // text the file gave.

@@ -159,35 +159,35 @@ void TstKeyboardPlay::wholeSessionByKeys()
     for (int row = 0; row < 6; ++row) {
         QVERIFY(tabTo(QStringLiteral("List1(0)")));
         key(row == 0 ? Qt::Key_Home : Qt::Key_Down);
-        QCOMPARE(w->currentQuestionRow, row);
-        switch (w->questionType) {
-        case player::TypeCode::MultipleChoice:
+        QCOMPARE(w->shown.row, row);
+        switch (w->shown.questionType) {
+        case bank::QuestionType::MultipleChoice:
             QVERIFY(tabTo(QStringLiteral("Label3(0)")));
             QCOMPARE(w->Label3(1)->accessibleName(), QStringLiteral("Opció 2: Dofí "));
             key(Qt::Key_2);
             QCOMPARE(focusName(), QStringLiteral("Label3(1)"));
             break;
-        case player::TypeCode::WrittenAnswer:
+        case bank::QuestionType::WrittenAnswer:
             QVERIFY(tabTo(QStringLiteral("RichTextBox1")));
             testsupport::typeInto(QApplication::focusWidget(), QStringLiteral("Casa"));
             break;
-        case player::TypeCode::PictureAnswer:
+        case bank::QuestionType::PictureAnswer:
             QVERIFY(tabTo(QStringLiteral("RichTextBox2")));
             testsupport::typeInto(QApplication::focusWidget(), QStringLiteral("vermell"));
             break;
-        case player::TypeCode::GraphicPoint:
+        case bank::QuestionType::GraphicPoint:
             QVERIFY(tabTo(QStringLiteral("graphic")));
             while (w->graphic->cross().x() > 90)
                 key(Qt::Key_Left, Qt::ShiftModifier);
             key(Qt::Key_Space);
             break;
-        case player::TypeCode::ReadingWord:
+        case bank::QuestionType::ReadingWord:
             QVERIFY(tabTo(QStringLiteral("Text2")));
             key(Qt::Key_Right);
             key(Qt::Key_Return);
             QCOMPARE(w->Label11->text(), QStringLiteral("perro"));
             break;
-        case player::TypeCode::TrueFalse:
+        case bank::QuestionType::TrueFalse:
             QVERIFY(tabTo(QStringLiteral("Command5(1)")));
             key(Qt::Key_Space);
             break;
@@ -200,7 +200,7 @@ void TstKeyboardPlay::wholeSessionByKeys()
         }
         QCOMPARE(w->session().answeredCount(), row + 1);
         if (!w->sessionOver())
-            QCOMPARE(w->Command2->accessibleDescription(), w->texts.right);
+            QCOMPARE(w->Command2->accessibleDescription(), w->files.texts.right);
     }
 
     // The report is written and the final window takes the focus; Escape

@@ -603,7 +603,7 @@ private Q_SLOTS:
         QVERIFY(w->RichTextBox3->isHidden());
         QTest::mouseClick(w->Command7[player::ReportButton::Transcript], Qt::LeftButton);
         QVERIFY(w->RichTextBox3->isVisible());
-        QCOMPARE(w->RichTextBox3->geometry(), w->Frame1[player::TypeCode::None]->geometry());
+        QCOMPARE(w->RichTextBox3->geometry(), w->Frame1[bank::QuestionType::None]->geometry());
         // In front of the answer areas it covers.
         QWidget *top = w->childAt(w->RichTextBox3->geometry().center());
         QVERIFY(top == w->RichTextBox3 || w->RichTextBox3->isAncestorOf(top));

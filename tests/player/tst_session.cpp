@@ -140,7 +140,7 @@ private Q_SLOTS:
         // One question of Matemàtiques given up; Llengua Catalana untouched.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
         testsupport::clickRow(w, 1, 0);
-        QCOMPARE(w->questionType, 2);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 2);
         testsupport::giveUp(w);
 
         for (int i = 0; i < 60; ++i)
@@ -223,10 +223,10 @@ private Q_SLOTS:
 
         // One right, one wrong in Matemàtiques.
         testsupport::clickRow(w, 1, 0);
-        QCOMPARE(w->questionType, 1);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 1);
         testsupport::answerMultipleChoice(w, true);
         testsupport::clickRow(w, 1, 1);
-        QCOMPARE(w->questionType, 6);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 6);
         testsupport::answerTrueFalse(w, false);
 
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
@@ -279,11 +279,11 @@ private Q_SLOTS:
         QVERIFY(w);
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         testsupport::clickRow(w, 0, 0);
-        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisible());
-        QVERIFY(w->Frame1[player::TypeCode::None]->isHidden());
+        QVERIFY(w->Frame1[bank::QuestionType::MultipleChoice]->isVisible());
+        QVERIFY(w->Frame1[bank::QuestionType::None]->isHidden());
         QTest::mouseClick(w->Command6[player::TopButton::Credits], Qt::LeftButton);
-        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isHidden());
-        QVERIFY(w->Frame1[player::TypeCode::None]->isVisible());
+        QVERIFY(w->Frame1[bank::QuestionType::MultipleChoice]->isHidden());
+        QVERIFY(w->Frame1[bank::QuestionType::None]->isVisible());
         QCOMPARE(w->Command6[player::TopButton::Credits]->text(), QStringLiteral("©"));
     }
 
@@ -304,7 +304,7 @@ private Q_SLOTS:
         QVERIFY(s.platform->messages[0].buttons == ui::MessageButtons::YesNo);
         QCOMPARE(s.platform->quitCalls, 0);
         QVERIFY(w->isVisible());
-        QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisible());
+        QVERIFY(w->Frame1[bank::QuestionType::MultipleChoice]->isVisible());
         QVERIFY(w->Command2->isEnabled());
         QVERIFY(w->Timer1->isActive());
     }
@@ -465,7 +465,7 @@ private Q_SLOTS:
         // Matemàtiques: everything right.
         QTest::mouseClick(w->Command1(1), Qt::LeftButton);
         testsupport::clickRow(w, 1, 0);
-        QCOMPARE(w->questionType, 1);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 1);
         QStringList file = testsupport::fileOf(w, 1, 0);
         head(file[2]);
         const QString option = testsupport::answerMultipleChoice(w, true);
@@ -473,7 +473,7 @@ private Q_SLOTS:
         verdict(option, true);
 
         testsupport::clickRow(w, 1, 1);
-        QCOMPARE(w->questionType, 6);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 6);
         file = testsupport::fileOf(w, 1, 1);
         QCOMPARE(file[3], QStringLiteral("VERDADERO"));
         head(file[2]);
@@ -481,14 +481,14 @@ private Q_SLOTS:
         verdict(QStringLiteral("VERTADER"), true);
 
         testsupport::clickRow(w, 1, 2);
-        QCOMPARE(w->questionType, 2);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 2);
         file = testsupport::fileOf(w, 1, 2);
         QTest::keyClicks(w->RichTextBox1, file[3]);
         head(file[2]);
         verdict(file[3], true);
 
         testsupport::clickRow(w, 1, 3);
-        QCOMPARE(w->questionType, 4);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 4);
         file = testsupport::fileOf(w, 1, 3);
         QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(file[4].toInt(), file[5].toInt()));
         testsupport::giveUp(w); // confirms the marked region
@@ -500,7 +500,7 @@ private Q_SLOTS:
         // Llengua Catalana: one right of four.
         QTest::mouseClick(w->Command1(0), Qt::LeftButton);
         testsupport::clickRow(w, 0, 0);
-        QCOMPARE(w->questionType, 1);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 1);
         file = testsupport::fileOf(w, 0, 0);
         head(file[2]);
         const QString wrongOption = testsupport::answerMultipleChoice(w, false);
@@ -508,14 +508,14 @@ private Q_SLOTS:
         verdict(wrongOption, false);
 
         testsupport::clickRow(w, 0, 1);
-        QCOMPARE(w->questionType, 6);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 6);
         file = testsupport::fileOf(w, 0, 1);
         head(file[2]);
         testsupport::answerTrueFalse(w, true);
         verdict(QStringLiteral("VERTADER"), true);
 
         testsupport::clickRow(w, 0, 2);
-        QCOMPARE(w->questionType, 5);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 5);
         file = testsupport::fileOf(w, 0, 2);
         head(file[3]);
         testsupport::giveUp(w);
@@ -523,7 +523,7 @@ private Q_SLOTS:
         QVERIFY(s.reportFiles().isEmpty());
 
         testsupport::clickRow(w, 0, 3);
-        QCOMPARE(w->questionType, 2);
+        QCOMPARE(bank::typeCode(w->shown.questionType), 2);
         file = testsupport::fileOf(w, 0, 3);
         head(file[2]);
         testsupport::giveUp(w);

@@ -230,7 +230,7 @@ void TstSharedFolder::twoEditorsSavingTwoHundredQuestions()
     for (const QString &name : names) {
         bank::Question q;
         QCOMPARE(bank::readQuestionFile(folder + u'/' + name, q), bank::ReadError::None);
-        QCOMPARE(q.type, 2);
+        QCOMPARE(q.type, bank::QuestionType::WrittenAnswer);
         QCOMPARE(q.answer, QStringLiteral("x"));
         QVERIFY2(!statements.contains(q.statement), qPrintable(q.statement));
         statements.insert(q.statement);

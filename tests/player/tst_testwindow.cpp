@@ -162,11 +162,11 @@ private Q_SLOTS:
         Session s;
         fillSubject(s, QStringLiteral("A"));
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        const QRect frame = w->Frame1[player::TypeCode::GraphicPoint]->geometry();
+        const QRect frame = w->Frame1[bank::QuestionType::GraphicPoint]->geometry();
         const QRect view = w->Picture1->geometry();
         QVERIFY(qAbs(view.width() - frame.width() * 2 / 3) <= 1);
         QVERIFY(qAbs(view.height() - frame.height() * 2 / 3) <= 1);
-        const int viewLeft = w->Picture1->mapTo(w->Frame1[player::TypeCode::GraphicPoint], QPoint(0, 0)).x();
+        const int viewLeft = w->Picture1->mapTo(w->Frame1[bank::QuestionType::GraphicPoint], QPoint(0, 0)).x();
         QVERIFY(qAbs(viewLeft - (frame.width() - view.width()) / 2) <= 1);
         QCOMPARE(w->VScroll1->x(), view.right() + 1);
         QCOMPARE(w->HScroll1->width(), view.width());
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(w->RichTextBox3->text(), QStringLiteral("Pau"));
         QVERIFY(!w->RichTextBox3->isVisibleTo(w));
         for (int i = 0; i < player::kTypeCodes; ++i)
-            QCOMPARE(w->Frame1[i]->isVisibleTo(w), i == player::TypeCode::None);
+            QCOMPARE(w->Frame1[i]->isVisibleTo(w), i == bank::typeCode(bank::QuestionType::None));
         QVERIFY(!s.selection->isEnabled());
         QVERIFY(!w->Command6[player::TopButton::Results]->isEnabled());
         QVERIFY(!w->Command7[player::ReportButton::Report]->isEnabled());
@@ -191,15 +191,15 @@ private Q_SLOTS:
         QCOMPARE(w->Command3[player::Counter::Wrong]->text(), QStringLiteral("0"));
         QCOMPARE(w->Command3[player::Counter::Questions]->text(), QStringLiteral("3"));
         QCOMPARE(w->Command3[player::Counter::Right]->text(), QStringLiteral("0"));
-        QCOMPARE(w->Label14->text(), w->typeHelpTexts[player::TypeCode::None]);
-        QVERIFY(!w->typeHelpTexts[player::TypeCode::None].isEmpty());
-        QCOMPARE(w->texts.right, QStringLiteral("CORRECTA"));
-        QCOMPARE(w->texts.wrong, QStringLiteral("INCORRECTA"));
+        QCOMPARE(w->Label14->text(), w->files.typeHelpTexts[bank::QuestionType::None]);
+        QVERIFY(!w->files.typeHelpTexts[bank::QuestionType::None].isEmpty());
+        QCOMPARE(w->files.texts.right, QStringLiteral("CORRECTA"));
+        QCOMPARE(w->files.texts.wrong, QStringLiteral("INCORRECTA"));
         QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), QStringLiteral("VERTADER"));
         QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
-        QCOMPARE(w->rightLabel, QStringLiteral("Encerts"));
-        QCOMPARE(w->quitQuestion, QStringLiteral("Segur que vols sortir del programa?"));
-        QCOMPARE(w->maximumMark, 10);
+        QCOMPARE(w->files.rightLabel, QStringLiteral("Encerts"));
+        QCOMPARE(w->files.quitQuestion, QStringLiteral("Segur que vols sortir del programa?"));
+        QCOMPARE(w->files.maximumMark, 10);
         QCOMPARE(w->Picture2->fillColor(), ui::kBlue);
     }
 
@@ -254,7 +254,7 @@ private Q_SLOTS:
             s.folder.remove(QStringLiteral("tope.txt"));
         else
             s.folder.writeLines(QStringLiteral("tope.txt"), {tope});
-        QCOMPARE(s.open({QStringLiteral("A")}, 3, {})->maximumMark, mark);
+        QCOMPARE(s.open({QStringLiteral("A")}, 3, {})->files.maximumMark, mark);
     }
 
     void missingHelpFileLeavesHelpEmpty()
@@ -263,7 +263,7 @@ private Q_SLOTS:
         fillSubject(s, QStringLiteral("A"));
         s.folder.remove(QStringLiteral("idioma/ayuda.txt"));
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        for (const QString &help : w->typeHelpTexts)
+        for (const QString &help : w->files.typeHelpTexts)
             QCOMPARE(help, QString());
         QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
     }
@@ -275,10 +275,10 @@ private Q_SLOTS:
         s.folder.writeLines(QStringLiteral("idioma/ayuda.txt"), {QStringLiteral("h0"), QStringLiteral("h1"), QStringLiteral("h2")});
         s.folder.remove(QStringLiteral("idioma/Principal.txt"));
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        QCOMPARE(w->typeHelpTexts[player::TypeCode::TrueFalse], QStringLiteral("h2"));
+        QCOMPARE(w->files.typeHelpTexts[bank::QuestionType::TrueFalse], QStringLiteral("h2"));
         QCOMPARE(w->Command2->text(), QStringLiteral("h2"));
         QCOMPARE(w->Label12->text(), QStringLiteral("h2"));
-        QCOMPARE(w->texts.right, QStringLiteral("h2"));
+        QCOMPARE(w->files.texts.right, QStringLiteral("h2"));
         QCOMPARE(w->Command5[player::TrueFalseButton::SaysFalse]->text(), QStringLiteral("h2"));
     }
 
@@ -288,9 +288,9 @@ private Q_SLOTS:
         fillSubject(s, QStringLiteral("A"));
         s.folder.writeLines(QStringLiteral("idioma/Final.txt"), {QStringLiteral("Títol"), QStringLiteral("Bé")});
         player::Form3 *w = s.open({QStringLiteral("A")}, 3, {});
-        QCOMPARE(w->rightLabel, QStringLiteral("Bé"));
-        QCOMPARE(w->wrongLabel, QString());
-        QCOMPARE(w->quitQuestion, QString());
+        QCOMPARE(w->files.rightLabel, QStringLiteral("Bé"));
+        QCOMPARE(w->files.wrongLabel, QString());
+        QCOMPARE(w->files.quitQuestion, QString());
     }
 
     void optionOrderOfTheWindow()
@@ -304,8 +304,8 @@ private Q_SLOTS:
         QCOMPARE(w->optionOrder, (std::array<int, 8>{5, 2, 7, 0, 3, 6, 1, 4}));
         for (int row : {0, 1}) {
             s.show(0, row);
-            QCOMPARE(w->questionType, 1);
-            QVERIFY(w->Frame1[player::TypeCode::MultipleChoice]->isVisibleTo(w));
+            QCOMPARE(bank::typeCode(w->shown.questionType), 1);
+            QVERIFY(w->Frame1[bank::QuestionType::MultipleChoice]->isVisibleTo(w));
             QVERIFY(w->Label3(2)->text().startsWith(QStringLiteral("1. ")));
             QVERIFY(w->Label3(0)->text().startsWith(QStringLiteral("2. ")));
             QVERIFY(w->Label3(1)->text().startsWith(QStringLiteral("3. ")));
@@ -317,7 +317,7 @@ private Q_SLOTS:
         QCOMPARE(w->Label3(2)->text(), QStringLiteral("1. c "));
         QCOMPARE(w->Label2->text(), QStringLiteral("Quina?"));
         QCOMPARE(w->Label4->text(), QStringLiteral("Autor: Mestra"));
-        QCOMPARE(w->Label14->text(), w->typeHelpTexts[player::TypeCode::MultipleChoice]);
+        QCOMPARE(w->Label14->text(), w->files.typeHelpTexts[bank::QuestionType::MultipleChoice]);
         QCOMPARE(ui::backColor(w->Command2), ui::kGreen);
         QVERIFY(w->Command2->isEnabled());
     }
@@ -366,8 +366,8 @@ private Q_SLOTS:
         QCOMPARE(w->attachmentViewer() != nullptr, attachment);
         if (!attachment)
             return;
-        QCOMPARE(player::state().attachmentOptionIndex, 2);
-        QCOMPARE(player::state().attachmentIsPicture, picture);
+        QCOMPARE(w->attachmentViewer()->attachment().name, last);
+        QCOMPARE(w->attachmentViewer()->attachment().isPicture, picture);
         QCOMPARE(w->Label3(2)->text(), last);
         QCOMPARE(w->Label18->text(), QString());
         player::Form5 *viewer = w->attachmentViewer();
@@ -439,7 +439,7 @@ private Q_SLOTS:
         QCOMPARE(ui::foreColor(w->Label3(1)), ui::kBlack);
         QCOMPARE(ui::backColor(w->Command2), button);
         QVERIFY(!w->Command2->isEnabled());
-        QVERIFY(!w->Frame1[player::TypeCode::MultipleChoice]->isEnabled());
+        QVERIFY(!w->Frame1[bank::QuestionType::MultipleChoice]->isEnabled());
     }
 
     void badQuestionFiles_data()
@@ -475,9 +475,9 @@ private Q_SLOTS:
             QCOMPARE(w->Label5->text(), QStringLiteral("Pregunta"));
         if (!fails) {
             // Type 0: the empty frame and the general help; the button as it was.
-            QCOMPARE(w->questionType, 0);
-            QVERIFY(w->Frame1[player::TypeCode::None]->isVisibleTo(w));
-            QCOMPARE(w->Label14->text(), w->typeHelpTexts[player::TypeCode::None]);
+            QCOMPARE(bank::typeCode(w->shown.questionType), 0);
+            QVERIFY(w->Frame1[bank::QuestionType::None]->isVisibleTo(w));
+            QCOMPARE(w->Label14->text(), w->files.typeHelpTexts[bank::QuestionType::None]);
             QVERIFY(w->Command2->isEnabled());
         }
         // The next good entry works as usual.

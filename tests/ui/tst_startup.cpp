@@ -272,7 +272,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsSet(kChildStart)) {
         ui::installRecordingPlatform();
-        return ui::startUp(QStringList{QStringLiteral("BRENLOQ")}, ui::catalanStartupTexts()).value_or(0);
+        return ui::startUp(QStringList{QStringLiteral("BRENLOQ")}, ui::commonStartupTexts()).value_or(0);
     }
     TstStartup test;
     QTEST_SET_MAIN_SOURCE_PATH
