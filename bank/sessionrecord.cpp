@@ -1,6 +1,10 @@
 #include "sessionrecord.h"
 
+#include "atomicfile.h"
+
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -152,6 +156,18 @@ QString recordFileName(const QString &reportFileName)
     if (name.endsWith(QLatin1String(".rtf"), Qt::CaseInsensitive))
         name.chop(4);
     return name + QStringLiteral(".json");
+}
+
+QString keepRecord(const QString &folder, const QString &reportName, const QByteArray &bytes, bool *taken)
+{
+    const QString records = folder + u'/' + QLatin1String(kRecordsFolder);
+    // Another player of the class may make it at the same moment.
+    if (!QDir().mkdir(records) && !QFileInfo(records).isDir())
+        return QStringLiteral("cannot make %1").arg(records);
+    QString why;
+    if (!createExclusively(records + u'/' + recordFileName(reportName), bytes, &why, taken))
+        return why;
+    return {};
 }
 
 QString questionHash(const QByteArray &bytes)

@@ -58,6 +58,12 @@ std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes);
 // The record's file name for a report's file name: "Anna --5M,9H --6-12-2026.json".
 QString recordFileName(const QString &reportFileName);
 
+// Keeps `bytes` as the record of the report `reportName` in the records
+// folder of `folder` (a reports folder, or the pending one), making the
+// records folder when missing; never over a record. Empty when kept, else
+// why not; `taken` says a record of that name was there already.
+QString keepRecord(const QString &folder, const QString &reportName, const QByteArray &bytes, bool *taken = nullptr);
+
 // The hash of a question file's bytes: the first 64 bits of SHA-256, in hex.
 QString questionHash(const QByteArray &bytes);
 
