@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace bank {
 
 namespace {
@@ -59,6 +61,23 @@ std::optional<int> count(const QJsonValue &value, int top)
     return static_cast<int>(d);
 }
 
+// A scale in hundredths: whole units in version 1, a number of at most two
+// decimals since. A double of two decimals is not exact (6.07 * 100 is
+// 606.99...), hence the nearest hundredth within a hair of it.
+std::optional<int> scaleHundredths(const QJsonValue &value, int version)
+{
+    if (version == 1) {
+        const auto units = count(value, 1000000);
+        return units ? std::optional<int>(*units * 100) : std::nullopt;
+    }
+    if (!value.isDouble())
+        return std::nullopt;
+    const double hundredths = value.toDouble() * 100;
+    if (!(hundredths >= 0 && hundredths <= 100000000) || std::abs(hundredths - std::round(hundredths)) > 1e-6)
+        return std::nullopt;
+    return static_cast<int>(std::round(hundredths));
+}
+
 } // namespace
 
 QByteArray sessionRecordBytes(const SessionRecord &record)
@@ -75,14 +94,14 @@ QByteArray sessionRecordBytes(const SessionRecord &record)
         }
         tests.append(QJsonObject{{QStringLiteral("subject"), t.subject},
                                  {QStringLiteral("option"), t.option},
-                                 {QStringLiteral("scale"), t.scale},
+                                 {QStringLiteral("scale"), t.scaleHundredths / 100.0},
                                  {QStringLiteral("mark"), t.mark},
                                  {QStringLiteral("right"), t.right},
                                  {QStringLiteral("wrong"), t.wrong},
                                  {QStringLiteral("blank"), t.blank},
                                  {QStringLiteral("questions"), questions}});
     }
-    const QJsonObject root{{QStringLiteral("version"), record.version},
+    const QJsonObject root{{QStringLiteral("version"), kSessionRecordVersion},
                            {QStringLiteral("pupil"), record.pupil},
                            {QStringLiteral("started"), timeText(record.started)},
                            {QStringLiteral("ended"), timeText(record.ended)},
@@ -102,9 +121,11 @@ std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes)
         return std::nullopt;
     const QJsonObject root = document.object();
     // A later version may mean its fields otherwise: not guessed at.
-    if (count(root.value(QLatin1String("version")), 1000) != kSessionRecordVersion)
+    const std::optional<int> version = count(root.value(QLatin1String("version")), 1000);
+    if (version != 1 && version != kSessionRecordVersion)
         return std::nullopt;
     SessionRecord record;
+    record.version = *version;
     record.pupil = root.value(QLatin1String("pupil")).toString();
     record.course = root.value(QLatin1String("course")).toString();
     record.started = QDateTime::fromString(root.value(QLatin1String("started")).toString(), Qt::ISODate);
@@ -121,13 +142,13 @@ std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes)
         t.subject = to.value(QLatin1String("subject")).toString();
         t.option = to.value(QLatin1String("option")).toString();
         t.mark = to.value(QLatin1String("mark")).toString();
-        const auto scale = count(to.value(QLatin1String("scale")), 1000000);
+        const auto scale = scaleHundredths(to.value(QLatin1String("scale")), *version);
         const auto right = count(to.value(QLatin1String("right")), kMaxQuestions);
         const auto wrong = count(to.value(QLatin1String("wrong")), kMaxQuestions);
         const auto blank = count(to.value(QLatin1String("blank")), kMaxQuestions);
         if (!scale || !right || !wrong || !blank || *right + *wrong + *blank > kMaxQuestions)
             return std::nullopt;
-        t.scale = *scale;
+        t.scaleHundredths = *scale;
         t.right = *right;
         t.wrong = *wrong;
         t.blank = *blank;

@@ -38,7 +38,7 @@ void writeReports(const testsupport::ProgramFolder &folder, const QStringList &r
         } else if (part[4] == u"json") {
             bank::SessionRecord record;
             record.course = part[0];
-            record.tests = {{part[1], part[2], 10, u' ' + part[3], 2, 2, 0, {}}};
+            record.tests = {{part[1], part[2], 1000, u' ' + part[3], 2, 2, 0, {}}};
             folder.writeBytes(recordFile, bank::sessionRecordBytes(record));
         }
     }
