@@ -14,6 +14,7 @@ packages=(
   samba smbnetfs sshfs openssh-server openssh-client iproute2
   desktop-file-utils appstream
   libxlsxwriter-dev
+  libreoffice-calc
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.
