@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream
   libxlsxwriter-dev
   libreoffice-calc
+  rapidjson-dev
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.

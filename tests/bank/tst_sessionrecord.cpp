@@ -27,7 +27,9 @@ private Q_SLOTS:
         record.tests = {t};
         const QByteArray bytes = bank::sessionRecordBytes(record);
         QVERIFY(bytes.contains("\"version\":2"));
-        const std::optional<bank::SessionRecord> read = bank::readSessionRecord(bytes);
+        // Fields it does not know, however nested, are passed over.
+        const std::optional<bank::SessionRecord> read =
+            bank::readSessionRecord(R"({"later":[{"a":[1,{"b":null}]},true],)" + bytes.mid(1));
         QVERIFY(read);
         QCOMPARE(read->pupil, record.pupil);
         QCOMPARE(read->course, record.course);
@@ -65,6 +67,11 @@ private Q_SLOTS:
         QTest::newRow("cut short") << record("1", "0", "").chopped(3);
         QTest::newRow("an array") << QByteArray("[]");
         QTest::newRow("tests not a list") << QByteArray(R"({"version":1,"tests":{}})");
+        QTest::newRow("more after the record") << record("1", "0", "") + "{}";
+        QTest::newRow("a NUL byte after the record") << record("1", "0", "") + QByteArray(1, '\0') + "x";
+        QTest::newRow("a test not an object") << QByteArray(R"({"version":1,"tests":[[]]})");
+        QTest::newRow("no questions") << QByteArray(R"({"version":1,"tests":[{"subject":"M","scale":10,"right":0,"wrong":0,"blank":0}]})");
+        QTest::newRow("a subject not text") << record("1", "0", "").replace(R"("subject":"M")", R"("subject":{"a":"M"})");
     }
     void refused()
     {
