@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "readfile.h"
+#include "sessionrecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,6 +108,14 @@ Delivery deliverPendingReports(const QString &reportsFolder)
             continue;
         }
         QFile::remove(path);
+        const QString record = folder + u'/' + QLatin1String(kRecordsFolder) + u'/' + recordFileName(name);
+        if (const FileContent kept = readFile(record, kMaxRecordBytes); kept.problem == FileProblem::None) {
+            // The late write may have left its own record there: one is enough.
+            bool taken = false;
+            if (!keepRecord(reportsFolder, given.name, kept.bytes, &taken).isEmpty() && !taken)
+                delivery.recordsLost.append(given.name);
+            QFile::remove(record);
+        }
         (given.identical ? delivery.dropped : delivery.delivered).append(given.name);
     }
     return delivery;

@@ -35,11 +35,13 @@ struct Delivery {
     QStringList delivered; // names given in the reports folder
     QStringList dropped;   // pending copies of reports already there
     QStringList kept;      // still pending
+    QStringList recordsLost; // delivered, but their session records not
     QString error;         // why the first kept one could not be delivered
 };
 
 // Copies every pending report into `reportsFolder` (never over a report)
-// and removes it from the pending folder. Stops at the first report the
+// and removes it from the pending folder; the session record kept pending
+// with it follows it, under the name it was given. Stops at the first report the
 // folder does not take; an empty `reportsFolder` delivers nothing.
 Delivery deliverPendingReports(const QString &reportsFolder);
 

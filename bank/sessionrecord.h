@@ -14,7 +14,9 @@
 
 namespace bank {
 
-inline constexpr int kSessionRecordVersion = 1;
+// Version 2 keeps the scale exact ("scale": 6.5); version 1 kept whole
+// units and is still read.
+inline constexpr int kSessionRecordVersion = 2;
 // The hidden sub-folder of the reports folder the records live in, so the
 // folder teachers browse still shows one report per pupil.
 inline constexpr auto kRecordsFolder = ".registres";
@@ -33,7 +35,7 @@ struct RecordedQuestion {
 struct RecordedTest {
     QString subject;
     QString option;     // the option folder; empty for a subject without
-    int scale = 10;     // top of the mark scale
+    int scaleHundredths = 1000; // top of the mark scale, in hundredths: 650 is 6,5
     QString mark;       // " 7,50" as the report writes it; empty if never marked
     int right = 0;
     int wrong = 0;
@@ -42,7 +44,7 @@ struct RecordedTest {
 };
 
 struct SessionRecord {
-    int version = kSessionRecordVersion;
+    int version = kSessionRecordVersion; // as read; always written as the latest
     QString pupil;      // as typed, may be empty
     QDateTime started;
     QDateTime ended;
@@ -57,6 +59,12 @@ std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes);
 
 // The record's file name for a report's file name: "Anna --5M,9H --6-12-2026.json".
 QString recordFileName(const QString &reportFileName);
+
+// Keeps `bytes` as the record of the report `reportName` in the records
+// folder of `folder` (a reports folder, or the pending one), making the
+// records folder when missing; never over a record. Empty when kept, else
+// why not; `taken` says a record of that name was there already.
+QString keepRecord(const QString &folder, const QString &reportName, const QByteArray &bytes, bool *taken = nullptr);
 
 // The hash of a question file's bytes: the first 64 bits of SHA-256, in hex.
 QString questionHash(const QByteArray &bytes);

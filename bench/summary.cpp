@@ -344,11 +344,18 @@ int main(int argc, char *argv[])
     heading("Class results: 10,000 reports of three subjects");
     const auto readAlone = find(classResults, QStringLiteral("results/readFiles"));
     const QString readReference = readAlone ? QStringLiteral("reading the files ") + timing(*readAlone) : QString();
+    // Reports are read on every core: the main thread's CPU time tells
+    // little, the wall time is what the teacher waits.
     if (const auto t = find(classResults, QStringLiteral("results/loadReports")))
         row(QStringLiteral("loadReports, every report into rows"), timing(*t), readReference,
-            QStringLiteral("< 2000 ms"), verdict(t->cpu < 2000, QString()));
+            QStringLiteral("< 2000 ms wall"), verdict(t->wall < 2000, QString()));
     else
         absent(QStringLiteral("loadReports"));
+    if (const auto t = find(classResults, QStringLiteral("results/loadRecords")))
+        row(QStringLiteral("loadReports, every session record into rows"), timing(*t), readReference,
+            QStringLiteral("< 1000 ms wall"), verdict(t->wall < 1000, QString()));
+    else
+        absent(QStringLiteral("loadRecords"));
     if (const auto t = find(classResults, QStringLiteral("results/window")))
         row(QStringLiteral("window: read, sorted, shown"), timing(*t), QString(), QStringLiteral("< 2000 ms"),
             verdict(t->cpu < 2000, QString()));

@@ -54,23 +54,6 @@ void readQuestionFiles(bank::SessionRecord &record, const QString &questionsFold
     }
 }
 
-// The record goes into the hidden records folder of the reports folder
-// under the name the report was given. Empty when it was kept, else why not.
-QString keepRecord(const QString &reportsFolder, const QString &reportName, bank::SessionRecord record,
-                   const QString &questionsFolder)
-{
-    readQuestionFiles(record, questionsFolder);
-    const QString folder = reportsFolder + u'/' + QLatin1String(bank::kRecordsFolder);
-    // Another player of the class may make it at the same moment.
-    if (!QDir().mkdir(folder) && !QFileInfo(folder).isDir())
-        return QStringLiteral("cannot make %1").arg(folder);
-    QString why;
-    if (!bank::createExclusively(folder + u'/' + bank::recordFileName(reportName), bank::sessionRecordBytes(record),
-                                 &why))
-        return why;
-    return {};
-}
-
 } // namespace
 
 // What the writing thread and the window share. The thread may outlive the
@@ -83,6 +66,7 @@ struct ReportSaver::Shared {
     QString reportError;
     QString latestError;
     QString recordError;
+    QByteArray recordBytes; // the record with its files read, for a report kept pending
 };
 
 QString savingReportText()
@@ -157,8 +141,16 @@ void ReportSaver::start(std::chrono::milliseconds patience)
             // only then is the report's name known (" (2)" when taken),
             // which the record's name follows. A report without a record
             // is still read by the class results, from its text.
-            if (record)
-                recordError = keepRecord(reports, QFileInfo(reportPath).fileName(), *record, questions);
+            if (record) {
+                readQuestionFiles(*record, questions);
+                recordError = bank::keepRecord(reports, QFileInfo(reportPath).fileName(), bank::sessionRecordBytes(*record));
+            }
+        } else if (record) {
+            // The report will be kept pending, and its record with it; the
+            // share answered, so the question files may still be read.
+            readQuestionFiles(*record, questions);
+            std::lock_guard lock(shared->mutex);
+            shared->recordBytes = bank::sessionRecordBytes(*record);
         }
         {
             std::lock_guard lock(shared->mutex);
@@ -208,9 +200,23 @@ void ReportSaver::conclude()
         // same report there and drops this copy.
         QString why;
         outcome.path = bank::keepPendingReport(fileName, rtf, &why);
-        if (!outcome.path.isEmpty())
+        if (!outcome.path.isEmpty()) {
             outcome.where = ReportOutcome::Where::Pending;
-        else
+            // The record waits beside it and is delivered with it. From a
+            // share that never answered, its question files are not read
+            // here (the window would hang): types and hashes stay unknown.
+            if (record) {
+                QByteArray bytes;
+                {
+                    std::lock_guard lock(shared->mutex);
+                    bytes = shared->done ? shared->recordBytes : QByteArray();
+                }
+                if (bytes.isEmpty())
+                    bytes = bank::sessionRecordBytes(*record);
+                const QFileInfo kept(outcome.path);
+                outcome.recordError = bank::keepRecord(kept.path(), kept.fileName(), bytes);
+            }
+        } else
             outcome.error += QStringLiteral("; not kept in %1 either: %2").arg(bank::pendingReportsFolder(), why);
     }
     switch (outcome.where) {
@@ -225,6 +231,8 @@ void ReportSaver::conclude()
     case ReportOutcome::Where::Pending:
         sayOnStandardError(QStringLiteral("the report could not be saved in the reports folder (%1); kept as %2")
                                .arg(outcome.error, outcome.path));
+        if (!outcome.recordError.isEmpty())
+            sayOnStandardError(QStringLiteral("its session record was not kept (%1)").arg(outcome.recordError));
         break;
     case ReportOutcome::Where::Lost:
         sayOnStandardError(QStringLiteral("the report could not be saved: %1").arg(outcome.error));
@@ -243,6 +251,8 @@ void deliverPendingReports(const QString &programFolder)
     const bank::Delivery delivery = bank::deliverPendingReports(bank::usableReportsFolder(programFolder));
     for (const QString &name : delivery.delivered)
         sayOnStandardError(QStringLiteral("a report kept pending was saved as %1").arg(name));
+    for (const QString &name : delivery.recordsLost)
+        sayOnStandardError(QStringLiteral("the session record of %1 could not be delivered with it").arg(name));
     for (const QString &name : delivery.dropped)
         sayOnStandardError(QStringLiteral("a report kept pending was already saved, as %1").arg(name));
     if (!delivery.kept.isEmpty())

@@ -141,7 +141,7 @@ bank::SessionRecord TestSession::record(const QDateTime &ended) const
     for (const SessionTest &t : tests) {
         bank::RecordedTest r;
         r.subject = t.subject;
-        r.scale = markScale / 100; // the record holds whole units: 6,5 is kept as 6
+        r.scaleHundredths = markScale;
         r.mark = t.mark;
         r.right = t.right;
         r.wrong = t.wrong;

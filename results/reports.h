@@ -16,6 +16,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -106,11 +107,10 @@ public:
     ReportTable result();
 
 private:
-    void read(const QString &name);
-
     ReportTable table;
-    QString recordsFolder; // empty when there is no real records folder inside
     QStringList names;
+    QSet<QString> links;   // names of `names` that are symbolic links
+    QSet<QString> records; // record files of the records folder, links left out
     int next = 0;
 };
 

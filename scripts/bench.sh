@@ -60,7 +60,7 @@ echo "== Editor saving into 10,000 questions"
 QT_QPA_PLATFORM=$offscreen "$bin/bench_editor" --bank="$work/bank" "${repetitions[@]}" \
   --benchmark_out="$results/editor.json" 2>"$results/editor.log"
 
-echo "== Class results reading 10,000 reports"
+echo "== Class results reading 10,000 reports, from their text and from their session records (goal: under 1 s wall)"
 QT_QPA_PLATFORM=$offscreen "$bin/bench_results" "${repetitions[@]}" \
   --benchmark_out="$results/results.json" 2>"$results/results.log"
 

@@ -16,6 +16,8 @@ packages=(
   libxlsxwriter-dev
   qt6-l10n-tools qt6-translations-l10n
   openbox dbus-daemon at-spi2-core python3-pyatspi
+  libreoffice-calc
+  rapidjson-dev
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.

@@ -1,9 +1,11 @@
 #include "bank/pendingreports.h"
+#include "bank/sessionrecord.h"
 
 #include "support/testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -140,6 +142,42 @@ private Q_SLOTS:
             QCOMPARE(testsupport::readBytes(bank::pendingReportsFolder() + u'/' + name), pending.value(name));
         if (reportsFolder == u"file")
             QVERIFY(!result.error.isEmpty());
+    }
+
+    // The session record kept pending with a report follows it to the name
+    // the report is given; a record already there (the late write's) stays.
+    void recordTravelsWithItsReport_data()
+    {
+        QTest::addColumn<Files>("reports");
+        QTest::addColumn<Files>("records"); // in the reports folder's records folder, before
+        QTest::addColumn<Files>("recordsAfter");
+        QTest::newRow("into an empty folder") << Files{} << Files{} << Files{{u"Anna --5M,10H --9-3-2026.json"_qs, "R"}};
+        QTest::newRow("after a classmate's report of the same name")
+            << Files{{kAnna, "other"}} << Files{{u"Anna --5M,10H --9-3-2026.json"_qs, "other's"}}
+            << Files{{u"Anna --5M,10H --9-3-2026.json"_qs, "other's"}, {u"Anna --5M,10H --9-3-2026 (2).json"_qs, "R"}};
+        QTest::newRow("the late write's report there, not its record")
+            << Files{{kAnna, "A"}} << Files{} << Files{{u"Anna --5M,10H --9-3-2026.json"_qs, "R"}};
+        QTest::newRow("the late write's report and record there")
+            << Files{{kAnna, "A"}} << Files{{u"Anna --5M,10H --9-3-2026.json"_qs, "late"}}
+            << Files{{u"Anna --5M,10H --9-3-2026.json"_qs, "late"}};
+    }
+    void recordTravelsWithItsReport()
+    {
+        QFETCH(Files, reports);
+        QFETCH(Files, records);
+        QFETCH(Files, recordsAfter);
+        QTemporaryDir program;
+        const QString folder = program.filePath(QStringLiteral("Controles-Usuarios"));
+        writeFiles(folder, reports);
+        if (!records.isEmpty())
+            writeFiles(folder + QStringLiteral("/.registres"), records);
+        const QString pending = bank::keepPendingReport(kAnna, "A");
+        QCOMPARE(bank::keepRecord(bank::pendingReportsFolder(), kAnna, "R"), QString());
+        QVERIFY(QFileInfo::exists(pending));
+        const bank::Delivery result = bank::deliverPendingReports(folder);
+        QVERIFY(result.recordsLost.isEmpty());
+        QCOMPARE(readFiles(folder + QStringLiteral("/.registres")), recordsAfter);
+        QCOMPARE(readFiles(bank::pendingReportsFolder() + QStringLiteral("/.registres")), Files{});
     }
 };
 

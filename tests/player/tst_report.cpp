@@ -417,6 +417,20 @@ private Q_SLOTS:
         programFiles.removeAll(QStringLiteral("Controles-Usuarios"));
         programFiles.sort();
         QCOMPARE(programFiles, (QStringList{QStringLiteral("tope.txt"), QStringLiteral("ultimo.rtf")}));
+        // The report kept pending: its session record waits with it, its
+        // questions read, and lands beside it when the next start delivers it.
+        if (damage == u"missing" && pendingWritable) {
+            s.folder.makeFolder(QStringLiteral("Controles-Usuarios"));
+            player::deliverPendingReports(s.folder.path());
+            const std::optional<bank::SessionRecord> record = bank::readSessionRecord(testsupport::readBytes(
+                s.reports() + QStringLiteral("/.registres/") + bank::recordFileName(fileName(QStringLiteral("Anna")))));
+            QVERIFY(record);
+            QCOMPARE(record->pupil, QStringLiteral("Anna"));
+            QCOMPARE(record->tests.size(), 1);
+            QCOMPARE(record->tests[0].questions.size(), 2);
+            QVERIFY(!record->tests[0].questions[0].hash.isEmpty());
+            QVERIFY(s.pendingFiles().isEmpty());
+        }
     }
 
     // A pupil made ULTIMO.RTF a link to another file: the link is replaced,

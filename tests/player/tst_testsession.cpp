@@ -181,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(r.tests.size(), 2);
         QCOMPARE(r.tests[0].option, QStringLiteral("Francès"));
         QCOMPARE(r.tests[1].option, QString());
-        QCOMPARE(r.tests[0].scale, 5);
+        QCOMPARE(r.tests[0].scaleHundredths, 500);
         QCOMPARE(r.tests[0].mark, session.test(0).mark);
         QCOMPARE((QList<int>{r.tests[0].right, r.tests[0].wrong, r.tests[0].blank}), (QList<int>{1, 1, 1}));
         QCOMPARE(r.tests[0].questions[0].file, QStringLiteral("1r ESO/Llengua Estrangera/Francès/4.txt"));

@@ -20,7 +20,8 @@
 
 namespace {
 
-// "course|subject|option|mark|record": record is "json", "none" or "broken".
+// "course|subject|option|mark|record": record is "json", "none", "broken"
+// or "link" (a link to a record).
 void writeReports(const testsupport::ProgramFolder &folder, const QStringList &reports)
 {
     folder.makeFolder(QStringLiteral("Controles-Usuarios"));
@@ -35,11 +36,15 @@ void writeReports(const testsupport::ProgramFolder &folder, const QStringList &r
         const QString recordFile = QStringLiteral("Controles-Usuarios/.registres/") + bank::recordFileName(name);
         if (part[4] == u"broken") {
             folder.writeBytes(recordFile, "{\"version\": 1, \"tests\": [");
-        } else if (part[4] == u"json") {
+        } else if (part[4] == u"json" || part[4] == u"link") {
             bank::SessionRecord record;
             record.course = part[0];
-            record.tests = {{part[1], part[2], 10, u' ' + part[3], 2, 2, 0, {}}};
-            folder.writeBytes(recordFile, bank::sessionRecordBytes(record));
+            record.tests = {{part[1], part[2], 1000, u' ' + part[3], 2, 2, 0, {}}};
+            // A link to a record, which could lead anywhere, is no record.
+            const QString written = part[4] == u"link" ? u"elsewhere.json"_qs : recordFile;
+            folder.writeBytes(written, bank::sessionRecordBytes(record));
+            if (written != recordFile)
+                QVERIFY(QFile::link(folder.file(written), folder.file(recordFile)));
         }
     }
 }
@@ -65,10 +70,10 @@ private Q_SLOTS:
         QTest::newRow("one subject of two courses")
             << QStringList{u"1r ESO|Matemàtiques||9,00|json"_qs, u"2n ESO|Matemàtiques||3,00|json"_qs}
             << QStringList{u"MATEMÀTIQUES (1r ESO)|1|9,00"_qs, u"MATEMÀTIQUES (2n ESO)|1|3,00"_qs};
-        QTest::newRow("reports without a record, or with a broken one, read from their text")
+        QTest::newRow("reports without a record, with a broken one or a link, read from their text")
             << QStringList{u"1r ESO|Matemàtiques||9,00|none"_qs, u"2n ESO|Matemàtiques||5,00|broken"_qs,
-                           u"2n ESO|Matemàtiques||2,00|json"_qs}
-            << QStringList{u"MATEMÀTIQUES|2|7,00"_qs, u"MATEMÀTIQUES (2n ESO)|1|2,00"_qs};
+                           u"2n ESO|Matemàtiques||2,00|json"_qs, u"2n ESO|Matemàtiques||4,00|link"_qs}
+            << QStringList{u"MATEMÀTIQUES|3|6,00"_qs, u"MATEMÀTIQUES (2n ESO)|1|2,00"_qs};
     }
     void testsKeptApart()
     {
