@@ -13,7 +13,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for f in usr/bin/brenloq usr/lib/brenloq/brenloq-sound.so usr/bin/brenloq-editor usr/bin/brenloq-installer usr/bin/brenloq-check usr/bin/brenloq-convert usr/bin/brenloq-results \
+for f in usr/bin/brenloq usr/bin/brenloq-editor usr/bin/brenloq-installer usr/bin/brenloq-check usr/bin/brenloq-convert usr/bin/brenloq-results \
          usr/share/brenloq/demo/tope.txt usr/share/brenloq/demo/Preguntas usr/share/doc/brenloq/brenloq.conf \
          usr/share/applications/org.brenloq.Brenloq.desktop \
          usr/share/applications/org.brenloq.Brenloq.Editor.desktop \
