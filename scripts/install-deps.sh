@@ -14,7 +14,7 @@ packages=(
   samba smbnetfs sshfs openssh-server openssh-client iproute2
   desktop-file-utils appstream
   libxlsxwriter-dev
-  libcanberra-dev
+  libcanberra-dev help2man
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.
