@@ -20,6 +20,9 @@ env -i PATH="$work/bin:/usr/bin:/bin" HOME="$work/home" XDG_CONFIG_HOME="$work/h
     LANG=C.UTF-8 LANGUAGE=en SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-1796731200}" \
   help2man --locale=C.UTF-8 --no-info --name="$summary" --section=1 \
     --output="$work/page.1" "$command"
-# The folder the program would use here is the throw-away home's.
-sed -i "s|$work/home|~|g; s|$work/bin|/usr/bin|g" "$work/page.1"
+# The folder the program would use here is the throw-away home's; the page
+# is named after the command, not the window's title that --version gives.
+sed -i "s|$work/home|~|g; s|$work/bin|/usr/bin|g
+        /^\.SH NAME/{n;s|.*|${command//-/\\\\-} \\\\- $summary|}
+        s|^\.TH [^ ]*|.TH ${command^^}|" "$work/page.1"
 gzip -9n <"$work/page.1" >"$out"
