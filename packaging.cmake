@@ -13,7 +13,7 @@ set(brenloq_changelog ${CMAKE_BINARY_DIR}/debian/changelog.Debian.gz)
 add_custom_command(OUTPUT ${brenloq_changelog}
   COMMAND gzip -9nf -k ${CMAKE_BINARY_DIR}/debian/changelog.Debian
   DEPENDS ${CMAKE_BINARY_DIR}/debian/changelog.Debian
-  COMMENT "Compressing the Debian changelog")
+  COMMENT "Compressing the Debian changelog" VERBATIM)
 install(FILES data/debian/copyright ${brenloq_changelog} DESTINATION ${brenloq_doc})
 install(FILES data/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME brenloq)
@@ -36,7 +36,7 @@ if(HELP2MAN)
     add_custom_command(OUTPUT ${out}
       COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/manpage.sh $<TARGET_FILE:${target}> ${command} "${summary}" ${out}
       DEPENDS ${target} ${PROJECT_SOURCE_DIR}/scripts/manpage.sh
-      COMMENT "Manual page of ${command}")
+      COMMENT "Manual page of ${command}" VERBATIM)
     install(FILES ${out} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     list(APPEND brenloq_outputs ${out})
   endforeach()
