@@ -34,7 +34,7 @@ if(HELP2MAN)
     list(GET page 2 summary)
     set(out ${CMAKE_BINARY_DIR}/man/${command}.1.gz)
     add_custom_command(OUTPUT ${out}
-      COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/manpage.sh $<TARGET_FILE:${target}> ${command} "${summary}" ${out}
+      COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/manpage.sh $<TARGET_FILE:${target}> ${command} "${summary}" ${PROJECT_VERSION} ${out}
       DEPENDS ${target} ${PROJECT_SOURCE_DIR}/scripts/manpage.sh
       COMMENT "Manual page of ${command}" VERBATIM)
     install(FILES ${out} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
