@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Writes the manual page of one command from its --help and --version,
+# Writes the manual page of one command from its --help,
 # compressed as Debian wants it (gzip -9n).
 #   manpage.sh PROGRAM COMMAND SUMMARY VERSION OUTPUT.1.gz
 # The program runs under the command's name, offscreen, in an empty home
