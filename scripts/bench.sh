@@ -44,7 +44,7 @@ QT_QPA_PLATFORM=$offscreen "$bin/bench_makebank" "$work/bank" 2>/dev/null
 program=$work/program
 mkdir -p "$program"
 cp -r demo/. "$program/"
-for f in BRENLOQ brenloq-sound.so Editor "INSTALAR BRENLOQ" bench_start_trivial bench_start_player bench_start_editor \
+for f in BRENLOQ Editor "INSTALAR BRENLOQ" bench_start_trivial bench_start_player bench_start_editor \
          bench_start_installer bench_session; do
   cp "$bin/$f" "$program/"
 done
@@ -87,7 +87,7 @@ echo "== A bank of 8,000 questions on a share with a ${round_trip_ms} ms round t
 QT_QPA_PLATFORM=$offscreen "$bin/bench_makebank" "$work/slow" 4 10 2 100 2>/dev/null
 rm -rf "$work/slow/editor"
 slow_program=$work/slow/player
-cp "$bin/bench_sessionstart" "$bin/brenloq-sound.so" "$slow_program/"
+cp "$bin/bench_sessionstart" "$slow_program/"
 slow() {
   LD_PRELOAD=$bin/slowdisk.so BRENLOQ_SLOW_FOLDER=$slow_program BRENLOQ_SLOW_MS=$round_trip_ms "$@"
 }

@@ -13,15 +13,35 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for f in usr/bin/brenloq usr/lib/brenloq/brenloq-sound.so usr/bin/brenloq-editor usr/bin/brenloq-installer usr/bin/brenloq-check usr/bin/brenloq-convert usr/bin/brenloq-results \
+for f in usr/bin/brenloq usr/bin/brenloq-editor usr/bin/brenloq-check usr/bin/brenloq-convert usr/bin/brenloq-results \
          usr/share/brenloq/demo/tope.txt usr/share/brenloq/demo/Preguntas usr/share/doc/brenloq/brenloq.conf \
          usr/share/applications/org.brenloq.Brenloq.desktop \
          usr/share/applications/org.brenloq.Brenloq.Editor.desktop \
          usr/share/applications/org.brenloq.Brenloq.Results.desktop \
          usr/share/metainfo/org.brenloq.Brenloq.metainfo.xml \
-         usr/share/icons/hicolor/48x48/apps/brenloq.png usr/share/icons/hicolor/scalable/apps/brenloq.svg; do
+         usr/share/icons/hicolor/48x48/apps/brenloq.png usr/share/icons/hicolor/scalable/apps/brenloq.svg \
+         usr/share/doc/brenloq/copyright usr/share/doc/brenloq/changelog.Debian.gz usr/share/lintian/overrides/brenloq; do
   [ -e "$root/$f" ] || fail "$f not installed"
 done
+# The component installer only copies Windows files: not installed at all.
+if find "$root" -name 'INSTALAR*' -o -name 'brenloq-installer*' | grep -q .; then fail "the component installer is installed"; fi
+# A manual page for every command, compressed as lintian wants it.
+if command -v help2man >/dev/null; then
+  for command in "$root"/usr/bin/*; do
+    page=$root/usr/share/man/man1/$(basename "$command").1.gz
+    [ -e "$page" ] || fail "no manual page for $(basename "$command")"
+    zcat "$page" | grep -q '^\.SH DESCRIPTION' || fail "$page is no manual page"
+  done
+fi
+# The copyright file is machine-readable and names every licence it uses.
+head -n 1 "$root/usr/share/doc/brenloq/copyright" | grep -qF "copyright-format/1.0" || fail "copyright format"
+for licence in GPL-3.0-or-later CC-BY-SA-4.0 CC0-1.0; do
+  grep -q "^License: $licence$" "$root/usr/share/doc/brenloq/copyright" || fail "copyright: no $licence"
+done
+# The feedback sounds come through libcanberra, without Qt Multimedia.
+needed=$(objdump -p "$root/usr/lib/brenloq/BRENLOQ" | awk '/NEEDED/ { print $2 }')
+grep -q '^libcanberra' <<<"$needed" || fail "the player does not use libcanberra"
+if grep -q 'Multimedia' <<<"$needed"; then fail "the player still loads Qt Multimedia"; fi
 [ ! -e "$root/usr/share/brenloq/demo/Controles-Usuarios/.gitkeep" ] || fail "hidden files installed"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$root"/usr/share/applications/*.desktop || fail "desktop entries"
@@ -55,8 +75,6 @@ expect_help "$root/usr/bin/brenloq-editor" "Carpeta del programa: $work/c (de la
 expect_help "$player" "/etc/xdg/brenloq/brenloq.conf"
 rm "$work/etc/brenloq/brenloq.conf"
 expect_help "$root/usr/bin/brenloq-editor" "$HOME/Documents/BRENLOQ (la carpeta del usuario)."
-# The installer takes its components from its own folder: no program folder.
-expect_help "$root/usr/bin/brenloq-installer" "copiados de la carpeta donde está el instalador"
 [ ! -e "$HOME/Documents/BRENLOQ" ] || fail "--help made the user's folder"
 [ "$("$player" --version)" = "BRENLOQ 3.0" ] || fail "--version"
 # Both answer on a terminal without a screen.

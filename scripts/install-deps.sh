@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
+  qt6-base-dev qt6-image-formats-plugins
   libgl-dev
   xvfb xauth imagemagick xdotool xdg-utils x11-utils
   unrtf libbenchmark-dev libx11-dev libxdamage-dev
@@ -18,6 +18,7 @@ packages=(
   openbox dbus-daemon at-spi2-core python3-pyatspi
   libreoffice-calc
   rapidjson-dev
+  libcanberra-dev help2man
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
 # name it on the command line.

@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 # A new compiler warning fails the run.
 bash scripts/build.sh -DBRENLOQ_WERROR=ON
 ctest --test-dir build --output-on-failure -j 2 --timeout 300
+# Every file's copyright and licence.
+bash scripts/reuse-check.sh --report-only
 # The kept fuzz inputs, then 10 s of each fuzzer (a clang build of the bank
 # in build-fuzz, about a minute from scratch): longer runs by hand.
 bash scripts/fuzz.sh 10

@@ -12,7 +12,7 @@ folder=$(mktemp -d)
 home=$(mktemp -d)
 trap 'rm -rf "$folder" "$home"' EXIT
 export XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache
-cp "$bin/BRENLOQ" "$bin/brenloq-sound.so" "$bin/Editor" "$bin/INSTALAR BRENLOQ" "$bin/RESULTATS BRENLOQ" "$folder/"
+cp "$bin/BRENLOQ" "$bin/Editor" "$bin/INSTALAR BRENLOQ" "$bin/RESULTATS BRENLOQ" "$folder/"
 cp -r "$demo/." "$folder/"
 
 # xvfb-run -a takes the first free display number; another X server started

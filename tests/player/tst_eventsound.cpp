@@ -1,6 +1,5 @@
 #include "player/wavplayer.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,23 +7,25 @@
 
 #include <sys/stat.h>
 
-// The player loads its sound module from beside the program on the first
-// sound; a folder without it, or with something else under its name, leaves
-// the player silent instead of failing.
-class TstSoundModule : public QObject
+#include <cstdlib>
+
+// The feedback sounds: read within bounds from the program folder, played
+// from a private copy, and silence where there is no audio.
+class TstEventSound : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void foundBesideTheProgram_data();
-    void foundBesideTheProgram();
     void soundReadWithinBounds_data();
     void soundReadWithinBounds();
+    void privateCopies_data();
+    void privateCopies();
+    void silentWithoutAudio();
 };
 
 // The sounds are read as every file of the program folder: only a regular
 // file inside it, within the limit; a FIFO is refused at once, not waited on.
-void TstSoundModule::soundReadWithinBounds_data()
+void TstEventSound::soundReadWithinBounds_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("problem");
@@ -35,7 +36,7 @@ void TstSoundModule::soundReadWithinBounds_data()
     QTest::newRow("a link out of the folder") << "outside" << int(bank::FileProblem::Missing);
 }
 
-void TstSoundModule::soundReadWithinBounds()
+void TstEventSound::soundReadWithinBounds()
 {
     QFETCH(QString, kind);
     QFETCH(int, problem);
@@ -65,31 +66,42 @@ void TstSoundModule::soundReadWithinBounds()
     QCOMPARE(read.bytes, problem == int(bank::FileProblem::None) ? wav : QByteArray());
 }
 
-void TstSoundModule::foundBesideTheProgram_data()
+// The library reads the copy, never the pupil-reachable file again: each
+// distinct sound gets its own copy holding exactly the bytes read.
+void TstEventSound::privateCopies_data()
 {
-    QTest::addColumn<QString>("content"); // of a file under the module's name; empty: the build's folder
-    QTest::addColumn<bool>("found");
-    QTest::newRow("the built module, beside this test") << QString() << true;
-    QTest::newRow("no module in the folder") << QStringLiteral("-") << false;
-    QTest::newRow("a text file under the module's name") << QStringLiteral("not a library") << false;
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::newRow("the same sound twice") << QByteArray("RIFF-si") << QByteArray("RIFF-si");
+    QTest::newRow("right then wrong") << QByteArray("RIFF-si") << QByteArray("RIFF-no");
+    QTest::newRow("an empty file, then a sound") << QByteArray() << QByteArray("RIFF-si");
 }
 
-void TstSoundModule::foundBesideTheProgram()
+void TstEventSound::privateCopies()
 {
-    QFETCH(QString, content);
-    QFETCH(bool, found);
-    QTemporaryDir other;
-    QString folder = QCoreApplication::applicationDirPath();
-    if (!content.isEmpty()) {
-        folder = other.path();
-        if (content != u"-") {
-            QFile file(other.filePath(QString::fromLatin1(player::kSoundModule) + QStringLiteral(".so")));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content.toUtf8());
-        }
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    player::EventSound sound;
+    const QString a = sound.copyOf(first), b = sound.copyOf(second);
+    QVERIFY(!a.isEmpty() && !b.isEmpty());
+    QCOMPARE(a == b, first == second);
+    for (const auto &[path, bytes] : {std::pair{a, first}, std::pair{b, second}}) {
+        QFile copy(path);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), bytes);
     }
-    QCOMPARE(player::loadSoundModule(folder) != nullptr, found);
 }
 
-QTEST_GUILESS_MAIN(TstSoundModule)
-#include "tst_soundmodule.moc"
+// No sound card and no sound server (the build machine): play says so and
+// the player goes on.
+void TstEventSound::silentWithoutAudio()
+{
+    qputenv("CANBERRA_DRIVER", "no-such-output");
+    player::EventSound sound;
+    QVERIFY(!sound.play(QByteArray("RIFF-si")));
+    QVERIFY(!sound.play(QByteArray("RIFF-no")));
+    qunsetenv("CANBERRA_DRIVER");
+}
+
+QTEST_GUILESS_MAIN(TstEventSound)
+#include "tst_eventsound.moc"
