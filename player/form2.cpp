@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpressionValidator>
+#include <QCoreApplication>
 
 namespace player {
 
@@ -173,7 +174,7 @@ void Form2::buildControls()
     QPushButton *more = Command3[QuestionStep::More] = new QPushButton(this);
     ui::setGeometryTwips(more, 3120, 5790, 540, 540);
     more->setIcon(arrowIcon(true));
-    ui::nameControl(more, QStringLiteral("Command3(0)"), QStringLiteral("Més preguntes"));
+    ui::nameControl(more, QStringLiteral("Command3(0)"), QCoreApplication::translate("player", "Més preguntes"));
     Command2 = new QPushButton(QStringLiteral("15"), this);
     ui::setGeometryTwips(Command2, 3720, 5790, 900, 540);
     QFont counterFont = font();
@@ -184,7 +185,7 @@ void Form2::buildControls()
     QPushButton *fewer = Command3[QuestionStep::Fewer] = new QPushButton(this);
     ui::setGeometryTwips(fewer, 4680, 5790, 540, 540);
     fewer->setIcon(arrowIcon(false));
-    ui::nameControl(fewer, QStringLiteral("Command3(1)"), QStringLiteral("Menys preguntes"));
+    ui::nameControl(fewer, QStringLiteral("Command3(1)"), QCoreApplication::translate("player", "Menys preguntes"));
     for (int i = 0; i < 2; ++i)
         connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
 

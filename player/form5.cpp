@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QCoreApplication>
 
 namespace player {
 
@@ -123,7 +124,7 @@ void Form5::ShowAttachment(const Attachment &attachment)
 {
     given = attachment;
     if (attachment.name.isEmpty()) {
-        testWindow->Label18->setText(QStringLiteral("No hi ha cap fitxer adjunt."));
+        testWindow->Label18->setText(QCoreApplication::translate("player", "No hi ha cap fitxer adjunt."));
         return;
     }
     const QString &name = attachment.name;

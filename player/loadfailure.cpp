@@ -4,18 +4,19 @@
 #include "bank/textcodec.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace player {
 
 QString missingFileText(const QString &name)
 {
-    return QStringLiteral("No s'ha trobat el fitxer «%1».").arg(name);
+    return QCoreApplication::translate("player", "No s'ha trobat el fitxer «%1».").arg(name);
 }
 
 QString textTooLongText(const QString &name, qint64 bytes)
 {
     const qint64 megabytes = (bytes + 512 * 1024) / (1024 * 1024);
-    return QStringLiteral("El text «%1» és massa llarg per mostrar-lo (%2 MB).").arg(name, QString::number(megabytes));
+    return QCoreApplication::translate("player", "El text «%1» és massa llarg per mostrar-lo (%2 MB).").arg(name, QString::number(megabytes));
 }
 
 QString pictureFailureText(const QString &name, const ui::Picture &picture)
@@ -26,50 +27,50 @@ QString pictureFailureText(const QString &name, const ui::Picture &picture)
     case ui::PictureProblem::TooLarge:
         // A file refused for its bytes has no size read from its header.
         if (!picture.size.isValid())
-            return QStringLiteral("La imatge «%1» és massa gran per mostrar-la.").arg(name);
-        return QStringLiteral("La imatge «%1» és massa gran per mostrar-la (%2 × %3 píxels).")
+            return QCoreApplication::translate("player", "La imatge «%1» és massa gran per mostrar-la.").arg(name);
+        return QCoreApplication::translate("player", "La imatge «%1» és massa gran per mostrar-la (%2 × %3 píxels).")
             .arg(name, QString::number(picture.size.width()), QString::number(picture.size.height()));
     case ui::PictureProblem::Unreadable:
     case ui::PictureProblem::None:
         break;
     }
-    return QStringLiteral("No es pot obrir la imatge «%1»: està malmesa o no és una imatge.").arg(name);
+    return QCoreApplication::translate("player", "No es pot obrir la imatge «%1»: està malmesa o no és una imatge.").arg(name);
 }
 
 QString fileEndsEarlyText()
 {
-    return QStringLiteral("El fitxer de la pregunta s'acaba abans d'hora.");
+    return QCoreApplication::translate("player", "El fitxer de la pregunta s'acaba abans d'hora.");
 }
 
 QString tooManyOptionsText()
 {
-    return QStringLiteral("La pregunta té més de vuit opcions.");
+    return QCoreApplication::translate("player", "La pregunta té més de vuit opcions.");
 }
 
 QString noOptionsText()
 {
-    return QStringLiteral("La pregunta no té cap opció.");
+    return QCoreApplication::translate("player", "La pregunta no té cap opció.");
 }
 
 QString unknownTypeText(const QString &typeLine)
 {
-    return QStringLiteral("El fitxer no és una pregunta: el tipus «%1» no existeix.")
+    return QCoreApplication::translate("player", "El fitxer no és una pregunta: el tipus «%1» no existeix.")
         .arg(typeLine.trimmed().left(20));
 }
 
 QString emptyFileText(const QString &name)
 {
-    return QStringLiteral("El fitxer «%1» és buit.").arg(name);
+    return QCoreApplication::translate("player", "El fitxer «%1» és buit.").arg(name);
 }
 
 QString damagedFileText(const QString &name)
 {
-    return QStringLiteral("El fitxer «%1» està malmès: no és un fitxer de text.").arg(name);
+    return QCoreApplication::translate("player", "El fitxer «%1» està malmès: no és un fitxer de text.").arg(name);
 }
 
 QString questionTooLargeText(const QString &name)
 {
-    return QStringLiteral("El fitxer «%1» és massa gran per ser una pregunta.").arg(name);
+    return QCoreApplication::translate("player", "El fitxer «%1» és massa gran per ser una pregunta.").arg(name);
 }
 
 bank::QuestionRead readListedQuestion(const QString &programFolder, const QString &path)

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <QPromise>
+#include <QCoreApplication>
 
 #include <condition_variable>
 #include <cstdio>
@@ -71,7 +72,7 @@ struct ReportSaver::Shared {
 
 QString savingReportText()
 {
-    return QStringLiteral("S'està desant l'informe…");
+    return QCoreApplication::translate("player", "S'està desant l'informe…");
 }
 
 QString pendingReportText(const QString &pendingPath)

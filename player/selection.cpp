@@ -4,6 +4,7 @@
 #include "bank/numeric.h"
 
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 namespace player {
 
@@ -73,7 +74,7 @@ QString leftOutText(const QStringList &subjects)
     QStringList quoted;
     for (const QString &subject : subjects)
         quoted.append(u'«' + subject + u'»');
-    return QStringLiteral("Una sessió té com a molt %1 proves: no es farà %2.")
+    return QCoreApplication::translate("player", "Una sessió té com a molt %1 proves: no es farà %2.")
         .arg(QString::number(kMaxTests), quoted.join(QStringLiteral(", ")));
 }
 

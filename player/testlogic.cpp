@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -136,7 +137,7 @@ QString tooFewQuestionsText(const QStringList &subjects)
     QStringList quoted;
     for (const QString &subject : subjects)
         quoted.append(u'«' + subject + u'»');
-    return QStringLiteral("Les matèries triades tenen menys de %1 preguntes i no es poden fer: %2.")
+    return QCoreApplication::translate("player", "Les matèries triades tenen menys de %1 preguntes i no es poden fer: %2.")
         .arg(QString::number(kMinimumQuestionFiles), quoted.join(QStringLiteral(", ")));
 }
 
@@ -271,7 +272,7 @@ QString fittedReportFileName(QString name, const QDateTime &when)
 
 QString timeUpText()
 {
-    return QStringLiteral("S'ha acabat el temps");
+    return QCoreApplication::translate("player", "S'ha acabat el temps");
 }
 
 } // namespace player

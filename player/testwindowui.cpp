@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -109,9 +110,9 @@ void TestWindowUi::setupUi(QWidget *window, const TestWindowHooks &hooks)
         ui::nameControl(b, ui::memberName(QStringLiteral("Command6"), index), caption);
         Command6[index] = b;
     };
-    topButton(TopButton::Results, QStringLiteral("Resultats"));
+    topButton(TopButton::Results, QCoreApplication::translate("player", "Resultats"));
     topButton(TopButton::Credits, QStringLiteral("©"));
-    topButton(TopButton::Quit, QStringLiteral("Sortir"));
+    topButton(TopButton::Quit, QCoreApplication::translate("player", "Sortir"));
 
     // In ReportButton order: transcript, report.
     const char *reportNames[2] = {"Veure les respostes", "Obrir l'informe"};

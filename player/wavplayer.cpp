@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QTemporaryFile>
+#include <QCoreApplication>
 
 #include <canberra.h>
 
@@ -73,7 +74,7 @@ bool EventSound::play(const QByteArray &wav)
     } else if (!played) {
         silent = true;
         std::fprintf(stderr, "%s\n",
-                     qPrintable(QStringLiteral("No es poden fer sons (%1): les proves no faran sons.")
+                     qPrintable(QCoreApplication::translate("player", "No es poden fer sons (%1): les proves no faran sons.")
                                     .arg(QString::fromUtf8(ca_strerror(result)))));
     }
     return result == CA_SUCCESS;
