@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A Debian package of the installed kit: bash scripts/package.sh.
 set(BRENLOQ_DEB_RELEASE 1)
 set(BRENLOQ_DEB_VERSION ${PROJECT_VERSION}-${BRENLOQ_DEB_RELEASE})

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The pupil's report as the player writes it and the class results read it:

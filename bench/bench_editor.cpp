@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's save into a folder that already holds 10,000 questions: the
 // save itself (numbering, writing, naming), the number search alone, the
 // folder listing alone, and the whole "Guardar pregunta" handler of the real

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The flood fill of a graphic against a plain memset of the same pixels, on
 // a 4096x4096 picture that is all white and on one that is a maze of
 // one-pixel corridors (the worst case for a span fill: short spans, many

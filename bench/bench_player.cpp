@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The quiz player on a large bank (40 courses x 25 subjects x 4 options x 100
 // questions, made by bench_makebank or here in a temporary folder): loading
 // the selection window, a click on a course, the draw of 16 subjects x 100

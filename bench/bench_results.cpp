@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The class results program on a year of reports: 10,000 reports of three
 // subjects and thirty questions each, named and summed up by the player's
 // own functions and written as the player's RTF. Timed: reading them all

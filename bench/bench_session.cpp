@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole quiz session with the player's real windows and its real platform
 // (sounds, files), so that its peak memory can be measured from outside. It
 // starts as the player's main() does, from the folder it lies in: the start

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the benchmarks' program folder: makebank FOLDER [courses subjects options questions]
 // and, beside its bank, a folder of 10,000 questions for the editor's save.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start of a quiz session as a pupil waits for it, with the player's real
 // windows and platform, from the folder it lies in (put it in the program
 // folder, as bench_session): the start window's button to the selection

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A program folder on a slow share, for the benchmarks only: preloaded
 // (LD_PRELOAD), it makes every call that would ask the server something
 // about a file under BRENLOQ_SLOW_FOLDER wait BRENLOQ_SLOW_MS milliseconds

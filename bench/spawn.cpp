@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts programs and measures them from outside, so that nothing in them
 // has to cooperate:
 //   bench_spawn [--x11] [--runs N] [--warmup N] [--json FILE] [--verbose] [--status N]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One program's first window, built as that program's main() builds it (the
 // quiz player's start window, the editor window, the installer window) or, as
 // the reference, a trivial Qt Widgets window. Once the window is exposed and

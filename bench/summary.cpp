@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints every figure of one benchmark run beside its reference and its goal,
 // from the JSON files scripts/bench.sh collects in one folder:
 //   floodfill.json player.json editor.json results.json   (Google Benchmark, median of repetitions)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // brenloq-check [--folder PATH | PATH]: checks a program folder before
 // class. A first line naming the folder and why that one, one line per
 // problem on standard output, then a summary. Exit status 0 without

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // brenloq-convert import FILE FOLDER | export FOLDER FILE [--check]:
 // questions in and out of the bank as GIFT, Moodle XML or Aiken. One line
 // per question not carried, then a summary. Exit status 0 when everything

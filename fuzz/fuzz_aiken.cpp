@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Aiken reader on arbitrary bytes; the expectations are in interchangechecks.h.
 
 #include "interchangechecks.h"

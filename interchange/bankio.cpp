@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bank side of an import or export: questions written through the
 // bank's writer, pictures and texts into the program folder's Graficos and
 // textos under a free name, and what did not travel told one line each.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GIFT, the platform's plain-text question format: questions separated by
 // blank lines, "//" comment lines, "::title::", "[format]", and the answers
 // in braces ({=right ~wrong}, {T}, {=a =b}, {#3}, {=a -> b}). Backslash

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moodle XML: <quiz> of <question type="..."> elements, read with
 // QXmlStreamReader. An export never declares a DOCTYPE; one that does is
 // refused before any entity is expanded, so an entity bomb costs nothing.

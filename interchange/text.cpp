@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // HTML and Markdown fields as the one plain line a question file holds.
 // Qt Core has no HTML reader (QTextDocument is Qt Gui and keeps layout we
 // do not want), and question texts are small fragments, so a tag scanner

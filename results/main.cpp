@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // RESULTATS BRENLOQ: the class results window, or with --csv FILE the CSV
 // of every report written without a window.
 

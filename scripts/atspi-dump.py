@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Lists what a screen reader sees of a running program through AT-SPI:
 every showing object of its windows with its role, name, description and
 whether it can take the focus.  Usage: atspi-dump.py APPLICATION_NAME"""

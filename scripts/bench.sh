@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the benchmarks (Release, in build-bench/) and runs them all, then
 # prints each figure beside its reference and goal. The large question bank
 # (40 courses x 25 subjects x 4 options x 100 questions, about 1.6 GB on

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures and builds the kit in build/ (the folder is reused, so a second
 # run only rebuilds what changed). Arguments are CMake options, applied to
 # the folder whatever it held before.

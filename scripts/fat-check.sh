@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A whole quiz session and three editor saves on a real FAT file system (an
 # image mounted with fusefat), as on a classroom's memory stick: no hard
 # links, no permissions. Skipped, saying why, where FUSE cannot be used.

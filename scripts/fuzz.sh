@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzes the readers of the files teachers hand in with libFuzzer under
 # AddressSanitizer and UndefinedBehaviorSanitizer, for a bounded time per
 # target. Every fuzz_* target fuzz/CMakeLists.txt defines is run: a new

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the kit into a temporary DESTDIR and starts the installed
 # programs offscreen: the folder each one uses (--folder, BRENLOQ_FOLDER,
 # the system settings file, the user's first-start copy of the installed

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian 12 packages needed to build, run and test the kit.
 # Quick and silent when everything is already there.
 set -euo pipefail

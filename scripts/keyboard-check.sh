@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The keyboard tour on a virtual X screen with a window manager and the
 # accessibility bus: photographs the keyboard focus into docs/keyboard-*.png
 # and lists the accessibility tree of the test window on standard output.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The editor, the installer, the class results and the checker's output in
 # one desktop language, as docs/<lang>-*.png, on a 1024 x 768 virtual screen:
 #   bash scripts/language-shots.sh en_US.UTF-8

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the demo program folder demo/: question bank, pictures, reading
 texts, right/wrong pictures and sounds, interface texts (the demo's Catalan
 in idioma/, and every language's set in idiomes/<language>/) and mark scale.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package of the kit (Release, in build-package/) with
 # Debian's hardening flags, puts brenloq_<version>_<arch>.deb in the project
 # folder and runs lintian on it: an error or a warning not overridden in

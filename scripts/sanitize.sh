@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the kit with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-asan and runs the whole test suite there. Extra arguments go to ctest
 # (for instance -R bank_ to run some tests only).

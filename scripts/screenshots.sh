@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes every picture in docs/ again: the quiz player's, the installer's,
 # the editor's and the class results windows on a 1280 x 1024 virtual screen.
 set -euo pipefail

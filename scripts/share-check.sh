@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program folder shared the ways schools share it, tried for real with the
 # headless drivers (tests/drivers): a local disk, a read-only program folder
 # with a writable Controles-Usuarios, a sticky folder used by several

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Refreshes translations/*.ts from the sources: new texts are added
 # unfinished, texts gone are marked obsolete and dropped. Run after changing
 # a built-in text, then translate what lupdate reports unfinished.

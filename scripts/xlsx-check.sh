@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The class results' workbook as a teacher's spreadsheet reads it: a few
 # sessions played by the autoplay driver on a copy of the demo, exported as
 # CSV and as .xlsx; LibreOffice (soffice --headless --convert-to csv) turns

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts each program from a fresh program folder on a virtual X screen,
 # waits for its first window and photographs the screen: the real-window
 # check that the offscreen tests cannot give.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Photographs the question editor for docs/: a multiple-choice question
 // being written and its check window after a wrong choice, then a graphic,
 // a reading and a picture question of the demo bank as loaded from their

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard tour: on a real X screen under a window manager, a session
 // is played with keys alone on a course of four subjects (options, true or
 // false, a reading text, a graphic), the screen is photographed with the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Photographs the class results window for docs/: a class's reports are
 // written by the quiz player's own test window on a copy of the demo folder,
 // then the window shows them all, and once more filtered to one subject and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays a session on a copy of the demo folder and photographs the quiz
 // player's windows for docs/: the start and selection windows, the test
 // window with a multiple-choice question, the attachment viewer, an answered

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive tools see of a RichTextBox. Qt's own accessible text edit
 // inserts, deletes and replaces text through the document whatever the box
 // allows (an on-screen keyboard's word completion wrote into the read-only

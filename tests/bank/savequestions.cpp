@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves N numbered questions into a folder; run twice at once by the writer
 // test to show that concurrent editors never share a number.
 #include "bank/atomicfile.h"

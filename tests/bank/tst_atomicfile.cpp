@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Creating and replacing files whole, with and without hard links, readable
 // by the other accounts of a classroom, never through a planted link.
 

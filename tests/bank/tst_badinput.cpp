@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bank's readers on files as teachers really hand them in: other line
 // ends, other encodings, damaged or empty files; and every input the
 // fuzzers ever stopped on (tests/data/fuzz/), replayed through the same

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The demo's interface texts in each language, read with the player's own
 // reader: every line the Catalan set has, in the same role, in bytes a
 // school's Windows editor shows right.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // brenloq-check on banks built here: a clean one gives no line and exit 0;
 // each problem planted on its own gives exactly its one line and exit 1;
 // a folder that cannot be checked gives exit 2. The reasons the player

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a run of questions with the question editor's real window,
 // offscreen, into one folder of the bank, as a teacher would: a written
 // answer question typed in, "Comprobar", "Guardar pregunta", again and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays one whole session of the quiz player, with its real windows
 // offscreen, in a given program folder, and exits: the start window takes
 // the pupil's name, the selection window a course and a subject, and every

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into the drivers (LD_PRELOAD) so that a local folder answers as
 // the school shares answered when tried: BRENLOQ_SHARE=smb as a Samba share
 // mounted through smbnetfs, BRENLOQ_SHARE=sftp as sshfs. Only names under

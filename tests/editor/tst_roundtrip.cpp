@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every question of the demo bank, loaded into the editor, checked and saved
 // again, comes out byte for byte as it went in: the loader and the writer
 // agree on every line of every type.

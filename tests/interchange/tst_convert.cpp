@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Imports and exports on real folders: the demo bank out and back in,
 // hostile files, pictures under free names, and brenloq-convert itself.
 

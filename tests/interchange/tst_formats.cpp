@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three readers on the formats' own kinds of example: each case gives
 // the questions expected, written in one line each, or the kind of question
 // the summary counts as not carried.

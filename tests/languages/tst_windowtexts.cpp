@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window of the kit in each of its languages, at 1024×768: no caption
 // cut or running past its control, no text left in the language it was
 // written in, and every translation file finished.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Files of the kinds teachers really hand the quiz player: empty, zeroed by a
 // crash, saved by another editor, copied through other systems, too large,
 // misnamed or missing. Each one shows the question or a clear error line

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A program folder shared by a whole class: many quiz players finishing at
 // the same moment, and two editors saving into one bank folder at once.
 // Real processes (tests/drivers: autoplay, autoedit) with real windows

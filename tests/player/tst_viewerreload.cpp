@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The attachment viewer shows the file as it is whenever it becomes active,
 // without decoding an unchanged picture a second time.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ten sessions of the demo's Ciències de la Natura played through the real
 // windows by the autoplay driver: the per-question statistics the class
 // results make of them match a count made by hand from the ten reports'

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A reports folder as a class leaves it: reports written by the quiz
 // player's own test window (marks on a scale of 15 from tope.txt, a repeat
 // within the minute, a pupil without a name) among files that are no

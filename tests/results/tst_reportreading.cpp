@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pieces of reading a report: its file name, its RTF text, its summary
 // lines, the table's sorting and filtering, CSV fields and the arguments.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The class results window on a program folder: reading in steps, the
 // filters and the summary under the table, sorting by a header click,
 // opening a report by a double click, and the export of what is shown.

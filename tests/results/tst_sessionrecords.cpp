@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reports with a session record beside them: rows carry the course and the
 // option folder, and a subject of two courses or two options is two tests,
 // never one average. A report whose record is missing or unreadable is read

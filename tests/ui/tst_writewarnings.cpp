@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 BRENLOQ developers <maintainers@brenloq.org>
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the player warns about at start when its reports folder or ultimo.rtf
 // will not take what it writes, judged as a pupil's account (nobody, in a
 // child process, when run as root).
