@@ -13,13 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <rapidjson/memorystream.h>
-#include <rapidjson/reader.h>
-
 #include <cmath>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace bank {
 
@@ -42,41 +36,30 @@ QString verdictName(RecordedQuestion::Verdict v)
     return QStringLiteral("blank");
 }
 
+std::optional<RecordedQuestion::Verdict> verdictFrom(const QJsonValue &value)
+{
+    const QString name = value.toString();
+    if (name == QLatin1String("right"))
+        return RecordedQuestion::Verdict::Right;
+    if (name == QLatin1String("wrong"))
+        return RecordedQuestion::Verdict::Wrong;
+    if (name == QLatin1String("blank"))
+        return RecordedQuestion::Verdict::Blank;
+    return std::nullopt;
+}
+
 QString timeText(const QDateTime &t)
 {
     return t.isValid() ? t.toString(Qt::ISODate) : QString();
 }
 
-// A field's value as this reader needs it. An object or an array where a
-// text or a number belongs is "other".
-struct Scalar {
-    enum class Kind { Missing, Number, Text, Other };
-    Kind kind = Kind::Missing;
-    double number = 0;
-    QString text;
-    QString string() const { return kind == Kind::Text ? text : QString(); }
-};
-
-std::optional<RecordedQuestion::Verdict> verdictFrom(const Scalar &value)
-{
-    if (value.kind != Scalar::Kind::Text)
-        return std::nullopt;
-    if (value.text == QLatin1String("right"))
-        return RecordedQuestion::Verdict::Right;
-    if (value.text == QLatin1String("wrong"))
-        return RecordedQuestion::Verdict::Wrong;
-    if (value.text == QLatin1String("blank"))
-        return RecordedQuestion::Verdict::Blank;
-    return std::nullopt;
-}
-
 // A count in 0..top; JSON numbers are doubles, so fractions and huge values
 // are refused rather than truncated.
-std::optional<int> count(const Scalar &value, int top)
+std::optional<int> count(const QJsonValue &value, int top)
 {
-    if (value.kind != Scalar::Kind::Number)
+    if (!value.isDouble())
         return std::nullopt;
-    const double d = value.number;
+    const double d = value.toDouble();
     if (!(d >= 0 && d <= top) || d != static_cast<int>(d))
         return std::nullopt;
     return static_cast<int>(d);
@@ -85,207 +68,19 @@ std::optional<int> count(const Scalar &value, int top)
 // A scale in hundredths: whole units in version 1, a number of at most two
 // decimals since. A double of two decimals is not exact (6.07 * 100 is
 // 606.99...), hence the nearest hundredth within a hair of it.
-std::optional<int> scaleHundredths(const Scalar &value, int version)
+std::optional<int> scaleHundredths(const QJsonValue &value, int version)
 {
     if (version == 1) {
         const auto units = count(value, 1000000);
         return units ? std::optional<int>(*units * 100) : std::nullopt;
     }
-    if (value.kind != Scalar::Kind::Number)
+    if (!value.isDouble())
         return std::nullopt;
-    const double hundredths = value.number * 100;
+    const double hundredths = value.toDouble() * 100;
     if (!(hundredths >= 0 && hundredths <= 100000000) || std::abs(hundredths - std::round(hundredths)) > 1e-6)
         return std::nullopt;
     return static_cast<int>(std::round(hundredths));
 }
-
-struct RawQuestion {
-    Scalar file, type, hash, verdict, answer;
-};
-struct RawTest {
-    Scalar subject, option, mark, scale, right, wrong, blank;
-    bool hasQuestions = false;
-    QList<RawQuestion> questions;
-};
-
-// Reads a record as RapidJSON's SAX reader hands it over, field by field,
-// straight into the record's own fields: a year of records is read at each
-// start of the class results, and building a document of each first
-// (QJsonDocument) took two thirds of that time. Only the fields a record
-// has are kept; anything else is passed over. False stops the reading.
-class RecordReader
-{
-public:
-    Scalar version, pupil, course, started, ended;
-    bool hasTests = false;
-    QList<RawTest> tests;
-
-    bool Null() { return scalar({Scalar::Kind::Other, 0, {}}); }
-    bool Bool(bool) { return scalar({Scalar::Kind::Other, 0, {}}); }
-    bool Int(int n) { return number(n); }
-    bool Uint(unsigned n) { return number(n); }
-    bool Int64(int64_t n) { return number(double(n)); }
-    bool Uint64(uint64_t n) { return number(double(n)); }
-    bool Double(double n) { return number(n); }
-    bool RawNumber(const char *, rapidjson::SizeType, bool) { return false; }
-    bool String(const char *text, rapidjson::SizeType length, bool)
-    {
-        if (skipping > 0)
-            return true;
-        return scalar({Scalar::Kind::Text, 0, QString::fromUtf8(text, qsizetype(length))});
-    }
-    bool Key(const char *text, rapidjson::SizeType length, bool)
-    {
-        if (skipping == 0)
-            key.assign(text, length);
-        return true;
-    }
-    bool StartObject()
-    {
-        if (skipping > 0) {
-            ++skipping;
-            return true;
-        }
-        switch (level()) {
-        case Level::Top:
-            levels.push_back(Level::Root);
-            return true;
-        case Level::Tests:
-            if (tests.size() >= kMaxTests)
-                return false;
-            tests.append(RawTest{});
-            levels.push_back(Level::Test);
-            return true;
-        case Level::Questions:
-            if (tests.back().questions.size() >= kMaxQuestions)
-                return false;
-            tests.back().questions.append(RawQuestion{});
-            levels.push_back(Level::Question);
-            return true;
-        default:
-            return passOver();
-        }
-    }
-    bool EndObject(rapidjson::SizeType) { return end(); }
-    bool StartArray()
-    {
-        if (skipping > 0) {
-            ++skipping;
-            return true;
-        }
-        if (level() == Level::Root && key == "tests") {
-            hasTests = true;
-            tests.clear();
-            levels.push_back(Level::Tests);
-            return true;
-        }
-        if (level() == Level::Test && key == "questions") {
-            tests.back().hasQuestions = true;
-            tests.back().questions.clear();
-            levels.push_back(Level::Questions);
-            return true;
-        }
-        return passOver();
-    }
-    bool EndArray(rapidjson::SizeType) { return end(); }
-
-private:
-    enum class Level { Top, Root, Tests, Test, Questions, Question };
-    using Fields = std::initializer_list<std::pair<const char *, Scalar *>>;
-
-    Level level() const { return levels.empty() ? Level::Top : levels.back(); }
-
-    // The field the current key names, if it is one of the record's.
-    Scalar *field()
-    {
-        switch (level()) {
-        case Level::Root:
-            if (key == "version")
-                return &version;
-            if (key == "pupil")
-                return &pupil;
-            if (key == "course")
-                return &course;
-            if (key == "started")
-                return &started;
-            if (key == "ended")
-                return &ended;
-            return nullptr;
-        case Level::Test: {
-            RawTest &t = tests.back();
-            for (auto [name, f] : Fields{{"subject", &t.subject}, {"option", &t.option}, {"mark", &t.mark},
-                                         {"scale", &t.scale}, {"right", &t.right}, {"wrong", &t.wrong}, {"blank", &t.blank}}) {
-                if (key == name)
-                    return f;
-            }
-            return nullptr;
-        }
-        case Level::Question: {
-            RawQuestion &q = tests.back().questions.back();
-            for (auto [name, f] : Fields{{"file", &q.file}, {"type", &q.type}, {"hash", &q.hash},
-                                         {"verdict", &q.verdict}, {"answer", &q.answer}}) {
-                if (key == name)
-                    return f;
-            }
-            return nullptr;
-        }
-        default:
-            return nullptr;
-        }
-    }
-
-    bool number(double n) { return skipping > 0 || scalar({Scalar::Kind::Number, n, {}}); }
-
-    bool scalar(Scalar value)
-    {
-        if (skipping > 0)
-            return true;
-        switch (level()) {
-        case Level::Top: // the record is an object
-        case Level::Tests: // of tests
-        case Level::Questions: // of questions
-            return false;
-        default:
-            break;
-        }
-        // The last of a key given twice counts, a list too.
-        if (level() == Level::Root && key == "tests") {
-            hasTests = false;
-            tests.clear();
-        } else if (level() == Level::Test && key == "questions") {
-            tests.back().hasQuestions = false;
-            tests.back().questions.clear();
-        } else if (Scalar *f = field()) {
-            *f = std::move(value);
-        }
-        return true;
-    }
-
-    // An object or array where the record has none, or in a field of its own.
-    bool passOver()
-    {
-        if (level() == Level::Top || level() == Level::Tests || level() == Level::Questions)
-            return false;
-        if (!scalar({Scalar::Kind::Other, 0, {}}))
-            return false;
-        skipping = 1;
-        return true;
-    }
-
-    bool end()
-    {
-        if (skipping > 0) {
-            --skipping;
-            return true;
-        }
-        levels.pop_back();
-        return true;
-    }
-
-    std::vector<Level> levels;
-    int skipping = 0; // depth inside a value passed over
-    std::string key;
-};
 
 } // namespace
 
@@ -322,54 +117,60 @@ QByteArray sessionRecordBytes(const SessionRecord &record)
 
 std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes)
 {
-    // A NUL byte would read as the end of the text to the parser.
-    if (bytes.size() > kMaxRecordBytes || bytes.contains('\0'))
+    if (bytes.size() > kMaxRecordBytes)
         return std::nullopt;
-    RecordReader reader;
-    rapidjson::MemoryStream stream(bytes.constData(), size_t(bytes.size()));
-    rapidjson::Reader parser;
-    // Iterative: a record nested deep must not take the stack.
-    if (parser.Parse<rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag>(stream, reader).IsError())
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
+    const QJsonObject root = document.object();
     // A later version may mean its fields otherwise: not guessed at.
-    const std::optional<int> version = count(reader.version, 1000);
+    const std::optional<int> version = count(root.value(QLatin1String("version")), 1000);
     if (version != 1 && version != kSessionRecordVersion)
         return std::nullopt;
     SessionRecord record;
     record.version = *version;
-    record.pupil = reader.pupil.string();
-    record.course = reader.course.string();
-    record.started = QDateTime::fromString(reader.started.string(), Qt::ISODate);
-    record.ended = QDateTime::fromString(reader.ended.string(), Qt::ISODate);
-    if (!reader.hasTests)
+    record.pupil = root.value(QLatin1String("pupil")).toString();
+    record.course = root.value(QLatin1String("course")).toString();
+    record.started = QDateTime::fromString(root.value(QLatin1String("started")).toString(), Qt::ISODate);
+    record.ended = QDateTime::fromString(root.value(QLatin1String("ended")).toString(), Qt::ISODate);
+    const QJsonValue testsValue = root.value(QLatin1String("tests"));
+    const QJsonArray testsArray = testsValue.toArray();
+    if (!testsValue.isArray() || testsArray.size() > kMaxTests)
         return std::nullopt;
-    record.tests.reserve(reader.tests.size());
-    for (RawTest &raw : reader.tests) {
+    for (const QJsonValue &tv : testsArray) {
+        const QJsonObject to = tv.toObject();
         RecordedTest t;
-        if (raw.subject.kind != Scalar::Kind::Text)
+        if (!tv.isObject() || !to.value(QLatin1String("subject")).isString())
             return std::nullopt;
-        t.subject = std::move(raw.subject.text);
-        t.option = raw.option.string();
-        t.mark = raw.mark.string();
-        const auto scale = scaleHundredths(raw.scale, *version);
-        const auto right = count(raw.right, kMaxQuestions);
-        const auto wrong = count(raw.wrong, kMaxQuestions);
-        const auto blank = count(raw.blank, kMaxQuestions);
-        if (!scale || !right || !wrong || !blank || *right + *wrong + *blank > kMaxQuestions || !raw.hasQuestions)
+        t.subject = to.value(QLatin1String("subject")).toString();
+        t.option = to.value(QLatin1String("option")).toString();
+        t.mark = to.value(QLatin1String("mark")).toString();
+        const auto scale = scaleHundredths(to.value(QLatin1String("scale")), *version);
+        const auto right = count(to.value(QLatin1String("right")), kMaxQuestions);
+        const auto wrong = count(to.value(QLatin1String("wrong")), kMaxQuestions);
+        const auto blank = count(to.value(QLatin1String("blank")), kMaxQuestions);
+        if (!scale || !right || !wrong || !blank || *right + *wrong + *blank > kMaxQuestions)
             return std::nullopt;
         t.scaleHundredths = *scale;
         t.right = *right;
         t.wrong = *wrong;
         t.blank = *blank;
-        t.questions.reserve(raw.questions.size());
-        for (RawQuestion &q : raw.questions) {
-            const auto type = count(q.type, kMaxType);
-            const auto verdict = verdictFrom(q.verdict);
-            if (!type || !verdict || q.file.kind != Scalar::Kind::Text)
+        const QJsonValue qs = to.value(QLatin1String("questions"));
+        const QJsonArray questions = qs.toArray();
+        if (!qs.isArray() || questions.size() > kMaxQuestions)
+            return std::nullopt;
+        t.questions.reserve(questions.size());
+        for (const QJsonValue &qv : questions) {
+            const QJsonObject qo = qv.toObject();
+            const auto type = count(qo.value(QLatin1String("type")), kMaxType);
+            const auto verdict = verdictFrom(qo.value(QLatin1String("verdict")));
+            if (!qv.isObject() || !type || !verdict || !qo.value(QLatin1String("file")).isString())
                 return std::nullopt;
-            t.questions.append({std::move(q.file.text), *type, q.hash.string(), *verdict, q.answer.string()});
+            t.questions.append({qo.value(QLatin1String("file")).toString(), *type, qo.value(QLatin1String("hash")).toString(), *verdict,
+                                qo.value(QLatin1String("answer")).toString()});
         }
-        record.tests.append(std::move(t));
+        record.tests.append(t);
     }
     return record;
 }

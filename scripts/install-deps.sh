@@ -22,7 +22,6 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n
   openbox dbus-daemon at-spi2-core python3-pyatspi
   libreoffice-calc
-  rapidjson-dev
   libcanberra-dev help2man
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
