@@ -17,8 +17,8 @@ mkdir -m 700 "$work/runtime"
 ln -s "$(readlink -f "$program")" "$work/bin/$command"
 env -i PATH="$work/bin:/usr/bin:/bin" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
     XDG_CONFIG_DIRS="$work/etc" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
-    LANG=C.UTF-8 LANGUAGE=en SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-1796731200}" \
-  help2man --locale=C.UTF-8 --no-info --name="$summary" --section=1 \
+    LANG=C.UTF-8 SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-1796731200}" \
+  help2man --locale=C.UTF-8 --no-info --name="$summary" --section=1 --help-option="--language=en --help" \
     --version-string="$version" \
     --output="$work/page.1" "$command"
 # The folder the program would use here is the throw-away home's; the page
