@@ -36,8 +36,8 @@ public:
     double random() override;
     void quit() override;
 
-    // Plays a WAV file. Only the quiz player gives one, so the other two
-    // programs do not load the multimedia libraries; without it every sound
+    // Plays a WAV file. Only the quiz player gives one, so the other
+    // programs do not load the event-sound library; without it every sound
     // is the system beep.
     using SoundPlayer = std::function<void(const QString &wavPath)>;
     void setSoundPlayer(SoundPlayer player) { soundPlayer = std::move(player); }
