@@ -39,14 +39,22 @@ Skipped unsupportedType(const QString &where, const QString &type)
         const char *reason;
     };
     static const Kind kinds[] = {
-        {"matching", QT_TRANSLATE_NOOP("interchange", "d'aparellar"), QT_TRANSLATE_NOOP("interchange", "pregunta d'aparellar: el banc no en té")},
-        {"numerical", QT_TRANSLATE_NOOP("interchange", "numèrica"), QT_TRANSLATE_NOOP("interchange", "pregunta numèrica: el banc no en té")},
-        {"essay", QT_TRANSLATE_NOOP("interchange", "de redacció"), QT_TRANSLATE_NOOP("interchange", "pregunta de redacció: el banc no en té")},
-        {"multianswer", QT_TRANSLATE_NOOP("interchange", "cloze"), QT_TRANSLATE_NOOP("interchange", "pregunta cloze (respostes incrustades): el banc no en té")},
-        {"description", QT_TRANSLATE_NOOP("interchange", "descripció"), QT_TRANSLATE_NOOP("interchange", "descripció sense pregunta: el banc no en té")},
-        {"calculated", QT_TRANSLATE_NOOP("interchange", "calculada"), QT_TRANSLATE_NOOP("interchange", "pregunta calculada: el banc no en té")},
-        {"ddwtos", QT_TRANSLATE_NOOP("interchange", "d'arrossegar"), QT_TRANSLATE_NOOP("interchange", "pregunta d'arrossegar: el banc no en té")},
-        {"gapselect", QT_TRANSLATE_NOOP("interchange", "de triar paraules"), QT_TRANSLATE_NOOP("interchange", "pregunta de triar paraules que falten: el banc no en té")},
+        {"matching", QT_TRANSLATE_NOOP("interchange", "d'aparellar"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta d'aparellar: el banc no en té")},
+        {"numerical", QT_TRANSLATE_NOOP("interchange", "numèrica"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta numèrica: el banc no en té")},
+        {"essay", QT_TRANSLATE_NOOP("interchange", "de redacció"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta de redacció: el banc no en té")},
+        {"multianswer", QT_TRANSLATE_NOOP("interchange", "cloze"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta cloze (respostes incrustades): el banc no en té")},
+        {"description", QT_TRANSLATE_NOOP("interchange", "descripció"),
+         QT_TRANSLATE_NOOP("interchange", "descripció sense pregunta: el banc no en té")},
+        {"calculated", QT_TRANSLATE_NOOP("interchange", "calculada"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta calculada: el banc no en té")},
+        {"ddwtos", QT_TRANSLATE_NOOP("interchange", "d'arrossegar"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta d'arrossegar: el banc no en té")},
+        {"gapselect", QT_TRANSLATE_NOOP("interchange", "de triar paraules"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta de triar paraules que falten: el banc no en té")},
     };
     for (const Kind &k : kinds) {
         if (type == QLatin1String(k.type))
