@@ -14,50 +14,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMenu>
-#include <QRegularExpression>
 
 namespace editor {
-
-QString spanishKind(const QString &kind)
-{
-    // Keyed by what the converter says, in Catalan.
-    static const QHash<QString, const char *> kinds{
-        {QStringLiteral("d'aparellar"), QT_TRANSLATE_NOOP("editor", "de emparejamiento")},
-        {QStringLiteral("numèrica"), QT_TRANSLATE_NOOP("editor", "numérica")},
-        {QStringLiteral("de redacció"), QT_TRANSLATE_NOOP("editor", "de redacción")},
-        {QStringLiteral("descripció"), QT_TRANSLATE_NOOP("editor", "descripción")},
-        {QStringLiteral("d'arrossegar"), QT_TRANSLATE_NOOP("editor", "de arrastrar")},
-        {QStringLiteral("de triar paraules"), QT_TRANSLATE_NOOP("editor", "de elegir palabras")},
-        {QStringLiteral("amb crèdit parcial"), QT_TRANSLATE_NOOP("editor", "con crédito parcial")},
-        {QStringLiteral("sense resposta correcta"), QT_TRANSLATE_NOOP("editor", "sin respuesta correcta")},
-        {QStringLiteral("amb més de 8 opcions"), QT_TRANSLATE_NOOP("editor", "con más de 8 opciones")},
-        {QStringLiteral("amb una opció buida"), QT_TRANSLATE_NOOP("editor", "con una opción vacía")},
-        {QStringLiteral("amb una sola opció"), QT_TRANSLATE_NOOP("editor", "con una sola opción")},
-        {QStringLiteral("mal escrites"), QT_TRANSLATE_NOOP("editor", "mal escritas")},
-        {QStringLiteral("amb més d'un buit"), QT_TRANSLATE_NOOP("editor", "con más de un hueco")},
-        {QStringLiteral("amb més d'una imatge"), QT_TRANSLATE_NOOP("editor", "con más de una imagen")},
-        {QStringLiteral("amb una imatge que no es pot portar"), QT_TRANSLATE_NOOP("editor", "con una imagen que no se puede traer")},
-        {QStringLiteral("amb imatges a les respostes"), QT_TRANSLATE_NOOP("editor", "con imágenes en las respuestas")},
-        {QStringLiteral("sense enunciat"), QT_TRANSLATE_NOOP("editor", "sin enunciado")},
-        {QStringLiteral("amb un caràcter que el banc no pot desar"), QT_TRANSLATE_NOOP("editor", "con un carácter que no se puede guardar")},
-        {QStringLiteral("que el banc no pot desar"), QT_TRANSLATE_NOOP("editor", "que no se pueden guardar")},
-        {QStringLiteral("que no s'han pogut escriure"), QT_TRANSLATE_NOOP("editor", "que no se han podido escribir")},
-        {QStringLiteral("de marcar en un gràfic"), QT_TRANSLATE_NOOP("editor", "de marcar en un gráfico")},
-        {QStringLiteral("de comprensió lectora"), QT_TRANSLATE_NOOP("editor", "de comprensión lectora")},
-        {QStringLiteral("amb imatge"), QT_TRANSLATE_NOOP("editor", "con imagen")},
-        {QStringLiteral("que no es poden llegir"), QT_TRANSLATE_NOOP("editor", "que no se pueden leer")},
-    };
-    if (const auto found = kinds.constFind(kind); found != kinds.constEnd())
-        return QCoreApplication::translate("editor", *found);
-    static const QRegularExpression several(QStringLiteral("^amb (\\w+) respostes correctes$"));
-    if (const auto m = several.match(kind); m.hasMatch())
-        return QCoreApplication::translate("editor", "con %1 respuestas correctas")
-            .arg(m.captured(1) == u"dues" ? QStringLiteral("dos") : m.captured(1));
-    static const QRegularExpression type(QStringLiteral("^de tipus (.*)$"));
-    if (const auto m = type.match(kind); m.hasMatch())
-        return QCoreApplication::translate("editor", "de tipo ") + m.captured(1);
-    return kind;
-}
 
 QString interchangeSummary(const interchange::Outcome &outcome, bool import)
 {
@@ -71,7 +29,7 @@ QString interchangeSummary(const interchange::Outcome &outcome, bool import)
         QStringList kinds;
         QHash<QString, int> counts;
         for (const interchange::Skipped &s : outcome.skipped) {
-            const QString kind = spanishKind(s.kind);
+            const QString &kind = s.kind;
             if (!counts.contains(kind))
                 kinds << kind;
             ++counts[kind];
@@ -85,11 +43,8 @@ QString interchangeSummary(const interchange::Outcome &outcome, bool import)
                     .arg(parts.join(QStringLiteral(", ")));
         // Where the first ones stand, for the teacher to look them up.
         const int shown = int(std::min<qsizetype>(outcome.skipped.size(), 10));
-        for (int i = 0; i < shown; ++i) {
-            QString where = outcome.skipped[i].where;
-            where.replace(QStringLiteral("línia"), QCoreApplication::translate("editor", "línea"));
-            text += QStringLiteral("\n%1: %2").arg(where, spanishKind(outcome.skipped[i].kind));
-        }
+        for (int i = 0; i < shown; ++i)
+            text += QStringLiteral("\n%1: %2").arg(outcome.skipped[i].where, outcome.skipped[i].kind);
         if (outcome.skipped.size() > shown)
             text += (u'\n' + QCoreApplication::translate("editor", "… y %1 más.")).arg(outcome.skipped.size() - shown);
     }

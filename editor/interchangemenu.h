@@ -5,7 +5,7 @@
 #pragma once
 
 // The folder tree's "Importar preguntas…" and "Exportar preguntas…": the
-// same imports and exports as brenloq-convert, told in the editor's Spanish.
+// same imports and exports as brenloq-convert, told in the editor's language.
 
 #include "interchange/interchange.h"
 
@@ -13,10 +13,8 @@
 
 namespace editor {
 
-// The message box text for what an import (or export) did.
+// The message box text for what an import (or export) did. The kinds and
+// places of the questions not carried come in the run's language already.
 QString interchangeSummary(const interchange::Outcome &outcome, bool import);
-
-// A kind of question not carried, as the summary counts it, in Spanish.
-QString spanishKind(const QString &kind);
 
 } // namespace editor

@@ -13,6 +13,7 @@
 #include "bank/readfile.h"
 #include "bank/textcodec.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +37,7 @@ Parsed parse(const QByteArray &bytes, Format format)
     case Format::Unknown:
         break;
     }
-    return Parsed{{}, {}, false, QStringLiteral("no és un fitxer GIFT, Moodle XML ni Aiken")};
+    return Parsed{{}, {}, false, QCoreApplication::translate("interchange", "no és un fitxer GIFT, Moodle XML ni Aiken")};
 }
 
 QString programFolderOf(const QString &folder)
@@ -65,9 +66,10 @@ Format exportFormatOf(const QString &file)
 
 namespace {
 
+// `one` and `many` are QT_TRANSLATE_NOOP texts: the count comes first.
 QString summaryOf(int done, const QList<Skipped> &skipped, const char *one, const char *many)
 {
-    QString text = QStringLiteral("%1 %2").arg(done).arg(QString::fromUtf8(done == 1 ? one : many));
+    QString text = QStringLiteral("%1 %2").arg(done).arg(QCoreApplication::translate("interchange", done == 1 ? one : many));
     if (skipped.isEmpty())
         return text;
     QStringList kinds;
@@ -80,7 +82,7 @@ QString summaryOf(int done, const QList<Skipped> &skipped, const char *one, cons
     QStringList parts;
     for (const QString &k : kinds)
         parts << QStringLiteral("%1 %2").arg(counts.value(k)).arg(k);
-    return text + QStringLiteral(", %1 no: %2").arg(skipped.size()).arg(parts.join(QStringLiteral(", ")));
+    return text + QCoreApplication::translate("interchange", ", %1 no: %2").arg(skipped.size()).arg(parts.join(QStringLiteral(", ")));
 }
 
 Status statusOf(int done, int skipped)
@@ -117,16 +119,16 @@ public:
         const QString folder = bank::findEntry(program, folderName);
         QString name = safeName(file.name);
         if (name.isEmpty() || !bank::isBareFileName(name)) {
-            why = QStringLiteral("el nom de fitxer «%1» no és vàlid").arg(file.name);
+            why = QCoreApplication::translate("interchange", "el nom de fitxer «%1» no és vàlid").arg(file.name);
             return {};
         }
         if (!file.embedded) {
             if (picture && !bank::isPictureAttachment(name)) {
-                why = QStringLiteral("la imatge «%1» no és GIF ni JPG i el fitxer no la porta").arg(file.name);
+                why = QCoreApplication::translate("interchange", "la imatge «%1» no és GIF ni JPG i el fitxer no la porta").arg(file.name);
                 return {};
             }
             if (bank::resolveReferenced(program, picture ? bank::ReferencedKind::Picture : bank::ReferencedKind::Text, name).isEmpty()) {
-                why = QStringLiteral("«%1» no és al fitxer ni a la carpeta %2").arg(file.name, folderName);
+                why = QCoreApplication::translate("interchange", "«%1» no és al fitxer ni a la carpeta %2").arg(file.name, folderName);
                 return {};
             }
             return name;
@@ -140,7 +142,7 @@ public:
                 kind = pictureKind(bytes);
             }
             if (kind == PictureKind::None) {
-                why = QStringLiteral("la imatge «%1» no és GIF ni JPG i no s'ha pogut convertir").arg(file.name);
+                why = QCoreApplication::translate("interchange", "la imatge «%1» no és GIF ni JPG i no s'ha pogut convertir").arg(file.name);
                 return {};
             }
             const QString current = name.right(4).toLower();
@@ -172,7 +174,7 @@ public:
             }
             if (!options.dryRun) {
                 if (!QDir().mkpath(folder) || !bank::isInside(folder, program)) {
-                    why = QStringLiteral("no es pot fer la carpeta %1").arg(folderName);
+                    why = QCoreApplication::translate("interchange", "no es pot fer la carpeta %1").arg(folderName);
                     return {};
                 }
                 QString error;
@@ -180,7 +182,7 @@ public:
                 if (!bank::createExclusively(folder + u'/' + candidate, bytes, &error, &taken)) {
                     if (taken)
                         continue;
-                    why = QStringLiteral("no es pot escriure «%1» (%2)").arg(candidate, error);
+                    why = QCoreApplication::translate("interchange", "no es pot escriure «%1» (%2)").arg(candidate, error);
                     return {};
                 }
                 written << folder + u'/' + candidate;
@@ -188,7 +190,7 @@ public:
             claimed.insert(key, digest);
             return candidate;
         }
-        why = QStringLiteral("no queda cap nom lliure per a «%1»").arg(name);
+        why = QCoreApplication::translate("interchange", "no queda cap nom lliure per a «%1»").arg(name);
         return {};
     }
 
@@ -198,25 +200,25 @@ private:
     QHash<QString, QByteArray> claimed;
 };
 
-// Why the bank cannot keep `q`, in Catalan; empty when it can.
+// Why the bank cannot keep `q`; empty when it can.
 QString whyNotStorable(const bank::Question &q, QString &kind)
 {
     if (q.statement.isEmpty()) {
-        kind = QStringLiteral("sense enunciat");
-        return QStringLiteral("la pregunta no té enunciat");
+        kind = QCoreApplication::translate("interchange", "sense enunciat");
+        return QCoreApplication::translate("interchange", "la pregunta no té enunciat");
     }
     if (q.type == bank::QuestionType::MultipleChoice) {
         if (!q.attachment.isEmpty() && q.options.size() > 7) {
-            kind = QStringLiteral("amb més de 8 opcions");
-            return QStringLiteral("8 opcions i un fitxer adjunt: el banc en porta 7 amb un adjunt");
+            kind = QCoreApplication::translate("interchange", "amb més de 8 opcions");
+            return QCoreApplication::translate("interchange", "8 opcions i un fitxer adjunt: el banc en porta 7 amb un adjunt");
         }
         if (q.options.size() < 2) {
-            kind = QStringLiteral("amb una sola opció");
-            return QStringLiteral("una sola opció: el banc en vol dues com a mínim");
+            kind = QCoreApplication::translate("interchange", "amb una sola opció");
+            return QCoreApplication::translate("interchange", "una sola opció: el banc en vol dues com a mínim");
         }
         if (q.attachment.isEmpty() && bank::isAttachmentName(q.options.last())) {
-            kind = QStringLiteral("mal escrites");
-            return QStringLiteral("l'última opció «%1» es llegiria com un fitxer adjunt").arg(q.options.last());
+            kind = QCoreApplication::translate("interchange", "mal escrites");
+            return QCoreApplication::translate("interchange", "l'última opció «%1» es llegiria com un fitxer adjunt").arg(q.options.last());
         }
     }
     const QStringList fields{q.author, q.statement, q.answer, q.attachment, q.fileName};
@@ -224,15 +226,15 @@ QString whyNotStorable(const bank::Question &q, QString &kind)
         QByteArray bytes;
         QChar bad;
         if (!bank::encodeWindows1252(field, bytes, &bad)) {
-            kind = QStringLiteral("amb un caràcter que el banc no pot desar");
-            return QStringLiteral("el caràcter «%1» (U+%2) no es pot desar en un fitxer de preguntes")
+            kind = QCoreApplication::translate("interchange", "amb un caràcter que el banc no pot desar");
+            return QCoreApplication::translate("interchange", "el caràcter «%1» (U+%2) no es pot desar en un fitxer de preguntes")
                 .arg(bad, QString::number(bad.unicode(), 16).toUpper().rightJustified(4, u'0'));
         }
     }
     QByteArray bytes;
     QString error;
     if (!bank::encodeQuestion(q, bytes, &error)) {
-        kind = QStringLiteral("que el banc no pot desar");
+        kind = QCoreApplication::translate("interchange", "que el banc no pot desar");
         return error;
     }
     return {};
@@ -263,7 +265,7 @@ public:
                 return false;
             next = 0;
         }
-        why = QStringLiteral("no queda cap número lliure");
+        why = QCoreApplication::translate("interchange", "no queda cap número lliure");
         return false;
     }
 
@@ -278,23 +280,23 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
     Outcome outcome;
     const QString program = programFolderOf(folder);
     if (program.isEmpty()) {
-        outcome.failure = QStringLiteral("la carpeta «%1» no és dins de la carpeta Preguntas d'una carpeta del programa")
+        outcome.failure = QCoreApplication::translate("interchange", "la carpeta «%1» no és dins de la carpeta Preguntas d'una carpeta del programa")
                               .arg(QDir::toNativeSeparators(folder));
         return outcome;
     }
     if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir()) {
-        outcome.failure = QStringLiteral("«%1» no és una carpeta").arg(QDir::toNativeSeparators(folder));
+        outcome.failure = QCoreApplication::translate("interchange", "«%1» no és una carpeta").arg(QDir::toNativeSeparators(folder));
         return outcome;
     }
     const Format format = detectFormat(bytes, fileLabel);
     if (format == Format::Unknown) {
-        outcome.failure = QStringLiteral("«%1» no és un fitxer GIFT, Moodle XML ni Aiken").arg(fileLabel);
+        outcome.failure = QCoreApplication::translate("interchange", "«%1» no és un fitxer GIFT, Moodle XML ni Aiken").arg(fileLabel);
         return outcome;
     }
     if (format != Format::MoodleXml && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
         // Invalid sequences come back as U+FFFD, which encodes otherwise.
         if (QString::fromUtf8(bytes).toUtf8() != bytes)
-            outcome.lines << QStringLiteral("%1: no és UTF-8 vàlid; es llegeix com a Windows-1252").arg(fileLabel);
+            outcome.lines << QCoreApplication::translate("interchange", "%1: no és UTF-8 vàlid; es llegeix com a Windows-1252").arg(fileLabel);
     }
     const Parsed parsed = parse(bytes, format);
     if (!parsed.failure.isEmpty()) {
@@ -324,7 +326,7 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
             const QString name = files.place(item.file, picture, why, written);
             outcome.written << written;
             if (!why.isEmpty())
-                kind = QStringLiteral("amb una imatge que no es pot portar");
+                kind = QCoreApplication::translate("interchange", "amb una imatge que no es pot portar");
             else if (q.type == bank::QuestionType::PictureAnswer)
                 q.fileName = name;
             else
@@ -334,15 +336,15 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
         }
         if (why.isEmpty() && !options.dryRun) {
             if (!QDir().mkpath(target) || (target != base && !bank::isInside(target, base))) {
-                why = QStringLiteral("no es pot fer la carpeta «%1»").arg(QDir::toNativeSeparators(target));
-                kind = QStringLiteral("que no s'han pogut escriure");
+                why = QCoreApplication::translate("interchange", "no es pot fer la carpeta «%1»").arg(QDir::toNativeSeparators(target));
+                kind = QCoreApplication::translate("interchange", "que no s'han pogut escriure");
             } else {
                 QString path;
                 if (writer.write(target, q, why, path)) {
                     outcome.written << path;
                     why.clear();
                 } else {
-                    kind = QStringLiteral("que no s'han pogut escriure");
+                    kind = QCoreApplication::translate("interchange", "que no s'han pogut escriure");
                 }
             }
         }
@@ -353,7 +355,7 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
         }
         ++outcome.done;
         for (const QString &note : item.notes)
-            told.append({item.where, QStringLiteral("importada, però %1").arg(note)});
+            told.append({item.where, QCoreApplication::translate("interchange", "importada, però %1").arg(note)});
     }
     // Lines in the order of the file: "línia N" sorts by N.
     std::stable_sort(told.begin(), told.end(), [](const auto &a, const auto &b) {
@@ -362,14 +364,16 @@ Outcome importBytes(const QByteArray &bytes, const QString &fileLabel, const QSt
     for (const auto &[where, why] : told)
         outcome.lines << QStringLiteral("%1: %2: %3").arg(fileLabel, where, why);
     outcome.skipped = skippedList;
-    outcome.summary = options.dryRun ? summaryOf(outcome.done, skippedList, "pregunta s'importaria", "preguntes s'importarien")
-                                     : summaryOf(outcome.done, skippedList, "pregunta importada", "preguntes importades");
+    outcome.summary = options.dryRun ? summaryOf(outcome.done, skippedList, QT_TRANSLATE_NOOP("interchange", "pregunta s'importaria"),
+                                                 QT_TRANSLATE_NOOP("interchange", "preguntes s'importarien"))
+                                     : summaryOf(outcome.done, skippedList, QT_TRANSLATE_NOOP("interchange", "pregunta importada"),
+                                                 QT_TRANSLATE_NOOP("interchange", "preguntes importades"));
     if (parsed.feedbackDropped)
-        outcome.summary += QStringLiteral(". Les retroaccions no es porten");
+        outcome.summary += QCoreApplication::translate("interchange", ". Les retroaccions no es porten");
     outcome.summary += u'.';
     outcome.status = statusOf(outcome.done, int(skippedList.size()));
     if (outcome.done == 0 && skippedList.isEmpty())
-        outcome.failure = QStringLiteral("%1: no hi ha cap pregunta").arg(fileLabel);
+        outcome.failure = QCoreApplication::translate("interchange", "%1: no hi ha cap pregunta").arg(fileLabel);
     return outcome;
 }
 
@@ -380,17 +384,17 @@ Outcome importFile(const QString &file, const QString &folder, const Options &op
         Outcome outcome;
         switch (content.problem) {
         case bank::FileProblem::TooLarge:
-            outcome.failure = QStringLiteral("«%1» fa més de %2 MB: no és una exportació de preguntes")
+            outcome.failure = QCoreApplication::translate("interchange", "«%1» fa més de %2 MB: no és una exportació de preguntes")
                                   .arg(file).arg(kMaxImportBytes / (1024 * 1024));
             break;
         case bank::FileProblem::NotAFile:
-            outcome.failure = QStringLiteral("«%1» no és un fitxer").arg(file);
+            outcome.failure = QCoreApplication::translate("interchange", "«%1» no és un fitxer").arg(file);
             break;
         case bank::FileProblem::Missing:
-            outcome.failure = QStringLiteral("«%1» no existeix").arg(file);
+            outcome.failure = QCoreApplication::translate("interchange", "«%1» no existeix").arg(file);
             break;
         default:
-            outcome.failure = QStringLiteral("no es pot llegir «%1» (%2)").arg(file, content.error);
+            outcome.failure = QCoreApplication::translate("interchange", "no es pot llegir «%1» (%2)").arg(file, content.error);
         }
         return outcome;
     }
@@ -424,17 +428,17 @@ Outcome exportFolder(const QString &folder, const QString &file, const Options &
     Outcome outcome;
     const Format format = exportFormatOf(file);
     if (format == Format::Unknown) {
-        outcome.failure = QStringLiteral("«%1»: el nom ha d'acabar en .gift, .txt o .xml").arg(file);
+        outcome.failure = QCoreApplication::translate("interchange", "«%1»: el nom ha d'acabar en .gift, .txt o .xml").arg(file);
         return outcome;
     }
     if (!bank::isRealFolder(folder)) {
-        outcome.failure = QStringLiteral("«%1» no és una carpeta").arg(QDir::toNativeSeparators(folder));
+        outcome.failure = QCoreApplication::translate("interchange", "«%1» no és una carpeta").arg(QDir::toNativeSeparators(folder));
         return outcome;
     }
     // The player counts every file of a question folder as a question.
     const QString base = QDir::cleanPath(QDir(folder).absolutePath());
     if (QDir::cleanPath(QFileInfo(file).absoluteFilePath()).startsWith(base + u'/')) {
-        outcome.failure = QStringLiteral("«%1» no pot anar dins de la carpeta que s'exporta: el programa "
+        outcome.failure = QCoreApplication::translate("interchange", "«%1» no pot anar dins de la carpeta que s'exporta: el programa "
                                          "el comptaria com una pregunta")
                               .arg(QDir::toNativeSeparators(file));
         return outcome;
@@ -450,17 +454,17 @@ Outcome exportFolder(const QString &folder, const QString &file, const Options &
         Skipped skip{where, {}, {}};
         const auto type = read.question.type;
         if (!read.ok()) {
-            skip.kind = QStringLiteral("que no es poden llegir");
-            skip.reason = QStringLiteral("no és un fitxer de pregunta que es pugui llegir");
+            skip.kind = QCoreApplication::translate("interchange", "que no es poden llegir");
+            skip.reason = QCoreApplication::translate("interchange", "no és un fitxer de pregunta que es pugui llegir");
         } else if (type == bank::QuestionType::GraphicPoint) {
-            skip.kind = QStringLiteral("de marcar en un gràfic");
-            skip.reason = QStringLiteral("pregunta de marcar en un gràfic: %1 no en té").arg(gift ? u"GIFT" : u"Moodle XML");
+            skip.kind = QCoreApplication::translate("interchange", "de marcar en un gràfic");
+            skip.reason = QCoreApplication::translate("interchange", "pregunta de marcar en un gràfic: %1 no en té").arg(gift ? u"GIFT" : u"Moodle XML");
         } else if (type == bank::QuestionType::ReadingWord) {
-            skip.kind = QStringLiteral("de comprensió lectora");
-            skip.reason = QStringLiteral("pregunta de comprensió lectora: %1 no en té").arg(gift ? u"GIFT" : u"Moodle XML");
+            skip.kind = QCoreApplication::translate("interchange", "de comprensió lectora");
+            skip.reason = QCoreApplication::translate("interchange", "pregunta de comprensió lectora: %1 no en té").arg(gift ? u"GIFT" : u"Moodle XML");
         } else if (type == bank::QuestionType::PictureAnswer && gift) {
-            skip.kind = QStringLiteral("amb imatge");
-            skip.reason = QStringLiteral("pregunta sobre una imatge: GIFT no porta imatges");
+            skip.kind = QCoreApplication::translate("interchange", "amb imatge");
+            skip.reason = QCoreApplication::translate("interchange", "pregunta sobre una imatge: GIFT no porta imatges");
         }
         if (!skip.kind.isEmpty()) {
             outcome.skipped << skip;
@@ -480,19 +484,21 @@ Outcome exportFolder(const QString &folder, const QString &file, const Options &
                 e.file.bytes = content.bytes;
                 e.file.embedded = true;
             } else if (!gift) {
-                outcome.lines << QStringLiteral("%1: exportada, però «%2» no es troba i va només pel nom").arg(where, named);
+                outcome.lines << QCoreApplication::translate("interchange", "%1: exportada, però «%2» no es troba i va només pel nom").arg(where, named);
             }
         }
         exported << e;
     }
     if (gift && std::any_of(exported.begin(), exported.end(), [](const Exported &e) { return !e.file.name.isEmpty(); }))
-        outcome.lines << QStringLiteral("Els fitxers adjunts van només pel nom: GIFT no porta fitxers.");
+        outcome.lines << QCoreApplication::translate("interchange", "Els fitxers adjunts van només pel nom: GIFT no porta fitxers.");
     outcome.done = int(exported.size());
-    outcome.summary = summaryOf(outcome.done, outcome.skipped, options.dryRun ? "pregunta s'exportaria" : "pregunta exportada",
-                                options.dryRun ? "preguntes s'exportarien" : "preguntes exportades") + u'.';
+    outcome.summary = summaryOf(outcome.done, outcome.skipped, options.dryRun ? QT_TRANSLATE_NOOP("interchange", "pregunta s'exportaria")
+                                               : QT_TRANSLATE_NOOP("interchange", "pregunta exportada"),
+                                options.dryRun ? QT_TRANSLATE_NOOP("interchange", "preguntes s'exportarien")
+                                               : QT_TRANSLATE_NOOP("interchange", "preguntes exportades")) + u'.';
     outcome.status = statusOf(outcome.done, int(outcome.skipped.size()));
     if (exported.isEmpty()) {
-        outcome.failure = QStringLiteral("cap pregunta de «%1» es pot exportar").arg(QDir::toNativeSeparators(folder));
+        outcome.failure = QCoreApplication::translate("interchange", "cap pregunta de «%1» es pot exportar").arg(QDir::toNativeSeparators(folder));
         return outcome;
     }
     if (!options.dryRun) {
@@ -500,7 +506,7 @@ Outcome exportFolder(const QString &folder, const QString &file, const Options &
         QString error;
         if (!bank::replaceAtomically(file, bytes, &error)) {
             outcome.status = NothingDone;
-            outcome.failure = QStringLiteral("no es pot escriure «%1» (%2)").arg(file, error);
+            outcome.failure = QCoreApplication::translate("interchange", "no es pot escriure «%1» (%2)").arg(file, error);
             return outcome;
         }
         outcome.written << file;

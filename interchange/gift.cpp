@@ -165,13 +165,14 @@ void parseQuestion(const Block &block, const QString &where, const QStringList &
     if (text.startsWith(QLatin1String("::"))) {
         const qsizetype end = findUnescaped(text, u"::", 2);
         if (end < 0) {
-            parsed.skipped << skipped(where, QStringLiteral("mal escrites"),
-                                      QStringLiteral("el títol «::» no es tanca"));
+            parsed.skipped << skipped(where, QCoreApplication::translate("interchange", "mal escrites"),
+                                      QCoreApplication::translate("interchange", "el títol «::» no es tanca"));
             return;
         }
         item.question.author = plainText(unescape(text.mid(2, end - 2)), TextFormat::Plain);
         text = text.mid(end + 2).trimmed();
-        item.where = QStringLiteral("%1 («%2»)").arg(where, item.question.author);
+        //: a question's place and its name: "line 3 (“Rivers”)"
+        item.where = QCoreApplication::translate("interchange", "%1 («%2»)").arg(where, item.question.author);
     }
     TextFormat format = TextFormat::Html;
     static const QRegularExpression formatRe(QStringLiteral("^\\[(html|moodle|plain|markdown)\\]"));
@@ -187,15 +188,15 @@ void parseQuestion(const Block &block, const QString &where, const QStringList &
     }
     const qsizetype close = findUnescaped(text, u"}", open + 1);
     if (close < 0) {
-        parsed.skipped << skipped(item.where, QStringLiteral("mal escrites"),
-                                  QStringLiteral("la clau «{» no es tanca"));
+        parsed.skipped << skipped(item.where, QCoreApplication::translate("interchange", "mal escrites"),
+                                  QCoreApplication::translate("interchange", "la clau «{» no es tanca"));
         return;
     }
     const QString before = text.left(open);
     const QString after = text.mid(close + 1);
     if (findUnescaped(after, u"{") >= 0 || findUnescaped(text.mid(open + 1, close - open - 1), u"{") >= 0) {
-        parsed.skipped << skipped(item.where, QStringLiteral("amb més d'un buit"),
-                                  QStringLiteral("més d'un bloc de respostes «{…}»: el banc en porta un"));
+        parsed.skipped << skipped(item.where, QCoreApplication::translate("interchange", "amb més d'un buit"),
+                                  QCoreApplication::translate("interchange", "més d'un bloc de respostes «{…}»: el banc en porta un"));
         return;
     }
     QStringList files;
@@ -207,8 +208,8 @@ void parseQuestion(const Block &block, const QString &where, const QStringList &
         statement = (head.isEmpty() ? QString() : head + u' ') + QStringLiteral("_____ ") + tail;
     item.question.statement = statement;
     if (files.size() > 1) {
-        parsed.skipped << skipped(item.where, QStringLiteral("amb més d'una imatge"),
-                                  QStringLiteral("el text nomena %1 fitxers: el banc en porta un").arg(files.size()));
+        parsed.skipped << skipped(item.where, QCoreApplication::translate("interchange", "amb més d'una imatge"),
+                                  QCoreApplication::translate("interchange", "el text nomena %1 fitxers: el banc en porta un").arg(files.size()));
         return;
     }
     if (files.size() == 1) {
@@ -240,8 +241,8 @@ void parseQuestion(const Block &block, const QString &where, const QStringList &
         item.question.type = bank::QuestionType::TrueFalse;
         item.question.isTrue = m.captured(1).at(0).toUpper() == u'T';
         if (item.hasFile) {
-            parsed.skipped << skipped(item.where, QStringLiteral("amb una imatge que no es pot portar"),
-                                      QStringLiteral("una pregunta de vertader o fals no porta imatge al banc"));
+            parsed.skipped << skipped(item.where, QCoreApplication::translate("interchange", "amb una imatge que no es pot portar"),
+                                      QCoreApplication::translate("interchange", "una pregunta de vertader o fals no porta imatge al banc"));
             return;
         }
         parsed.items << item;
@@ -249,8 +250,8 @@ void parseQuestion(const Block &block, const QString &where, const QStringList &
     }
     const QList<Token> answers = tokens(body);
     if (answers.isEmpty()) {
-        parsed.skipped << skipped(item.where, QStringLiteral("mal escrites"),
-                                  QStringLiteral("les respostes no comencen per «=» ni per «~»"));
+        parsed.skipped << skipped(item.where, QCoreApplication::translate("interchange", "mal escrites"),
+                                  QCoreApplication::translate("interchange", "les respostes no comencen per «=» ni per «~»"));
         return;
     }
     bool anyWrong = false;
@@ -295,7 +296,7 @@ Parsed parseGift(const QString &text)
     Parsed parsed;
     QStringList category;
     for (const Block &block : blocks(text)) {
-        const QString where = QStringLiteral("línia %1").arg(block.line);
+        const QString where = QCoreApplication::translate("interchange", "línia %1").arg(block.line);
         const QString trimmed = block.text.trimmed();
         if (trimmed.startsWith(QLatin1String("$CATEGORY:"))) {
             category = categoryFolders(trimmed.mid(10).section(u'\n', 0, 0));

@@ -59,7 +59,7 @@ bool readNode(QXmlStreamReader &xml, Node &node, int depth)
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement: {
             if (depth >= kMaxDepth) {
-                xml.raiseError(QStringLiteral("massa elements un dins de l'altre"));
+                xml.raiseError(QCoreApplication::translate("interchange", "massa elements un dins de l'altre"));
                 return false;
             }
             node.children.append(Node{});
@@ -74,7 +74,7 @@ bool readNode(QXmlStreamReader &xml, Node &node, int depth)
             return true;
         case QXmlStreamReader::DTD:
         case QXmlStreamReader::EntityReference:
-            xml.raiseError(QStringLiteral("declaració d'entitats"));
+            xml.raiseError(QCoreApplication::translate("interchange", "declaració d'entitats"));
             return false;
         default:
             break;
@@ -132,7 +132,10 @@ void parseQuestion(const Node &q, const QString &line, Parsed &parsed, QStringLi
     Item item;
     item.category = category;
     item.question.author = plainText(q.textOf(u"name"), TextFormat::Plain);
-    item.where = item.question.author.isEmpty() ? line : QStringLiteral("%1 («%2»)").arg(line, item.question.author);
+    item.where = item.question.author.isEmpty()
+        ? line
+        //: a question's place and its name: "line 3 (“Rivers”)"
+        : QCoreApplication::translate("interchange", "%1 («%2»)").arg(line, item.question.author);
     const QString &where = item.where;
 
     if (type != u"multichoice" && type != u"truefalse" && type != u"shortanswer") {
@@ -148,13 +151,13 @@ void parseQuestion(const Node &q, const QString &line, Parsed &parsed, QStringLi
     QHash<QString, QByteArray> files;
     QString bad;
     if (questionText && !embeddedFiles(*questionText, files, bad)) {
-        parsed.skipped << skipped(where, QStringLiteral("amb una imatge que no es pot portar"),
-                                  QStringLiteral("el fitxer incrustat «%1» no és base64 vàlid").arg(bad));
+        parsed.skipped << skipped(where, QCoreApplication::translate("interchange", "amb una imatge que no es pot portar"),
+                                  QCoreApplication::translate("interchange", "el fitxer incrustat «%1» no és base64 vàlid").arg(bad));
         return;
     }
     if (names.size() > 1) {
-        parsed.skipped << skipped(where, QStringLiteral("amb més d'una imatge"),
-                                  QStringLiteral("el text nomena %1 fitxers: el banc en porta un").arg(names.size()));
+        parsed.skipped << skipped(where, QCoreApplication::translate("interchange", "amb més d'una imatge"),
+                                  QCoreApplication::translate("interchange", "el text nomena %1 fitxers: el banc en porta un").arg(names.size()));
         return;
     }
     if (!names.isEmpty()) {
@@ -171,8 +174,8 @@ void parseQuestion(const Node &q, const QString &line, Parsed &parsed, QStringLi
         QStringList answerFiles;
         const QString text = plainText(a.ownText(), formatOf(a), &answerFiles);
         if (!answerFiles.isEmpty()) {
-            parsed.skipped << skipped(where, QStringLiteral("amb imatges a les respostes"),
-                                      QStringLiteral("una resposta porta una imatge: el banc no en porta"));
+            parsed.skipped << skipped(where, QCoreApplication::translate("interchange", "amb imatges a les respostes"),
+                                      QCoreApplication::translate("interchange", "una resposta porta una imatge: el banc no en porta"));
             return;
         }
         bool ok = false;
@@ -199,8 +202,8 @@ void parseQuestion(const Node &q, const QString &line, Parsed &parsed, QStringLi
         }
     } else {
         if (item.hasFile) {
-            parsed.skipped << skipped(where, QStringLiteral("amb una imatge que no es pot portar"),
-                                      QStringLiteral("una pregunta de vertader o fals no porta imatge al banc"));
+            parsed.skipped << skipped(where, QCoreApplication::translate("interchange", "amb una imatge que no es pot portar"),
+                                      QCoreApplication::translate("interchange", "una pregunta de vertader o fals no porta imatge al banc"));
             return;
         }
         item.question.type = bank::QuestionType::TrueFalse;
@@ -213,8 +216,8 @@ void parseQuestion(const Node &q, const QString &line, Parsed &parsed, QStringLi
             }
         }
         if (!found) {
-            parsed.skipped << skipped(where, QStringLiteral("sense resposta correcta"),
-                                      QStringLiteral("ni «true» ni «false» hi valen la nota sencera"));
+            parsed.skipped << skipped(where, QCoreApplication::translate("interchange", "sense resposta correcta"),
+                                      QCoreApplication::translate("interchange", "ni «true» ni «false» hi valen la nota sencera"));
             return;
         }
     }
@@ -234,7 +237,7 @@ Parsed parseMoodleXml(const QByteArray &bytes)
     while (!xml.atEnd() && !xml.hasError()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::DTD) {
-            parsed.failure = QStringLiteral("el fitxer XML declara un DOCTYPE, que una exportació de "
+            parsed.failure = QCoreApplication::translate("interchange", "el fitxer XML declara un DOCTYPE, que una exportació de "
                                             "preguntes no porta: no es llegeix");
             return Parsed{{}, {}, false, parsed.failure};
         }
@@ -242,13 +245,13 @@ Parsed parseMoodleXml(const QByteArray &bytes)
             continue;
         if (!inQuiz) {
             if (xml.name() != u"quiz") {
-                parsed.failure = QStringLiteral("el fitxer XML no és una exportació de preguntes (no comença per <quiz>)");
+                parsed.failure = QCoreApplication::translate("interchange", "el fitxer XML no és una exportació de preguntes (no comença per <quiz>)");
                 return Parsed{{}, {}, false, parsed.failure};
             }
             inQuiz = true;
             continue;
         }
-        const QString line = QStringLiteral("línia %1").arg(xml.lineNumber());
+        const QString line = QCoreApplication::translate("interchange", "línia %1").arg(xml.lineNumber());
         Node node;
         if (!readNode(xml, node, 1))
             break;
@@ -256,11 +259,11 @@ Parsed parseMoodleXml(const QByteArray &bytes)
             parseQuestion(node, line, parsed, category);
     }
     if (xml.hasError()) {
-        parsed.failure = QStringLiteral("XML mal format a la línia %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+        parsed.failure = QCoreApplication::translate("interchange", "XML mal format a la línia %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
         return Parsed{{}, {}, false, parsed.failure};
     }
     if (!inQuiz)
-        parsed.failure = QStringLiteral("el fitxer XML no és una exportació de preguntes (no hi ha <quiz>)");
+        parsed.failure = QCoreApplication::translate("interchange", "el fitxer XML no és una exportació de preguntes (no hi ha <quiz>)");
     return parsed;
 }
 
@@ -384,7 +387,7 @@ Parsed parseAiken(const QString &text)
             line.chop(1);
         if (line.trimmed().isEmpty())
             continue;
-        const QString where = QStringLiteral("línia %1").arg(start ? start : number);
+        const QString where = QCoreApplication::translate("interchange", "línia %1").arg(start ? start : number);
         if (const auto m = answerRe.match(line); m.hasMatch()) {
             QList<Answer> answers;
             bool known = false;
@@ -397,9 +400,9 @@ Parsed parseAiken(const QString &text)
             item.question.statement = plainText(statement.join(u' '), TextFormat::Plain);
             Skipped why;
             if (statement.isEmpty() || options.isEmpty() || !known)
-                parsed.skipped << skipped(where, QStringLiteral("mal escrites"),
-                                          options.isEmpty() ? QStringLiteral("«ANSWER:» sense opcions al davant")
-                                                            : QStringLiteral("«ANSWER: %1» no és cap de les opcions").arg(m.captured(1)));
+                parsed.skipped << skipped(where, QCoreApplication::translate("interchange", "mal escrites"),
+                                          options.isEmpty() ? QCoreApplication::translate("interchange", "«ANSWER:» sense opcions al davant")
+                                                            : QCoreApplication::translate("interchange", "«ANSWER: %1» no és cap de les opcions").arg(m.captured(1)));
             else if (multipleChoice(answers, where, item, why))
                 parsed.items << item;
             else
@@ -414,16 +417,16 @@ Parsed parseAiken(const QString &text)
             continue;
         }
         if (!options.isEmpty()) {
-            parsed.skipped << skipped(QStringLiteral("línia %1").arg(start), QStringLiteral("mal escrites"),
-                                      QStringLiteral("falta la línia «ANSWER:»"));
+            parsed.skipped << skipped(QCoreApplication::translate("interchange", "línia %1").arg(start), QCoreApplication::translate("interchange", "mal escrites"),
+                                      QCoreApplication::translate("interchange", "falta la línia «ANSWER:»"));
             reset();
             start = number;
         }
         statement << line.trimmed();
     }
     if (start != 0)
-        parsed.skipped << skipped(QStringLiteral("línia %1").arg(start), QStringLiteral("mal escrites"),
-                                  QStringLiteral("falta la línia «ANSWER:»"));
+        parsed.skipped << skipped(QCoreApplication::translate("interchange", "línia %1").arg(start), QCoreApplication::translate("interchange", "mal escrites"),
+                                  QCoreApplication::translate("interchange", "falta la línia «ANSWER:»"));
     return parsed;
 }
 

@@ -39,31 +39,31 @@ Skipped unsupportedType(const QString &where, const QString &type)
         const char *reason;
     };
     static const Kind kinds[] = {
-        {"matching", "d'aparellar", "pregunta d'aparellar: el banc no en té"},
-        {"numerical", "numèrica", "pregunta numèrica: el banc no en té"},
-        {"essay", "de redacció", "pregunta de redacció: el banc no en té"},
-        {"multianswer", "cloze", "pregunta cloze (respostes incrustades): el banc no en té"},
-        {"description", "descripció", "descripció sense pregunta: el banc no en té"},
-        {"calculated", "calculada", "pregunta calculada: el banc no en té"},
-        {"ddwtos", "d'arrossegar", "pregunta d'arrossegar: el banc no en té"},
-        {"gapselect", "de triar paraules", "pregunta de triar paraules que falten: el banc no en té"},
+        {"matching", QT_TRANSLATE_NOOP("interchange", "d'aparellar"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta d'aparellar: el banc no en té")},
+        {"numerical", QT_TRANSLATE_NOOP("interchange", "numèrica"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta numèrica: el banc no en té")},
+        {"essay", QT_TRANSLATE_NOOP("interchange", "de redacció"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta de redacció: el banc no en té")},
+        {"multianswer", QT_TRANSLATE_NOOP("interchange", "cloze"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta cloze (respostes incrustades): el banc no en té")},
+        {"description", QT_TRANSLATE_NOOP("interchange", "descripció"),
+         QT_TRANSLATE_NOOP("interchange", "descripció sense pregunta: el banc no en té")},
+        {"calculated", QT_TRANSLATE_NOOP("interchange", "calculada"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta calculada: el banc no en té")},
+        {"ddwtos", QT_TRANSLATE_NOOP("interchange", "d'arrossegar"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta d'arrossegar: el banc no en té")},
+        {"gapselect", QT_TRANSLATE_NOOP("interchange", "de triar paraules"),
+         QT_TRANSLATE_NOOP("interchange", "pregunta de triar paraules que falten: el banc no en té")},
     };
     for (const Kind &k : kinds) {
         if (type == QLatin1String(k.type))
-            return skipped(where, QString::fromUtf8(k.kind), QString::fromUtf8(k.reason));
+            return skipped(where, QCoreApplication::translate("interchange", k.kind),
+                           QCoreApplication::translate("interchange", k.reason));
     }
-    return skipped(where, QStringLiteral("de tipus «%1»").arg(type),
-                   QStringLiteral("pregunta de tipus «%1»: el banc no en té").arg(type));
+    return skipped(where, QCoreApplication::translate("interchange", "de tipus «%1»").arg(type),
+                   QCoreApplication::translate("interchange", "pregunta de tipus «%1»: el banc no en té").arg(type));
 }
-
-namespace {
-
-QString countWord(int n)
-{
-    return n == 2 ? QStringLiteral("dues") : QString::number(n);
-}
-
-} // namespace
 
 bool multipleChoice(const QList<Answer> &answers, const QString &where, Item &item, Skipped &why)
 {
@@ -80,37 +80,38 @@ bool multipleChoice(const QList<Answer> &answers, const QString &where, Item &it
     }
     if (right + partial > 1) {
         const int n = right + partial;
-        why = skipped(where, QStringLiteral("amb %1 respostes correctes").arg(countWord(n)),
-                      QStringLiteral("%1 respostes correctes: el banc en vol una").arg(n));
+        why = skipped(where, n == 2 ? QCoreApplication::translate("interchange", "amb dues respostes correctes")
+                                   : QCoreApplication::translate("interchange", "amb %1 respostes correctes").arg(n),
+                      QCoreApplication::translate("interchange", "%1 respostes correctes: el banc en vol una").arg(n));
         return false;
     }
     if (partial == 1) {
-        why = skipped(where, QStringLiteral("amb crèdit parcial"),
-                      QStringLiteral("una resposta de crèdit parcial: el banc en vol una de correcta"));
+        why = skipped(where, QCoreApplication::translate("interchange", "amb crèdit parcial"),
+                      QCoreApplication::translate("interchange", "una resposta de crèdit parcial: el banc en vol una de correcta"));
         return false;
     }
     if (right == 0) {
-        why = skipped(where, QStringLiteral("sense resposta correcta"),
-                      QStringLiteral("cap resposta de valor complet: el banc en vol una de correcta"));
+        why = skipped(where, QCoreApplication::translate("interchange", "sense resposta correcta"),
+                      QCoreApplication::translate("interchange", "cap resposta de valor complet: el banc en vol una de correcta"));
         return false;
     }
     if (answers.size() > 8) {
-        why = skipped(where, QStringLiteral("amb més de 8 opcions"),
-                      QStringLiteral("%1 opcions: el banc en porta 8 com a màxim").arg(answers.size()));
+        why = skipped(where, QCoreApplication::translate("interchange", "amb més de 8 opcions"),
+                      QCoreApplication::translate("interchange", "%1 opcions: el banc en porta 8 com a màxim").arg(answers.size()));
         return false;
     }
     item.question.type = bank::QuestionType::MultipleChoice;
     item.question.options.clear();
     for (const Answer &a : answers) {
         if (a.text.isEmpty()) {
-            why = skipped(where, QStringLiteral("amb una opció buida"),
-                          QStringLiteral("una opció sense text: el banc no en pot desar"));
+            why = skipped(where, QCoreApplication::translate("interchange", "amb una opció buida"),
+                          QCoreApplication::translate("interchange", "una opció sense text: el banc no en pot desar"));
             return false;
         }
         item.question.options << (a.fraction >= 100 ? a.text + u' ' : a.text);
     }
     if (penalties > 0)
-        item.notes << QStringLiteral("les penalitzacions de les respostes errònies no es porten");
+        item.notes << QCoreApplication::translate("interchange", "les penalitzacions de les respostes errònies no es porten");
     return true;
 }
 
@@ -130,13 +131,13 @@ bool writtenAnswer(const QList<Answer> &answers, const QString &where, Item &ite
         }
     }
     if (partial) {
-        why = skipped(where, QStringLiteral("amb crèdit parcial"),
-                      QStringLiteral("respostes amb crèdit parcial: el banc en vol una de correcta"));
+        why = skipped(where, QCoreApplication::translate("interchange", "amb crèdit parcial"),
+                      QCoreApplication::translate("interchange", "respostes amb crèdit parcial: el banc en vol una de correcta"));
         return false;
     }
     if (first.isEmpty()) {
-        why = skipped(where, QStringLiteral("sense resposta correcta"),
-                      QStringLiteral("cap resposta de valor complet"));
+        why = skipped(where, QCoreApplication::translate("interchange", "sense resposta correcta"),
+                      QCoreApplication::translate("interchange", "cap resposta de valor complet"));
         return false;
     }
     item.question.type = bank::QuestionType::WrittenAnswer;
@@ -144,8 +145,9 @@ bool writtenAnswer(const QList<Answer> &answers, const QString &where, Item &ite
     if (!others.isEmpty()) {
         QStringList quoted;
         for (const QString &o : others)
-            quoted << QStringLiteral("«%1»").arg(o);
-        item.notes << QStringLiteral("només es porta la resposta «%1»; no les altres: %2")
+            //: an answer quoted in a list of them
+            quoted << QCoreApplication::translate("interchange", "«%1»").arg(o);
+        item.notes << QCoreApplication::translate("interchange", "només es porta la resposta «%1»; no les altres: %2")
                           .arg(first, quoted.join(QStringLiteral(", ")));
     }
     return true;

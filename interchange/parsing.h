@@ -9,6 +9,8 @@
 
 #include "interchange.h"
 
+#include <QCoreApplication> // the texts, through the "interchange" translations
+
 namespace interchange::detail {
 
 // How a source marks its texts up.

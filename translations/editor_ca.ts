@@ -132,110 +132,6 @@
         <translation>Selecciona el fitxer txt, jpg o gif</translation>
     </message>
     <message>
-        <source>de emparejamiento</source>
-        <translation>d&apos;aparellar</translation>
-    </message>
-    <message>
-        <source>numérica</source>
-        <translation>numèrica</translation>
-    </message>
-    <message>
-        <source>de redacción</source>
-        <translation>de redacció</translation>
-    </message>
-    <message>
-        <source>descripción</source>
-        <translation>descripció</translation>
-    </message>
-    <message>
-        <source>de arrastrar</source>
-        <translation>d&apos;arrossegar</translation>
-    </message>
-    <message>
-        <source>de elegir palabras</source>
-        <translation>de triar paraules</translation>
-    </message>
-    <message>
-        <source>con crédito parcial</source>
-        <translation>amb crèdit parcial</translation>
-    </message>
-    <message>
-        <source>sin respuesta correcta</source>
-        <translation>sense resposta correcta</translation>
-    </message>
-    <message>
-        <source>con más de 8 opciones</source>
-        <translation>amb més de 8 opcions</translation>
-    </message>
-    <message>
-        <source>con una opción vacía</source>
-        <translation>amb una opció buida</translation>
-    </message>
-    <message>
-        <source>con una sola opción</source>
-        <translation>amb una sola opció</translation>
-    </message>
-    <message>
-        <source>mal escritas</source>
-        <translation>mal escrites</translation>
-    </message>
-    <message>
-        <source>con más de un hueco</source>
-        <translation>amb més d&apos;un buit</translation>
-    </message>
-    <message>
-        <source>con más de una imagen</source>
-        <translation>amb més d&apos;una imatge</translation>
-    </message>
-    <message>
-        <source>con una imagen que no se puede traer</source>
-        <translation>amb una imatge que no es pot portar</translation>
-    </message>
-    <message>
-        <source>con imágenes en las respuestas</source>
-        <translation>amb imatges a les respostes</translation>
-    </message>
-    <message>
-        <source>sin enunciado</source>
-        <translation>sense enunciat</translation>
-    </message>
-    <message>
-        <source>con un carácter que no se puede guardar</source>
-        <translation>amb un caràcter que no es pot desar</translation>
-    </message>
-    <message>
-        <source>que no se pueden guardar</source>
-        <translation>que no es poden desar</translation>
-    </message>
-    <message>
-        <source>que no se han podido escribir</source>
-        <translation>que no s&apos;han pogut escriure</translation>
-    </message>
-    <message>
-        <source>de marcar en un gráfico</source>
-        <translation>de marcar en un gràfic</translation>
-    </message>
-    <message>
-        <source>de comprensión lectora</source>
-        <translation>de comprensió lectora</translation>
-    </message>
-    <message>
-        <source>con imagen</source>
-        <translation>amb imatge</translation>
-    </message>
-    <message>
-        <source>que no se pueden leer</source>
-        <translation>que no es poden llegir</translation>
-    </message>
-    <message>
-        <source>con %1 respuestas correctas</source>
-        <translation>amb %1 respostes correctes</translation>
-    </message>
-    <message>
-        <source>de tipo </source>
-        <translation>de tipus </translation>
-    </message>
-    <message>
         <source>Se ha importado 1 pregunta.</source>
         <translation>S&apos;ha importat 1 pregunta.</translation>
     </message>
@@ -258,10 +154,6 @@
     <message>
         <source> No se han exportado %1: %2.</source>
         <translation> No s&apos;han exportat %1: %2.</translation>
-    </message>
-    <message>
-        <source>línea</source>
-        <translation>línia</translation>
     </message>
     <message>
         <source>… y %1 más.</source>

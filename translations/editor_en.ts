@@ -132,110 +132,6 @@
         <translation>Select the txt, jpg or gif file</translation>
     </message>
     <message>
-        <source>de emparejamiento</source>
-        <translation>matching</translation>
-    </message>
-    <message>
-        <source>numérica</source>
-        <translation>numerical</translation>
-    </message>
-    <message>
-        <source>de redacción</source>
-        <translation>essay</translation>
-    </message>
-    <message>
-        <source>descripción</source>
-        <translation>description</translation>
-    </message>
-    <message>
-        <source>de arrastrar</source>
-        <translation>drag and drop</translation>
-    </message>
-    <message>
-        <source>de elegir palabras</source>
-        <translation>select missing words</translation>
-    </message>
-    <message>
-        <source>con crédito parcial</source>
-        <translation>with partial credit</translation>
-    </message>
-    <message>
-        <source>sin respuesta correcta</source>
-        <translation>without a right answer</translation>
-    </message>
-    <message>
-        <source>con más de 8 opciones</source>
-        <translation>with more than 8 options</translation>
-    </message>
-    <message>
-        <source>con una opción vacía</source>
-        <translation>with an empty option</translation>
-    </message>
-    <message>
-        <source>con una sola opción</source>
-        <translation>with only one option</translation>
-    </message>
-    <message>
-        <source>mal escritas</source>
-        <translation>badly written</translation>
-    </message>
-    <message>
-        <source>con más de un hueco</source>
-        <translation>with more than one gap</translation>
-    </message>
-    <message>
-        <source>con más de una imagen</source>
-        <translation>with more than one picture</translation>
-    </message>
-    <message>
-        <source>con una imagen que no se puede traer</source>
-        <translation>with a picture that cannot be brought in</translation>
-    </message>
-    <message>
-        <source>con imágenes en las respuestas</source>
-        <translation>with pictures in the answers</translation>
-    </message>
-    <message>
-        <source>sin enunciado</source>
-        <translation>without a question text</translation>
-    </message>
-    <message>
-        <source>con un carácter que no se puede guardar</source>
-        <translation>with a character that cannot be saved</translation>
-    </message>
-    <message>
-        <source>que no se pueden guardar</source>
-        <translation>that cannot be saved</translation>
-    </message>
-    <message>
-        <source>que no se han podido escribir</source>
-        <translation>that could not be written</translation>
-    </message>
-    <message>
-        <source>de marcar en un gráfico</source>
-        <translation>marking a graphic</translation>
-    </message>
-    <message>
-        <source>de comprensión lectora</source>
-        <translation>reading comprehension</translation>
-    </message>
-    <message>
-        <source>con imagen</source>
-        <translation>with a picture</translation>
-    </message>
-    <message>
-        <source>que no se pueden leer</source>
-        <translation>that cannot be read</translation>
-    </message>
-    <message>
-        <source>con %1 respuestas correctas</source>
-        <translation>with %1 right answers</translation>
-    </message>
-    <message>
-        <source>de tipo </source>
-        <translation>of type </translation>
-    </message>
-    <message>
         <source>Se ha importado 1 pregunta.</source>
         <translation>1 question imported.</translation>
     </message>
@@ -258,10 +154,6 @@
     <message>
         <source> No se han exportado %1: %2.</source>
         <translation> Not exported, %1: %2.</translation>
-    </message>
-    <message>
-        <source>línea</source>
-        <translation>line</translation>
     </message>
     <message>
         <source>… y %1 más.</source>

@@ -20,7 +20,7 @@ namespace {
 // The kit's modules, one .qm each per language but the one it is written in.
 const QStringList kModules = {QStringLiteral("ui"),      QStringLiteral("player"),  QStringLiteral("editor"),
                               QStringLiteral("installer"), QStringLiteral("checker"), QStringLiteral("convert"),
-                              QStringLiteral("results")};
+                              QStringLiteral("results"), QStringLiteral("interchange")};
 
 std::vector<std::unique_ptr<QTranslator>> &installed()
 {

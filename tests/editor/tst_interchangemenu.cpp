@@ -6,6 +6,7 @@
 
 #include "editor/interchangemenu.h"
 #include "editorwindows.h"
+#include "ui/translations.h"
 
 #include <QtTest>
 
@@ -14,6 +15,12 @@ class TstInterchangeMenu : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // As the editor starts under C: in Spanish, its own language, so the
+    // converter's lines come in Spanish too.
+    void initTestCase() { QVERIFY(ui::loadTranslations(QStringLiteral("es")).join(u' ').contains(u"interchange_es")); }
+    void cleanupTestCase() { ui::loadTranslations(QString()); }
+
+    // The kinds come in the run's language; the summary counts them.
     void summary_data()
     {
         QTest::addColumn<bool>("import");
@@ -22,10 +29,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("all") << true << 312 << QStringList{} << "Se han importado 312 preguntas.";
         QTest::newRow("one") << true << 1 << QStringList{} << "Se ha importado 1 pregunta.";
-        QTest::newRow("some not") << true << 2 << QStringList{"d'aparellar", "amb dues respostes correctes", "d'aparellar"}
+        QTest::newRow("some not") << true << 2 << QStringList{"de emparejamiento", "con dos respuestas correctas", "de emparejamiento"}
             << "Se han importado 2 preguntas. No se han importado 3: 2 de emparejamiento, 1 con dos respuestas correctas."
                "\nlínea 1: de emparejamiento\nlínea 1: con dos respuestas correctas\nlínea 1: de emparejamiento";
-        QTest::newRow("export") << false << 5 << QStringList{"de marcar en un gràfic", "de tipus «x»"}
+        QTest::newRow("export") << false << 5 << QStringList{"de marcar en un gráfico", "de tipo «x»"}
             << "Se han exportado 5 preguntas. No se han exportado 2: 1 de marcar en un gráfico, 1 de tipo «x»."
                "\nlínea 1: de marcar en un gráfico\nlínea 1: de tipo «x»";
     }
@@ -38,7 +45,7 @@ private Q_SLOTS:
         interchange::Outcome outcome;
         outcome.done = done;
         for (const QString &kind : kinds)
-            outcome.skipped << interchange::Skipped{QStringLiteral("línia 1"), kind, {}};
+            outcome.skipped << interchange::Skipped{QStringLiteral("línea 1"), kind, {}};
         QCOMPARE(editor::interchangeSummary(outcome, import), text);
     }
 

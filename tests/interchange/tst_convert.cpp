@@ -223,7 +223,8 @@ private Q_SLOTS:
         QVERIFY(!QImage(program.file(QStringLiteral("Graficos/") + named)).isNull());
     }
 
-    // The program: exit status, summary, and a dry run that writes nothing.
+    // The program: exit status, summary, and a dry run that writes nothing;
+    // its lines in the desktop's language or the one asked for.
     void program_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -231,20 +232,35 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("summary");
         QTest::addColumn<int>("written");
+        QTest::addColumn<QString>("lang");  // LANG; Catalan, the program's own, under C
+        QTest::addColumn<QString>("told");  // a line it prints
         const QByteArray good("::A::One? {T}\n\n::B::Two? {=2 ~3}\n");
         const QByteArray mixed("One? {T}\n\nMatch {=a -> b =c -> d}\n\nN? {#3}\n\nQ? {=a =b}\n");
-        QTest::newRow("all") << QStringList{"import", "F.gift", "Preguntas/Nou"} << good << 0 << "2 preguntes importades." << 2;
-        QTest::newRow("some not, with a note") << QStringList{"import", "F.gift", "Preguntas/Nou"} << mixed << 1
-            << "2 preguntes importades, 2 no: 1 d'aparellar, 1 numèrica." << 2;
+        const QStringList import{"import", "F.gift", "Preguntas/Nou"};
+        QTest::newRow("all") << import << good << 0 << "2 preguntes importades." << 2 << "C" << QString();
+        QTest::newRow("some not, with a note") << import << mixed << 1
+            << "2 preguntes importades, 2 no: 1 d'aparellar, 1 numèrica." << 2
+            << "C" << "F.gift: línia 7: importada, però només es porta la resposta «a»; no les altres: «b»";
         QTest::newRow("dry run") << QStringList{"--check", "import", "F.gift", "Preguntas/Nou"} << mixed << 1
-            << "Prova, no s'ha escrit res: 2 preguntes s'importarien, 2 no: 1 d'aparellar, 1 numèrica." << 0;
-        QTest::newRow("nothing") << QStringList{"import", "F.gift", "Preguntas/Nou"} << QByteArray("N? {#3}") << 2
-            << "0 preguntes importades, 1 no: 1 numèrica." << 0;
-        QTest::newRow("not under Preguntas") << QStringList{"import", "F.gift", "Altres"} << good << 2 << QString() << 0;
+            << "Prova, no s'ha escrit res: 2 preguntes s'importarien, 2 no: 1 d'aparellar, 1 numèrica." << 0 << "C" << QString();
+        QTest::newRow("nothing") << import << QByteArray("N? {#3}") << 2
+            << "0 preguntes importades, 1 no: 1 numèrica." << 0 << "C" << "F.gift: línia 1: pregunta numèrica: el banc no en té";
+        QTest::newRow("not under Preguntas") << QStringList{"import", "F.gift", "Altres"} << good << 2 << QString() << 0 << "C" << QString();
         QTest::newRow("no question at all") << QStringList{"import", "F.gift", "Preguntas"} << QByteArray("hello") << 2
-            << "0 preguntes importades, 1 no: 1 descripció." << 0;
-        QTest::newRow("export") << QStringList{"export", "Preguntas", "out.xml"} << good << 0 << "1 pregunta exportada." << 1;
-        QTest::newRow("export into the bank") << QStringList{"export", "Preguntas", "Preguntas/out.xml"} << good << 2 << QString() << 0;
+            << "0 preguntes importades, 1 no: 1 descripció." << 0 << "C" << QString();
+        QTest::newRow("export") << QStringList{"export", "Preguntas", "out.xml"} << good << 0 << "1 pregunta exportada." << 1 << "C" << QString();
+        QTest::newRow("export into the bank") << QStringList{"export", "Preguntas", "Preguntas/out.xml"} << good << 2 << QString() << 0 << "C" << QString();
+        QTest::newRow("English desktop") << import << mixed << 1
+            << "2 questions imported, 2 not: 1 matching, 1 numerical." << 2
+            << "en_US.UTF-8" << "F.gift: line 7: imported, but only the answer “a” is brought in; not the others: “b”";
+        QTest::newRow("--language en") << QStringList{"--language", "en", "--check"} + import << mixed << 1
+            << "Trial run, nothing written: 2 questions would be imported, 2 not: 1 matching, 1 numerical." << 0
+            << "C" << "F.gift: line 5: numerical question: the bank has no such type";
+        QTest::newRow("Spanish desktop") << import << mixed << 1
+            << "2 preguntas importadas, 2 no: 1 de emparejamiento, 1 numérica." << 2
+            << "es_ES.UTF-8" << "F.gift: línea 3: pregunta de emparejamiento: el banco no tiene de este tipo";
+        QTest::newRow("--language es over the desktop") << QStringList{"--language=es", "export", "Preguntas", "out.doc"} << good << 2
+            << QString() << 0 << "en_US.UTF-8" << "brenloq-convert: «out.doc»: el nombre debe acabar en .gift, .txt o .xml";
     }
     void program()
     {
@@ -253,20 +269,30 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, summary);
         QFETCH(int, written);
+        QFETCH(QString, lang);
+        QFETCH(QString, told);
         ProgramFolder folder(false);
         folder.writeLines(QStringLiteral("Preguntas/1.txt"), {QStringLiteral(" 6 "), {}, QStringLiteral("S"), QStringLiteral("FALSO")});
         folder.writeBytes(QStringLiteral("F.gift"), file);
         const QStringList before = allFiles(folder.path());
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("LANG"), lang);
+        process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder.path());
         process.start(QStringLiteral(CONVERT_PROGRAM), arguments);
         QVERIFY(process.waitForFinished(60000));
         const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        const QString err = QString::fromUtf8(process.readAllStandardError());
         QCOMPARE(process.exitCode(), status);
         if (!summary.isEmpty())
             QCOMPARE(out.trimmed().section(u'\n', -1), summary);
         else
-            QVERIFY(!process.readAllStandardError().isEmpty());
+            QVERIFY(!err.isEmpty());
+        if (!told.isEmpty())
+            QVERIFY2((out + err).split(u'\n').contains(told), qPrintable(out + err));
         QCOMPARE(allFiles(folder.path()).size(), before.size() + written);
     }
 };

@@ -250,7 +250,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         const QStringList files = QDir(QStringLiteral(TS_DIR)).entryList({QStringLiteral("*.ts")});
-        QVERIFY(files.size() >= 14);
+        QVERIFY(files.size() >= 16);
         for (const QString &file : files)
             QTest::newRow(qPrintable(file)) << file;
     }

@@ -63,9 +63,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("ca") << "ca" << QStringList{"editor_ca", "installer_ca", "qtbase_ca"};
-        QTest::newRow("es") << "es" << QStringList{"ui_es", "player_es", "checker_es", "convert_es", "results_es", "qtbase_es"};
+        QTest::newRow("es") << "es" << QStringList{"ui_es", "player_es", "checker_es", "convert_es", "results_es",
+                                                   "interchange_es", "qtbase_es"};
         QTest::newRow("en") << "en" << QStringList{"ui_en", "player_en", "editor_en", "installer_en", "checker_en",
-                                                   "convert_en", "results_en"};
+                                                   "convert_en", "results_en", "interchange_en"};
     }
 
     void loadsQtsAndTheKits()
