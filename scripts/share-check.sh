@@ -171,7 +171,11 @@ setup_fat() {
     truncate -s 128M "$work/fat.img"
     mkfs.fat -F 32 -n BRENLOQ "$work/fat.img" >/dev/null || { why="mkfs.fat could not make the image"; return 1; }
     mkdir -p "$stick"
-    fusefat -o rw+ "$work/fat.img" "$stick" >/dev/null 2>&1 || { why="fusefat could not mount the image"; return 1; }
+    # One request at a time (-s): the kernel's FAT driver never hands a
+    # reader another file's half-written clusters, and the kit is tried
+    # here, not fusefat's own threads (multi-threaded, a question file only
+    # `cp` wrote was once read back with NULs beside a player killed mid-write).
+    fusefat -s -o rw+ "$work/fat.img" "$stick" >/dev/null 2>&1 || { why="fusefat could not mount the image"; return 1; }
     mounts+=("$stick")
     mountWait "$stick" || { why="the image did not mount"; return 1; }
     server=$stick; machines=("$stick"); uids=(0); editorUids=(0 0); killScale=3
