@@ -23,11 +23,7 @@
 
 #include <cmath>
 
-#define BRENLOQ_EXPECT(condition) \
-    do { \
-        if (!(condition)) \
-            return QStringLiteral(#condition); \
-    } while (false)
+#include "expect.h"
 
 namespace fuzzchecks {
 

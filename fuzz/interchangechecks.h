@@ -13,11 +13,7 @@
 
 #include <QString>
 
-#define BRENLOQ_EXPECT(condition) \
-    do { \
-        if (!(condition)) \
-            return QStringLiteral(#condition); \
-    } while (false)
+#include "expect.h"
 
 namespace fuzzchecks {
 
