@@ -4,6 +4,8 @@
 
 #include "translations.h"
 
+#include "bank/programfolder.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -28,11 +30,6 @@ std::vector<std::unique_ptr<QTranslator>> &installed()
     return translators;
 }
 
-QString baseLanguage(const QString &tag)
-{
-    return tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
-}
-
 bool load(const QString &file, QStringList &loaded)
 {
     auto translator = std::make_unique<QTranslator>();
@@ -50,20 +47,9 @@ QString chooseLanguage(const QString &option, const QStringList &uiLanguages, co
 {
     if (kLanguages.contains(option))
         return option;
-    bool named = false;
-    // Spain's other languages read Spanish most readily, as the demo's
-    // idioma set chosen at first start has it.
-    static const QStringList spanishReaders = {QStringLiteral("gl"), QStringLiteral("eu"), QStringLiteral("ast"),
-                                               QStringLiteral("an")};
-    for (const QString &tag : uiLanguages) {
-        const QString language = baseLanguage(tag);
-        if (kLanguages.contains(language))
-            return language;
-        if (spanishReaders.contains(language))
-            return QStringLiteral("es");
-        named = named || (!language.isEmpty() && language != u"c" && language != u"posix");
-    }
-    return named ? QStringLiteral("en") : sourceLanguage;
+    // The same rule that picks a new program folder's interface texts.
+    const QString language = bank::interfaceLanguageFor(uiLanguages);
+    return language.isEmpty() ? sourceLanguage : language;
 }
 
 QString languageArgument(const QStringList &arguments)
