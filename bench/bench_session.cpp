@@ -57,16 +57,6 @@ void stage(const char *what)
     std::printf("  %-40s RSS %6.1f MB  peak %6.1f MB\n", what, rss, peak);
 }
 
-player::Form3 *testWindow()
-{
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *w : windows) {
-        if (auto *test = qobject_cast<player::Form3 *>(w))
-            return test;
-    }
-    return nullptr;
-}
-
 // Answers the question on show as a pupil would; false when it cannot be
 // answered (it could not be shown).
 bool answer(player::Form3 *test)
@@ -145,7 +135,7 @@ int main(int argc, char *argv[])
     QTest::mouseClick(selection->Command1, Qt::LeftButton);
     bench::settle();
 
-    player::Form3 *test = testWindow();
+    player::Form3 *test = player::Form3::open();
     if (!test)
         return 1;
     bench::showAndPaint(test);

@@ -32,16 +32,6 @@
 
 namespace {
 
-player::Form3 *testWindow()
-{
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *w : windows) {
-        if (auto *test = qobject_cast<player::Form3 *>(w))
-            return test;
-    }
-    return nullptr;
-}
-
 std::FILE *out = stdout;
 
 void step(const char *label, const QElapsedTimer &clock)
@@ -91,7 +81,7 @@ int main(int argc, char *argv[])
     clock.restart();
     QTest::mouseClick(selection->Command1, Qt::LeftButton);
     bench::settle();
-    player::Form3 *test = testWindow();
+    player::Form3 *test = player::Form3::open();
     if (!test)
         return 1;
     bench::showAndPaint(test);

@@ -12,6 +12,7 @@
 #include "ui/platform.h"
 #include "ui/rowchoice.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QResizeEvent>
@@ -28,6 +29,16 @@ QRect screenArea(const QWidget *window)
 }
 
 } // namespace
+
+Form3 *Form3::open()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (auto *test = qobject_cast<Form3 *>(w))
+            return test;
+    }
+    return nullptr;
+}
 
 Form3::Form3(const Selection &selection, const QString &pupilNameText, QWidget *startWindow,
              QWidget *selectionWindowToLock)

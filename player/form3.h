@@ -37,6 +37,11 @@ public:
           QWidget *selectionWindow = nullptr);
     ~Form3() override;
 
+    // The test window on show, if any: the selection window opens it without
+    // handing it back, so whatever drives the player from outside (drivers,
+    // benchmarks, screenshot tools) finds it among the top-level windows.
+    static Form3 *open();
+
     // Event handlers.
     void List1_Click(int index);
     void Label3_Click(int index);

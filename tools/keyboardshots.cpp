@@ -166,13 +166,7 @@ int main(int argc, char *argv[])
     key(Qt::Key_Space);
 
     player::Form3 *w = nullptr;
-    const bool opened = QTest::qWaitFor([&] {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if (auto *test = qobject_cast<player::Form3 *>(top))
-                w = test;
-        }
-        return w != nullptr;
-    });
+    const bool opened = QTest::qWaitFor([&] { return (w = player::Form3::open()) != nullptr; });
     if (!opened || !QTest::qWaitForWindowActive(w))
         return 1;
     w->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -7,19 +7,23 @@
 // the pupil's name, the selection window a course and a subject, and every
 // question of the test window is answered (an option, a point of the
 // graphic or "true" where there is one to pick, an empty answer elsewhere)
-// until the report is written.
+// until the report is written. With --leave-blank N the last N questions
+// are left open and the session ends as one with questions open does: the
+// pupil set a one-minute limit in the selection window and the time runs
+// out (quitting ends without a report).
 // Many of these at once show what a shared program folder does when a class
 // finishes together.
 //
 //   autoplay PROGRAM_FOLDER PUPIL [--course NAME] [--subject NAME]
 //            [--questions N] [--clock yyyy-MM-ddTHH:mm:ss] [--seed N]
-//            [--wait-for FILE]
+//            [--wait-for FILE] [--leave-blank N]
 //
 // With --wait-for it prints "ready" before answering the last question and
 // waits for FILE to appear, so that a test can let every player finish at
 // the same moment. It prints "message: <text>" for every message box the
 // pupil saw, "report: <file name>" and "report-sha1: <digest of its bytes>"
-// for the report it wrote; it exits 0 when there is a report and no message
+// for the report it wrote, and "blank: <question file>" for every question
+// it left open; it exits 0 when there is a report and no message
 // said "Error".
 
 #include "driving.h"
@@ -45,6 +49,7 @@
 #include <QScrollArea>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdio>
 
 using testsupport::typeInto;
@@ -56,15 +61,6 @@ int fail(const QString &why)
 {
     std::fprintf(stderr, "autoplay: %s\n", qPrintable(why));
     return 1;
-}
-
-player::Form3 *testWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *test = qobject_cast<player::Form3 *>(w))
-            return test;
-    }
-    return nullptr;
 }
 
 // A click where a pupil would click: first scrolled into view when the
@@ -134,13 +130,20 @@ int main(int argc, char *argv[])
                                         QStringLiteral("file"));
     const QCommandLineOption noLinksOption(QStringLiteral("no-hard-links"),
                                            QStringLiteral("Write as on a disk without hard links (FAT)."));
+    const QCommandLineOption blankOption(QStringLiteral("leave-blank"),
+                                         QStringLiteral("Questions left open at the end, ended by the time limit."),
+                                         QStringLiteral("n"), QStringLiteral("0"));
     parser.addOptions({courseOption, subjectOption, questionsOption, clockOption, seedOption, waitOption,
-                       noLinksOption});
+                       noLinksOption, blankOption});
     parser.process(app);
     bank::testing::refuseHardLinks(parser.isSet(noLinksOption));
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
         return fail(QStringLiteral("usage: autoplay PROGRAM_FOLDER PUPIL [options]"));
+    bool numeric = false;
+    const int leaveBlank = parser.value(blankOption).toInt(&numeric);
+    if (!numeric || leaveBlank < 0)
+        return fail(QStringLiteral("--leave-blank takes a count"));
 
     ui::RecordingPlatform &platform = ui::installRecordingPlatform();
     platform.folder = QFileInfo(positional[0]).absoluteFilePath();
@@ -186,9 +189,15 @@ int main(int argc, char *argv[])
     click(selection->Check1(subject));
     selection->questionsPerSubject = parser.value(questionsOption).toInt();
     selection->Command2->setText(parser.value(questionsOption));
+    if (leaveBlank > 0) {
+        // The smallest limit there is: the clock ends what the pupil leaves open.
+        click(selection->Command4);
+        selection->Text1->clear();
+        typeInto(selection->Text1, QStringLiteral("1"));
+    }
     click(selection->Command1);
 
-    player::Form3 *w = testWindow();
+    player::Form3 *w = player::Form3::open();
     if (!w)
         return fail(QStringLiteral("no test window; messages: %1")
                         .arg(platform.messages.isEmpty() ? QString() : platform.messages.last().text));
@@ -199,7 +208,10 @@ int main(int argc, char *argv[])
         for (int row = 0; row < w->List1(k)->count(); ++row)
             questions.append({k, row});
     }
-    for (qsizetype q = 0; q < questions.size(); ++q) {
+    const qsizetype answered = std::max<qsizetype>(0, questions.size() - leaveBlank);
+    for (qsizetype q = answered; q < questions.size(); ++q)
+        std::printf("blank: %s\n", w->List2[questions[q].first][questions[q].second].toUtf8().constData());
+    for (qsizetype q = 0; q < answered; ++q) {
         const auto [k, row] = questions[q];
         QTest::mouseClick(w->Command1(k), Qt::LeftButton);
         QListWidget *list = w->List1(k);
@@ -208,7 +220,7 @@ int main(int argc, char *argv[])
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         if (!w->Label18->text().isEmpty())
             return fail(QStringLiteral("question %1 of test %2: %3").arg(row + 1).arg(k + 1).arg(w->Label18->text()));
-        if (q == questions.size() - 1 && parser.isSet(waitOption)) {
+        if (q == answered - 1 && parser.isSet(waitOption)) {
             std::printf("ready\n");
             std::fflush(stdout);
             if (!waitForFile(parser.value(waitOption), 120000))
@@ -217,8 +229,17 @@ int main(int argc, char *argv[])
         answer(w);
     }
 
-    if (!w->sessionOver())
+    if (answered < questions.size()) {
+        if (w->sessionOver() || !w->Timer1->isActive())
+            return fail(QStringLiteral("no clock left to end the session"));
+        // The window's own clock ends it; only its ticks come faster, so
+        // that the driver need not sit the minute out.
+        w->Timer1->setInterval(1);
+        if (!QTest::qWaitFor([w] { return w->session().reported(); }, 120000))
+            return fail(QStringLiteral("the time never ran out"));
+    } else if (!w->sessionOver()) {
         return fail(QStringLiteral("the session did not end"));
+    }
     // The report is saved off the window's thread.
     if (!QTest::qWaitFor([w] { return !w->savingReport(); }, 120000))
         return fail(QStringLiteral("the report was still being saved"));
