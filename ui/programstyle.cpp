@@ -82,7 +82,7 @@ int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, co
     // metric.
     const QObject *asker = widget ? widget : (option ? option->styleObject : nullptr);
     if ((metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin) && qobject_cast<const QFocusFrame *>(asker))
-        return kFocusRingWidth + 1;
+        return kFocusRingRoom;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 

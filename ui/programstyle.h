@@ -30,6 +30,8 @@ public:
 
 // How far the focus ring reaches in from the edge of its rectangle.
 constexpr int kFocusRingWidth = 4;
+// The room a focus frame takes round its control: the ring and a pixel.
+constexpr int kFocusRingRoom = kFocusRingWidth + 1;
 
 // The keyboard focus ring of every control, drawn inside option->rect.
 void drawFocusRing(const QStyleOption *option, QPainter *painter);

@@ -374,6 +374,10 @@ void TstKeyboardPlay::ringOnOpeningByKey()
     QVERIFY(QTest::qWaitForWindowActive(selection.get()));
     QCOMPARE(QApplication::focusWidget(), selection->firstCourse());
     QCOMPARE(focusRingShown(), byKey);
+    // The course's ring whole, not cut off by the edge of the course list.
+    auto *course = static_cast<ui::ClickLabel *>(selection->firstCourse());
+    if (byKey)
+        QVERIFY(course->parentWidget()->rect().contains(course->focusRingGeometry()));
 }
 
 QTEST_MAIN(TstKeyboardPlay)
