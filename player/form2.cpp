@@ -11,6 +11,7 @@
 #include "bank/languagefile.h"
 #include "ui/focuschain.h"
 #include "ui/platform.h"
+#include "ui/programstyle.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -121,7 +122,10 @@ void Form2::buildControls()
     // Tab goes to the courses in it, and the area follows them.
     courseArea->setFocusPolicy(Qt::NoFocus);
     courseList = new QWidget;
-    courseList->resize(ui::px(2600), ui::px(600));
+    // Room round the courses for their focus ring, the area that much further
+    // out: the names stay where they were.
+    courseArea->setGeometry(courseArea->geometry().adjusted(-ui::kFocusRingRoom, -ui::kFocusRingRoom, 0, 0));
+    courseList->resize(ui::px(2600) + 2 * ui::kFocusRingRoom, ui::px(600));
     courseArea->setWidget(courseList);
     courseArea->viewport()->setAutoFillBackground(false);
     courseList->setAutoFillBackground(false);
@@ -141,6 +145,7 @@ void Form2::buildControls()
     courseFont.setBold(true);
     auto *course0 = new ui::ClickLabel(courseList);
     ui::setGeometryTwips(course0, 0, 0, 2600, 330);
+    course0->move(ui::kFocusRingRoom, ui::kFocusRingRoom);
     course0->setFont(courseFont);
     course0->setCursor(Qt::PointingHandCursor);
     setCourseColour(course0, false);

@@ -10,6 +10,7 @@
 #include "form5.h"
 #include "testkeys.h"
 
+#include "ui/focuschain.h"
 #include "ui/platform.h"
 #include "ui/rtfwriter.h"
 
@@ -71,9 +72,7 @@ void Form3::Command4_Click()
 {
     if (!form5)
         form5 = new Form5(this);
-    form5->show();
-    form5->raise();
-    form5->activateWindow();
+    ui::showWithFocus(form5);
     form5->ShowAttachment(attachment);
 }
 
@@ -149,9 +148,7 @@ void Form3::ShowFinalWindow()
 {
     if (!form4)
         form4 = new Form4(this);
-    form4->show();
-    form4->raise();
-    form4->activateWindow();
+    ui::showWithFocus(form4);
 }
 
 void Form3::WriteResultsReport()

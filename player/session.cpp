@@ -8,6 +8,7 @@
 #include "form3.h"
 #include "testlogic.h"
 
+#include "ui/focuschain.h"
 #include "ui/platform.h"
 
 namespace player {
@@ -23,8 +24,7 @@ Form3 *startTest(Form2 *selection, const QString &pupilName, QWidget *startWindo
     }
     auto *test = new Form3(chosen, pupilName, startWindow, selection);
     test->setAttribute(Qt::WA_DeleteOnClose);
-    test->show();
-    test->activateWindow();
+    ui::showWithFocus(test);
     return test;
 }
 

@@ -5,11 +5,11 @@
 #include "clicklabel.h"
 
 #include <QAccessibleWidget>
+#include <QFocusFrame>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QScrollArea>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QStyleOption>
 
 #include <algorithm>
 
@@ -48,6 +48,23 @@ public:
     }
 };
 
+// Qt's frame that stands outside its control, drawn by the kit's style
+// as the ring every control has: a label's text starts at its very edge,
+// where a ring drawn inside it would cover the first letters.
+class FocusRing : public QFocusFrame
+{
+public:
+    using QFocusFrame::QFocusFrame;
+
+protected:
+    void initStyleOption(QStyleOption *option) const override
+    {
+        // Its own rectangle, and the window's word on whether the focus
+        // came by a key.
+        option->initFrom(this);
+    }
+};
+
 QAccessibleInterface *operableLabelFactory(const QString &, QObject *object)
 {
     auto *label = qobject_cast<ClickLabel *>(object);
@@ -68,6 +85,11 @@ ClickLabel::ClickLabel(const QString &text, QWidget *parent, Qt::WindowFlags fla
     : ClickLabel(parent, flags)
 {
     setText(text);
+}
+
+ClickLabel::~ClickLabel()
+{
+    delete ring;
 }
 
 void ClickLabel::setKeyboardOperable(QAccessible::Role accessibleRole)
@@ -134,17 +156,38 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void ClickLabel::paintEvent(QPaintEvent *event)
+void ClickLabel::focusInEvent(QFocusEvent *event)
 {
-    QLabel::paintEvent(event);
-    if (!operable || !hasFocus())
+    QLabel::focusInEvent(event);
+    if (!operable || !parentWidget())
         return;
-    // The style's focus ring, as buttons get it.
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(backgroundRole());
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    if (!ring)
+        ring = new FocusRing(parentWidget());
+    ring->setWidget(this);
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    if (ring)
+        ring->setWidget(nullptr);
+}
+
+QRect ClickLabel::focusRingGeometry() const
+{
+    if (!ring || !ring->isVisibleTo(parentWidget()))
+        return {};
+    return QRect(parentWidget()->mapFrom(ring->parentWidget(), ring->pos()), ring->size());
+}
+
+QRect ClickLabel::textGeometry() const
+{
+    // As QLabel lays out plain text.
+    const int m = margin();
+    const QRect area = contentsRect().adjusted(m, m, -m, -m);
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect inLabel = style()->itemTextRect(fontMetrics(), area, flags, isEnabled(), text());
+    return inLabel.translated(pos());
 }
 
 } // namespace ui

@@ -6,6 +6,9 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QPointer>
+
+class QFocusFrame;
 
 namespace ui {
 
@@ -17,12 +20,14 @@ namespace ui {
 // click, and the arrow keys move to the neighbouring operable label of the
 // same parent and click it, as in a group of radio buttons. A screen reader
 // sees it in the role given, with its accessible name and a press action.
+// Its focus ring stands round it, not over its first letters.
 class ClickLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     explicit ClickLabel(const QString &text, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~ClickLabel() override;
 
     void setKeyboardOperable(QAccessible::Role role = QAccessible::Button);
     bool keyboardOperable() const { return operable; }
@@ -31,15 +36,22 @@ public:
     // What a click does.
     void click() { Q_EMIT clicked(); }
 
+    // In the parent's coordinates: where the focus ring stands while the
+    // label has the focus (empty otherwise), and where the text is drawn.
+    QRect focusRingGeometry() const;
+    QRect textGeometry() const;
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    QPointer<QFocusFrame> ring;
     bool operable = false;
     QAccessible::Role role = QAccessible::StaticText;
 };

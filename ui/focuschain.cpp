@@ -4,12 +4,49 @@
 
 #include "focuschain.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 
 namespace ui {
 
 namespace {
+
+bool keyWasLast = false;
+
+// Notes whether the last press came from the keyboard; Qt keeps no such
+// record for windows that are yet to open.
+class InputWatch : public QObject
+{
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            keyWasLast = true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::TouchBegin:
+        case QEvent::TabletPress:
+            keyWasLast = false;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+void watchInput()
+{
+    auto *watch = new InputWatch;
+    watch->setParent(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(watch);
+}
+// From the application's start, before any window: the press that opens the
+// first one must be seen.
+Q_COREAPP_STARTUP_FUNCTION(watchInput)
 
 class EscapeCloser : public QObject
 {
@@ -34,6 +71,7 @@ protected:
             // The opener's window keeps its focus widget; activating it
             // puts the focus back there.
             QWidget *back = opener->window();
+            showFocusWhenByKey(back);
             back->raise();
             back->activateWindow();
         }
@@ -62,10 +100,25 @@ void chainFocus(const QList<QWidget *> &order)
 void showWithFocus(QWidget *window, QWidget *focus)
 {
     window->show();
+    // After show(), which clears it.
+    showFocusWhenByKey(window);
     window->raise();
     window->activateWindow();
     if (focus)
         focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool lastInputWasKey()
+{
+    return keyWasLast;
+}
+
+void showFocusWhenByKey(QWidget *window)
+{
+    // Never cleared here: a window the keyboard has been used in keeps
+    // its ring, as Qt does.
+    if (keyWasLast)
+        window->window()->setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void closeOnEscape(QWidget *window, QWidget *opener)

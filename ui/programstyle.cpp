@@ -5,6 +5,7 @@
 #include "programstyle.h"
 
 #include <QApplication>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QPainter>
 #include <QStyleFactory>
@@ -64,9 +65,25 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
 void ProgramStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                                const QWidget *widget) const
 {
+    if (element == CE_FocusFrame) {
+        drawFocusRing(option, painter);
+        return;
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element == CE_PushButton && (option->state & State_HasFocus))
         drawFocusRing(option, painter);
+}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    // A focus frame stands round its control with the ring and a pixel to
+    // spare, so the ring never covers the control's first letters. Only
+    // for focus frames: item views take their text margin from the same
+    // metric.
+    const QObject *asker = widget ? widget : (option ? option->styleObject : nullptr);
+    if ((metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin) && qobject_cast<const QFocusFrame *>(asker))
+        return kFocusRingRoom;
+    return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 void drawFocusRing(const QStyleOption *option, QPainter *painter)
@@ -83,13 +100,17 @@ void drawFocusRing(const QStyleOption *option, QPainter *painter)
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(Qt::white, 1));
-    painter->drawRect(outer);
-    painter->drawRect(outer.adjusted(3, 3, -3, -3));
-    painter->setPen(QPen(Qt::black, 1));
-    painter->drawRect(outer.adjusted(1, 1, -1, -1));
-    painter->drawRect(outer.adjusted(2, 2, -2, -2));
+    // White, black, black, white from the edge in: kFocusRingWidth lines.
+    for (int i = 0; i < kFocusRingWidth; ++i) {
+        painter->setPen(QPen(i == 0 || i == kFocusRingWidth - 1 ? Qt::white : Qt::black, 1));
+        painter->drawRect(outer.adjusted(i, i, -i, -i));
+    }
     painter->restore();
+}
+
+QRect insideFocusRing(const QRect &rect)
+{
+    return rect.adjusted(kFocusRingWidth, kFocusRingWidth, -kFocusRingWidth, -kFocusRingWidth);
 }
 
 void useProgramStyle()

@@ -24,10 +24,20 @@ public:
                        const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+                    const QWidget *widget = nullptr) const override;
 };
+
+// How far the focus ring reaches in from the edge of its rectangle.
+constexpr int kFocusRingWidth = 4;
+// The room a focus frame takes round its control: the ring and a pixel.
+constexpr int kFocusRingRoom = kFocusRingWidth + 1;
 
 // The keyboard focus ring of every control, drawn inside option->rect.
 void drawFocusRing(const QStyleOption *option, QPainter *painter);
+
+// The part of `rect` a focus ring drawn in it leaves clear.
+QRect insideFocusRing(const QRect &rect);
 
 // Sets the kit's style on the running application.
 void useProgramStyle();

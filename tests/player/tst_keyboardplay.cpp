@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyleOption>
 
 using testsupport::Session;
 
@@ -67,6 +68,18 @@ bool tabTo(const QString &name)
     return focusName() == name;
 }
 
+// Whether the control with the focus draws its ring now, with no key pressed
+// in its window yet.
+bool focusRingShown()
+{
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    if (!focus)
+        return false;
+    QStyleOption option;
+    option.initFrom(focus);
+    return option.state.testFlag(QStyle::State_KeyboardFocusChange);
+}
+
 QStringList tabWalk(QWidget *first, int steps)
 {
     first->setFocus(Qt::TabFocusReason);
@@ -89,6 +102,8 @@ private Q_SLOTS:
     void tabOrder_data();
     void tabOrder();
     void viewerTakesFocusAndGivesItBack();
+    void ringOnOpeningByKey_data();
+    void ringOnOpeningByKey();
 };
 
 void TstKeyboardPlay::wholeSessionByKeys()
@@ -136,6 +151,7 @@ void TstKeyboardPlay::wholeSessionByKeys()
     QVERIFY(selection);
     QVERIFY(QTest::qWaitForWindowActive(selection));
     QCOMPARE(focusName(), QStringLiteral("Label1(0)"));
+    QVERIFY(focusRingShown());
     key(Qt::Key_Space);
     QCOMPARE(selection->subjectCount, 1);
     QVERIFY(tabTo(QStringLiteral("Check1(0)")));
@@ -157,6 +173,7 @@ void TstKeyboardPlay::wholeSessionByKeys()
     s.test = w;
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     QVERIFY(QTest::qWaitForWindowActive(w));
+    QVERIFY(focusRingShown());
     QCOMPARE(w->List1(0)->count(), 6);
 
     // Each question in turn from the list, answered in its frame, confirmed.
@@ -217,6 +234,7 @@ void TstKeyboardPlay::wholeSessionByKeys()
     QPointer<player::Form4> final = w->finalWindow();
     QVERIFY(final);
     QVERIFY(QTest::qWaitForWindowActive(final));
+    QVERIFY(focusRingShown());
     key(Qt::Key_Escape);
     QVERIFY(QTest::qWaitFor([&] { return !final; }));
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -317,6 +335,7 @@ void TstKeyboardPlay::viewerTakesFocusAndGivesItBack()
     // Activation comes from the window system, after the key.
     QTRY_COMPARE(QApplication::activeWindow(), viewer.data());
     QCOMPARE(QApplication::focusWidget(), viewer->Text1);
+    QVERIFY(focusRingShown());
     QScrollBar *bar = viewer->Text1->verticalScrollBar();
     QCOMPARE(bar->value(), 0);
     key(Qt::Key_PageDown);
@@ -327,6 +346,38 @@ void TstKeyboardPlay::viewerTakesFocusAndGivesItBack()
     QVERIFY(QTest::qWaitFor([&] { return !viewer || !viewer->isVisible(); }));
     QTRY_COMPARE(QApplication::activeWindow(), w);
     QCOMPARE(focusName(), QStringLiteral("List1(0)"));
+}
+
+void TstKeyboardPlay::ringOnOpeningByKey_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("Enter in the name box: the ring at once") << true;
+    // The mouse keeps the look it always had.
+    QTest::newRow("the start button clicked: no ring") << false;
+}
+
+void TstKeyboardPlay::ringOnOpeningByKey()
+{
+    QFETCH(bool, byKey);
+
+    Session s;
+    auto start = std::make_unique<player::Form1>();
+    start->show();
+    start->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(start.get()));
+    if (byKey)
+        QTest::keyClick(start->Text1, Qt::Key_Return);
+    else
+        QTest::mouseClick(start->Command1, Qt::LeftButton);
+    std::unique_ptr<player::Form2> selection(start->form2());
+    QVERIFY(selection);
+    QVERIFY(QTest::qWaitForWindowActive(selection.get()));
+    QCOMPARE(QApplication::focusWidget(), selection->firstCourse());
+    QCOMPARE(focusRingShown(), byKey);
+    // The course's ring whole, not cut off by the edge of the course list.
+    auto *course = static_cast<ui::ClickLabel *>(selection->firstCourse());
+    if (byKey)
+        QVERIFY(course->parentWidget()->rect().contains(course->focusRingGeometry()));
 }
 
 QTEST_MAIN(TstKeyboardPlay)
