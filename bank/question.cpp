@@ -10,6 +10,7 @@
 #include "readfile.h"
 #include "textcodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -208,30 +209,33 @@ int pixelCoordinate(double value)
 
 namespace {
 
+// The refusals below are written in Spanish, as the editor that shows them
+// is; the converter shows them too, so they go through the translations.
+
 // Questions whose file could not be read back as written.
 QString unreadableQuestion(const Question &q)
 {
     if (!isQuestionType(q.type))
-        return QStringLiteral("El tipo de pregunta %1 no existe. No se ha guardado la pregunta.")
+        return QCoreApplication::translate("bank::Question", "El tipo de pregunta %1 no existe. No se ha guardado la pregunta.")
             .arg(typeCode(q.type));
     if (q.type != QuestionType::MultipleChoice)
         return {};
     const qsizetype written = questionLines(q).size() - 3 - (q.attachment.isEmpty() ? 0 : 1);
     if (written > 8 || (written > 7 && !q.attachment.isEmpty()))
-        return QStringLiteral("Una pregunta tipo test tiene como máximo ocho opciones, o siete "
+        return QCoreApplication::translate("bank::Question", "Una pregunta tipo test tiene como máximo ocho opciones, o siete "
                               "con un archivo de imagen o de texto. No se ha guardado la pregunta.");
     // Readers need one option line at least.
     if (written < 1)
-        return QStringLiteral("Una pregunta tipo test necesita al menos una opción. "
+        return QCoreApplication::translate("bank::Question", "Una pregunta tipo test necesita al menos una opción. "
                               "No se ha guardado la pregunta.");
     // Anything else on the last line would be read back as one more option.
     if (!q.attachment.isEmpty() && !isAttachmentName(q.attachment))
-        return QStringLiteral("El archivo «%1» no es txt, gif ni jpg. No se ha guardado la pregunta.")
+        return QCoreApplication::translate("bank::Question", "El archivo «%1» no es txt, gif ni jpg. No se ha guardado la pregunta.")
             .arg(q.attachment);
     // And a last option named like a file would be read back as the attachment.
     const QString lastOption = questionLines(q).at(2 + written);
     if (q.attachment.isEmpty() && isAttachmentName(lastOption))
-        return QStringLiteral("La última opción «%1» se leería como un archivo adjunto. "
+        return QCoreApplication::translate("bank::Question", "La última opción «%1» se leería como un archivo adjunto. "
                               "No se ha guardado la pregunta.")
             .arg(lastOption);
     return {};
@@ -250,14 +254,14 @@ bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error)
     for (const QString &line : questionLines(question)) {
         if (line.contains(u'\r') || line.contains(u'\n')) {
             if (error)
-                *error = QStringLiteral("Un campo de la pregunta contiene un salto de línea. "
+                *error = QCoreApplication::translate("bank::Question", "Un campo de la pregunta contiene un salto de línea. "
                                         "No se ha guardado la pregunta.");
             return false;
         }
         // Readers take a file holding a NUL for a damaged one.
         if (line.contains(QChar(0))) {
             if (error)
-                *error = QStringLiteral("Un campo de la pregunta contiene un carácter nulo. "
+                *error = QCoreApplication::translate("bank::Question", "Un campo de la pregunta contiene un carácter nulo. "
                                         "No se ha guardado la pregunta.");
             return false;
         }
@@ -265,7 +269,7 @@ bool encodeQuestion(const Question &question, QByteArray &bytes, QString *error)
         QChar bad;
         if (!encodeWindows1252(line, encoded, &bad)) {
             if (error)
-                *error = QStringLiteral("El carácter «%1» no se puede guardar en un archivo de "
+                *error = QCoreApplication::translate("bank::Question", "El carácter «%1» no se puede guardar en un archivo de "
                                         "preguntas. No se ha guardado la pregunta.")
                              .arg(bad);
             return false;
@@ -347,7 +351,7 @@ SaveResult saveNewQuestion(const QString &folder, const Question &question)
     if (!encodeQuestion(question, bytes, &result.error))
         return result;
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        result.error = QStringLiteral("La carpeta «%1» no existe. No se ha guardado la pregunta.")
+        result.error = QCoreApplication::translate("bank::Question", "La carpeta «%1» no existe. No se ha guardado la pregunta.")
                            .arg(QDir::toNativeSeparators(folder));
         return result;
     }
@@ -366,12 +370,12 @@ SaveResult saveNewQuestion(const QString &folder, const Question &question)
             return result;
         }
         if (!taken) {
-            result.error = QStringLiteral("No se puede crear el archivo «%1» (%2). No se ha guardado la pregunta.")
+            result.error = QCoreApplication::translate("bank::Question", "No se puede crear el archivo «%1» (%2). No se ha guardado la pregunta.")
                                .arg(QDir::toNativeSeparators(target), why);
             return result;
         }
     }
-    result.error = QStringLiteral("No queda ningún número libre en la carpeta «%1».")
+    result.error = QCoreApplication::translate("bank::Question", "No queda ningún número libre en la carpeta «%1».")
                        .arg(QDir::toNativeSeparators(folder));
     return result;
 }

@@ -6,6 +6,7 @@
 
 #include "bank/readfile.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -53,7 +54,7 @@ QByteArray xlsxBytes(const WorkbookTexts &texts, const QList<ResultRow> &rows, c
     lxw_workbook *book = workbook_new(path.constData());
     if (!book) {
         if (error)
-            *error = QStringLiteral("the workbook could not be started");
+            *error = QCoreApplication::translate("results", "no s'ha pogut començar el llibre de càlcul");
         return {};
     }
     lxw_format *bold = workbook_add_format(book);
@@ -129,7 +130,7 @@ QByteArray xlsxBytes(const WorkbookTexts &texts, const QList<ResultRow> &rows, c
     const bank::FileContent content = bank::readFile(QString::fromLocal8Bit(path), 1024LL * 1024 * 1024);
     if (content.problem != bank::FileProblem::None) {
         if (error)
-            *error = QStringLiteral("the workbook could not be read back");
+            *error = QCoreApplication::translate("results", "no s'ha pogut tornar a llegir el llibre de càlcul");
         return {};
     }
     return content.bytes;

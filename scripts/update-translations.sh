@@ -22,7 +22,7 @@ update() {
 }
 update ui        ca "es en" "ui"
 update player    ca "es en" "player"
-update editor    es "ca en" "editor"
+update editor    es "ca en" "editor bank/question.cpp" # the bank's refusals, in Spanish as the editor
 update installer es "ca en" "installer"
 update checker   ca "es en" "checker"
 update convert   ca "es en" "convert/main.cpp"

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca" sourcelanguage="es">
 <context>
+    <name>bank::Question</name>
+    <message>
+        <source>El tipo de pregunta %1 no existe. No se ha guardado la pregunta.</source>
+        <translation>El tipus de pregunta %1 no existeix. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>Una pregunta tipo test tiene como máximo ocho opciones, o siete con un archivo de imagen o de texto. No se ha guardado la pregunta.</source>
+        <translation>Una pregunta tipus test té com a màxim vuit opcions, o set amb un fitxer d&apos;imatge o de text. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>Una pregunta tipo test necesita al menos una opción. No se ha guardado la pregunta.</source>
+        <translation>Una pregunta tipus test necessita almenys una opció. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>El archivo «%1» no es txt, gif ni jpg. No se ha guardado la pregunta.</source>
+        <translation>El fitxer «%1» no és txt, gif ni jpg. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>La última opción «%1» se leería como un archivo adjunto. No se ha guardado la pregunta.</source>
+        <translation>L&apos;última opció «%1» es llegiria com un fitxer adjunt. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>Un campo de la pregunta contiene un salto de línea. No se ha guardado la pregunta.</source>
+        <translation>Un camp de la pregunta conté un salt de línia. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>Un campo de la pregunta contiene un carácter nulo. No se ha guardado la pregunta.</source>
+        <translation>Un camp de la pregunta conté un caràcter nul. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>El carácter «%1» no se puede guardar en un archivo de preguntas. No se ha guardado la pregunta.</source>
+        <translation>El caràcter «%1» no es pot desar en un fitxer de preguntes. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe. No se ha guardado la pregunta.</source>
+        <translation>La carpeta «%1» no existeix. No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>No se puede crear el archivo «%1» (%2). No se ha guardado la pregunta.</source>
+        <translation>No es pot crear el fitxer «%1» (%2). No s&apos;ha desat la pregunta.</translation>
+    </message>
+    <message>
+        <source>No queda ningún número libre en la carpeta «%1».</source>
+        <translation>No queda cap número lliure a la carpeta «%1».</translation>
+    </message>
+</context>
+<context>
     <name>editor</name>
     <message>
         <source>Pregunta tipo test</source>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>bank::Question</name>
+    <message>
+        <source>El tipo de pregunta %1 no existe. No se ha guardado la pregunta.</source>
+        <translation>There is no question type %1. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>Una pregunta tipo test tiene como máximo ocho opciones, o siete con un archivo de imagen o de texto. No se ha guardado la pregunta.</source>
+        <translation>A multiple-choice question has eight options at most, or seven with a picture or text file. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>Una pregunta tipo test necesita al menos una opción. No se ha guardado la pregunta.</source>
+        <translation>A multiple-choice question needs at least one option. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>El archivo «%1» no es txt, gif ni jpg. No se ha guardado la pregunta.</source>
+        <translation>The file “%1” is not a txt, gif or jpg file. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>La última opción «%1» se leería como un archivo adjunto. No se ha guardado la pregunta.</source>
+        <translation>The last option “%1” would be read as an attached file. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>Un campo de la pregunta contiene un salto de línea. No se ha guardado la pregunta.</source>
+        <translation>A field of the question contains a line break. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>Un campo de la pregunta contiene un carácter nulo. No se ha guardado la pregunta.</source>
+        <translation>A field of the question contains a null character. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>El carácter «%1» no se puede guardar en un archivo de preguntas. No se ha guardado la pregunta.</source>
+        <translation>The character “%1” cannot be saved in a question file. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe. No se ha guardado la pregunta.</source>
+        <translation>The folder “%1” does not exist. The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>No se puede crear el archivo «%1» (%2). No se ha guardado la pregunta.</source>
+        <translation>The file “%1” cannot be created (%2). The question has not been saved.</translation>
+    </message>
+    <message>
+        <source>No queda ningún número libre en la carpeta «%1».</source>
+        <translation>There is no free number left in the folder “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>editor</name>
     <message>
         <source>Pregunta tipo test</source>

@@ -31,6 +31,14 @@
         <source>falta el valor de --questions-csv</source>
         <translation>--questions-csv needs a value</translation>
     </message>
+    <message>
+        <source>no s&apos;ha pogut començar el llibre de càlcul</source>
+        <translation>the workbook could not be started</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha pogut tornar a llegir el llibre de càlcul</source>
+        <translation>the workbook could not be read back</translation>
+    </message>
 </context>
 <context>
     <name>results::ResultsTexts</name>

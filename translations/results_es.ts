@@ -31,6 +31,14 @@
         <source>falta el valor de --questions-csv</source>
         <translation>falta el valor de --questions-csv</translation>
     </message>
+    <message>
+        <source>no s&apos;ha pogut començar el llibre de càlcul</source>
+        <translation>no se ha podido empezar el libro de cálculo</translation>
+    </message>
+    <message>
+        <source>no s&apos;ha pogut tornar a llegir el llibre de càlcul</source>
+        <translation>no se ha podido volver a leer el libro de cálculo</translation>
+    </message>
 </context>
 <context>
     <name>results::ResultsTexts</name>

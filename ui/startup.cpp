@@ -15,7 +15,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QWidget>
@@ -252,10 +251,12 @@ std::optional<int> startUp(const QStringList &arguments, const StartupTexts &tex
     const QString demo = folder.source == bank::FolderSource::UserCopy ? installedDemoFolder() : QString();
     if (!demo.isEmpty()) {
         bank::CopyFailure failure;
-        // QLocale() rather than the system's: a language chosen for the
-        // program is the language its new folder speaks too.
-        const bank::UserCopy copy = bank::completeUserCopy(demo, folder.path, &failure,
-                                                           bank::interfaceLanguageFor(QLocale().uiLanguages()));
+        // The language the program speaks (--language, else the desktop's),
+        // so the folder's texts agree with its windows; none under the C
+        // locale keeps the demo as shipped. Passed on rather than set as
+        // QLocale's default, which would change how reports write numbers.
+        const QString language = chooseLanguage(languageArgument(arguments), desktopLanguages(), QString());
+        const bank::UserCopy copy = bank::completeUserCopy(demo, folder.path, &failure, language);
         if (copy == bank::UserCopy::Failed && QFileInfo(folder.path).isDir())
             tell((failure.isFolder ? texts.cannotCopyFolder : texts.cannotCopyFile)
                      .arg(QDir::toNativeSeparators(failure.path), failure.reason));

@@ -52,6 +52,12 @@ QString chooseLanguage(const QString &option, const QStringList &uiLanguages, co
     return language.isEmpty() ? sourceLanguage : language;
 }
 
+QStringList desktopLanguages()
+{
+    const QLocale desktop = QLocale::system();
+    return desktop.language() == QLocale::C ? QStringList() : desktop.uiLanguages();
+}
+
 QString languageArgument(const QStringList &arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -93,9 +99,7 @@ QStringList loadTranslations(const QString &language)
 
 QString useLanguage(const QStringList &arguments, const QString &sourceLanguage)
 {
-    const QLocale desktop = QLocale::system();
-    const QStringList wanted = desktop.language() == QLocale::C ? QStringList() : desktop.uiLanguages();
-    const QString language = chooseLanguage(languageArgument(arguments), wanted, sourceLanguage);
+    const QString language = chooseLanguage(languageArgument(arguments), desktopLanguages(), sourceLanguage);
     loadTranslations(language);
     return language;
 }

@@ -21,6 +21,10 @@ inline const QStringList kLanguages = {QStringLiteral("ca"), QStringLiteral("es"
 // scripts and CI run): there nothing changes.
 QString chooseLanguage(const QString &option, const QStringList &uiLanguages, const QString &sourceLanguage);
 
+// The languages the desktop asks for, most wanted first (LANGUAGE, then
+// LC_ALL, LC_MESSAGES, LANG); none under the C locale.
+QStringList desktopLanguages();
+
 // The value of --language on a command line (the program's name first),
 // read before the parser runs, since --help is already in that language.
 QString languageArgument(const QStringList &arguments);

@@ -256,6 +256,11 @@ private Q_SLOTS:
         QTest::newRow("--language en") << QStringList{"--language", "en", "--check"} + import << mixed << 1
             << "Trial run, nothing written: 2 questions would be imported, 2 not: 1 matching, 1 numerical." << 0
             << "C" << "F.gift: line 5: numerical question: the bank has no such type";
+        // The bank's own refusal, in the language asked for too.
+        QTest::newRow("--language en, the bank refuses") << QStringList{"--language", "en"} + import
+            << QByteArray("One &#13; two? {=a ~b}\n") << 2
+            << "0 questions imported, 1 not: 1 that the bank cannot store." << 0 << "C"
+            << "F.gift: line 1: A field of the question contains a line break. The question has not been saved.";
         QTest::newRow("Spanish desktop") << import << mixed << 1
             << "2 preguntas importadas, 2 no: 1 de emparejamiento, 1 numérica." << 2
             << "es_ES.UTF-8" << "F.gift: línea 3: pregunta de emparejamiento: el banco no tiene de este tipo";

@@ -216,19 +216,25 @@ void TstStartup::firstStartSpeaksTheDesktopsLanguage_data()
 {
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QString>("languages"); // LANGUAGE, unset when empty
+    QTest::addColumn<QString>("option"); // --language, none when empty
     QTest::addColumn<QString>("expected");
-    QTest::newRow("es_ES") << "es_ES.UTF-8" << "" << "es";
-    QTest::newRow("en_GB") << "en_GB.UTF-8" << "" << "en";
-    QTest::newRow("ca_ES") << "ca_ES.UTF-8" << "" << "ca";
-    QTest::newRow("fr_FR") << "fr_FR.UTF-8" << "" << "en";
-    QTest::newRow("fr_FR, LANGUAGE=fr:es") << "fr_FR.UTF-8" << "fr:es" << "es";
-    QTest::newRow("C: as shipped") << "C.UTF-8" << "" << "ca";
+    QTest::newRow("es_ES") << "es_ES.UTF-8" << "" << "" << "es";
+    QTest::newRow("en_GB") << "en_GB.UTF-8" << "" << "" << "en";
+    QTest::newRow("ca_ES") << "ca_ES.UTF-8" << "" << "" << "ca";
+    QTest::newRow("fr_FR") << "fr_FR.UTF-8" << "" << "" << "en";
+    QTest::newRow("fr_FR, LANGUAGE=fr:es") << "fr_FR.UTF-8" << "fr:es" << "" << "es";
+    QTest::newRow("C: as shipped") << "C.UTF-8" << "" << "" << "ca";
+    // The program's language wins over the desktop's: the folder speaks as its windows do.
+    QTest::newRow("es_ES, --language en") << "es_ES.UTF-8" << "" << "en" << "en";
+    QTest::newRow("en_GB, --language ca") << "en_GB.UTF-8" << "" << "ca" << "ca";
+    QTest::newRow("C, --language es") << "C.UTF-8" << "" << "es" << "es";
 }
 
 void TstStartup::firstStartSpeaksTheDesktopsLanguage()
 {
     QFETCH(QString, lang);
     QFETCH(QString, languages);
+    QFETCH(QString, option);
     QFETCH(QString, expected);
     const QString demo = root.path() + QStringLiteral("/full/share/brenloq/demo");
     if (!QFileInfo(demo).isDir())
@@ -237,7 +243,7 @@ void TstStartup::firstStartSpeaksTheDesktopsLanguage()
 
     // Each start in a process of its own: the desktop's language is read
     // from LANG and LANGUAGE once, when a program starts.
-    auto startUnder = [&](const QString &lang) {
+    auto startUnder = [&](const QString &lang, const QStringList &arguments) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QString::fromLatin1(kChildStart), QStringLiteral("1"));
         environment.insert(QStringLiteral("LANG"), lang);
@@ -247,7 +253,7 @@ void TstStartup::firstStartSpeaksTheDesktopsLanguage()
             environment.insert(QStringLiteral("LANGUAGE"), languages);
         QProcess child;
         child.setProcessEnvironment(environment);
-        child.start(QCoreApplication::applicationFilePath(), {});
+        child.start(QCoreApplication::applicationFilePath(), arguments);
         return child.waitForFinished(60000) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
     };
     auto speaks = [&](const QString &set) {
@@ -260,12 +266,12 @@ void TstStartup::firstStartSpeaksTheDesktopsLanguage()
         return true;
     };
 
-    QVERIFY(startUnder(lang));
+    QVERIFY(startUnder(lang, option.isEmpty() ? QStringList() : QStringList{QStringLiteral("--language"), option}));
     QVERIFY(speaks(expected));
     // The other sets come along, for the school to switch with.
     QVERIFY(QFileInfo(user + QStringLiteral("/idiomes/es/Final.txt")).isFile());
     // A folder once made is never changed by a start in another language.
-    QVERIFY(startUnder(expected == u"es" ? QStringLiteral("en_GB.UTF-8") : QStringLiteral("es_ES.UTF-8")));
+    QVERIFY(startUnder(expected == u"es" ? QStringLiteral("en_GB.UTF-8") : QStringLiteral("es_ES.UTF-8"), {}));
     QVERIFY(speaks(expected));
 }
 
@@ -276,7 +282,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsSet(kChildStart)) {
         ui::installRecordingPlatform();
-        return ui::startUp(QStringList{QStringLiteral("BRENLOQ")}, ui::commonStartupTexts()).value_or(0);
+        return ui::startUp(app.arguments(), ui::commonStartupTexts()).value_or(0);
     }
     TstStartup test;
     QTEST_SET_MAIN_SOURCE_PATH
