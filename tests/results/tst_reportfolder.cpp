@@ -41,7 +41,7 @@ QString rowText(const results::ResultRow &row)
 {
     QStringList cells;
     for (int column = 0; column < results::ColumnCount; ++column)
-        cells.append(results::cellText(row, column, {15, QStringLiteral("over %1"), QStringLiteral("more than %1")}));
+        cells.append(results::cellText(row, column, {1500, QStringLiteral("over %1"), QStringLiteral("more than %1")}));
     return cells.join(u'|');
 }
 
