@@ -463,7 +463,7 @@ void BankCheck::checkMarkScale()
     QString line;
     reader.readLine(line);
     if (!player::isUsableMarkScale(line)) {
-        report(where, QCoreApplication::translate("checker", "La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa "
+        report(where, QCoreApplication::translate("checker", "La primera línia («%1») no és cap nota màxima de 0,01 a 32767: el programa "
                                      "puntua sobre 10.")
                           .arg(line.trimmed().left(20)));
     } else if (static const QRegularExpression number(QStringLiteral("^\\s*\\d+([.,]\\d{1,2})?\\s*$"));

@@ -76,7 +76,7 @@ void Form4::Form_Load()
     for (int i = 0; i <= n; ++i) {
         const TestResult result = testWindow->session().finalResults().value(i);
         lines.append(resultLine(result, rightLabel, wrongLabel, blankLabel));
-        failing.append(isFailingMark(result.mark, testWindow->files.maximumMark));
+        failing.append(isFailingMark(result.mark, testWindow->files.markScaleHundredths));
     }
     fitWidth(lines);
 

@@ -130,12 +130,6 @@ bool isUsableMarkScale(const QString &line)
     return parseMarkScale(line) > 0;
 }
 
-int maximumMarkFrom(const QString &line)
-{
-    const double value = std::nearbyint(bank::numericValue(line)); // ties to even
-    return value > 0 && value <= 32767 ? static_cast<int>(value) : 10;
-}
-
 QString tooFewQuestionsText(const QStringList &subjects)
 {
     QStringList quoted;
@@ -145,12 +139,13 @@ QString tooFewQuestionsText(const QStringList &subjects)
         .arg(QString::number(kMinimumQuestionFiles), quoted.join(QStringLiteral(", ")));
 }
 
-bool isFailingMark(const QString &markText, int maximumMark)
+bool isFailingMark(const QString &markText, int scaleHundredths)
 {
     // The comma is the mark's decimal point: on a scale of 15, 7,80 passes.
     QString value = markText;
     value.replace(u',', u'.');
-    return bank::numericValue(value) < maximumMark / 2.0;
+    // In whole hundredths, doubled, so that half of 6,55 is exact.
+    return 2 * std::round(bank::numericValue(value) * 100) < scaleHundredths;
 }
 
 int timeLimitMinutes(bool boxVisible, const QString &boxText)
@@ -251,7 +246,6 @@ TestWindowFiles readTestWindowFiles(const QString &programFolder)
     files.texts = readTestWindowTexts(texts, buffer);
     bank::LineReader top = bank::openProgramFile(programFolder, QStringLiteral("tope.txt"));
     top.readLine(buffer);
-    files.maximumMark = maximumMarkFrom(buffer.text);
     files.markScaleHundredths = markScaleHundredths(buffer.text);
 
     bank::LineReader final = bank::openLanguageFile(programFolder, QStringLiteral("Final.txt"));

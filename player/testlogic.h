@@ -68,7 +68,6 @@ TestWindowTexts readTestWindowTexts(bank::LineReader &file, bank::LineBuffer &bu
 struct TestWindowFiles {
     ByType<QString> typeHelpTexts;
     TestWindowTexts texts;
-    int maximumMark = 10;
     int markScaleHundredths = 1000;
     QString rightLabel, wrongLabel, blankLabel, quitQuestion;
 };
@@ -131,15 +130,13 @@ int markScaleHundredths(const QString &line);
 // "20", "6,50": the scale as the checker names it.
 QString markScaleText(int hundredths);
 
-// The top of the mark scale from the first line of tope.txt: rounded to the
-// nearest integer (halves to even); 10 when not above 0 or out of range.
-int maximumMarkFrom(const QString &line);
 // Whether the line gives a scale of its own (markScaleHundredths) rather
 // than the fallback of 10.
 bool isUsableMarkScale(const QString &line);
 
-// A line of the final window is red below half the top of the mark scale.
-bool isFailingMark(const QString &markText, int maximumMark);
+// A line of the final window is red below half the top of the mark scale,
+// the scale in hundredths as markScaleHundredths reads it (650 for 6,5).
+bool isFailingMark(const QString &markText, int scaleHundredths);
 
 // The clock: the minutes set in the selection window, or 0 for no clock.
 int timeLimitMinutes(bool boxVisible, const QString &boxText);

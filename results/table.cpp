@@ -5,12 +5,14 @@
 #include "table.h"
 
 #include "bank/atomicfile.h"
+#include "player/testlogic.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -19,8 +21,9 @@ namespace results {
 QString warningText(const ResultRow &row, const RowWarnings &warnings)
 {
     QStringList said;
-    if (markValue(row.mark).value_or(0) > warnings.markScale)
-        said.append(warnings.markOverScale.arg(warnings.markScale));
+    // In hundredths, as marks are written: 6,50 is on a scale of 6,5.
+    if (std::round(markValue(row.mark).value_or(0) * 100) > warnings.markScaleHundredths)
+        said.append(warnings.markOverScale.arg(player::markScaleText(warnings.markScaleHundredths)));
     if (qint64(row.right) + row.wrong + row.blank > kMaxQuestionsInTest)
         said.append(warnings.tooManyQuestions.arg(kMaxQuestionsInTest));
     return said.join(QStringLiteral("; "));

@@ -26,7 +26,7 @@ inline constexpr int kMaxQuestionsInTest = 100;
 // What a row says that no test can give: a mark over the scale, more
 // questions than a test asks. Empty for a row a test can give.
 struct RowWarnings {
-    int markScale = 10;
+    int markScaleHundredths = 1000;
     QString markOverScale = QStringLiteral("%1");    // "%1" the scale
     QString tooManyQuestions = QStringLiteral("%1"); // "%1" the most a test asks
 };

@@ -71,7 +71,7 @@ int readMarkScale(const QString &programFolder)
     bank::LineReader reader = bank::openProgramFile(programFolder, QStringLiteral("tope.txt"));
     QString line;
     reader.readLine(line);
-    return player::maximumMarkFrom(line);
+    return player::markScaleHundredths(line);
 }
 
 } // namespace results

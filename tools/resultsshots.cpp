@@ -63,7 +63,7 @@ bool writeReport(ui::RecordingPlatform &platform, const QString &pupil, const QD
         const auto [right, wrong] = answers[subjects.indexOf(test->session().test(k).subject)];
         test->session().test(k).right = right;
         test->session().test(k).wrong = wrong;
-        test->session().test(k).mark = player::markText(right, test->List1(k)->count(), test->files.maximumMark);
+        test->session().test(k).mark = player::markTextOnScale(right, test->List1(k)->count(), test->files.markScaleHundredths);
     }
     test->WriteResultsReport();
     delete test;

@@ -92,10 +92,6 @@
         <translation>The file “%1” cannot be read: the program marks out of 10.</translation>
     </message>
     <message>
-        <source>La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa puntua sobre 10.</source>
-        <translation>The first line (“%1”) is not a top mark from 1 to 32767: the program marks out of 10.</translation>
-    </message>
-    <message>
         <source>La primera línia («%1») no és només un nombre: el programa en pren el nombre del començament i puntua sobre %2.</source>
         <translation>The first line (“%1”) is not just a number: the program takes the number at its start and marks out of %2.</translation>
     </message>
@@ -294,6 +290,10 @@
     <message>
         <source>El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8.</source>
         <translation>The file holds NUL characters: it is neither Windows-1252 nor UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>La primera línia («%1») no és cap nota màxima de 0,01 a 32767: el programa puntua sobre 10.</source>
+        <translation>The first line (“%1”) is not a top mark from 0.01 to 32767: the program marks out of 10.</translation>
     </message>
 </context>
 <context>

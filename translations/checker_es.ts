@@ -92,10 +92,6 @@
         <translation>No se puede leer el archivo «%1»: el programa puntúa sobre 10.</translation>
     </message>
     <message>
-        <source>La primera línia («%1») no és cap nota màxima de 1 a 32767: el programa puntua sobre 10.</source>
-        <translation>La primera línea («%1») no es ninguna nota máxima de 1 a 32767: el programa puntúa sobre 10.</translation>
-    </message>
-    <message>
         <source>La primera línia («%1») no és només un nombre: el programa en pren el nombre del començament i puntua sobre %2.</source>
         <translation>La primera línea («%1») no es solo un número: el programa toma el número del principio y puntúa sobre %2.</translation>
     </message>
@@ -294,6 +290,10 @@
     <message>
         <source>El fitxer té caràcters nuls: no és text en Windows-1252 ni en UTF-8.</source>
         <translation>El archivo tiene caracteres nulos: no es texto en Windows-1252 ni en UTF-8.</translation>
+    </message>
+    <message>
+        <source>La primera línia («%1») no és cap nota màxima de 0,01 a 32767: el programa puntua sobre 10.</source>
+        <translation>La primera línea («%1») no es ninguna nota máxima de 0,01 a 32767: el programa puntúa sobre 10.</translation>
     </message>
 </context>
 <context>

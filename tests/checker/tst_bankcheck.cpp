@@ -564,7 +564,7 @@ void TstBankCheck::oneProblem_data()
                                                    << "idioma/seleccion.txt: El fitxer té 7 línies i la finestra de "
                                                       "selecció en llegeix 8.";
     QTest::newRow("no usable mark scale") << replace("tope.txt", {"zero"})
-                                          << "tope.txt: La primera línia («zero») no és cap nota màxima de 1 a 32767: "
+                                          << "tope.txt: La primera línia («zero») no és cap nota màxima de 0,01 a 32767: "
                                              "el programa puntua sobre 10.";
     for (const auto &[top, scale] : {std::pair{"10,5 punts", "10,50"}, std::pair{"20 punts", "20"}, std::pair{"6,555", "6,55"}}) {
         QTest::addRow("mark scale \"%s\"", top)

@@ -605,7 +605,7 @@ void TstBadFiles::languageFile()
     QVERIFY(w);
     QCOMPARE(w->Command2->text(), confirm);
     QCOMPARE(w->Command5[player::TrueFalseButton::SaysTrue]->text(), trueText);
-    QCOMPARE(w->files.maximumMark, 10);
+    QCOMPARE(w->files.markScaleHundredths, 1000);
 
     // The session still works: a right answer is booked under whatever
     // text the file gave.

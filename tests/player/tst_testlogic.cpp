@@ -502,6 +502,8 @@ private Q_SLOTS:
         QTest::newRow("text gives 10") << QStringLiteral("deu") << 1000 << 1 << 2 << QStringLiteral(" 5,00");
         QTest::newRow("missing file gives 10") << QString() << 1000 << 1 << 2 << QStringLiteral(" 5,00");
         QTest::newRow("40000 gives 10") << QStringLiteral("40000") << 1000 << 1 << 2 << QStringLiteral(" 5,00");
+        QTest::newRow("0,5 is a scale") << QStringLiteral("0,5") << 50 << 1 << 2 << QStringLiteral(" 0,25");
+        QTest::newRow("32767,5 gives 10") << QStringLiteral("32767,5") << 1000 << 1 << 2 << QStringLiteral(" 5,00");
     }
 
     void markScale()
@@ -532,73 +534,45 @@ private Q_SLOTS:
         QCOMPARE(player::markText(right, 0, maximumMark), QStringLiteral(" 0,00"));
     }
 
-    void maximumMarkFrom_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("expected");
-
-        QTest::newRow("20") << QStringLiteral("20") << 20;
-        QTest::newRow("leading blanks skipped") << QStringLiteral("  20") << 20;
-        QTest::newRow("text after the number ignored") << QStringLiteral("20 punts") << 20;
-        QTest::newRow("1 is a scale") << QStringLiteral("1") << 1;
-        QTest::newRow("7.9 rounds to 8") << QStringLiteral("7.9") << 8;
-        QTest::newRow("6.5 rounds half to even: 6") << QStringLiteral("6.5") << 6;
-        QTest::newRow("7.5 rounds half to even: 8") << QStringLiteral("7.5") << 8;
-        QTest::newRow("comma stops the number: 12,7 is 12") << QStringLiteral("12,7") << 12;
-        QTest::newRow("32767 is the largest that fits") << QStringLiteral("32767") << 32767;
-    }
-
-    void maximumMarkFrom()
-    {
-        QFETCH(QString, line);
-        QFETCH(int, expected);
-        QCOMPARE(player::maximumMarkFrom(line), expected);
-    }
-
-    void maximumMarkFallback_data()
-    {
-        QTest::addColumn<QString>("line");
-
-        QTest::newRow("0") << QStringLiteral("0");
-        QTest::newRow("-3") << QStringLiteral("-3");
-        QTest::newRow("no leading number: abc") << QStringLiteral("abc");
-        QTest::newRow("empty line (missing file)") << QString();
-        QTest::newRow("0.5 rounds to 0") << QStringLiteral("0.5");
-        QTest::newRow("-0.4 rounds to 0") << QStringLiteral("-0.4");
-        QTest::newRow("40000 does not fit") << QStringLiteral("40000");
-        QTest::newRow("32767.5 rounds beyond what fits") << QStringLiteral("32767.5");
-    }
-
-    void maximumMarkFallback()
-    {
-        QFETCH(QString, line);
-        QCOMPARE(player::maximumMarkFrom(line), 10);
-    }
-
+    // The scale as tope.txt gives it, read as the player reads it.
     void isFailingMark_data()
     {
+        QTest::addColumn<QString>("tope");
         QTest::addColumn<QString>("mark");
-        QTest::addColumn<int>("scale");
         QTest::addColumn<bool>("red");
 
-        QTest::newRow(" 4,99 red") << QStringLiteral(" 4,99") << 10 << true;
-        QTest::newRow(" 5,00 blue") << QStringLiteral(" 5,00") << 10 << false;
-        QTest::newRow(" 10,00 blue") << QStringLiteral(" 10,00") << 10 << false;
-        QTest::newRow(" 0,00 red") << QStringLiteral(" 0,00") << 10 << true;
-        QTest::newRow("empty mark (never marked) red") << QString() << 10 << true;
-        QTest::newRow("scale 20: 6,66 red") << QStringLiteral(" 6,66") << 20 << true;
-        QTest::newRow("scale 20: 10,00 blue") << QStringLiteral(" 10,00") << 20 << false;
-        QTest::newRow("scale 100: 49,99 red") << QStringLiteral(" 49,99") << 100 << true;
-        QTest::newRow("scale 15: 7,50 blue, the decimals count") << QStringLiteral(" 7,50") << 15 << false;
-        QTest::newRow("scale 15: 7,49 red") << QStringLiteral(" 7,49") << 15 << true;
+        QTest::newRow("10: 4,99 red") << QStringLiteral("10") << QStringLiteral(" 4,99") << true;
+        QTest::newRow("10: 5,00 blue, half passes") << QStringLiteral("10") << QStringLiteral(" 5,00") << false;
+        QTest::newRow("10: 10,00 blue") << QStringLiteral("10") << QStringLiteral(" 10,00") << false;
+        QTest::newRow("10: 0,00 red") << QStringLiteral("10") << QStringLiteral(" 0,00") << true;
+        QTest::newRow("empty mark (never marked) red") << QStringLiteral("10") << QString() << true;
+        QTest::newRow("20 punts: 9,99 red") << QStringLiteral("20 punts") << QStringLiteral(" 9,99") << true;
+        QTest::newRow("20: 10,00 blue") << QStringLiteral("20") << QStringLiteral(" 10,00") << false;
+        QTest::newRow("100: 49,99 red") << QStringLiteral("100") << QStringLiteral(" 49,99") << true;
+        QTest::newRow("15: 7,50 blue, the decimals count") << QStringLiteral("15") << QStringLiteral(" 7,50") << false;
+        QTest::newRow("15: 7,49 red") << QStringLiteral("15") << QStringLiteral(" 7,49") << true;
+        // Half of the scale itself, not of a whole number near it.
+        QTest::newRow("6,5: 3,10 red (half is 3,25)") << QStringLiteral("6,5") << QStringLiteral(" 3,10") << true;
+        QTest::newRow("6,5: 3,24 red") << QStringLiteral("6,5") << QStringLiteral(" 3,24") << true;
+        QTest::newRow("6,5: 3,25 blue") << QStringLiteral("6,5") << QStringLiteral(" 3,25") << false;
+        QTest::newRow("7,5: 3,80 blue (half is 3,75)") << QStringLiteral("7,5") << QStringLiteral(" 3,80") << false;
+        QTest::newRow("7.5: 3,80 blue, not rounded to 8") << QStringLiteral("7.5") << QStringLiteral(" 3,80") << false;
+        QTest::newRow("7.5: 3,74 red") << QStringLiteral("7.5") << QStringLiteral(" 3,74") << true;
+        QTest::newRow("6,55: 3,27 red (half is 3,275)") << QStringLiteral("6,55") << QStringLiteral(" 3,27") << true;
+        QTest::newRow("6,55: 3,28 blue") << QStringLiteral("6,55") << QStringLiteral(" 3,28") << false;
+        QTest::newRow("0,01: 0,00 red") << QStringLiteral("0,01") << QStringLiteral(" 0,00") << true;
+        QTest::newRow("0,01: 0,01 blue") << QStringLiteral("0,01") << QStringLiteral(" 0,01") << false;
+        QTest::newRow("unreadable scale is 10: 4,99 red") << QStringLiteral("deu") << QStringLiteral(" 4,99") << true;
+        QTest::newRow("32767: 16383,49 red") << QStringLiteral("32767") << QStringLiteral(" 16383,49") << true;
+        QTest::newRow("32767: 16383,50 blue") << QStringLiteral("32767") << QStringLiteral(" 16383,50") << false;
     }
 
     void isFailingMark()
     {
+        QFETCH(QString, tope);
         QFETCH(QString, mark);
-        QFETCH(int, scale);
         QFETCH(bool, red);
-        QCOMPARE(player::isFailingMark(mark, scale), red);
+        QCOMPARE(player::isFailingMark(mark, player::markScaleHundredths(tope)), red);
     }
 
     // --- clock ---

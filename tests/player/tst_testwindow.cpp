@@ -203,7 +203,7 @@ private Q_SLOTS:
         QCOMPARE(w->Command2->text(), QStringLiteral("Confirmar"));
         QCOMPARE(w->files.rightLabel, QStringLiteral("Encerts"));
         QCOMPARE(w->files.quitQuestion, QStringLiteral("Segur que vols sortir del programa?"));
-        QCOMPARE(w->files.maximumMark, 10);
+        QCOMPARE(w->files.markScaleHundredths, 1000);
         QCOMPARE(w->Picture2->fillColor(), ui::kBlue);
     }
 
@@ -239,26 +239,26 @@ private Q_SLOTS:
     void markScale_data()
     {
         QTest::addColumn<QString>("tope");
-        QTest::addColumn<int>("mark");
-        QTest::newRow("20") << "20" << 20;
-        QTest::newRow("zero") << "0" << 10;
-        QTest::newRow("negative") << "-3" << 10;
-        QTest::newRow("text") << "deu" << 10;
-        QTest::newRow("7.9 rounds up") << "7.9" << 8;
-        QTest::newRow("6.5 halves to even") << "6.5" << 6;
-        QTest::newRow("missing file") << QString() << 10;
+        QTest::addColumn<int>("hundredths");
+        QTest::newRow("20") << "20" << 2000;
+        QTest::newRow("zero") << "0" << 1000;
+        QTest::newRow("negative") << "-3" << 1000;
+        QTest::newRow("text") << "deu" << 1000;
+        QTest::newRow("7.9 kept") << "7.9" << 790;
+        QTest::newRow("6,5 kept, not rounded") << "6,5" << 650;
+        QTest::newRow("missing file") << QString() << 1000;
     }
     void markScale()
     {
         QFETCH(QString, tope);
-        QFETCH(int, mark);
+        QFETCH(int, hundredths);
         Session s;
         fillSubject(s, QStringLiteral("A"));
         if (tope.isNull())
             s.folder.remove(QStringLiteral("tope.txt"));
         else
             s.folder.writeLines(QStringLiteral("tope.txt"), {tope});
-        QCOMPARE(s.open({QStringLiteral("A")}, 3, {})->files.maximumMark, mark);
+        QCOMPARE(s.open({QStringLiteral("A")}, 3, {})->files.markScaleHundredths, hundredths);
     }
 
     void missingHelpFileLeavesHelpEmpty()

@@ -41,7 +41,7 @@ QString rowText(const results::ResultRow &row)
 {
     QStringList cells;
     for (int column = 0; column < results::ColumnCount; ++column)
-        cells.append(results::cellText(row, column, {15, QStringLiteral("over %1"), QStringLiteral("more than %1")}));
+        cells.append(results::cellText(row, column, {1500, QStringLiteral("over %1"), QStringLiteral("more than %1")}));
     return cells.join(u'|');
 }
 
@@ -66,12 +66,12 @@ class TstReportFolder : public QObject
         s->platform->clock = when;
         player::Form3 *w = s->start(pupil);
         QVERIFY(w);
-        QCOMPARE(w->files.maximumMark, 15);
+        QCOMPARE(w->files.markScaleHundredths, 1500);
         for (int k = 0; k < w->testCount(); ++k) {
             const Result &t = tests[subjects.indexOf(w->session().test(k).subject)];
             w->session().test(k).right = t.right;
             w->session().test(k).wrong = t.wrong;
-            w->session().test(k).mark = player::markText(t.right, w->List1(k)->count(), w->files.maximumMark);
+            w->session().test(k).mark = player::markTextOnScale(t.right, w->List1(k)->count(), w->files.markScaleHundredths);
         }
         w->WriteResultsReport();
         QVERIFY(testsupport::waitForReport(w));

@@ -9,7 +9,10 @@
 #include "results/reports.h"
 #include "results/rtftext.h"
 #include "results/table.h"
+#include "results/texts.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using results::RtfProblem;
@@ -252,6 +255,37 @@ private Q_SLOTS:
         QCOMPARE(results::decimalText(summaries[1].average), u"7,92"_qs);
         QCOMPARE(results::decimalText(summaries[1].lowest), u"2,25"_qs);
         QCOMPARE(results::decimalText(summaries[1].highest), u"12,50"_qs);
+    }
+
+    // A mark over the scale of tope.txt, read as the player reads it: the
+    // scale's decimals count, it is not rounded to a whole number.
+    void markOverScale_data()
+    {
+        QTest::addColumn<QByteArray>("tope");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("15: 15,00 is the top") << QByteArray("15") << "15,00" << QString();
+        QTest::newRow("15: 15,01 over") << QByteArray("15") << "15,01" << "over 15";
+        QTest::newRow("6,5: 6,50 is the top") << QByteArray("6,5") << "6,50" << QString();
+        QTest::newRow("6,5: 6,51 over") << QByteArray("6,5") << "6,51" << "over 6,50";
+        QTest::newRow("7.5: 7,80 over") << QByteArray("7.5") << "7,80" << "over 7,50";
+        QTest::newRow("no file: 10,00 is the top") << QByteArray() << "10,00" << QString();
+        QTest::newRow("no mark, no warning") << QByteArray("6,5") << QString() << QString();
+    }
+    void markOverScale()
+    {
+        QFETCH(QByteArray, tope);
+        QFETCH(QString, mark);
+        QFETCH(QString, warning);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        if (!tope.isNull()) {
+            QFile file(folder.filePath(u"tope.txt"_qs));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(tope + "\r\n");
+        }
+        const results::RowWarnings warnings{results::readMarkScale(folder.path()), u"over %1"_qs, u"many %1"_qs};
+        QCOMPARE(results::warningText(row(u"a"_qs, {}, u"MATES"_qs, mark), warnings), warning);
     }
 
     void csvField_data()
