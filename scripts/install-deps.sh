@@ -21,7 +21,7 @@ packages=(
   libxlsxwriter-dev
   qt6-l10n-tools qt6-translations-l10n
   openbox dbus-daemon at-spi2-core python3-pyatspi
-  libreoffice-calc
+  libreoffice-calc poppler-utils
   libcanberra-dev help2man
 )
 # Scripts that need more (scripts/fuzz.sh: clang and its libFuzzer runtime)
