@@ -17,6 +17,7 @@
 #include "results/form1.h"
 #include "support/recordingplatform.h"
 #include "support/testsupport.h"
+#include "ui/startup.h"
 #include "ui/translations.h"
 
 #include <QAbstractButton>
@@ -268,6 +269,45 @@ private Q_SLOTS:
                 problems << QStringLiteral("placeholders differ: ") + m.source;
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // The player's start-up warning about its reports folder, the bank's
+    // reason included, in the language of the run.
+    void reportsFolderWarning_data()
+    {
+        QTest::addColumn<QString>("informes"); // "link", "missing" or "file"
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("link ca") << QStringLiteral("link") << QStringLiteral("ca")
+                                 << QStringLiteral("«Informes» és un enllaç, i els informes no poden anar a parar fora de la carpeta del programa.");
+        QTest::newRow("link es") << QStringLiteral("link") << QStringLiteral("es")
+                                 << QStringLiteral("«Informes» es un enlace, y los informes no pueden ir a parar fuera de la carpeta del programa.");
+        QTest::newRow("link en") << QStringLiteral("link") << QStringLiteral("en")
+                                 << QStringLiteral("“Informes” is a link, and the reports must not end up outside the program folder.");
+        QTest::newRow("missing es") << QStringLiteral("missing") << QStringLiteral("es") << QStringLiteral("«Informes» no existe.");
+        QTest::newRow("missing en") << QStringLiteral("missing") << QStringLiteral("en") << QStringLiteral("“Informes” does not exist.");
+        QTest::newRow("file en") << QStringLiteral("file") << QStringLiteral("en") << QStringLiteral("“Informes” is not a folder.");
+    }
+
+    void reportsFolderWarning()
+    {
+        QFETCH(QString, informes);
+        QFETCH(QString, language);
+        QFETCH(QString, reason);
+        testsupport::ProgramFolder program(true);
+        const QString reports = program.file(QStringLiteral("Informes"));
+        program.remove(QStringLiteral("Informes"));
+        if (informes == u"link")
+            QVERIFY(QFile::link(program.file(QStringLiteral("Graficos")), reports));
+        else if (informes == u"file")
+            program.writeBytes(QStringLiteral("Informes"), "no");
+        ui::StartupTexts texts;
+        texts.writableFolder = QStringLiteral("Informes");
+        texts.cannotWrite = QStringLiteral("[%1]");
+        ui::loadTranslations(language);
+        const QStringList warnings = ui::writeWarnings(program.path(), texts);
+        ui::loadTranslations(QString());
+        QCOMPARE(warnings, QStringList{u'[' + QDir::toNativeSeparators(reports) + QStringLiteral("] ") + reason});
     }
 
     // The desktop's language lists, LANGUAGE's priority among them, reach
