@@ -4,6 +4,7 @@
 
 #include "atomicfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -499,7 +500,8 @@ QString whyCannotReplace(const QString &path)
     return reason(failure);
 #else
     const QFileInfo info(path);
-    return !info.exists() || info.isWritable() ? QString() : QStringLiteral("access denied");
+    // Shown in the player's start-up warning, in the language of its other texts.
+    return !info.exists() || info.isWritable() ? QString() : QCoreApplication::translate("bank::AtomicFile", "accés denegat");
 #endif
 }
 

@@ -6,6 +6,7 @@
 
 #include "readfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,18 +40,19 @@ QString usableReportsFolder(const QString &programFolder, QString *why)
 {
     const QString folder = findEntry(programFolder, QString::fromLatin1(kReportsFolder));
     const QFileInfo info(folder);
-    QString problem;
+    // Shown at the player's start, in the language of its other texts.
+    const char *problem = nullptr;
     if (info.isSymLink())
-        problem = QStringLiteral("és un enllaç, i els informes no poden anar a parar fora de la carpeta del programa.");
+        problem = QT_TRANSLATE_NOOP("bank::Folders", "«%1» és un enllaç, i els informes no poden anar a parar fora de la carpeta del programa.");
     else if (!info.exists())
-        problem = QStringLiteral("no existeix.");
+        problem = QT_TRANSLATE_NOOP("bank::Folders", "«%1» no existeix.");
     else if (!info.isDir())
-        problem = QStringLiteral("no és una carpeta.");
+        problem = QT_TRANSLATE_NOOP("bank::Folders", "«%1» no és una carpeta.");
     else if (!isInside(folder, programFolder))
-        problem = QStringLiteral("és fora de la carpeta del programa.");
+        problem = QT_TRANSLATE_NOOP("bank::Folders", "«%1» és fora de la carpeta del programa.");
     if (why)
-        *why = problem.isEmpty() ? QString() : QStringLiteral("«%1» %2").arg(QString::fromLatin1(kReportsFolder), problem);
-    return problem.isEmpty() ? folder : QString();
+        *why = problem ? QCoreApplication::translate("bank::Folders", problem).arg(QString::fromLatin1(kReportsFolder)) : QString();
+    return problem ? QString() : folder;
 }
 
 QString resolvePath(const QString &base, const QString &relative)

@@ -61,6 +61,7 @@ NumberedFile createNumbered(const QString &folder, const QString &fileName, cons
             }
         }
     }
+    // The reasons here reach only the player's log lines, in English as they are.
     result.error = QStringLiteral("every name up to (%1) is taken").arg(kMaxNumber);
     return result;
 }

@@ -188,7 +188,7 @@ QString keepRecord(const QString &folder, const QString &reportName, const QByte
     const QString records = folder + u'/' + QLatin1String(kRecordsFolder);
     // Another player of the class may make it at the same moment.
     if (!QDir().mkdir(records) && !QFileInfo(records).isDir())
-        return QStringLiteral("cannot make %1").arg(records);
+        return QStringLiteral("cannot make %1").arg(records); // for the player's log, in English as it is
     QString why;
     if (!createExclusively(records + u'/' + recordFileName(reportName), bytes, &why, taken))
         return why;

@@ -55,7 +55,7 @@ QByteArray reportOf(int pupil)
         result.right = (pupil + k) % 11;
         result.wrong = 10 - result.right;
         result.questions = 10;
-        result.mark = player::markText(result.right, result.questions, 10);
+        result.mark = player::markTextOnScale(result.right, result.questions, 1000);
         lines.append(player::resultLine(result, QStringLiteral("Encerts"), QStringLiteral("Errors"),
                                         QStringLiteral("En blanc"))
                          .toUpper());
@@ -78,7 +78,7 @@ QByteArray recordOf(int pupil)
         t.subject = subjects[k];
         t.right = (pupil + k) % 11;
         t.wrong = 10 - t.right;
-        t.mark = player::markText(t.right, 10, 10);
+        t.mark = player::markTextOnScale(t.right, 10, 1000);
         for (int q = 1; q <= 10; ++q) {
             t.questions.append({QStringLiteral("1r ESO/%1/%2.txt").arg(subjects[k]).arg(q), 2,
                                 bank::questionHash(QByteArray::number(q)),

@@ -93,11 +93,6 @@ QString markTextOnScale(int right, int questions, qint64 scaleHundredths)
     return u' ' + QString::number(m / 100) + u',' + QStringLiteral("%1").arg(m % 100, 2, 10, QChar(u'0'));
 }
 
-QString markText(int right, int questions, int maximumMark)
-{
-    return markTextOnScale(right, questions, qint64(maximumMark) * 100);
-}
-
 namespace {
 // The scale's hundredths, or -1 when the line gives none from 0,01 to 32767.
 qint64 parseMarkScale(const QString &line)

@@ -117,10 +117,9 @@ QList<AssembledTest> assembleTests(const QList<SubjectChoice> &subjects, int que
 // per chosen index + 1.
 QString wrongMultipleChoiceEntry(const QString &wrongText, int chosenOption);
 
-// " 7,50": the mark of `right` answers out of `questions` on a scale of
-// `maximumMark`, truncated to hundredths, with a comma.
-QString markText(int right, int questions, int maximumMark);
-// The same on a scale given in hundredths (650 for a top of 6,50).
+// " 7,50": the mark of `right` answers out of `questions` on a scale given
+// in hundredths (650 for a top of 6,50), truncated to hundredths, with a
+// comma; " 0,00" without questions.
 QString markTextOnScale(int right, int questions, qint64 scaleHundredths);
 
 // The top of the mark scale from the first line of tope.txt, in hundredths,

@@ -21,7 +21,7 @@ update() {
   done
 }
 update ui        ca "es en" "ui"
-update player    ca "es en" "player"
+update player    ca "es en" "player bank/folders.cpp bank/atomicfile.cpp" # the reports folder's problems, warned of at the player's start
 update editor    es "ca en" "editor bank/question.cpp" # the bank's refusals, in Spanish as the editor
 update installer es "ca en" "installer"
 update checker   ca "es en" "checker"

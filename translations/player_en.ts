@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ca">
 <context>
+    <name>bank::AtomicFile</name>
+    <message>
+        <source>accés denegat</source>
+        <translation>access denied</translation>
+    </message>
+</context>
+<context>
+    <name>bank::Folders</name>
+    <message>
+        <source>«%1» és un enllaç, i els informes no poden anar a parar fora de la carpeta del programa.</source>
+        <translation>“%1” is a link, and the reports must not end up outside the program folder.</translation>
+    </message>
+    <message>
+        <source>«%1» no existeix.</source>
+        <translation>“%1” does not exist.</translation>
+    </message>
+    <message>
+        <source>«%1» no és una carpeta.</source>
+        <translation>“%1” is not a folder.</translation>
+    </message>
+    <message>
+        <source>«%1» és fora de la carpeta del programa.</source>
+        <translation>“%1” is outside the program folder.</translation>
+    </message>
+</context>
+<context>
     <name>player</name>
     <message>
         <source>Més preguntes</source>

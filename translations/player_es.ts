@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="ca">
 <context>
+    <name>bank::AtomicFile</name>
+    <message>
+        <source>accés denegat</source>
+        <translation>acceso denegado</translation>
+    </message>
+</context>
+<context>
+    <name>bank::Folders</name>
+    <message>
+        <source>«%1» és un enllaç, i els informes no poden anar a parar fora de la carpeta del programa.</source>
+        <translation>«%1» es un enlace, y los informes no pueden ir a parar fuera de la carpeta del programa.</translation>
+    </message>
+    <message>
+        <source>«%1» no existeix.</source>
+        <translation>«%1» no existe.</translation>
+    </message>
+    <message>
+        <source>«%1» no és una carpeta.</source>
+        <translation>«%1» no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>«%1» és fora de la carpeta del programa.</source>
+        <translation>«%1» está fuera de la carpeta del programa.</translation>
+    </message>
+</context>
+<context>
     <name>player</name>
     <message>
         <source>Més preguntes</source>

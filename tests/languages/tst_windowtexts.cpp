@@ -6,6 +6,7 @@
 // cut or running past its control, no text left in the language it was
 // written in, and every translation file finished.
 
+#include "bank/folders.h"
 #include "editor/form1.h"
 #include "editor/form2.h"
 #include "editor/form3.h"
@@ -17,6 +18,7 @@
 #include "results/form1.h"
 #include "support/recordingplatform.h"
 #include "support/testsupport.h"
+#include "ui/startup.h"
 #include "ui/translations.h"
 
 #include <QAbstractButton>
@@ -268,6 +270,46 @@ private Q_SLOTS:
                 problems << QStringLiteral("placeholders differ: ") + m.source;
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // The player's start-up warning about its reports folder, the bank's
+    // reason included, in the language of the run.
+    void reportsFolderWarning_data()
+    {
+        QTest::addColumn<QString>("reports"); // "link", "missing" or "file"
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("link ca") << QStringLiteral("link") << QStringLiteral("ca")
+                                 << QStringLiteral("«Controles-Usuarios» és un enllaç, i els informes no poden anar a parar fora de la carpeta del programa.");
+        QTest::newRow("link es") << QStringLiteral("link") << QStringLiteral("es")
+                                 << QStringLiteral("«Controles-Usuarios» es un enlace, y los informes no pueden ir a parar fuera de la carpeta del programa.");
+        QTest::newRow("link en") << QStringLiteral("link") << QStringLiteral("en")
+                                 << QStringLiteral("“Controles-Usuarios” is a link, and the reports must not end up outside the program folder.");
+        QTest::newRow("missing es") << QStringLiteral("missing") << QStringLiteral("es") << QStringLiteral("«Controles-Usuarios» no existe.");
+        QTest::newRow("missing en") << QStringLiteral("missing") << QStringLiteral("en") << QStringLiteral("“Controles-Usuarios” does not exist.");
+        QTest::newRow("file en") << QStringLiteral("file") << QStringLiteral("en") << QStringLiteral("“Controles-Usuarios” is not a folder.");
+    }
+
+    void reportsFolderWarning()
+    {
+        QFETCH(QString, reports);
+        QFETCH(QString, language);
+        QFETCH(QString, reason);
+        testsupport::ProgramFolder program(true);
+        const QString name = QString::fromLatin1(bank::kReportsFolder);
+        const QString folder = program.file(name);
+        program.remove(name);
+        if (reports == u"link")
+            QVERIFY(QFile::link(program.file(QStringLiteral("Graficos")), folder));
+        else if (reports == u"file")
+            program.writeBytes(name, "no");
+        ui::StartupTexts texts;
+        texts.writableFolder = name;
+        texts.cannotWrite = QStringLiteral("[%1]");
+        ui::loadTranslations(language);
+        const QStringList warnings = ui::writeWarnings(program.path(), texts);
+        ui::loadTranslations(QString());
+        QCOMPARE(warnings, QStringList{u'[' + QDir::toNativeSeparators(folder) + QStringLiteral("] ") + reason});
     }
 
     // The desktop's language lists, LANGUAGE's priority among them, reach

@@ -414,37 +414,39 @@ private Q_SLOTS:
 
     // --- marks ---
 
-    void markText_data()
+    void markOnScale_data()
     {
         QTest::addColumn<int>("right");
         QTest::addColumn<int>("questions");
-        QTest::addColumn<int>("maximumMark");
+        QTest::addColumn<qint64>("hundredths");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("3 of 4") << 3 << 4 << 10 << QStringLiteral(" 7,50");
-        QTest::newRow("1 of 3 truncated") << 1 << 3 << 10 << QStringLiteral(" 3,33");
-        QTest::newRow("2 of 3 truncated, not rounded") << 2 << 3 << 10 << QStringLiteral(" 6,66");
-        QTest::newRow("4 of 4") << 4 << 4 << 10 << QStringLiteral(" 10,00");
-        QTest::newRow("none right") << 0 << 4 << 10 << QStringLiteral(" 0,00");
-        QTest::newRow("3 of 7 truncated to 4,28") << 3 << 7 << 10 << QStringLiteral(" 4,28");
-        QTest::newRow("hundredths keep their leading zero") << 1 << 200 << 10 << QStringLiteral(" 0,05");
-        QTest::newRow("scale 20: 3 of 4") << 3 << 4 << 20 << QStringLiteral(" 15,00");
-        QTest::newRow("scale 20: 1 of 3") << 1 << 3 << 20 << QStringLiteral(" 6,66");
-        QTest::newRow("scale 20: all right") << 5 << 5 << 20 << QStringLiteral(" 20,00");
-        QTest::newRow("scale 100: 1 of 3") << 1 << 3 << 100 << QStringLiteral(" 33,33");
+        QTest::newRow("3 of 4") << 3 << 4 << qint64(1000) << QStringLiteral(" 7,50");
+        QTest::newRow("1 of 3 truncated") << 1 << 3 << qint64(1000) << QStringLiteral(" 3,33");
+        QTest::newRow("2 of 3 truncated, not rounded") << 2 << 3 << qint64(1000) << QStringLiteral(" 6,66");
+        QTest::newRow("4 of 4") << 4 << 4 << qint64(1000) << QStringLiteral(" 10,00");
+        QTest::newRow("none right") << 0 << 4 << qint64(1000) << QStringLiteral(" 0,00");
+        QTest::newRow("3 of 7 truncated to 4,28") << 3 << 7 << qint64(1000) << QStringLiteral(" 4,28");
+        QTest::newRow("hundredths keep their leading zero") << 1 << 200 << qint64(1000) << QStringLiteral(" 0,05");
+        QTest::newRow("scale 20: 3 of 4") << 3 << 4 << qint64(2000) << QStringLiteral(" 15,00");
+        QTest::newRow("scale 20: 1 of 3") << 1 << 3 << qint64(2000) << QStringLiteral(" 6,66");
+        QTest::newRow("scale 20: all right") << 5 << 5 << qint64(2000) << QStringLiteral(" 20,00");
+        QTest::newRow("no questions: no division by zero") << 0 << 0 << qint64(1000) << QStringLiteral(" 0,00");
+        QTest::newRow("no questions on 20") << 0 << 0 << qint64(2000) << QStringLiteral(" 0,00");
+        QTest::newRow("scale 100: 1 of 3") << 1 << 3 << qint64(10000) << QStringLiteral(" 33,33");
         // Whole hundredths: in double precision each of these came out one
         // hundredth short.
-        QTest::newRow("scale 1: 29 of 100") << 29 << 100 << 1 << QStringLiteral(" 0,29");
-        QTest::newRow("23 of 25") << 23 << 25 << 10 << QStringLiteral(" 9,20");
-        QTest::newRow("51 of 100") << 51 << 100 << 10 << QStringLiteral(" 5,10");
-        QTest::newRow("41 of 50") << 41 << 50 << 10 << QStringLiteral(" 8,20");
+        QTest::newRow("scale 1: 29 of 100") << 29 << 100 << qint64(100) << QStringLiteral(" 0,29");
+        QTest::newRow("23 of 25") << 23 << 25 << qint64(1000) << QStringLiteral(" 9,20");
+        QTest::newRow("51 of 100") << 51 << 100 << qint64(1000) << QStringLiteral(" 5,10");
+        QTest::newRow("41 of 50") << 41 << 50 << qint64(1000) << QStringLiteral(" 8,20");
     }
 
-    void markText()
+    void markOnScale()
     {
         QFETCH(int, right);
         QFETCH(int, questions);
-        QFETCH(int, maximumMark);
+        QFETCH(qint64, hundredths);
         QFETCH(QString, expected);
 
         // The comma whatever the user's locale.
@@ -452,7 +454,7 @@ private Q_SLOTS:
         for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
                                       QLocale(QLocale::Arabic, QLocale::Egypt)}) {
             QLocale::setDefault(locale);
-            const QString text = player::markText(right, questions, maximumMark);
+            const QString text = player::markTextOnScale(right, questions, hundredths);
             QLocale::setDefault(saved);
             QCOMPARE(text, expected);
         }
@@ -471,7 +473,7 @@ private Q_SLOTS:
     {
         QFETCH(int, questions);
         for (int right = 0; right <= questions; ++right) {
-            const QString text = player::markText(right, questions, 10);
+            const QString text = player::markTextOnScale(right, questions, 1000);
             static const QRegularExpression shape(QStringLiteral("^ (\\d+),(\\d\\d)$"));
             const QRegularExpressionMatch parts = shape.match(text);
             QVERIFY2(parts.hasMatch(), qPrintable(text));
@@ -515,23 +517,6 @@ private Q_SLOTS:
         QFETCH(QString, mark);
         QCOMPARE(player::markScaleHundredths(line), hundredths);
         QCOMPARE(player::markTextOnScale(right, questions, hundredths), mark);
-    }
-
-    void markTextWithoutQuestions_data()
-    {
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("maximumMark");
-
-        QTest::newRow("0 of 0 questions on 10") << 0 << 10;
-        QTest::newRow("0 of 0 questions on 20") << 0 << 20;
-    }
-
-    void markTextWithoutQuestions()
-    {
-        QFETCH(int, right);
-        QFETCH(int, maximumMark);
-        // No division by zero: an empty test shows the lowest mark.
-        QCOMPARE(player::markText(right, 0, maximumMark), QStringLiteral(" 0,00"));
     }
 
     // The scale as tope.txt gives it, read as the player reads it.
