@@ -113,7 +113,7 @@ Delivery deliverPendingReports(const QString &reportsFolder)
             continue;
         }
         QFile::remove(path);
-        const QString record = folder + u'/' + QLatin1String(kRecordsFolder) + u'/' + recordFileName(name);
+        const QString record = recordPath(folder, name);
         if (const FileContent kept = readFile(record, kMaxRecordBytes); kept.problem == FileProblem::None) {
             // The late write may have left its own record there: one is enough.
             bool taken = false;

@@ -183,6 +183,11 @@ QString recordFileName(const QString &reportFileName)
     return name + QStringLiteral(".json");
 }
 
+QString recordPath(const QString &folder, const QString &reportFileName)
+{
+    return folder + u'/' + QLatin1String(kRecordsFolder) + u'/' + recordFileName(reportFileName);
+}
+
 QString keepRecord(const QString &folder, const QString &reportName, const QByteArray &bytes, bool *taken)
 {
     const QString records = folder + u'/' + QLatin1String(kRecordsFolder);
@@ -190,7 +195,7 @@ QString keepRecord(const QString &folder, const QString &reportName, const QByte
     if (!QDir().mkdir(records) && !QFileInfo(records).isDir())
         return QStringLiteral("cannot make %1").arg(records); // for the player's log, in English as it is
     QString why;
-    if (!createExclusively(records + u'/' + recordFileName(reportName), bytes, &why, taken))
+    if (!createExclusively(recordPath(folder, reportName), bytes, &why, taken))
         return why;
     return {};
 }

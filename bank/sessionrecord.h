@@ -64,6 +64,10 @@ std::optional<SessionRecord> readSessionRecord(const QByteArray &bytes);
 // The record's file name for a report's file name: "Anna --5M,9H --6-12-2026.json".
 QString recordFileName(const QString &reportFileName);
 
+// Where the record of the report `reportFileName` in the reports (or
+// pending) folder `folder` is kept.
+QString recordPath(const QString &folder, const QString &reportFileName);
+
 // Keeps `bytes` as the record of the report `reportName` in the records
 // folder of `folder` (a reports folder, or the pending one), making the
 // records folder when missing; never over a record. Empty when kept, else

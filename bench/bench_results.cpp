@@ -104,8 +104,7 @@ bool writeReports(const QString &folder, bool withRecords = false)
         if (!file.open(QIODevice::WriteOnly) || file.write(reportOf(i)) < 0)
             return false;
         if (withRecords) {
-            QFile record(folder + QStringLiteral("/.registres/")
-                         + bank::recordFileName(QFileInfo(file.fileName()).fileName()));
+            QFile record(bank::recordPath(folder, QFileInfo(file.fileName()).fileName()));
             if (!record.open(QIODevice::WriteOnly) || record.write(recordOf(i)) < 0)
                 return false;
         }

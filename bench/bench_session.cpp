@@ -63,8 +63,8 @@ bool answer(player::Form3 *test)
 {
     if (!test->Command2->isEnabled())
         return false;
-    switch (bank::typeCode(test->shown.questionType)) {
-    case 1:
+    switch (test->shown.questionType) {
+    case bank::QuestionType::MultipleChoice:
         if (player::Form5 *viewer = test->attachmentViewer())
             viewer->close();
         for (int i = 0; i < 8; ++i) {
@@ -73,18 +73,18 @@ bool answer(player::Form3 *test)
         }
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
-    case 2:
-    case 3:
+    case bank::QuestionType::WrittenAnswer:
+    case bank::QuestionType::PictureAnswer:
         if (test->shown.expectedAnswer.isEmpty())
             QTest::mouseClick(test->Command2, Qt::LeftButton);
         else
             typeInto(test->shown.questionType == bank::QuestionType::WrittenAnswer ? test->RichTextBox1 : test->RichTextBox2, test->shown.expectedAnswer);
         return true;
-    case 4:
+    case bank::QuestionType::GraphicPoint:
         test->graphic->markAt(QPointF(test->shown.targetX, test->shown.targetY));
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
-    case 5: {
+    case bank::QuestionType::ReadingWord: {
         const QString text = test->Text2->toPlainText();
         QTextCursor cursor = test->Text2->textCursor();
         cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, text.indexOf(test->shown.expectedAnswer)) + 1));
@@ -93,7 +93,7 @@ bool answer(player::Form3 *test)
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;
     }
-    case 6:
+    case bank::QuestionType::TrueFalse:
         QTest::mouseClick(test->Command5[test->shown.trueFalseAnswer ? 0 : 1], Qt::LeftButton);
         QTest::mouseClick(test->Command2, Qt::LeftButton);
         return true;

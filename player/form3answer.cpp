@@ -117,7 +117,7 @@ bool Form3::book(const Judgement &judgement, const QLabel *statement)
     const QString gifs = bank::findEntry(appFolder, QString::fromLatin1(bank::kFeedbackPicturesFolder));
     Gif89a1->setFileName(bank::findEntry(gifs, right ? QStringLiteral("si.gif") : QStringLiteral("no.gif")));
     if (judgement.sound) {
-        const QString sounds = bank::findEntry(ui::platform().programFolder(), QString::fromLatin1(bank::kSoundsFolder));
+        const QString sounds = bank::findEntry(appFolder, QString::fromLatin1(bank::kSoundsFolder));
         ui::platform().playSound(bank::findEntry(sounds, right ? QStringLiteral("si.wav") : QStringLiteral("no.wav")));
     }
     Command2->setEnabled(false);

@@ -129,9 +129,7 @@ void Form4::fitWidth(const QStringList &lines)
 
 void Form4::Form_Click()
 {
-    testWindow->show();
-    testWindow->raise();
-    testWindow->activateWindow();
+    ui::showWithFocus(testWindow);
 }
 
 void Form4::mouseReleaseEvent(QMouseEvent *event)

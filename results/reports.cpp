@@ -115,7 +115,7 @@ FileRows readReport(const QString &folder, const QString &name, bool isLink, boo
     // needs no RTF read: the report's text is not read then.
     if (hasRecord) {
         const bank::FileContent record = bank::readFile(
-            folder + u'/' + QLatin1String(bank::kRecordsFolder) + u'/' + bank::recordFileName(name), bank::kMaxRecordBytes);
+            bank::recordPath(folder, name), bank::kMaxRecordBytes);
         if (record.problem == bank::FileProblem::None) {
             if (const std::optional<bank::SessionRecord> read = bank::readSessionRecord(record.bytes)) {
                 result.rows.reserve(read->tests.size());

@@ -33,11 +33,6 @@ namespace {
 
 QString docs;
 
-QString focusName()
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
 void key(int key, Qt::KeyboardModifiers modifiers = {})
 {
     if (QWidget *target = QApplication::focusWidget())
@@ -47,11 +42,10 @@ void key(int key, Qt::KeyboardModifiers modifiers = {})
 
 bool tabTo(const QString &name)
 {
-    for (int i = 0; i < 40 && focusName() != name; ++i)
-        key(Qt::Key_Tab);
-    if (focusName() != name)
+    const bool reached = testsupport::tabTo(name);
+    if (!reached)
         std::fprintf(stderr, "Tab never reached %s\n", qPrintable(name));
-    return focusName() == name;
+    return reached;
 }
 
 // The whole screen, as `import -window root` takes it.

@@ -216,7 +216,8 @@ std::optional<int> startUp(const QStringList &arguments, const StartupTexts &tex
                                           QStringLiteral("PATH"));
     if (texts.needsProgramFolder)
         parser.addOption(folderOption);
-    parser.addOption(languageOption()); // read before, by useLanguage()
+    const QCommandLineOption language = languageOption();
+    parser.addOption(language); // read before too, by useLanguage(), for --help's own texts
     parser.addOptions(texts.moreOptions);
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "%s\n", parser.errorText().toLocal8Bit().constData());
@@ -255,8 +256,8 @@ std::optional<int> startUp(const QStringList &arguments, const StartupTexts &tex
         // so the folder's texts agree with its windows; none under the C
         // locale keeps the demo as shipped. Passed on rather than set as
         // QLocale's default, which would change how reports write numbers.
-        const QString language = chooseLanguage(languageArgument(arguments), desktopLanguages(), QString());
-        const bank::UserCopy copy = bank::completeUserCopy(demo, folder.path, &failure, language);
+        const bank::UserCopy copy = bank::completeUserCopy(
+            demo, folder.path, &failure, chooseLanguage(parser.value(language), desktopLanguages(), QString()));
         if (copy == bank::UserCopy::Failed && QFileInfo(folder.path).isDir())
             tell((failure.isFolder ? texts.cannotCopyFolder : texts.cannotCopyFile)
                      .arg(QDir::toNativeSeparators(failure.path), failure.reason));

@@ -82,8 +82,8 @@ void click(QWidget *control)
 // Answers the question on show the way a hurried pupil would.
 void answer(player::Form3 *w)
 {
-    switch (bank::typeCode(w->shown.questionType)) {
-    case 1:
+    switch (w->shown.questionType) {
+    case bank::QuestionType::MultipleChoice:
         for (int i = 0; i < w->Label3.count(); ++i) {
             if (!w->Label3(i)->isHidden()) {
                 QTest::mouseClick(w->Label3(i), Qt::LeftButton);
@@ -91,10 +91,10 @@ void answer(player::Form3 *w)
             }
         }
         break;
-    case 4:
+    case bank::QuestionType::GraphicPoint:
         QTest::mouseClick(w->Picture2, Qt::LeftButton, {}, QPoint(2, 2));
         break;
-    case 6:
+    case bank::QuestionType::TrueFalse:
         QTest::mouseClick(w->Command5[0], Qt::LeftButton);
         break;
     default:

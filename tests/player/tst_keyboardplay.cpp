@@ -14,7 +14,9 @@
 #include <QScrollBar>
 #include <QStyleOption>
 
+using testsupport::focusName;
 using testsupport::Session;
+using testsupport::tabTo;
 
 namespace {
 
@@ -52,20 +54,6 @@ void key(int key, Qt::KeyboardModifiers modifiers = {})
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     QVERIFY(target);
     QTest::keyClick(target, Qt::Key(key), modifiers);
-}
-
-QString focusName()
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
-// Presses Tab until the focus is on `name`; false when a whole round of the
-// window does not reach it.
-bool tabTo(const QString &name)
-{
-    for (int i = 0; i < 40 && focusName() != name; ++i)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    return focusName() == name;
 }
 
 // Whether the control with the focus draws its ring now, with no key pressed

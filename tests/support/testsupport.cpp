@@ -6,6 +6,7 @@
 
 #include "bank/textcodec.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -24,6 +25,18 @@ QString demoFolder()
 bool laidOutAsWritten(Qt::TextFormat format, const QString &text)
 {
     return format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text));
+}
+
+QString focusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+bool tabTo(const QString &name)
+{
+    for (int i = 0; i < 40 && focusName() != name; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return focusName() == name;
 }
 
 void typeInto(QWidget *box, const QString &text)

@@ -48,6 +48,13 @@ void typeInto(QWidget *box, const QString &text);
 
 QString demoFolder();
 
+// The objectName of the control with the keyboard focus, empty when none.
+QString focusName();
+
+// Presses Tab until the focus is on `name`; false when a whole round of the
+// window does not reach it.
+bool tabTo(const QString &name);
+
 // Whether a label or message box of this format lays `text` out as written
 // rather than as markup (Qt's automatic detection included).
 bool laidOutAsWritten(Qt::TextFormat format, const QString &text);
