@@ -239,16 +239,22 @@ TestWindowFiles readTestWindowFiles(const QString &programFolder)
     }
     bank::LineReader texts = bank::openLanguageFile(programFolder, QStringLiteral("Principal.txt"));
     files.texts = readTestWindowTexts(texts, buffer);
-    bank::LineReader top = bank::openProgramFile(programFolder, QStringLiteral("tope.txt"));
-    top.readLine(buffer);
-    files.markScaleHundredths = markScaleHundredths(buffer.text);
+    files.markScaleHundredths = readMarkScale(programFolder);
 
     bank::LineReader final = bank::openLanguageFile(programFolder, QStringLiteral("Final.txt"));
-    QString discarded;
-    final.readLine(discarded);
+    QString heading; // the final window's, read when it opens
+    final.readLine(heading);
     for (QString *text : {&files.rightLabel, &files.wrongLabel, &files.blankLabel, &files.quitQuestion})
         final.readLine(*text);
     return files;
+}
+
+int readMarkScale(const QString &programFolder)
+{
+    bank::LineReader reader = bank::openProgramFile(programFolder, QStringLiteral("tope.txt"));
+    QString line;
+    reader.readLine(line);
+    return markScaleHundredths(line);
 }
 
 QString fittedReportFileName(QString name, const QDateTime &when)

@@ -73,6 +73,10 @@ struct TestWindowFiles {
 };
 TestWindowFiles readTestWindowFiles(const QString &programFolder);
 
+// The top of the mark scale in hundredths (650 for 6,5), from tope.txt; the
+// class results read it the same way.
+int readMarkScale(const QString &programFolder);
+
 // The report's file name for `name` at `when`. A file name holds at most
 // 255 bytes: a long pupil name is shortened in the file name (with room for
 // " (999)") rather than lose the report. The report itself keeps the name

@@ -12,6 +12,7 @@
 
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
+#include "player/testlogic.h"
 #include "ui/translations.h"
 
 #include <QCommandLineParser>
@@ -111,7 +112,7 @@ int exportCsv(const QString &programFolder, const QString &csvFile, QStringList 
     return exportFile(programFolder, csvFile, messages, [&](const ResultsTexts &texts, const ReportTable &table, QString *) {
         for (const SkippedFile &file : table.skipped)
             messages.append(file.name + QStringLiteral(": ") + texts.reason(file.reason));
-        const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+        const RowWarnings warnings{player::readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
         return csvBytes(texts.columnHeaders(), table.rows, warnings);
     });
 }
@@ -126,7 +127,7 @@ int exportQuestionsCsv(const QString &programFolder, const QString &csvFile, QSt
 int exportXlsx(const QString &programFolder, const QString &xlsxFile, QStringList &messages)
 {
     return exportFile(programFolder, xlsxFile, messages, [&](const ResultsTexts &texts, const ReportTable &table, QString *error) {
-        const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+        const RowWarnings warnings{player::readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
         return xlsxBytes(texts.workbookTexts(), table.rows, statsWithFiles(programFolder, table), warnings, error);
     });
 }

@@ -9,6 +9,7 @@
 
 #include "bank/atomicfile.h"
 #include "bank/folders.h"
+#include "player/testlogic.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 
@@ -113,7 +114,7 @@ void Form1::buildControls()
 
     model = new ResultsModel(this);
     model->setHeaders(texts.columnHeaders());
-    model->setWarnings({readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions});
+    model->setWarnings({player::readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions});
     filter = new ResultsFilter(model, this);
     Grid1 = new QTableView(this);
     ui::nameControl(Grid1, QStringLiteral("Grid1"), texts.heading);
@@ -423,7 +424,7 @@ void Form1::Command1_Click()
     if (path.isEmpty())
         return;
     QString error;
-    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+    const RowWarnings warnings{player::readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
     const QList<ResultRow> shown = filter->shownRows();
     QByteArray bytes;
     if (path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
@@ -451,7 +452,7 @@ void Form1::Command2_Click()
         filters.append(combo->currentText());
     const QString title = texts.heading + QStringLiteral(": ") + filters.join(QStringLiteral(", "));
     PrintedTable table{texts.tableTab, texts.columnHeaders(), {}};
-    const RowWarnings warnings{readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
+    const RowWarnings warnings{player::readMarkScale(programFolder), texts.markOverScale, texts.tooManyQuestions};
     const QList<ResultRow> shown = filter->shownRows();
     for (const ResultRow &r : shown) {
         QStringList cells;

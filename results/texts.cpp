@@ -66,12 +66,4 @@ QStringList ResultsTexts::columnHeaders() const
     return columns;
 }
 
-int readMarkScale(const QString &programFolder)
-{
-    bank::LineReader reader = bank::openProgramFile(programFolder, QStringLiteral("tope.txt"));
-    QString line;
-    reader.readLine(line);
-    return player::markScaleHundredths(line);
-}
-
 } // namespace results

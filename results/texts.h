@@ -78,8 +78,4 @@ public:
 
 ResultsTexts readResultsTexts(const QString &programFolder);
 
-// The top of the mark scale in hundredths (650 for 6,5), from tope.txt as
-// the player reads it.
-int readMarkScale(const QString &programFolder);
-
 } // namespace results

@@ -5,6 +5,7 @@
 // The pieces of reading a report: its file name, its RTF text, its summary
 // lines, the table's sorting and filtering, CSV fields and the arguments.
 
+#include "player/testlogic.h"
 #include "results/commandline.h"
 #include "results/reports.h"
 #include "results/rtftext.h"
@@ -284,7 +285,7 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(tope + "\r\n");
         }
-        const results::RowWarnings warnings{results::readMarkScale(folder.path()), u"over %1"_qs, u"many %1"_qs};
+        const results::RowWarnings warnings{player::readMarkScale(folder.path()), u"over %1"_qs, u"many %1"_qs};
         QCOMPARE(results::warningText(row(u"a"_qs, {}, u"MATES"_qs, mark), warnings), warning);
     }
 
